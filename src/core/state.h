@@ -1,0 +1,80 @@
+#pragma once
+// The program-wide state: one object owned by the application and handed by reference to every
+// procedure that reads or changes it. Strings hold Windows-1252 bytes exactly as in the files;
+// paths are UTF-8 in the platform's native form.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tolva {
+
+/// Capacity of the game table and of the compatibility table.
+inline constexpr int kTableCapacity = 4096;
+
+/// Title given to an entry without a Title line.
+inline constexpr const char* kUnknownTitle = "*** Unknown ***";
+
+/// The active entries of bleem!.INI, sorted by upper-case title. Slots 0..GameLast are meaningful.
+struct GameTable {
+    std::vector<std::string> GameID = std::vector<std::string>(kTableCapacity);
+    std::vector<std::string> GameTitle = std::vector<std::string>(kTableCapacity);
+    std::vector<std::string> GameFlags = std::vector<std::string>(kTableCapacity);
+    std::vector<std::string> GameTitleUpper = std::vector<std::string>(kTableCapacity);
+    std::vector<std::string> GameTitleKey = std::vector<std::string>(kTableCapacity);
+    std::vector<std::int32_t> GameTxtIndex = std::vector<std::int32_t>(kTableCapacity, 0);
+    std::int32_t GameLast = -1;
+    std::string IniVersion;
+    /// The last ReadINI met more entries than the table holds, or could not read the file
+    /// whole: nothing may be written back from this table.
+    bool Truncated = false;
+
+    int count() const { return GameLast + 1; }
+};
+
+/// The records of Compatibility.TXT; record 0 is the empty record.
+struct CompatibilityTable {
+    std::vector<std::string> TxtTitle = std::vector<std::string>(kTableCapacity);
+    std::vector<std::string> TxtPublisher = std::vector<std::string>(kTableCapacity);
+    std::vector<std::string> TxtProductCode = std::vector<std::string>(kTableCapacity);
+    std::vector<std::string> TxtRegion = std::vector<std::string>(kTableCapacity);
+    std::vector<std::string> TxtStatus = std::vector<std::string>(kTableCapacity);
+    std::vector<std::string> TxtD3D = std::vector<std::string>(kTableCapacity);
+    std::vector<std::string> TxtDetails = std::vector<std::string>(kTableCapacity);
+    std::vector<std::string> TxtTitleUpper = std::vector<std::string>(kTableCapacity);
+    std::int32_t TxtCount = 0;
+};
+
+/// Where bleem!'s files are and whether the compatibility data is used.
+struct Folders {
+    std::string AppPath;  ///< the program's folder, always ending in the native separator
+    std::string IniPath;  ///< folder of bleem!.INI (with or without a trailing separator)
+    std::string TxtPath;  ///< folder of Compatibility.TXT
+    bool TxtUpdate = true;  ///< "Automatic Compatibility Reload" is on
+};
+
+/// Shared by the Add/Edit wizard's pages, the entry writer and the tool wizards.
+struct WizardState {
+    bool WizardActive = false;
+    bool EditMode = false;
+    std::string EditTitle;
+    std::string EditID;
+    std::string EditFlags;
+    int ActivePage = 0;
+};
+
+/// Handed from the download windows to the update processing.
+struct UpdateValues {
+    std::string DownloadText;
+    bool DownloadDone = false;
+};
+
+struct ProgramState {
+    GameTable games;
+    CompatibilityTable txt;
+    Folders folders;
+    WizardState wizard;
+    UpdateValues update;
+};
+
+}  // namespace tolva

@@ -1,0 +1,32 @@
+#pragma once
+// Windows-1252 text: the files' bytes are kept as they are; upper case and ordering follow the
+// code page's letters and the Unicode code points of its characters.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tolva {
+
+/// The Unicode code point of one Windows-1252 byte (the five unassigned bytes map to themselves).
+char16_t Cp1252ToUnicode(unsigned char byte);
+
+/// The Windows-1252 byte of a code point, or -1 when the code page has no such character.
+int UnicodeToCp1252(char32_t codePoint);
+
+/// Upper case of one byte by the code page's letters (a-z, à-þ but ÷, š œ ž ÿ); others unchanged.
+unsigned char UpperCase1252(unsigned char byte);
+
+/// Upper case of a Windows-1252 text.
+std::string UpperCase(std::string_view text);
+
+/// Ordinal comparison by code point, a proper prefix before the longer text: <0, 0 or >0.
+int CompareCodePoints(std::string_view a, std::string_view b);
+
+/// The text without leading and trailing spaces (spaces only, not tabs).
+std::string_view TrimSpaces(std::string_view text);
+
+/// Cuts text into lines at CR LF, at a lone CR and at a lone LF; the break is not kept. A final
+/// line without a break counts; a text ending in a break has no empty line after it.
+std::vector<std::string> SplitLines(std::string_view text);
+
+}  // namespace tolva

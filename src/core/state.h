@@ -4,7 +4,9 @@
 // paths are UTF-8 in the platform's native form.
 #include <array>
 #include <cstdint>
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tolva {
@@ -43,6 +45,18 @@ struct CompatibilityTable {
     std::vector<std::string> TxtDetails = std::vector<std::string>(kTableCapacity);
     std::vector<std::string> TxtTitleUpper = std::vector<std::string>(kTableCapacity);
     std::int32_t TxtCount = 0;
+    /// Every join made since the file was read, by its game's disc ID and title: a re-read of
+    /// bleem!.INI moves entries to other slots, and this gives each one its own join back.
+    std::map<std::pair<std::string, std::string>, std::int32_t> TxtJoins;
+};
+
+/// Number of rows of the disc ID table.
+inline constexpr int kDiscIDCount = 1551;
+
+/// Pairs each disc ID with its product code: every row is the ten-digit disc ID followed
+/// directly by the product code. Filled once by InitDiscIDs, read-only afterwards.
+struct DiscIDTable {
+    std::vector<std::string> rows;
 };
 
 /// Where bleem!'s files are and whether the compatibility data is used.
@@ -72,6 +86,7 @@ struct UpdateValues {
 struct ProgramState {
     GameTable games;
     CompatibilityTable txt;
+    DiscIDTable discIDs;
     Folders folders;
     WizardState wizard;
     UpdateValues update;

@@ -1,0 +1,319 @@
+#include "app/mainwindow/mainform.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/mainwindow/splashform.h"
+#include "app/platform/messages.h"
+#include "app/platform/resources.h"
+#include "app/startup/dialog.h"
+
+namespace tolva {
+namespace {
+
+// A read-only display field: selectable text in a sunken frame, named for tests and screen readers.
+QLabel* Field(QWidget* parent, const char* name, const QString& tooltip, QLabel* buddy) {
+    auto* field = new QLabel(parent);
+    field->setObjectName(QString::fromLatin1(name));
+    field->setFrameShape(QFrame::StyledPanel);
+    field->setFrameShadow(QFrame::Sunken);
+    field->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    field->setMinimumHeight(field->fontMetrics().height() + 6);
+    if (!tooltip.isEmpty()) {
+        field->setToolTip(tooltip);
+        field->setAccessibleDescription(tooltip);
+    }
+    if (buddy) {
+        buddy->setBuddy(field);
+        field->setAccessibleName(buddy->text().remove(QLatin1Char(':')).trimmed());
+    }
+    return field;
+}
+
+QLabel* Caption(QWidget* parent, const char* name, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+QPushButton* Button(QWidget* parent, const char* name, const QString& caption, const QString& tooltip) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(tooltip);
+    button->setAccessibleDescription(tooltip);
+    return button;
+}
+
+QCheckBox* DisplayBox(QWidget* parent, const char* name, const QString& caption) {
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(QString::fromLatin1(name));
+    // The view sets these and never reads them back: the user looks, but does not tick.
+    box->setAttribute(Qt::WA_TransparentForMouseEvents);
+    box->setFocusPolicy(Qt::NoFocus);
+    return box;
+}
+
+QLabel* Remark(QWidget* parent, const char* name, const QString& frameCaption, QGridLayout* grid, int row,
+               int column) {
+    auto* frame = new QGroupBox(frameCaption, parent);
+    auto* layout = new QVBoxLayout(frame);
+    auto* text = new QLabel(frame);
+    text->setObjectName(QString::fromLatin1(name));
+    text->setWordWrap(true);
+    text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    text->setMinimumHeight(text->fontMetrics().height() * 3);
+    text->setAccessibleName(frameCaption);
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(text);
+    grid->addWidget(frame, row, column);
+    return text;
+}
+
+}  // namespace
+
+MainFORM::MainFORM(ProgramState& state, Platform& platform, QWidget* parent)
+    : QMainWindow(parent), state_(state), platform_(platform) {
+    setObjectName(QStringLiteral("MainFORM"));
+    setWindowTitle(kTitle);
+    buildControls();
+    buildMenus();
+}
+
+MainFORM::~MainFORM() = default;
+
+void MainFORM::buildControls() {
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    auto* columns = new QHBoxLayout(central);
+
+    // Left: search, list, counts.
+    auto* left = new QVBoxLayout;
+    auto* searchRow = new QHBoxLayout;
+    auto* searchLabel = new QLabel(QStringLiteral("&Search :"), central);
+    SearchTEXT = new QLineEdit(central);
+    SearchTEXT->setObjectName(QStringLiteral("SearchTEXT"));
+    SearchTEXT->setToolTip(QStringLiteral("Search for a particular game in the database."));
+    SearchTEXT->setAccessibleDescription(SearchTEXT->toolTip());
+    searchLabel->setBuddy(SearchTEXT);
+    searchRow->addWidget(searchLabel);
+    searchRow->addWidget(SearchTEXT, 1);
+    left->addLayout(searchRow);
+
+    auto* listLabel = new QLabel(QStringLiteral("&Games :"), central);
+    GameLIST = new QListWidget(central);
+    GameLIST->setObjectName(QStringLiteral("GameLIST"));
+    GameLIST->setToolTip(QStringLiteral("The current bleem! game database."));
+    GameLIST->setAccessibleDescription(GameLIST->toolTip());
+    GameLIST->setUniformItemSizes(true);  // thousands of rows fill without measuring each
+    GameLIST->setMinimumWidth(300);
+    listLabel->setBuddy(GameLIST);
+    left->addWidget(listLabel);
+    left->addWidget(GameLIST, 1);
+
+    auto* summary = new QGroupBox(QStringLiteral("Summarization"), central);
+    auto* counts = new QGridLayout(summary);
+    auto addCount = [&](int row, int column, const char* name, const QString& caption) {
+        auto* label = new QLabel(caption, summary);
+        QLabel* field = Field(summary, name, {}, label);
+        counts->addWidget(label, row, column * 2);
+        counts->addWidget(field, row, column * 2 + 1);
+        return field;
+    };
+    YesTEXT = addCount(0, 0, "YesTEXT", QStringLiteral("Yes :"));
+    NoTEXT = addCount(0, 1, "NoTEXT", QStringLiteral("Not Yet :"));
+    PartTEXT = addCount(1, 0, "PartTEXT", QStringLiteral("Partial :"));
+    TotalTEXT = addCount(1, 1, "TotalTEXT", QStringLiteral("Total :"));
+    left->addWidget(summary);
+
+    auto* versionRow = new QHBoxLayout;
+    auto* versionLabel = new QLabel(QStringLiteral("Database Version :"), central);
+    versionTEXT = Field(central, "versionTEXT", QStringLiteral("The current bleem! game database version."),
+                        versionLabel);
+    versionRow->addWidget(versionLabel);
+    versionRow->addWidget(versionTEXT, 1);
+    left->addLayout(versionRow);
+    columns->addLayout(left, 2);
+
+    // Right: the details of the selected game.
+    auto* right = new QVBoxLayout;
+    auto* facts = new QGridLayout;
+    int row = 0;
+    auto addFact = [&](const char* labelName, const QString& caption, const char* fieldName,
+                       const QString& tooltip) {
+        QLabel* label = Caption(central, labelName, caption);
+        QLabel* field = Field(central, fieldName, tooltip, label);
+        facts->addWidget(label, row, 0, Qt::AlignRight | Qt::AlignTop);
+        facts->addWidget(field, row, 1);
+        ++row;
+        return std::pair{label, field};
+    };
+    std::tie(TitleLABEL, titleTEXT) =
+        addFact("TitleLABEL", QStringLiteral("Game Title :"), "titleTEXT", QStringLiteral("The name of the game."));
+    std::tie(IDLABEL, idTEXT) =
+        addFact("IDLABEL", QStringLiteral("Disc ID :"), "idTEXT", QStringLiteral("The bleem! Disc ID of the game."));
+
+    StatusLABEL = Caption(central, "StatusLABEL", QStringLiteral("Status :"));
+    auto* pictures = new QHBoxLayout;
+    StatusPICTURE = new QLabel(central);
+    StatusPICTURE->setObjectName(QStringLiteral("StatusPICTURE"));
+    StatusPICTURE->setToolTip(QStringLiteral("See if the game works with bleem!"));
+    StatusPICTURE->setAccessibleDescription(StatusPICTURE->toolTip());
+    StatusPICTURE->setAccessibleName(QStringLiteral("Status"));
+    d3dPICTURE = new QLabel(central);
+    d3dPICTURE->setObjectName(QStringLiteral("d3dPICTURE"));
+    d3dPICTURE->setToolTip(QStringLiteral(
+        "See if the game support D3D Enhanced! (only available on enabled 'Automatic Compatibility Reload')"));
+    d3dPICTURE->setAccessibleDescription(d3dPICTURE->toolTip());
+    d3dPICTURE->setAccessibleName(QStringLiteral("Direct3D"));
+    pictures->addWidget(StatusPICTURE);
+    pictures->addSpacing(4);  // 60 twips between the two pictures
+    pictures->addWidget(d3dPICTURE);
+    pictures->addStretch(1);
+    facts->addWidget(StatusLABEL, row, 0, Qt::AlignRight | Qt::AlignVCenter);
+    facts->addLayout(pictures, row, 1);
+    ++row;
+
+    std::tie(ProductCodeLABEL, ProductCodeTEXT) = addFact("ProductCodeLABEL", QStringLiteral("Product Code :"),
+                                                          "ProductCodeTEXT", QStringLiteral("The game's product code."));
+    std::tie(PublisherLABEL, PublisherTEXT) =
+        addFact("PublisherLABEL", QStringLiteral("Publisher :"), "PublisherTEXT", QStringLiteral("The game's publisher."));
+    std::tie(CountryLABEL, CountryTEXT) = addFact(
+        "CountryLABEL", QStringLiteral("Region :"), "CountryTEXT",
+        QStringLiteral("The game's country code. (U/C : United States/Canada, J : Japan, PAL : Pretty much "
+                       "everyplace else, ALL : All three regions)"));
+    std::tie(DetailsLABEL, DetailsTEXT) = addFact("DetailsLABEL", QStringLiteral("Details :"), "DetailsTEXT", {});
+    DetailsTEXT->setWordWrap(true);
+    facts->setColumnStretch(1, 1);
+    right->addLayout(facts);
+
+    auto* advanced = new QGroupBox(central);
+    auto* advancedLayout = new QGridLayout(advanced);
+    frameLABEL = Caption(advanced, "frameLABEL", QStringLiteral("Advanced Graphics Settings"));
+    QFont bold = frameLABEL->font();
+    bold.setBold(true);
+    frameLABEL->setFont(bold);
+    Check1 = DisplayBox(advanced, "Check1", QStringLiteral("Alternate Display Mode on"));
+    Check2 = DisplayBox(advanced, "Check2", QStringLiteral("Enable Frame Skip off"));
+    Check3 = DisplayBox(advanced, "Check3", QStringLiteral("Alternate Display Mode : On in Software Mode, Off in D3D"));
+    Check4 = DisplayBox(advanced, "Check4", QStringLiteral("Frame Skip : Off in Software Mode / On in D3D"));
+    advancedLayout->addWidget(frameLABEL, 0, 0, 1, 2);
+    advancedLayout->addWidget(Check1, 1, 0);
+    advancedLayout->addWidget(Check2, 1, 1);
+    advancedLayout->addWidget(Check3, 2, 0);
+    advancedLayout->addWidget(Check4, 2, 1);
+    right->addWidget(advanced);
+
+    auto* remarks = new QGridLayout;
+    GraphicsTEXT = Remark(central, "GraphicsTEXT", QStringLiteral("Graphics"), remarks, 0, 0);
+    SoundTEXT = Remark(central, "SoundTEXT", QStringLiteral("Sound"), remarks, 0, 1);
+    MemCardTEXT = Remark(central, "MemCardTEXT", QStringLiteral("Memory Cards"), remarks, 1, 0);
+    OtherTEXT = Remark(central, "OtherTEXT", QStringLiteral("Other (MDEC and CD-ROM)"), remarks, 1, 1);
+    right->addLayout(remarks);
+    right->addStretch(1);
+
+    auto* buttons = new QHBoxLayout;
+    NewBUTTON = Button(central, "NewBUTTON", QStringLiteral("Add/Edit"),
+                       QStringLiteral("Add a game to the bleem! game database, or change the existing game informations."));
+    RemoveBUTTON = Button(central, "RemoveBUTTON", QStringLiteral("Remove"),
+                          QStringLiteral("Disable the selected game entry from the database."));
+    CleanUpBUTTON = Button(central, "CleanUpBUTTON", QStringLiteral("Clean Up"), QStringLiteral("Clean up the bleem!.ini data."));
+    ExitBUTTON = Button(central, "ExitBUTTON", QStringLiteral("Exit"), QStringLiteral("Close tolva!"));
+    buttons->addWidget(NewBUTTON);
+    buttons->addWidget(RemoveBUTTON);
+    buttons->addWidget(CleanUpBUTTON);
+    buttons->addStretch(1);
+    buttons->addWidget(ExitBUTTON);
+    right->addLayout(buttons);
+    columns->addLayout(right, 3);
+
+    connect(ExitBUTTON, &QPushButton::clicked, this, &MainFORM::ExitBUTTON_Click);
+    connect(SearchTEXT, &QLineEdit::textChanged, this, &MainFORM::SearchTEXT_Change);
+    connect(GameLIST, &QListWidget::currentRowChanged, this, [this](int) { gameLIST_Click(); });
+    SearchTEXT->installEventFilter(this);
+    GameLIST->installEventFilter(this);
+    GameLIST->viewport()->installEventFilter(this);
+    resize(980, 640);
+}
+
+void MainFORM::buildMenus() {
+    auto action = [this](QMenu* menu, const char* name, const QString& caption) {
+        QAction* item = menu->addAction(caption);
+        item->setObjectName(QString::fromLatin1(name));
+        return item;
+    };
+    auto separator = [](QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QString::fromLatin1(name)); };
+
+    FileMENU = menuBar()->addMenu(QStringLiteral("&File"));
+    FileMENU->setObjectName(QStringLiteral("FileMENU"));
+    separator(FileMENU, "SEPARATOR1");
+    ExitMENU = action(FileMENU, "ExitMENU", QStringLiteral("Exit"));
+    ExitMENU->setShortcut(QKeySequence::Quit);
+
+    FormatMENU = menuBar()->addMenu(QStringLiteral("&Tools"));
+    FormatMENU->setObjectName(QStringLiteral("FormatMENU"));
+    separator(FormatMENU, "SEPERATOR4");
+    GotoBleemMENU = action(FormatMENU, "GotoBleemMENU", QStringLiteral("More information about the selected game"));
+
+    SettingsMENU = menuBar()->addMenu(QStringLiteral("&Settings"));
+    SettingsMENU->setObjectName(QStringLiteral("SettingsMENU"));
+    OtherIniMENU = action(SettingsMENU, "OtherIniMENU", QStringLiteral("Select another bleem!.ini file."));
+    OtherTxtMENU = action(SettingsMENU, "OtherTxtMENU", QStringLiteral("Select another Compatibility.txt file."));
+    separator(SettingsMENU, "SEPARATOR6");
+    AcuMENU = action(SettingsMENU, "AcuMENU",
+                     QStringLiteral("Automatic Compatibility Reload (Switch off for better performance)"));
+    AcuMENU->setCheckable(true);
+    AcuMENU->setChecked(true);
+
+    HelpMENU = menuBar()->addMenu(QStringLiteral("&Help"));
+    HelpMENU->setObjectName(QStringLiteral("HelpMENU"));
+    AboutMENU = action(HelpMENU, "AboutMENU", QStringLiteral("About..."));
+
+    connect(ExitMENU, &QAction::triggered, this, &MainFORM::ExitBUTTON_Click);
+    connect(OtherIniMENU, &QAction::triggered, this, &MainFORM::OtherIniMENU_Click);
+    connect(OtherTxtMENU, &QAction::triggered, this, &MainFORM::OtherTxtMENU_Click);
+    // The switch changes its own check mark, as the handler decides.
+    connect(AcuMENU, &QAction::triggered, this, [this] {
+        AcuMENU->setChecked(!AcuMENU->isChecked());
+        AcuMENU_Click();
+    });
+    connect(GotoBleemMENU, &QAction::triggered, this, &MainFORM::GotoBleemMENU_Click);
+    connect(AboutMENU, &QAction::triggered, this, &MainFORM::AboutMENU_Click);
+}
+
+void MainFORM::setCaptionSuffix(const QString& suffix) { setWindowTitle(kTitle + suffix); }
+
+int MainFORM::selectedRow() const { return GameLIST->currentRow(); }
+
+FailureSink MainFORM::sinkFor(const char* module) {
+    return CommonErrorSink(platform_, this, QString::fromLatin1(module));
+}
+
+void MainFORM::closeEvent(QCloseEvent* event) {
+    // Form_Unload: closing the main window ends the program at once.
+    event->accept();
+    platform_.terminator->endProgram();
+}
+
+bool MainFORM::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (watched == SearchTEXT) return SearchTEXT_KeyPress(key);
+        if (watched == GameLIST) return gameLIST_KeyPress(key);
+    } else if (event->type() == QEvent::MouseButtonRelease && watched == GameLIST->viewport()) {
+        gameLIST_Click();  // gameLIST_MouseUp: a click on the selected row refreshes the view
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace tolva

@@ -1,0 +1,137 @@
+#pragma once
+// The main window: the game list with its counts and search, the details of the selected game,
+// the buttons and the menu bar. Its handlers keep the names the module line of the common error
+// message shows ("MainFORM.gameLIST_Click"); the logic behind them lives in the core.
+#include <QMainWindow>
+#include <QPointer>
+#include <memory>
+
+#include "app/platform/seams.h"
+#include "core/failure.h"
+#include "core/state.h"
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+
+namespace tolva {
+
+class Dialog;
+class SearchFORM;
+
+class MainFORM : public QMainWindow {
+    Q_OBJECT
+
+public:
+    MainFORM(ProgramState& state, Platform& platform, QWidget* parent = nullptr);
+    ~MainFORM() override;
+
+    /// The start-up sequence. Returns false when the program has ended during it.
+    bool Form_Load();
+
+    // Game list, counts and search.
+    void WriteList();
+    void SearchTEXT_Change();
+    // Details view.
+    void gameLIST_Click();
+    // Buttons and menus.
+    void ExitBUTTON_Click();
+    void OtherIniMENU_Click();
+    void OtherTxtMENU_Click();
+    void AcuMENU_Click();
+    void AboutMENU_Click();
+    void GotoBleemMENU_Click();
+
+    /// The main window's caption is the title, or the title and the suffix of the running tool.
+    void setCaptionSuffix(const QString& suffix);
+    /// The selected row of GameLIST (= game table index), -1 when none.
+    int selectedRow() const;
+    /// A failure sink that reports through the common error message under `module`.
+    FailureSink sinkFor(const char* module);
+    /// The reload rule after bleem!.INI or its folder changed: ReadINI, ReloadTXT, WriteList.
+    bool ReloadDatabase(const char* module);
+
+    /// The program's one open-file dialog, made on first use.
+    Dialog& FileDialog();
+
+    ProgramState& state() { return state_; }
+    Platform& platform() { return platform_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    void showCompatibilityControls(bool visible, bool includingProductCode);
+    bool SearchTEXT_KeyPress(QKeyEvent* event);
+    bool gameLIST_KeyPress(QKeyEvent* event);
+    void clearDetails();
+    bool ended() const { return platform_.ended(); }
+    bool findWithSetting(const QString& key, const QString& file, std::string& folder);
+    void chooseAnotherFolder(bool ini);
+
+    ProgramState& state_;
+    Platform& platform_;
+    QPointer<class SplashFORM> splash_;
+    std::unique_ptr<Dialog> fileDialog_;
+
+public:
+    // Controls, named as the program names them (also their objectName).
+    QListWidget* GameLIST = nullptr;
+    QLineEdit* SearchTEXT = nullptr;
+    QLabel* versionTEXT = nullptr;
+    QLabel* YesTEXT = nullptr;
+    QLabel* NoTEXT = nullptr;
+    QLabel* PartTEXT = nullptr;
+    QLabel* TotalTEXT = nullptr;
+
+    QLabel* TitleLABEL = nullptr;
+    QLabel* titleTEXT = nullptr;
+    QLabel* IDLABEL = nullptr;
+    QLabel* idTEXT = nullptr;
+    QLabel* StatusLABEL = nullptr;
+    QLabel* StatusPICTURE = nullptr;
+    QLabel* d3dPICTURE = nullptr;
+    QLabel* ProductCodeLABEL = nullptr;
+    QLabel* ProductCodeTEXT = nullptr;
+    QLabel* PublisherLABEL = nullptr;
+    QLabel* PublisherTEXT = nullptr;
+    QLabel* CountryLABEL = nullptr;
+    QLabel* CountryTEXT = nullptr;
+    QLabel* DetailsLABEL = nullptr;
+    QLabel* DetailsTEXT = nullptr;
+    QLabel* frameLABEL = nullptr;
+    QCheckBox* Check1 = nullptr;
+    QCheckBox* Check2 = nullptr;
+    QCheckBox* Check3 = nullptr;
+    QCheckBox* Check4 = nullptr;
+    QLabel* GraphicsTEXT = nullptr;
+    QLabel* SoundTEXT = nullptr;
+    QLabel* MemCardTEXT = nullptr;
+    QLabel* OtherTEXT = nullptr;
+
+    QPushButton* NewBUTTON = nullptr;
+    QPushButton* RemoveBUTTON = nullptr;
+    QPushButton* CleanUpBUTTON = nullptr;
+    QPushButton* ExitBUTTON = nullptr;
+
+    QMenu* FileMENU = nullptr;
+    QMenu* FormatMENU = nullptr;
+    QMenu* SettingsMENU = nullptr;
+    QMenu* HelpMENU = nullptr;
+    QAction* ExitMENU = nullptr;
+    QAction* OtherIniMENU = nullptr;
+    QAction* OtherTxtMENU = nullptr;
+    QAction* AcuMENU = nullptr;
+    QAction* GotoBleemMENU = nullptr;
+    QAction* AboutMENU = nullptr;
+};
+
+}  // namespace tolva

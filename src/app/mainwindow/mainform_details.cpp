@@ -1,0 +1,105 @@
+// The details view of the selected game, and its "More information" web page.
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+
+#include "app/mainwindow/mainform.h"
+#include "app/platform/messages.h"
+#include "app/platform/resources.h"
+#include "app/platform/text.h"
+#include "core/database/compatibility.h"
+#include "core/mainwindow/discids.h"
+#include "core/mainwindow/flags.h"
+
+namespace tolva {
+namespace {
+
+void ShowPicture(QLabel* picture, const char* name) {
+    const QString resource = QString::fromLatin1(name);
+    picture->setPixmap(Picture(resource, picture->devicePixelRatioF()));
+    picture->setProperty("picture", resource);  // which picture is shown, for tests and screen readers
+    picture->setAccessibleName(resource);
+}
+
+}  // namespace
+
+void MainFORM::clearDetails() {
+    for (QLabel* field : {titleTEXT, idTEXT, ProductCodeTEXT, PublisherTEXT, CountryTEXT, DetailsTEXT,
+                          GraphicsTEXT, SoundTEXT, MemCardTEXT, OtherTEXT})
+        field->clear();
+    for (QCheckBox* box : {Check1, Check2, Check3, Check4}) box->setChecked(false);
+    StatusPICTURE->clear();
+    StatusPICTURE->setProperty("picture", QString());
+    d3dPICTURE->hide();
+}
+
+void MainFORM::gameLIST_Click() {
+    const int i = selectedRow();
+    if (i < 0 || i > state_.games.GameLast) {
+        clearDetails();  // nothing selected: an empty view rather than another game's details
+        return;
+    }
+    const auto slot = static_cast<std::size_t>(i);
+    const GameTable& games = state_.games;
+    const CompatibilityTable& txt = state_.txt;
+    const bool txtUpdate = state_.folders.TxtUpdate;
+
+    titleTEXT->setText(FromFile(games.GameTitle[slot]));
+    idTEXT->setText(FromFile(games.GameID[slot]));
+    const DecodedFlags flags = DecodeFlags(games.GameFlags[slot]);
+
+    if (state_.games.GameTxtIndex[slot] == 0) JoinGame(state_, i);
+    const auto k = static_cast<std::size_t>(state_.games.GameTxtIndex[slot]);
+
+    ProductCodeTEXT->clear();
+    PublisherTEXT->setText(FromFile(txt.TxtPublisher[k]));
+    if (txtUpdate) ProductCodeTEXT->setText(FromFile(txt.TxtProductCode[k]));
+    CountryTEXT->setText(FromFile(txt.TxtRegion[k]));
+    DetailsTEXT->setText(FromFile(txt.TxtDetails[k]));
+    if (!ProductCodeTEXT->text().isEmpty()) {
+        ProductCodeLABEL->show();
+        ProductCodeTEXT->show();
+    } else if (!txtUpdate) {
+        ProductCodeLABEL->hide();
+        ProductCodeTEXT->hide();
+    }
+
+    for (QLabel* remark : {GraphicsTEXT, SoundTEXT, MemCardTEXT, OtherTEXT}) remark->clear();
+    for (QCheckBox* box : {Check1, Check2, Check3, Check4}) box->setChecked(false);
+
+    Check1->setChecked(flags.checks[0]);
+    Check2->setChecked(flags.checks[1]);
+    Check3->setChecked(flags.checks[2]);
+    Check4->setChecked(flags.checks[3]);
+    ShowPicture(StatusPICTURE, StatusBitmap(flags.status).data());
+
+    const std::string& stored = games.GameFlags[slot];
+    if (txtUpdate && !txt.TxtD3D[k].empty()) {
+        ShowPicture(d3dPICTURE, txt.TxtD3D[k] == "blank" ? "NOD3D" : "D3D");
+        d3dPICTURE->show();
+    } else if (txtUpdate && !stored.empty() && stored.front() == '4') {
+        ShowPicture(d3dPICTURE, "NOD3D");
+        d3dPICTURE->show();
+    } else {
+        d3dPICTURE->hide();
+    }
+
+    GraphicsTEXT->setText(FromFile(flags.graphics));
+    SoundTEXT->setText(FromFile(flags.sound));
+    MemCardTEXT->setText(FromFile(flags.memCard));
+    OtherTEXT->setText(FromFile(flags.other));
+}
+
+void MainFORM::GotoBleemMENU_Click() {
+    const std::string address = MoreInformationAddress(state_, selectedRow());
+    if (!address.empty()) {
+        platform_.shell->open(QString::fromStdString(address));
+        return;
+    }
+    platform_.prompter->ask(this, kTitle,
+                            QStringLiteral("Tolva! needs the region code of this game to search for more information. "
+                                           "Unfortunately, this game's region code is not known."),
+                            MsgIcon::Information, MsgButtons::Ok);
+}
+
+}  // namespace tolva

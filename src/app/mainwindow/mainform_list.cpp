@@ -1,0 +1,100 @@
+// The game list, its summary counts and the search box.
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+
+#include "app/mainwindow/mainform.h"
+#include "app/platform/messages.h"
+#include "app/platform/text.h"
+#include "core/database/gamelist.h"
+#include "core/text/cp1252.h"
+
+namespace tolva {
+namespace {
+
+QString Caption(int n, int total) {
+    // The core writes "." and the user reads their own decimal separator.
+    QString caption = QString::fromStdString(CountCaption(n, total));
+    return caption.replace(QLatin1Char('.'), QLocale().decimalPoint());
+}
+
+}  // namespace
+
+void MainFORM::WriteList() {
+    const GameTable& games = state_.games;
+    versionTEXT->setText(FromFile(games.IniVersion));
+
+    QStringList rows;
+    rows.reserve(games.count());
+    for (int i = 0; i <= games.GameLast; ++i) rows.append(FromFile(games.GameTitle[static_cast<std::size_t>(i)]));
+    {
+        const QSignalBlocker quiet(GameLIST);  // the selection is set once, below
+        GameLIST->clear();
+        GameLIST->addItems(rows);
+    }
+
+    const SummaryCounts counts = CountGames(games);
+    const int total = counts.total();
+    if (total == 0) {
+        platform_.prompter->ask(this, kTitle + QStringLiteral(" Error"),
+                                QStringLiteral("bleem!'s game compatibility database is missing!"), MsgIcon::Critical,
+                                MsgButtons::Ok);
+        platform_.terminator->endProgram();
+        return;
+    }
+    YesTEXT->setText(Caption(counts.YesCount, total));
+    NoTEXT->setText(Caption(counts.NoCount, total));
+    PartTEXT->setText(Caption(counts.PartCount, total));
+    TotalTEXT->setText(QString::number(total));
+
+    GameLIST->setCurrentRow(0);
+    gameLIST_Click();
+}
+
+void MainFORM::SearchTEXT_Change() {
+    if (GameLIST->count() == 0) return;
+    const int row = FindFirstMatch(state_.games, ToFile(SearchTEXT->text()));
+    QPalette palette = SearchTEXT->palette();
+    palette.setColor(QPalette::Text, row >= 0 ? QColor(0, 0, 255) : QColor(255, 0, 0));
+    SearchTEXT->setPalette(palette);
+    if (row < 0) return;
+    GameLIST->setCurrentRow(row);
+    GameLIST->scrollToItem(GameLIST->item(row));
+}
+
+bool MainFORM::SearchTEXT_KeyPress(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        SearchTEXT->clear();
+        return true;
+    }
+    const QString typed = event->text();
+    if (typed.isEmpty() || !typed.at(0).isPrint()) return false;
+    const QString upper = typed.toUpper();
+    if (upper == typed) return false;
+    // Typed letters reach the box in upper case.
+    QKeyEvent shouted(QEvent::KeyPress, event->key(), event->modifiers(), upper, event->isAutoRepeat(),
+                      static_cast<ushort>(event->count()));
+    SearchTEXT->removeEventFilter(this);
+    QCoreApplication::sendEvent(SearchTEXT, &shouted);
+    SearchTEXT->installEventFilter(this);
+    return true;
+}
+
+bool MainFORM::gameLIST_KeyPress(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        SearchTEXT->clear();  // selects the first game; the focus stays in the list
+        return true;
+    }
+    const QString typed = event->text();
+    if (typed.isEmpty() || !typed.at(0).isPrint()) return false;  // arrows and the like move in the list
+    SearchTEXT->setText(SearchTEXT->text() + typed.toUpper());
+    SearchTEXT->setCursorPosition(static_cast<int>(SearchTEXT->text().size()));
+    SearchTEXT->setFocus(Qt::OtherFocusReason);
+    // The list's own type-ahead would move the selection away from the search's match.
+    return true;
+}
+
+}  // namespace tolva

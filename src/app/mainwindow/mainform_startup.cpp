@@ -1,0 +1,173 @@
+// Start-up, the Settings menu, About and the end of the program.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+
+#include "app/mainwindow/mainform.h"
+#include "app/mainwindow/splashform.h"
+#include "app/platform/messages.h"
+#include "app/platform/resources.h"
+#include "app/platform/text.h"
+#include "app/platform/waiting.h"
+#include "app/startup/dialog.h"
+#include "app/startup/searchform.h"
+#include "core/database/compatibility.h"
+#include "core/database/gametable.h"
+#include "core/mainwindow/discids.h"
+
+namespace tolva {
+namespace {
+
+const QString kIniFile = QStringLiteral("bleem!.INI");
+const QString kTxtFile = QStringLiteral("Compatibility.TXT");
+
+QString Sep() { return QDir::separator(); }
+
+QString WithoutLastCharacter(const QString& text) { return text.left(text.size() - 1); }
+
+}  // namespace
+
+Dialog& MainFORM::FileDialog() {
+    if (!fileDialog_) fileDialog_ = std::make_unique<Dialog>(*platform_.chooser, this);
+    return *fileDialog_;
+}
+
+bool MainFORM::findWithSetting(const QString& key, const QString& file, std::string& folder) {
+    const QString stored = platform_.settings->read(key, QString());
+    if (stored.endsWith(Sep())) {
+        if (!platform_.files->exists(stored + file)) return false;
+        folder = ToPath(WithoutLastCharacter(stored));
+        return true;
+    }
+    if (!platform_.files->exists(stored + Sep() + file)) return false;
+    folder = ToPath(stored);
+    return true;
+}
+
+bool MainFORM::Form_Load() {
+    Folders& folders = state_.folders;
+    if (platform_.instance->anotherIsRunning()) {
+        platform_.prompter->ask(this, kTitle, kTitle + QStringLiteral(" is already in use"), MsgIcon::Critical,
+                                MsgButtons::Ok);
+        platform_.terminator->endProgram();
+        return false;
+    }
+    setWindowIcon(ProgramIcon());
+
+    const bool txtUpdate = platform_.settings->read(QStringLiteral("TxtUpdate"), QString()).toUpper() != QStringLiteral("FALSE");
+    folders.TxtUpdate = txtUpdate;
+    AcuMENU->setChecked(txtUpdate);
+    showCompatibilityControls(txtUpdate, false);
+
+    auto* splash = new SplashFORM(platform_);
+    splash_ = splash;
+    splash->show();
+    QCoreApplication::processEvents();  // let it paint once
+
+    Check3->setText(QStringLiteral("Alternate Display Mode :\r\nSoftware Mode = On, D3D = Off"));
+    Check4->setText(QStringLiteral("Frame Skip :\r\nSoftware Mode = Off, D3D = On"));
+
+    QString appPath = platform_.program->folder();
+    if (!appPath.endsWith(Sep())) appPath.append(Sep());
+    folders.AppPath = ToPath(appPath);
+
+    if (platform_.files->exists(appPath + kIniFile)) {
+        folders.IniPath = ToPath(WithoutLastCharacter(appPath));
+    } else if (!findWithSetting(QStringLiteral("INI Path"), kIniFile, folders.IniPath)) {
+        splash->setEnabled(false);
+        WaitForWindow(new SearchFORM(state_, platform_, FileDialog(), SearchFORM::Kind::Ini), splash);
+        if (ended()) return false;
+        splash->setEnabled(true);
+        splash->activateWindow();
+    }
+
+    const QString iniPath = FromPath(folders.IniPath);
+    if (platform_.files->exists(appPath + kTxtFile)) {
+        folders.TxtPath = ToPath(WithoutLastCharacter(appPath));
+    } else if (platform_.files->exists(iniPath + Sep() + kTxtFile)) {
+        folders.TxtPath = folders.IniPath;
+    } else if (!findWithSetting(QStringLiteral("TXT Path"), kTxtFile, folders.TxtPath)) {
+        splash->setEnabled(false);
+        WaitForWindow(new Search2FORM(state_, platform_, FileDialog()), splash);
+        if (ended()) return false;
+        splash->setEnabled(true);
+        splash->activateWindow();
+    }
+
+    setWindowTitle(kTitle);
+    InitDiscIDs(state_.discIDs);
+    if (!ReadINI(state_, sinkFor("GLOBAL.ReadINI")) || ended()) return false;
+    if (folders.TxtUpdate && (!ReadTXT(state_, sinkFor("GLOBAL.ReadTXT")) || ended())) return false;
+    WriteList();
+    if (ended()) return false;
+    if (splash_) splash_->close();
+    splash_ = nullptr;
+    return true;
+}
+
+bool MainFORM::ReloadDatabase(const char* module) {
+    if (!ReadINI(state_, sinkFor(module)) || ended()) return false;
+    if (state_.folders.TxtUpdate) ReloadTXT(state_);
+    WriteList();
+    return !ended();
+}
+
+void MainFORM::chooseAnotherFolder(bool ini) {
+    std::string& folder = ini ? state_.folders.IniPath : state_.folders.TxtPath;
+    const std::string remembered = folder;
+    SearchFORM* window = ini ? new SearchFORM(state_, platform_, FileDialog(), SearchFORM::Kind::Ini)
+                             : new Search2FORM(state_, platform_, FileDialog());
+    setEnabled(false);
+    WaitForWindow(window, this);
+    setEnabled(true);
+    activateWindow();
+    if (ended() || folder == remembered) return;
+    ReloadDatabase(ini ? "MainFORM.OtherIniMENU_Click" : "MainFORM.OtherTxtMENU_Click");
+}
+
+void MainFORM::OtherIniMENU_Click() { chooseAnotherFolder(true); }
+
+void MainFORM::OtherTxtMENU_Click() { chooseAnotherFolder(false); }
+
+void MainFORM::showCompatibilityControls(bool visible, bool includingProductCode) {
+    for (QWidget* control : {static_cast<QWidget*>(PublisherLABEL), static_cast<QWidget*>(CountryLABEL),
+                             static_cast<QWidget*>(DetailsLABEL), static_cast<QWidget*>(PublisherTEXT),
+                             static_cast<QWidget*>(CountryTEXT), static_cast<QWidget*>(DetailsTEXT)})
+        control->setVisible(visible);
+    if (includingProductCode) {
+        ProductCodeLABEL->setVisible(visible);
+        ProductCodeTEXT->setVisible(visible);
+    }
+}
+
+void MainFORM::AcuMENU_Click() {
+    if (AcuMENU->isChecked()) {
+        platform_.settings->write(QStringLiteral("TxtUpdate"), QStringLiteral("False"));
+        AcuMENU->setChecked(false);
+        state_.folders.TxtUpdate = false;
+        showCompatibilityControls(false, true);
+    } else {
+        platform_.settings->write(QStringLiteral("TxtUpdate"), QStringLiteral("True"));
+        AcuMENU->setChecked(true);
+        state_.folders.TxtUpdate = true;
+        setEnabled(false);
+        ReloadTXT(state_);
+        setEnabled(true);
+        showCompatibilityControls(true, true);
+    }
+    gameLIST_Click();
+}
+
+void MainFORM::ExitBUTTON_Click() { platform_.terminator->endProgram(); }
+
+void MainFORM::AboutMENU_Click() {
+    auto* splash = new SplashFORM(platform_);
+    hide();
+    WaitForWindow(splash, this);
+    show();
+}
+
+}  // namespace tolva

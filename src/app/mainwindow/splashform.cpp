@@ -1,0 +1,51 @@
+#include "app/mainwindow/splashform.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "app/platform/messages.h"
+#include "app/platform/resources.h"
+#include "app/platform/seams.h"
+
+namespace tolva {
+
+SplashFORM::SplashFORM(Platform& platform, QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
+    setObjectName(QStringLiteral("SplashFORM"));
+    setWindowTitle(kTitle);
+    setAttribute(Qt::WA_DeleteOnClose);
+    logo_ = Picture(QStringLiteral("LOGO"), devicePixelRatioF());
+    const QSize size = PictureSize(QStringLiteral("LOGO"));
+    setFixedSize(size.isEmpty() ? QSize(480, 300) : size);
+
+    VersionLABEL = new QLabel(VersionText(platform.program->releaseName(), platform.program->revision()), this);
+    VersionLABEL->setObjectName(QStringLiteral("VersionLABEL"));
+    VersionLABEL->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    VersionLABEL->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    VersionLABEL->adjustSize();
+    const int top = 12;
+    VersionLABEL->move(RightAlignedLeft(width(), VersionLABEL->width(), top), top);
+    setAccessibleName(kTitle + QLatin1Char(' ') + VersionLABEL->text());
+}
+
+QString SplashFORM::VersionText(const QString& releaseName, int revision) {
+    return releaseName + QLatin1Char('\n') + QStringLiteral("Build ") + QString::number(revision);
+}
+
+void SplashFORM::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    close();
+}
+
+void SplashFORM::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (logo_.isNull()) {
+        painter.fillRect(rect(), QColor(40, 40, 70));
+        painter.setPen(Qt::white);
+        painter.drawText(rect(), Qt::AlignCenter, kTitle);
+    } else {
+        painter.drawPixmap(0, 0, logo_);
+    }
+}
+
+}  // namespace tolva

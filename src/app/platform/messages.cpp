@@ -1,0 +1,36 @@
+#include "app/platform/messages.h"
+
+#include "app/platform/text.h"
+#include "core/endpoints.h"
+
+namespace tolva {
+
+QString CommonErrorText(const Failure& failure) {
+    return QStringLiteral("Description : ") + FromFile(failure.description) +
+           QStringLiteral("\r\nModul : ") + QString::fromStdString(failure.module) +
+           QStringLiteral("\r\n\r\nplease contact me : ") + QString::fromStdString(MaintainersMailbox()) +
+           QStringLiteral("\r\n\r\nResume?");
+}
+
+Resolution ShowCommonError(Platform& platform, QWidget* owner, const Failure& failure) {
+    const MsgAnswer answer =
+        platform.prompter->ask(owner, kTitle + QStringLiteral(" Critical Error"), CommonErrorText(failure),
+                               MsgIcon::Critical, MsgButtons::OkCancel);
+    if (answer == MsgAnswer::Ok) return Resolution::Resume;
+    platform.terminator->endProgram();
+    return Resolution::Cancel;
+}
+
+FailureSink CommonErrorSink(Platform& platform, QWidget* owner) {
+    return [&platform, owner](const Failure& failure) { return ShowCommonError(platform, owner, failure); };
+}
+
+FailureSink CommonErrorSink(Platform& platform, QWidget* owner, const QString& module) {
+    return [&platform, owner, module](const Failure& failure) {
+        Failure named = failure;
+        if (named.module.empty()) named.module = module.toStdString();
+        return ShowCommonError(platform, owner, named);
+    };
+}
+
+}  // namespace tolva

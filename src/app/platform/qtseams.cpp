@@ -1,0 +1,111 @@
+#include "app/platform/qtseams.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <QStorageInfo>
+#include <QUrl>
+#include <cstdio>
+#include <cstdlib>
+
+#include "core/text/files.h"
+
+namespace tolva {
+
+MsgAnswer QtPrompter::ask(QWidget* owner, const QString& title, const QString& text, MsgIcon icon,
+                          MsgButtons buttons) {
+    QMessageBox box(owner);
+    box.setWindowTitle(title);
+    box.setText(text);
+    switch (icon) {
+        case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+        case MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+        case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
+        case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
+    }
+    switch (buttons) {
+        case MsgButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+        case MsgButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+        case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    }
+    switch (box.exec()) {
+        case QMessageBox::Cancel: return MsgAnswer::Cancel;
+        case QMessageBox::Yes: return MsgAnswer::Yes;
+        case QMessageBox::No: return MsgAnswer::No;
+        default: return buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Ok;
+    }
+}
+
+QtSettingsStore::QtSettingsStore()
+    : settings_(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("tolva!"),
+                QStringLiteral("tolva!")) {}
+
+QString QtSettingsStore::read(const QString& key, const QString& fallback) {
+    return settings_.value(QStringLiteral("Settings/") + key, fallback).toString();
+}
+
+void QtSettingsStore::write(const QString& key, const QString& value) {
+    settings_.setValue(QStringLiteral("Settings/") + key, value);
+    settings_.sync();  // the program may end at any moment without unwinding
+}
+
+QString QtSettingsStore::location() const { return settings_.fileName(); }
+
+QtInstanceGuard::QtInstanceGuard(const QString& lockPath) {
+    QString path = lockPath;
+    if (path.isEmpty()) {
+        QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+        if (dir.isEmpty()) dir = QDir::tempPath();
+        path = dir + QStringLiteral("/tolva!.lock");
+    }
+    lock_ = std::make_unique<QLockFile>(path);
+}
+
+bool QtInstanceGuard::anotherIsRunning() {
+    if (lock_->isLocked()) return false;
+    if (lock_->tryLock(0)) return false;
+    // A lock left by a crashed copy is stale: take it over.
+    if (lock_->error() == QLockFile::LockFailedError && lock_->removeStaleLockFile())
+        return !lock_->tryLock(0);
+    return lock_->error() == QLockFile::LockFailedError;
+}
+
+bool QtFileSystem::exists(const QString& path) {
+    return LocateFile(QFile::encodeName(path).toStdString()).has_value();
+}
+
+QString QtFileChooser::chooseExisting(QWidget* owner, const QString& nameFilters,
+                                      const QString& folder) {
+    return QFileDialog::getOpenFileName(owner, QString(), folder, nameFilters);
+}
+
+void QtShell::open(const QString& address) { QDesktopServices::openUrl(QUrl(address)); }
+
+QList<Drive> QtDriveQuery::cdromDrives() {
+    QList<Drive> drives;
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+        const QByteArray type = volume.fileSystemType().toLower();
+        if (type != "iso9660" && type != "udf") continue;
+        QString caption = volume.name();
+        if (caption.isEmpty()) caption = QDir(volume.rootPath()).dirName();
+        drives.append({caption, volume.rootPath()});
+    }
+    return drives;
+}
+
+QString QtProgramInfo::folder() { return QDir::toNativeSeparators(QCoreApplication::applicationDirPath()); }
+QString QtProgramInfo::releaseName() { return QStringLiteral(TOLVA_RELEASE_NAME); }
+int QtProgramInfo::revision() { return TOLVA_REVISION; }
+
+void QtTerminator::endProgram() {
+    // Ending is immediate: nothing is pending (settings are synced on every write) and the
+    // program may be deep inside nested waits, which must not run on.
+    std::fflush(nullptr);
+    std::_Exit(0);
+}
+
+}  // namespace tolva

@@ -1,0 +1,112 @@
+#pragma once
+// Every platform interface the windows use goes through one of these seams, so that tests can
+// script the user's answers and the outside world, and the real program wires the Qt versions.
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace tolva {
+
+enum class MsgIcon { Critical, Exclamation, Question, Information };
+enum class MsgButtons { Ok, OkCancel, YesNo };
+enum class MsgAnswer { Ok, Cancel, Yes, No };
+
+/// Message boxes: title, text, icon, buttons → the button pressed.
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+    virtual MsgAnswer ask(QWidget* owner, const QString& title, const QString& text, MsgIcon icon,
+                          MsgButtons buttons) = 0;
+};
+
+/// The per-user store of string settings, section "Settings".
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    virtual QString read(const QString& key, const QString& fallback) = 0;
+    virtual void write(const QString& key, const QString& value) = 0;
+};
+
+/// Whether another copy of the program is running already.
+class InstanceGuard {
+public:
+    virtual ~InstanceGuard() = default;
+    virtual bool anotherIsRunning() = 0;
+};
+
+/// File existence as the program asks it: the exact name, then any letter case in that folder.
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+    virtual bool exists(const QString& path) = 0;
+};
+
+/// The platform's open-file chooser, modal over owner; returns the chosen path or "".
+class FileChooser {
+public:
+    virtual ~FileChooser() = default;
+    virtual QString chooseExisting(QWidget* owner, const QString& nameFilters,
+                                   const QString& folder) = 0;
+};
+
+/// The shell's "Open" action on a web address; its result is ignored.
+class Shell {
+public:
+    virtual ~Shell() = default;
+    virtual void open(const QString& address) = 0;
+};
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual QDateTime now() = 0;
+};
+
+/// The roots of the mounted game discs (CD-ROM volumes), in drive order, with their captions.
+struct Drive {
+    QString caption;
+    QString root;
+};
+class DriveQuery {
+public:
+    virtual ~DriveQuery() = default;
+    virtual QList<Drive> cdromDrives() = 0;
+};
+
+/// The program's folder and build version.
+class ProgramInfo {
+public:
+    virtual ~ProgramInfo() = default;
+    virtual QString folder() = 0;  ///< without a trailing separator
+    virtual QString releaseName() = 0;
+    virtual int revision() = 0;
+};
+
+/// Ends the program. The real one ends the process; the tests' one remembers it, and callers
+/// return at once after asking for it (check Platform::ended()).
+class Terminator {
+public:
+    virtual ~Terminator() = default;
+    virtual void endProgram() = 0;
+    virtual bool ended() const = 0;
+};
+
+/// The seams one program run uses; owned by main() or by a test.
+struct Platform {
+    Prompter* prompter = nullptr;
+    SettingsStore* settings = nullptr;
+    InstanceGuard* instance = nullptr;
+    FileSystem* files = nullptr;
+    FileChooser* chooser = nullptr;
+    Shell* shell = nullptr;
+    Clock* clock = nullptr;
+    DriveQuery* drives = nullptr;
+    ProgramInfo* program = nullptr;
+    Terminator* terminator = nullptr;
+
+    bool ended() const { return terminator->ended(); }
+};
+
+}  // namespace tolva

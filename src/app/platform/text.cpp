@@ -1,0 +1,29 @@
+#include "app/platform/text.h"
+
+#include <QFile>
+
+#include "core/text/cp1252.h"
+
+namespace tolva {
+
+QString FromFile(std::string_view bytes) {
+    QString text;
+    text.reserve(static_cast<qsizetype>(bytes.size()));
+    for (char c : bytes) text.append(QChar(Cp1252ToUnicode(static_cast<unsigned char>(c))));
+    return text;
+}
+
+std::string ToFile(const QString& text) {
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(text.size()));
+    for (char32_t cp : text.toUcs4()) {
+        const int b = UnicodeToCp1252(cp);
+        bytes.push_back(b < 0 ? '?' : static_cast<char>(b));
+    }
+    return bytes;
+}
+
+std::string ToPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+QString FromPath(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+
+}  // namespace tolva

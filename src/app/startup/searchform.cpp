@@ -1,0 +1,129 @@
+#include "app/startup/searchform.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/platform/messages.h"
+#include "app/platform/seams.h"
+#include "app/platform/text.h"
+#include "app/startup/dialog.h"
+#include "core/state.h"
+
+namespace tolva {
+
+SearchFORM::SearchFORM(ProgramState& state, Platform& platform, Dialog& dialog, Kind kind, QWidget* parent)
+    : QWidget(parent, Qt::Window), state_(state), platform_(platform), dialog_(dialog), kind_(kind) {
+    setObjectName(kind == Kind::Ini ? QStringLiteral("SearchFORM") : QStringLiteral("Search2FORM"));
+    setWindowTitle(QStringLiteral("bleem!"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    LABEL = new QLabel(kind == Kind::Ini
+                           ? QStringLiteral("Please enter the name of the folder where bleem! or the \"bleem!.ini\" is located.")
+                           : QStringLiteral("Please enter the name of the folder where bleem! or the \"compatiblity.txt\" is located."),
+                       this);
+    LABEL->setObjectName(QStringLiteral("LABEL"));
+    LABEL->setWordWrap(true);
+    PathTEXT = new QLineEdit(this);
+    PathTEXT->setObjectName(QStringLiteral("PathTEXT"));
+    LABEL->setBuddy(PathTEXT);
+    PathTEXT->setAccessibleName(QStringLiteral("Folder"));
+    PathTEXT->setMinimumWidth(380);
+    SearchBUTTON = new QPushButton(QStringLiteral("..."), this);
+    SearchBUTTON->setObjectName(QStringLiteral("SearchBUTTON"));
+    SearchBUTTON->setAccessibleName(QStringLiteral("Browse"));
+    SearchBUTTON->setToolTip(QStringLiteral("Pick the file"));
+    OkBUTTON = new QPushButton(QStringLiteral("OK"), this);
+    OkBUTTON->setObjectName(QStringLiteral("OkBUTTON"));
+    OkBUTTON->setDefault(true);
+    SaveCHECK = new QCheckBox(QStringLiteral("Save"), this);
+    SaveCHECK->setObjectName(QStringLiteral("SaveCHECK"));
+    SaveCHECK->setChecked(true);
+    AbortBUTTON = new QPushButton(QStringLiteral("Abort"), this);
+    AbortBUTTON->setObjectName(QStringLiteral("AbortBUTTON"));
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(LABEL, 0, 0, 1, 3);
+    grid->addWidget(PathTEXT, 1, 0, 1, 2);
+    grid->addWidget(SearchBUTTON, 1, 2);
+    grid->addWidget(SaveCHECK, 2, 0);
+    grid->addWidget(OkBUTTON, 2, 1, Qt::AlignRight);
+    grid->addWidget(AbortBUTTON, 2, 2);
+    grid->setColumnStretch(0, 1);
+
+    connect(PathTEXT, &QLineEdit::textChanged, this, &SearchFORM::PathTEXT_Change);
+    connect(SearchBUTTON, &QPushButton::clicked, this, &SearchFORM::SearchBUTTON_Click);
+    connect(OkBUTTON, &QPushButton::clicked, this, &SearchFORM::OkBUTTON_Click);
+    connect(AbortBUTTON, &QPushButton::clicked, this, &SearchFORM::AbortBUTTON_Click);
+
+    // Form_Load
+    setWindowTitle(kTitle);
+    PathTEXT->setText(FromPath(folderVariable()));
+    PathTEXT_Change();
+}
+
+QString SearchFORM::fileName() const {
+    return kind_ == Kind::Ini ? QStringLiteral("bleem!.INI") : QStringLiteral("Compatibility.TXT");
+}
+
+QString SearchFORM::settingKey() const {
+    return kind_ == Kind::Ini ? QStringLiteral("INI Path") : QStringLiteral("TXT Path");
+}
+
+std::string& SearchFORM::folderVariable() {
+    return kind_ == Kind::Ini ? state_.folders.IniPath : state_.folders.TxtPath;
+}
+
+void SearchFORM::PathTEXT_Change() {
+    const QString text = PathTEXT->text();
+    const QString sep = QDir::separator();
+    const QString path = text.endsWith(sep) ? text + fileName() : text + sep + fileName();
+    OkBUTTON->setEnabled(platform_.files->exists(path));
+}
+
+void SearchFORM::SearchBUTTON_Click() {
+    const QString filter = fileName() + QLatin1Char('|') + fileName();
+    const QString chosen = dialog_.OpenFile(filter, FromPath(state_.folders.AppPath));
+    if (chosen.isEmpty()) return;
+    const qsizetype cut = chosen.lastIndexOf(QDir::separator());
+    if (cut >= 0) PathTEXT->setText(chosen.left(cut + 1));
+}
+
+void SearchFORM::OkBUTTON_Click() {
+    if (!OkBUTTON->isEnabled()) return;  // Enter while the folder does not hold the file
+    QString folder = PathTEXT->text();
+    if (!folder.endsWith(QDir::separator())) folder.append(QDir::separator());
+    folderVariable() = ToPath(folder);
+    if (SaveCHECK->isChecked()) platform_.settings->write(settingKey(), PathTEXT->text());
+    closing_ = true;
+    close();
+}
+
+void SearchFORM::AbortBUTTON_Click() {
+    if (!folderVariable().empty()) {
+        closing_ = true;
+        close();
+        return;
+    }
+    platform_.prompter->ask(this, QStringLiteral("Aborted by user"), kTitle + QStringLiteral(" could not be started."),
+                            MsgIcon::Critical, MsgButtons::Ok);
+    platform_.terminator->endProgram();
+    closing_ = true;
+    close();
+}
+
+void SearchFORM::closeEvent(QCloseEvent* event) {
+    // Closing through the frame is Abort.
+    if (!closing_) {
+        event->ignore();
+        AbortBUTTON_Click();
+        return;
+    }
+    event->accept();
+}
+
+}  // namespace tolva

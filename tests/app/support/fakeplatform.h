@@ -1,0 +1,139 @@
+#pragma once
+// Scripted stand-ins for the platform seams: the tests answer message boxes, pick files, hold
+// settings in memory and see the program end without the test process ending.
+#include <QByteArray>
+#include <QList>
+#include <QMap>
+#include <QQueue>
+#include <QTemporaryDir>
+#include <functional>
+
+#include "app/platform/qtseams.h"
+#include "app/platform/seams.h"
+
+namespace tolva::test {
+
+struct Message {
+    QString title;
+    QString text;
+    MsgIcon icon;
+    MsgButtons buttons;
+};
+
+class ScriptedPrompter final : public Prompter {
+public:
+    MsgAnswer ask(QWidget*, const QString& title, const QString& text, MsgIcon icon, MsgButtons buttons) override;
+    /// Answers in order; once empty, OK (or Yes for a question).
+    QQueue<MsgAnswer> answers;
+    QList<Message> shown;
+    /// Runs while a message is "shown" (the window behind is in its waiting state then).
+    std::function<void(const Message&)> onShow;
+};
+
+class MemorySettings final : public SettingsStore {
+public:
+    QString read(const QString& key, const QString& fallback) override {
+        reads.append(key);
+        return values.value(key, fallback);
+    }
+    void write(const QString& key, const QString& value) override { values[key] = value; }
+    QMap<QString, QString> values;
+    QStringList reads;
+};
+
+class FakeInstance final : public InstanceGuard {
+public:
+    bool anotherIsRunning() override { return running; }
+    bool running = false;
+};
+
+/// Real files, plus paths the test declares to exist (the root folder, say).
+class TestFileSystem final : public FileSystem {
+public:
+    bool exists(const QString& path) override { return extra.contains(path) || real.exists(path); }
+    QStringList extra;
+    QtFileSystem real;
+};
+
+class ScriptedChooser final : public FileChooser {
+public:
+    QString chooseExisting(QWidget*, const QString& nameFilters, const QString& folder) override {
+        filters.append(nameFilters);
+        folders.append(folder);
+        return picks.isEmpty() ? QString() : picks.dequeue();
+    }
+    QQueue<QString> picks;
+    QStringList filters;
+    QStringList folders;
+};
+
+class RecordingShell final : public Shell {
+public:
+    void open(const QString& address) override { opened.append(address); }
+    QStringList opened;
+};
+
+class FixedClock final : public Clock {
+public:
+    QDateTime now() override { return when; }
+    QDateTime when = QDateTime(QDate(2001, 3, 4), QTime(13, 5, 9));
+};
+
+class FolderDrives final : public DriveQuery {
+public:
+    QList<Drive> cdromDrives() override { return drives; }
+    QList<Drive> drives;
+};
+
+class FakeProgram final : public ProgramInfo {
+public:
+    QString folder() override { return dir; }
+    QString releaseName() override { return QStringLiteral("Release 5"); }
+    int revision() override { return 118; }
+    QString dir;
+};
+
+class RecordingTerminator final : public Terminator {
+public:
+    void endProgram() override { endedFlag = true; }
+    bool ended() const override { return endedFlag; }
+    bool endedFlag = false;
+};
+
+/// One test's platform: a temporary program folder and every seam scripted.
+struct TestPlatform {
+    TestPlatform();
+    ScriptedPrompter prompter;
+    MemorySettings settings;
+    FakeInstance instance;
+    TestFileSystem files;
+    ScriptedChooser chooser;
+    RecordingShell shell;
+    FixedClock clock;
+    FolderDrives drives;
+    FakeProgram program;
+    RecordingTerminator terminator;
+    Platform platform;
+    QTemporaryDir dir;
+
+    /// A path inside the temporary folder (created folders included).
+    QString path(const QString& relative) const;
+    /// Writes bytes to a file inside the temporary folder, making its folders.
+    QString write(const QString& relative, const QByteArray& bytes) const;
+    QByteArray read(const QString& relative) const;
+};
+
+/// The visible top-level window of that objectName, or null.
+QWidget* TopLevel(const QString& objectName);
+
+/// Runs `act` on the window of that objectName as soon as it is shown (the program is then
+/// waiting for it in its own loop). Gives up after a few seconds, failing the test.
+void WhenShown(const QString& objectName, std::function<void(QWidget*)> act);
+
+/// Copies of the small fixture files in tests/fixtures.
+QByteArray Fixture(const QString& name);
+
+/// "ID=..\r\nTitle=..\r\nFlags=..\r\n" entries for hand-made files.
+QByteArray Entry(const QByteArray& id, const QByteArray& title, const QByteArray& flags);
+
+}  // namespace tolva::test

@@ -1,0 +1,245 @@
+// The SMTP dialogue: every row of the reply table, the reading of replies from pieces of bytes,
+// and a whole conversation with a server that accepts everything.
+#include "core/mail/smtp.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace tolva {
+namespace {
+
+constexpr const char* kServer = "mail.tolva.example";
+constexpr const char* kMailbox = "tolva@tolva.example";
+
+SmtpDialogue Dialogue(std::vector<std::string> body = {"line one", "line two"}) {
+    return SmtpDialogue(kServer, kMailbox, std::move(body), [] { return MailDate{2024, 3, 5, 14, 3, 9}; });
+}
+
+/// Feeds whole replies, one per piece, and returns the last action.
+SmtpAction Replies(SmtpDialogue& dialogue, const std::vector<int>& codes) {
+    SmtpAction last;
+    for (int code : codes) last = dialogue.feed(std::to_string(code) + " ok\r\n");
+    return last;
+}
+
+struct Row {
+    const char* name;
+    std::vector<int> before;  // replies that bring the dialogue into its state
+    int code;
+    int stateBefore;
+    std::string send;
+    std::optional<std::string> status;
+    int stateAfter;
+    bool closes;
+};
+
+TEST(SmtpDialogue, EveryRowOfTheReplyTable) {
+    const std::string message = MailDataText(MailHeaderLines({2024, 3, 5, 14, 3, 9}, kMailbox),
+                                             {"line one", "line two"});
+    const std::vector<Row> rows = {
+        {"220 at start", {}, 220, 0, "HELO mail.tolva.example\r\n", "Mail Server is ready...", 6, false},
+        {"220 again in 2", {220, 250, 250}, 220, 2, "HELO mail.tolva.example\r\n", "Mail Server is ready...", 6,
+         false},
+        {"250 in 6", {220}, 250, 6, "RSET\r\n", "Sending Rset to server...", 1, false},
+        {"250 in 1", {220, 250}, 250, 1, "MAIL FROM:<tolva@tolva.example>\r\n", "Sending FROM command...", 2,
+         false},
+        {"250 in 2", {220, 250, 250}, 250, 2, "RCPT TO:<tolva@tolva.example>\r\n", "Sending RCPT command...", 3,
+         false},
+        {"250 in 3", {220, 250, 250, 250}, 250, 3, "DATA\r\n", "Sending DATA command...", 4, false},
+        {"354 in 4", {220, 250, 250, 250, 250}, 354, 4, message, std::nullopt, 5, false},
+        {"354 in 0", {}, 354, 0, message, std::nullopt, 5, false},
+        {"250 in 5", {220, 250, 250, 250, 250, 354}, 250, 5, "QUIT\r\n",
+         "Sending Quit command to disconnecting from mail server...", 5, true},
+        {"250 in 0", {}, 250, 0, "", std::nullopt, 0, false},
+        {"250 in 4", {220, 250, 250, 250, 250}, 250, 4, "", std::nullopt, 4, false},
+        {"221 in 6", {220}, 221, 6, "", "Disconnected from mail server...", 0, false},
+        {"221 in 999", {220, 550}, 221, 999, "", "Disconnected from mail server after error...", 0, false},
+        {"500 in 0", {}, 500, 0, "QUIT\r\n", "Error sending mail...", 999, false},
+        {"550 in 2", {220, 250, 250}, 550, 2, "QUIT\r\n", "Error sending mail...", 999, false},
+        {"599 in 4", {220, 250, 250, 250, 250}, 599, 4, "QUIT\r\n", "Error sending mail...", 999, false},
+        {"554 in 5", {220, 250, 250, 250, 250, 354}, 554, 5, "QUIT\r\n", "Error sending mail...", 999, false},
+        {"250 in 999", {220, 550}, 250, 999, "", std::nullopt, 999, false},
+        {"421 in 6", {220}, 421, 6, "", std::nullopt, 6, false},
+        {"600 in 6", {220}, 600, 6, "", std::nullopt, 6, false},
+        {"499 in 1", {220, 250}, 499, 1, "", std::nullopt, 1, false},
+    };
+    for (const Row& row : rows) {
+        SmtpDialogue dialogue = Dialogue();
+        Replies(dialogue, row.before);
+        ASSERT_EQ(dialogue.state(), row.stateBefore) << row.name;
+        const SmtpAction action = dialogue.feed(std::to_string(row.code) + " text\r\n");
+        EXPECT_EQ(action.send, row.send) << row.name;
+        EXPECT_EQ(action.status, row.status) << row.name;
+        EXPECT_EQ(dialogue.state(), row.stateAfter) << row.name;
+        EXPECT_EQ(action.closeSocket, row.closes) << row.name;
+        EXPECT_EQ(action.closeWindow, row.closes) << row.name;
+    }
+}
+
+TEST(ReplyCode, ReadsTheLeadingNumber) {
+    EXPECT_EQ(ReplyCode("250 OK"), 250);
+    EXPECT_EQ(ReplyCode("250"), 250);  // the text after the code is optional
+    EXPECT_EQ(ReplyCode("250-PIPELINING"), -1);
+    EXPECT_EQ(ReplyCode("250OK"), 0);
+    EXPECT_EQ(ReplyCode(" 250 OK"), 0);
+    EXPECT_EQ(ReplyCode("hello there"), 0);
+    EXPECT_EQ(ReplyCode(""), 0);
+    EXPECT_EQ(ReplyCode("99999999999999 big"), 0);
+}
+
+TEST(SmtpDialogue, ReplyWithoutTextAfterTheCodeIsActedOn) {
+    SmtpDialogue dialogue = Dialogue();
+    EXPECT_EQ(dialogue.feed("220\r\n").send, "HELO mail.tolva.example\r\n");
+    EXPECT_EQ(dialogue.feed("250\r\n").send, "RSET\r\n");
+}
+
+TEST(SmtpDialogue, ReplyWithoutAnySpaceOrCodeIsIgnored) {
+    SmtpDialogue dialogue = Dialogue();
+    const SmtpAction action = dialogue.feed("220mail.tolva.example\r\nWelcome\r\n");
+    EXPECT_EQ(action.send, "");
+    EXPECT_FALSE(action.status);
+    EXPECT_EQ(dialogue.state(), 0);
+}
+
+TEST(SmtpDialogue, ReplySplitAcrossPiecesIsActedOnOnceItIsWhole) {
+    SmtpDialogue dialogue = Dialogue();
+    EXPECT_EQ(dialogue.feed("2").send, "");
+    EXPECT_EQ(dialogue.feed("20 mail.tolva.example ES").send, "");
+    EXPECT_EQ(dialogue.feed("MTP ready\r").send, "");
+    const SmtpAction action = dialogue.feed("\n");
+    EXPECT_EQ(action.send, "HELO mail.tolva.example\r\n");
+    EXPECT_EQ(dialogue.state(), 6);
+    // The reply is gone once acted on: nothing more happens without new bytes.
+    EXPECT_EQ(dialogue.feed("").send, "");
+    EXPECT_EQ(dialogue.state(), 6);
+}
+
+TEST(SmtpDialogue, TwoRepliesInOnePieceAreEachActedOnOnce) {
+    SmtpDialogue dialogue = Dialogue();
+    const SmtpAction action = dialogue.feed("220 ready\r\n250 hello\r\n");
+    EXPECT_EQ(action.send, "HELO mail.tolva.example\r\nRSET\r\n");
+    EXPECT_EQ(action.status, "Sending Rset to server...");
+    EXPECT_EQ(dialogue.state(), 1);
+}
+
+TEST(SmtpDialogue, MultiLineReplyActsOnItsFinalLine) {
+    SmtpDialogue dialogue = Dialogue();
+    Replies(dialogue, {220});
+    EXPECT_EQ(dialogue.feed("250-mail.tolva.example\r\n250-SIZE 10240000\r\n").send, "");
+    EXPECT_EQ(dialogue.state(), 6);
+    EXPECT_EQ(dialogue.feed("250 HELP\r\n").send, "RSET\r\n");
+    EXPECT_EQ(dialogue.state(), 1);
+}
+
+TEST(SmtpDialogue, BareLineFeedEndsALine) {
+    SmtpDialogue dialogue = Dialogue();
+    EXPECT_EQ(dialogue.feed("220 ready\n").send, "HELO mail.tolva.example\r\n");
+}
+
+TEST(SmtpDialogue, ReplyWithoutLineEndBeyondTheLimitEndsTheDialogue) {
+    SmtpDialogue dialogue = Dialogue();
+    const std::string megabyte(1024 * 1024, 'x');
+    const SmtpAction action = dialogue.feed("220 " + megabyte);
+    EXPECT_EQ(action.send, "");
+    EXPECT_EQ(action.status, "Error sending mail...");
+    EXPECT_TRUE(action.closeSocket);
+    EXPECT_FALSE(action.closeWindow);
+    EXPECT_TRUE(dialogue.ended());
+    // Nothing is acted on afterwards, not even a proper reply.
+    EXPECT_EQ(dialogue.feed("\r\n220 ready\r\n").send, "");
+
+    SmtpDialogue pieces = Dialogue();
+    SmtpAction last;
+    for (std::size_t sent = 0; sent <= kMaxReplyLine && !pieces.ended(); sent += 100)
+        last = pieces.feed(std::string(100, 'y'));
+    EXPECT_TRUE(pieces.ended());
+    EXPECT_EQ(last.status, "Error sending mail...");
+}
+
+TEST(SmtpDialogue, SocketErrorOrTimeOutShowsTheError) {
+    SmtpDialogue dialogue = Dialogue();
+    Replies(dialogue, {220, 250});
+    const SmtpAction action = dialogue.failed();
+    EXPECT_EQ(action.status, "Error sending mail...");
+    EXPECT_TRUE(action.closeSocket);
+    EXPECT_FALSE(action.closeWindow);
+    EXPECT_EQ(dialogue.state(), kSmtpErrorState);
+    EXPECT_FALSE(dialogue.failed().status);  // reported once
+
+    SmtpDialogue silent = Dialogue();
+    EXPECT_EQ(silent.closed().status, "Error sending mail...");
+}
+
+TEST(SmtpDialogue, CloseAfterGoodbyeIsNoError) {
+    SmtpDialogue dialogue = Dialogue();
+    Replies(dialogue, {220, 550});
+    EXPECT_EQ(Replies(dialogue, {221}).status, "Disconnected from mail server after error...");
+    const SmtpAction close = dialogue.closed();
+    EXPECT_FALSE(close.status);
+    EXPECT_TRUE(dialogue.ended());
+
+    SmtpDialogue sent = Dialogue();
+    Replies(sent, {220, 250, 250, 250, 250, 354, 250});
+    EXPECT_TRUE(sent.ended());
+    EXPECT_FALSE(sent.failed().status);  // the window is closing; a late error changes nothing
+}
+
+TEST(SmtpDialogue, AcceptingServerReceivesExactlyTheDialogue) {
+    // A server that greets with 220, answers DATA with 354 and every other command with 250,
+    // and QUIT with 221. Its replies are driven by what it received.
+    SmtpDialogue dialogue = Dialogue({"Name : Ana", ".", "..dots", "VERSION=1.0", ""});
+    std::vector<std::string> received;
+    std::string pending;
+    SmtpAction action = dialogue.feed("220 mail.tolva.example ESMTP\r\n");
+    bool quit = false;
+    for (int round = 0; round < 20 && !action.send.empty(); ++round) {
+        pending += action.send;
+        std::string reply;
+        std::size_t lf;
+        while ((lf = pending.find("\r\n")) != std::string::npos) {
+            std::string line = pending.substr(0, lf);
+            pending.erase(0, lf + 2);
+            received.push_back(line);
+            if (line == "DATA") {
+                reply += "354 go ahead\r\n";
+            } else if (line == "QUIT") {
+                quit = true;
+                reply += "221 bye\r\n";
+            } else if (line == "." || line.starts_with("HELO") || line == "RSET" ||
+                       line.starts_with("MAIL") || line.starts_with("RCPT")) {
+                reply += "250 ok\r\n";
+            }
+        }
+        if (action.closeSocket) break;
+        action = dialogue.feed(reply);
+    }
+    EXPECT_TRUE(quit);
+    EXPECT_TRUE(action.closeWindow);
+    EXPECT_EQ(pending, "");
+    const std::vector<std::string> expected = {
+        "HELO mail.tolva.example",
+        "RSET",
+        "MAIL FROM:<tolva@tolva.example>",
+        "RCPT TO:<tolva@tolva.example>",
+        "DATA",
+        "Date: 05 Mar 24 14:03:09",
+        "To: tolva@tolva.example",
+        "From: tolva@tolva.example",
+        "Subject: [Tolva!AutomaticMail]",
+        "Cc: ",
+        "",
+        "Name : Ana",
+        "..",
+        "...dots",
+        "VERSION=1.0",
+        "",
+        ".",
+        "QUIT",
+    };
+    EXPECT_EQ(received, expected);
+}
+
+}  // namespace
+}  // namespace tolva

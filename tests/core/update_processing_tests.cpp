@@ -1,0 +1,208 @@
+// The update processing on hand-made update texts against hand-made game tables.
+#include "core/update/update_processing.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace tolva {
+namespace {
+
+GameTable Table(const std::string& version, const std::vector<std::string>& ids) {
+    GameTable games;
+    games.IniVersion = version;
+    for (const std::string& id : ids) {
+        ++games.GameLast;
+        games.GameID[games.GameLast] = id;
+        games.GameTitle[games.GameLast] = "Known " + id;
+        games.GameFlags[games.GameLast] = "80000000H";
+    }
+    return games;
+}
+
+std::string Entry(const std::string& id, const std::string& title, const std::string& flags,
+                  const char* eol = "\r\n") {
+    return eol + std::string("ID=") + id + eol + "Title=" + title + eol + "Flags=" + flags + eol;
+}
+
+TEST(UpdateINI, EmptyDownloadIsAFailedConnection) {
+    const UpdateResult result = UpdateINI("", Table("1.2", {"1"}));
+    EXPECT_EQ(result.outcome, UpdateOutcome::FailedToConnect);
+    EXPECT_EQ(result.message.titleSuffix, " Can't connect");
+    EXPECT_EQ(result.message.icon, UpdateIcon::Critical);
+    EXPECT_EQ(result.message.text,
+              "tolva! failed to connect to the server.\n\nPlease establish a internet connection first, "
+              "before you run tolva! Online Update. When you have any further problems, please check "
+              "your modem and internet settings.");
+    EXPECT_TRUE(result.rows.empty());
+}
+
+TEST(UpdateINI, OffersOnlyNewDiscIDsSortedByUpperCaseTitle) {
+    const std::string text = "[update]\r\nVersion=1.2.0\r\n" + Entry("0000000001", "Known game", "80000000H") +
+                             Entry("0000000003", "zeta", "40000000H") + Entry("0000000002", "Alpha", "80000000H") +
+                             Entry("0000000004", "beta", "");
+    const UpdateResult result = UpdateINI(text, Table("1.2.9", {"0000000001"}));
+    ASSERT_EQ(result.outcome, UpdateOutcome::NewEntries);
+    EXPECT_EQ(result.rows, (std::vector<std::string>{"Alpha (Yes!)", "beta (Partially)", "zeta (Not Yet)"}));
+    EXPECT_EQ(result.update.UpdCount, 3);
+    EXPECT_EQ(result.update.UpdLast, 3);
+    EXPECT_EQ(result.update.UpdTitleUpper[0], "ALPHA");
+    EXPECT_EQ(result.update.ServerVersion, "1.2.0");
+    for (int r = 0; r < result.update.UpdCount; ++r)
+        EXPECT_NE(result.update.UpdID[result.update.UpdRow[r]], "0000000001");
+    EXPECT_EQ(result.message.titleSuffix, "");
+    EXPECT_EQ(result.message.text,
+              "We are not responsible for any incorrect information; all information is directly coming "
+              "from bleem!, inc. or sent to us by tolva! users via the 'Mail to tolva!' function. However, "
+              "if you find an entry to be incorrect, please send us a corrected entry.\nThank you for your "
+              "support.");
+}
+
+TEST(UpdateINI, TwoEntriesWithTheSameNewDiscIDAreBothOffered) {
+    const std::string text = "Version=1.0\r\n" + Entry("5555555555", "Disc", "80000000H") +
+                             Entry("5555555555", "Disc again", "40000000H");
+    const UpdateResult result = UpdateINI(text, Table("1.0", {}));
+    ASSERT_EQ(result.outcome, UpdateOutcome::NewEntries);
+    EXPECT_EQ(result.rows, (std::vector<std::string>{"Disc (Yes!)", "Disc again (Not Yet)"}));
+}
+
+TEST(UpdateINI, DiscIDsCompareExactly) {
+    const std::string text = "Version=1.0\r\n" + Entry("12345678AB", "Letters", "8") + Entry("0123", "Short", "8");
+    const UpdateResult result = UpdateINI(text, Table("1.0", {"12345678ab", "123"}));
+    EXPECT_EQ(result.rows, (std::vector<std::string>{"Letters (Yes!)", "Short (Yes!)"}));
+}
+
+TEST(UpdateINI, StatusWordFollowsTheFirstFlagsCharacter) {
+    EXPECT_EQ(UpdateRowText("A", "80000000H"), "A (Yes!)");
+    EXPECT_EQ(UpdateRowText("A", "40000000H"), "A (Not Yet)");
+    EXPECT_EQ(UpdateRowText("A", "00000000H"), "A (Partially)");
+    EXPECT_EQ(UpdateRowText("A", "C0000000H"), "A (Partially)");
+    EXPECT_EQ(UpdateRowText("A", ""), "A (Partially)");
+}
+
+TEST(UpdateINI, AllEntriesKnownMeansLatestWhateverTheVersion) {
+    const std::string text = "Version=9.9\r\n" + Entry("1", "One", "8") + Entry("2", "Two", "8");
+    const UpdateResult result = UpdateINI(text, Table("1.0", {"2", "1"}));
+    EXPECT_EQ(result.outcome, UpdateOutcome::AlreadyLatest);
+    EXPECT_EQ(result.message.titleSuffix, " - No update available");
+    EXPECT_EQ(result.message.text, "You're already using the latest ini update.");
+    EXPECT_EQ(result.message.icon, UpdateIcon::Information);
+    EXPECT_EQ(result.update.UpdCount, 0);
+
+    const UpdateResult noEntries = UpdateINI("<html>Not here</html>", Table("1.0", {"1"}));
+    EXPECT_EQ(noEntries.outcome, UpdateOutcome::AlreadyLatest);
+}
+
+TEST(UpdateINI, VersionIsCheckedOnItsFirstThreeCharacters) {
+    const std::string entries = Entry("7", "New", "8");
+    EXPECT_EQ(UpdateINI("Version=1.2 beta\r\n" + entries, Table("1.2.7", {})).outcome,
+              UpdateOutcome::NewEntries);
+    const UpdateResult wrong = UpdateINI("Version=1.3\r\n" + entries, Table("1.2.7", {}));
+    ASSERT_EQ(wrong.outcome, UpdateOutcome::WrongFileVersion);
+    EXPECT_EQ(wrong.message.titleSuffix, " Update - Wrong file version");
+    EXPECT_EQ(wrong.message.icon, UpdateIcon::Exclamation);
+    EXPECT_EQ(wrong.message.buttons, UpdateButtons::YesNo);
+    EXPECT_EQ(wrong.message.text,
+              "Your ini file doesn't match with the current version on the server.\n"
+              "Please check if a new bleem! version is avaible\n"
+              "Your version :1.2.7\nThe version on the server :1.3\n");
+    // No version line at all differs from a file that has one.
+    EXPECT_EQ(UpdateINI(entries, Table("1.2", {})).outcome, UpdateOutcome::WrongFileVersion);
+    // A later version line replaces an earlier one.
+    EXPECT_EQ(UpdateINI("Version=0.1\r\nVERSION = 1.2\r\n" + entries, Table("1.2", {})).outcome,
+              UpdateOutcome::NewEntries);
+}
+
+TEST(UpdateINI, LinesEndAtCrLfLoneCrAndLoneLf) {
+    for (const char* eol : {"\r\n", "\r", "\n"}) {
+        const std::string text = std::string("Version=1.0") + eol + Entry("2", "Beta", "4", eol) +
+                                 Entry("1", "Alpha", "8", eol);
+        const UpdateResult result = UpdateINI(text, Table("1.0", {}));
+        ASSERT_EQ(result.outcome, UpdateOutcome::NewEntries) << int(eol[0]);
+        EXPECT_EQ(result.rows, (std::vector<std::string>{"Alpha (Yes!)", "Beta (Not Yet)"})) << int(eol[0]);
+        EXPECT_EQ(result.update.UpdFlags[result.update.UpdRow[1]], "4");
+    }
+    // Mixed line ends in one text, the last line without any.
+    const UpdateResult mixed = UpdateINI("Version=1.0\nID=9\r\nTitle=Nine\rFlags=8", Table("1.0", {}));
+    ASSERT_EQ(mixed.rows, (std::vector<std::string>{"Nine (Yes!)"}));
+    EXPECT_EQ(mixed.update.UpdID[0], "9");
+}
+
+TEST(UpdateINI, KeysAreReadLikeTheIniFile) {
+    const std::string text =
+        "Version=1.0\r\n"
+        "Title=Orphan before any ID\r\n"
+        "   id =  0000000042  \r\n"
+        "  tItLe=  Spaced Out  \r\n"
+        "FLAGS= 80000000H\r\n"
+        ";ID=0000000043\r\n"
+        ";Title=Disabled\r\n";
+    const UpdateResult result = UpdateINI(text, Table("1.0", {}));
+    ASSERT_EQ(result.update.UpdLast, 0);
+    EXPECT_EQ(result.update.UpdID[0], "0000000042");
+    EXPECT_EQ(result.rows, (std::vector<std::string>{"Spaced Out (Yes!)"}));
+}
+
+TEST(UpdateINI, AccentedTitlesSortByTheirUpperCase) {
+    // "é" upper-cases to "É" (0xC9), after every plain letter.
+    const std::string text = "Version=1.0\r\n" + Entry("1", "\xE9t\xE9", "8") + Entry("2", "Zorro", "8") +
+                             Entry("3", "eagle", "8");
+    const UpdateResult result = UpdateINI(text, Table("1.0", {}));
+    EXPECT_EQ(result.rows,
+              (std::vector<std::string>{"eagle (Yes!)", "Zorro (Yes!)", "\xE9t\xE9 (Yes!)"}));
+    EXPECT_EQ(result.update.UpdTitleUpper[2], "\xC9T\xC9");
+}
+
+TEST(UpdateINI, OverCapacityIsRefused) {
+    std::string manyLines = "Version=1.0\r\n" + Entry("1", "One", "8");
+    for (int i = 0; i < kUpdateLineCapacity; ++i) manyLines += ";\r\n";
+    const UpdateResult tooLong = UpdateINI(manyLines, Table("1.0", {}));
+    EXPECT_EQ(tooLong.outcome, UpdateOutcome::Refused);
+    EXPECT_NE(tooLong.message.text.find("16384 lines"), std::string::npos);
+    EXPECT_TRUE(tooLong.rows.empty());
+
+    std::string manyEntries = "Version=1.0\n";
+    for (int i = 0; i <= kTableCapacity; ++i) manyEntries += "ID=" + std::to_string(i) + "\n";
+    const UpdateResult tooMany = UpdateINI(manyEntries, Table("1.0", {}));
+    EXPECT_EQ(tooMany.outcome, UpdateOutcome::Refused);
+    EXPECT_NE(tooMany.message.text.find("4096 entries"), std::string::npos);
+
+    // Exactly at both capacities is fine.
+    std::string full;
+    for (int i = 0; i < kTableCapacity; ++i) full += "ID=" + std::to_string(i) + "\n";
+    for (int i = kTableCapacity; i < kUpdateLineCapacity - 1; ++i) full += "\n";
+    full += "Version=1.0\n";
+    const UpdateResult atCapacity = UpdateINI(full, Table("1.0", {}));
+    EXPECT_EQ(atCapacity.outcome, UpdateOutcome::NewEntries);
+    EXPECT_EQ(atCapacity.update.UpdCount, kTableCapacity);
+}
+
+TEST(CheckedEntries, GivesTheCheckedRowsInRowOrder) {
+    const std::string text = "Version=1.0\r\n" + Entry("3", "Cee", "4") + Entry("1", "Known", "8") +
+                             Entry("2", "Bee", "8") + Entry("4", "Dee", "");
+    const UpdateResult result = UpdateINI(text, Table("1.0", {"1"}));
+    ASSERT_EQ(result.rows, (std::vector<std::string>{"Bee (Yes!)", "Cee (Not Yet)", "Dee (Partially)"}));
+    const std::vector<IniEntry> entries = CheckedEntries(result.update, {true, false, true});
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].ID, "2");
+    EXPECT_EQ(entries[0].Title, "Bee");
+    EXPECT_EQ(entries[0].Flags, "8");
+    EXPECT_EQ(entries[1].ID, "4");
+    EXPECT_EQ(entries[1].Title, "Dee");
+    EXPECT_EQ(entries[1].Flags, "");
+    EXPECT_TRUE(CheckedEntries(result.update, {false, false, false}).empty());
+    EXPECT_EQ(CheckedEntries(result.update, {true}).size(), 1u);  // fewer flags than rows
+}
+
+TEST(DownloadErrorMessage, NamesSourceAndDescription) {
+    const UpdateMessage message = DownloadErrorMessage("QTcpSocket", "Connection refused");
+    EXPECT_EQ(message.titleSuffix, " Can't connect");
+    EXPECT_EQ(message.icon, UpdateIcon::Critical);
+    EXPECT_EQ(message.text,
+              "While processing the ini-update an error occured.\n\nSource : QTcpSocket\n"
+              "Description : Connection refused");
+}
+
+}  // namespace
+}  // namespace tolva

@@ -256,12 +256,24 @@ void MainFORM::buildMenus() {
 
     FileMENU = menuBar()->addMenu(QStringLiteral("&File"));
     FileMENU->setObjectName(QStringLiteral("FileMENU"));
+    NewMENU = action(FileMENU, "NewMENU", QStringLiteral("Add/Edit Item"));
+    RemoveMENU = action(FileMENU, "RemoveMENU", QStringLiteral("Remove Item"));
     separator(FileMENU, "SEPARATOR1");
     ExitMENU = action(FileMENU, "ExitMENU", QStringLiteral("Exit"));
     ExitMENU->setShortcut(QKeySequence::Quit);
 
     FormatMENU = menuBar()->addMenu(QStringLiteral("&Tools"));
     FormatMENU->setObjectName(QStringLiteral("FormatMENU"));
+    CleanUpMENU = action(FormatMENU, "CleanUpMENU", QStringLiteral("Clean Up"));
+    RepairMENU = action(FormatMENU, "RepairMENU", QStringLiteral("Repair"));
+    CompareMENU = action(FormatMENU, "CompareMENU", QStringLiteral("Compare"));
+    // Created unavailable, and nothing makes them available.
+    RepairMENU->setEnabled(false);
+    CompareMENU->setEnabled(false);
+    separator(FormatMENU, "SEPARATOR2");
+    UpdateMENU = action(FormatMENU, "UpdateMENU", QStringLiteral("Online Update (based on MSWINSCK)"));
+    Update2MENU = action(FormatMENU, "Update2MENU", QStringLiteral("Online Update (based on MSINET)"));
+    MailMENU = action(FormatMENU, "MailMENU", QStringLiteral("Mail to Tolva!"));
     separator(FormatMENU, "SEPERATOR4");
     GotoBleemMENU = action(FormatMENU, "GotoBleemMENU", QStringLiteral("More information about the selected game"));
 
@@ -277,6 +289,16 @@ void MainFORM::buildMenus() {
 
     HelpMENU = menuBar()->addMenu(QStringLiteral("&Help"));
     HelpMENU->setObjectName(QStringLiteral("HelpMENU"));
+    HomepageMENU = action(HelpMENU, "HomepageMENU", QStringLiteral("tolva! Homepage"));
+    DownloadMENU = action(HelpMENU, "DownloadMENU", QStringLiteral("Download section"));
+    FaqMENU = action(HelpMENU, "FaqMENU", QStringLiteral("Frequently Asked Questions"));
+    SupportMENU = action(HelpMENU, "SupportMENU", QStringLiteral("Support"));
+    MessageboardMENU = action(HelpMENU, "MessageboardMENU", QStringLiteral("Dravik Message Board"));
+    separator(HelpMENU, "SEPARATOR3");
+    DravikHpMENU = action(HelpMENU, "DravikHpMENU", QStringLiteral("Dravik Homepage"));
+    bleemHpMENU = action(HelpMENU, "bleemHpMENU", QStringLiteral("bleem! Homepage"));
+    CheaterMENU = action(HelpMENU, "CheaterMENU", QStringLiteral("CheatPal! Homepage (cheat codes for bleem!)"));
+    separator(HelpMENU, "SEPARATOR4");
     AboutMENU = action(HelpMENU, "AboutMENU", QStringLiteral("About..."));
 
     connect(ExitMENU, &QAction::triggered, this, &MainFORM::ExitBUTTON_Click);
@@ -289,6 +311,13 @@ void MainFORM::buildMenus() {
     });
     connect(GotoBleemMENU, &QAction::triggered, this, &MainFORM::GotoBleemMENU_Click);
     connect(AboutMENU, &QAction::triggered, this, &MainFORM::AboutMENU_Click);
+    connect(RemoveBUTTON, &QPushButton::clicked, this, &MainFORM::RemoveBUTTON_Click);
+    connect(RemoveMENU, &QAction::triggered, this, &MainFORM::RemoveBUTTON_Click);
+    connectWizard();
+    connectTools();
+    connectUpdate();
+    connectMail();
+    connectHelp();
 }
 
 void MainFORM::setCaptionSuffix(const QString& suffix) { setWindowTitle(kTitle + suffix); }

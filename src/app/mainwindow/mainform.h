@@ -46,6 +46,13 @@ public:
     void AcuMENU_Click();
     void AboutMENU_Click();
     void GotoBleemMENU_Click();
+    void RemoveBUTTON_Click();
+
+    // Add/Edit wizard (mainform_wizard.cpp).
+    // Tools: Clean Up, Repair, Compare (mainform_tools.cpp).
+    // Online update (mainform_update.cpp).
+    // Mail (mainform_mail.cpp).
+    // Help menu web links (mainform_help.cpp).
 
     /// The main window's caption is the title, or the title and the suffix of the running tool.
     void setCaptionSuffix(const QString& suffix);
@@ -69,6 +76,12 @@ protected:
 private:
     void buildControls();
     void buildMenus();
+    // Each subsystem wires its own buttons and menu entries, in its own file.
+    void connectWizard();
+    void connectTools();
+    void connectUpdate();
+    void connectMail();
+    void connectHelp();
     void showCompatibilityControls(bool visible, bool includingProductCode);
     bool SearchTEXT_KeyPress(QKeyEvent* event);
     bool gameLIST_KeyPress(QKeyEvent* event);
@@ -126,11 +139,27 @@ public:
     QMenu* FormatMENU = nullptr;
     QMenu* SettingsMENU = nullptr;
     QMenu* HelpMENU = nullptr;
+    QAction* NewMENU = nullptr;
+    QAction* RemoveMENU = nullptr;
     QAction* ExitMENU = nullptr;
+    QAction* CleanUpMENU = nullptr;
+    QAction* RepairMENU = nullptr;
+    QAction* CompareMENU = nullptr;
+    QAction* UpdateMENU = nullptr;
+    QAction* Update2MENU = nullptr;
+    QAction* MailMENU = nullptr;
+    QAction* GotoBleemMENU = nullptr;
     QAction* OtherIniMENU = nullptr;
     QAction* OtherTxtMENU = nullptr;
     QAction* AcuMENU = nullptr;
-    QAction* GotoBleemMENU = nullptr;
+    QAction* HomepageMENU = nullptr;
+    QAction* DownloadMENU = nullptr;
+    QAction* FaqMENU = nullptr;
+    QAction* SupportMENU = nullptr;
+    QAction* MessageboardMENU = nullptr;
+    QAction* DravikHpMENU = nullptr;
+    QAction* bleemHpMENU = nullptr;
+    QAction* CheaterMENU = nullptr;
     QAction* AboutMENU = nullptr;
 };
 

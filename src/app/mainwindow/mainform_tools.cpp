@@ -1,0 +1,32 @@
+// Removing the selected game, and the maintenance tools of the Tools menu.
+#include <QAction>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/mainwindow/mainform.h"
+#include "app/platform/messages.h"
+#include "core/database/writer.h"
+
+namespace tolva {
+
+void MainFORM::RemoveBUTTON_Click() {
+    const MsgAnswer answer =
+        platform_.prompter->ask(this, kTitle, QStringLiteral("Are you sure that the game should be removed ?"),
+                                MsgIcon::Question, MsgButtons::YesNo);
+    if (answer == MsgAnswer::Yes) {
+        setEnabled(false);
+        QCoreApplication::processEvents();  // show the disabled window before the rewrite
+        const bool carryOn = RemoveGame(state_, selectedRow(), sinkFor("GLOBAL.RemoveGame"));
+        if (!carryOn || ended()) return;
+        WriteList();
+        if (ended()) return;
+        setEnabled(true);
+    }
+    SearchTEXT->setText(QString());
+    SearchTEXT_Change();  // an already empty box still selects the first game
+}
+
+void MainFORM::connectTools() {}
+
+}  // namespace tolva

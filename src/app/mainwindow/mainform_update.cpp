@@ -1,0 +1,7 @@
+#include "app/mainwindow/mainform.h"
+
+namespace tolva {
+
+void MainFORM::connectUpdate() {}
+
+}  // namespace tolva

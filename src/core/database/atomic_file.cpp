@@ -1,0 +1,169 @@
+// The replacement writes the new bytes into a fresh file beside the target and renames it over
+// the target only once every byte is written and on disk. rename() within one folder is atomic,
+// so a reader (or the next start after a crash) sees either the whole old or the whole new file.
+#include "core/database/atomic_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <random>
+#include <system_error>
+
+namespace tolva {
+namespace {
+
+/// Links followed before giving up, as the kernel's own limit for path lookups.
+constexpr int kMaxLinkDepth = 40;
+
+/// Attempts at a free temporary name before giving up (a clash needs another writer anyway).
+constexpr int kMaxTempAttempts = 100;
+
+std::string Reason(int error) {
+    std::string text = std::system_category().message(error);
+    if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z') text[0] = static_cast<char>(text[0] - 'A' + 'a');
+    return text;
+}
+
+WriteOutcome Fail(const std::string& what) {
+    return {false, what + "; the file was left unchanged"};
+}
+
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+std::string NameOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+struct Resolved {
+    bool ok = false;
+    std::string target;  ///< the file finally named, which need not exist yet
+    int error = 0;
+};
+
+/// Follows symbolic links until a path that is not a link (or does not exist).
+Resolved FollowLinks(const std::string& path) {
+    std::string current = path;
+    for (int depth = 0; depth < kMaxLinkDepth; ++depth) {
+        struct stat info {};
+        if (::lstat(current.c_str(), &info) != 0) {
+            if (errno == ENOENT) return {true, current, 0};
+            return {false, current, errno};
+        }
+        if (!S_ISLNK(info.st_mode)) return {true, current, 0};
+        std::string link(static_cast<std::size_t>(info.st_size) + 256, '\0');
+        const ssize_t length = ::readlink(current.c_str(), link.data(), link.size());
+        if (length < 0) return {false, current, errno};
+        link.resize(static_cast<std::size_t>(length));
+        if (link.empty()) return {false, current, ENOENT};
+        current = link[0] == '/' ? link : FolderOf(current) + "/" + link;
+    }
+    return {false, current, ELOOP};
+}
+
+/// A temporary file in folder created exclusively, so no other file is ever overwritten.
+int CreateTemporary(const std::string& folder, const std::string& name, mode_t mode,
+                    std::string& tempPath) {
+    std::random_device seed;
+    std::mt19937_64 random(static_cast<std::uint64_t>(seed()) << 32 ^ seed() ^
+                           static_cast<std::uint64_t>(::getpid()));
+    static const char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
+    for (int attempt = 0; attempt < kMaxTempAttempts; ++attempt) {
+        std::string suffix;
+        for (std::uint64_t bits = random(), i = 0; i < 10; ++i, bits /= 36) suffix += kDigits[bits % 36];
+        tempPath = folder + "/." + name + "." + suffix + ".tmp";
+        const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+int WriteAll(int fd, std::string_view bytes, const FileOps& ops) {
+    while (!bytes.empty()) {
+        const long written = ops.write ? ops.write(fd, bytes.data(), bytes.size())
+                                       : static_cast<long>(::write(fd, bytes.data(), bytes.size()));
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        // A write that makes no progress is a full device; retrying would spin for ever.
+        if (written == 0) return ENOSPC;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return 0;
+}
+
+}  // namespace
+
+WriteOutcome ReplaceFile(const std::string& path, std::string_view bytes, const FileOps& ops) {
+    const Resolved resolved = FollowLinks(path);
+    if (!resolved.ok) return Fail("cannot write " + path + ": " + Reason(resolved.error));
+    const std::string& target = resolved.target;
+
+    struct stat original {};
+    const bool exists = ::stat(target.c_str(), &original) == 0;
+    if (exists && !S_ISREG(original.st_mode))
+        return Fail("cannot write " + path + ": it is not a regular file");
+
+    const std::string folder = FolderOf(target);
+    std::string tempPath;
+    // A new file gets the usual 0666 less the umask; an existing one's mode is copied below.
+    const int fd = CreateTemporary(folder, NameOf(target), exists ? 0600 : 0666, tempPath);
+    if (fd < 0) {
+        const int error = errno;
+        return Fail("cannot write " + path + ": cannot create a temporary file in " + folder + ": " +
+                    Reason(error));
+    }
+
+    auto abandon = [&](const std::string& what, int error, bool open) {
+        if (open) ::close(fd);
+        ::unlink(tempPath.c_str());
+        return Fail(what + ": " + Reason(error));
+    };
+
+    if (const int error = WriteAll(fd, bytes, ops)) return abandon("cannot write " + path, error, true);
+    if (exists) {
+        // Owner first: changing it may clear set-id bits that the mode then restores. Only the
+        // superuser may give a file away, so a refused owner change is not a failure.
+        if (::fchown(fd, original.st_uid, original.st_gid) != 0 && errno != EPERM && errno != EINVAL) {
+            const int error = errno;
+            return abandon("cannot keep the owner of " + path, error, true);
+        }
+        if (::fchmod(fd, original.st_mode & 07777) != 0) {
+            const int error = errno;
+            return abandon("cannot keep the permissions of " + path, error, true);
+        }
+    }
+    if ((ops.sync ? ops.sync(fd) : ::fsync(fd)) != 0) {
+        const int error = errno;
+        return abandon("cannot write " + path + " to disk", error, true);
+    }
+    if (::close(fd) != 0) {
+        const int error = errno;
+        return abandon("cannot write " + path, error, false);
+    }
+    if (::rename(tempPath.c_str(), target.c_str()) != 0) {
+        const int error = errno;
+        return abandon("cannot replace " + path, error, false);
+    }
+
+    // Make the rename itself durable. The new content is in place whatever this answers, so a
+    // folder that cannot be synced (some file systems refuse) is not reported as a failed write.
+    const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folderFd >= 0) {
+        ::fsync(folderFd);
+        ::close(folderFd);
+    }
+    return {true, {}};
+}
+
+}  // namespace tolva

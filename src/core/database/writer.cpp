@@ -1,0 +1,263 @@
+// An entry is found as the program always found it: its ID line is the last active ID line with
+// the disc ID, and its Title and Flags lines are those with the same ordinal among their kind.
+// That only holds when every entry up to it has exactly one Title and one Flags line, so the
+// ordinal lines are checked to lie inside the entry (between its ID line and the next) and to be
+// its only ones; otherwise the change would land on another entry's lines, and nothing is done.
+#include "core/database/writer.h"
+
+#include "core/database/compatibility.h"
+#include "core/database/gametable.h"
+#include "core/database/iniline.h"
+#include "core/text/cp1252.h"
+#include "core/text/files.h"
+
+namespace tolva {
+namespace {
+
+constexpr const char* kWriteModule = "GLOBAL.WriteINI";
+constexpr const char* kRemoveModule = "GLOBAL.RemoveGame";
+constexpr const char* kCrLf = "\r\n";
+constexpr const char* kUnchanged = "; the file was left unchanged";
+
+EditedText Refuse(std::string why) {
+    EditedText result;
+    result.error = std::move(why);
+    return result;
+}
+
+EditedText Made(std::string bytes) {
+    EditedText result;
+    result.ok = true;
+    result.bytes = std::move(bytes);
+    return result;
+}
+
+/// A value with a line break would split into lines of its own, one of them perhaps a key.
+bool HasLineBreak(std::string_view value) {
+    return value.find_first_of("\r\n") != std::string_view::npos;
+}
+
+std::string LineBreakError(const IniEntry& entry) {
+    if (HasLineBreak(entry.ID)) return "the disc ID contains a line break";
+    if (HasLineBreak(entry.Title)) return "the title contains a line break";
+    if (HasLineBreak(entry.Flags)) return "the flags word contains a line break";
+    return {};
+}
+
+struct EntryLines {
+    std::size_t id = 0;
+    std::size_t title = 0;
+    std::size_t flags = 0;
+};
+
+/// The one line of kind key with the given ordinal, if it lies in [begin, end) and no other line
+/// of that kind does.
+bool FindOwnLine(const std::vector<IniKey>& kinds, IniKey key, std::size_t ordinal,
+                 std::size_t begin, std::size_t end, std::size_t& found) {
+    std::size_t seen = 0;
+    bool located = false;
+    for (std::size_t k = 0; k < kinds.size(); ++k) {
+        if (kinds[k] != key) continue;
+        const bool inside = k >= begin && k < end;
+        if (seen == ordinal) {
+            if (!inside) return false;
+            found = k;
+            located = true;
+        } else if (inside) {
+            return false;
+        }
+        ++seen;
+    }
+    return located;
+}
+
+/// Finds the entry's three lines, or says why they cannot be trusted.
+EditedText LocateEntry(const std::vector<std::string_view>& lines, std::string_view gameID,
+                       EntryLines& entry) {
+    if (lines.size() > kIniLineCapacity) {
+        return Refuse("the file has " + std::to_string(lines.size()) + " lines, more than the " +
+                      std::to_string(kIniLineCapacity) + " a change can hold");
+    }
+    std::vector<IniKey> kinds(lines.size());
+    std::size_t ids = 0;
+    std::size_t ordinal = 0;
+    bool found = false;
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+        kinds[k] = ClassifyIniLine(lines[k]);
+        if (kinds[k] != IniKey::ID) continue;
+        if (IniLineValue(lines[k]) == gameID) {
+            entry.id = k;
+            ordinal = ids;
+            found = true;
+        }
+        ++ids;
+    }
+    if (!found) return Refuse("no active entry has the disc ID " + std::string(gameID));
+
+    std::size_t end = entry.id + 1;
+    while (end < lines.size() && kinds[end] != IniKey::ID) ++end;
+    const char* const hint = " (Clean Up writes every entry so again)";
+    if (!FindOwnLine(kinds, IniKey::Title, ordinal, entry.id + 1, end, entry.title)) {
+        return Refuse("the entry with the disc ID " + std::string(gameID) +
+                      " cannot be told apart safely: it or an entry before it does not have "
+                      "exactly one Title line" + hint);
+    }
+    if (!FindOwnLine(kinds, IniKey::Flags, ordinal, entry.id + 1, end, entry.flags)) {
+        return Refuse("the entry with the disc ID " + std::string(gameID) +
+                      " cannot be told apart safely: it or an entry before it does not have "
+                      "exactly one Flags line" + hint);
+    }
+    return Made({});
+}
+
+std::string JoinLines(const std::vector<std::string_view>& lines) {
+    std::string out;
+    std::size_t size = 0;
+    for (const auto line : lines) size += line.size() + 2;
+    out.reserve(size);
+    for (const auto line : lines) {
+        out += line;
+        out += kCrLf;
+    }
+    return out;
+}
+
+void AppendEntry(std::string& out, const IniEntry& entry) {
+    out += kCrLf;
+    out += "ID=" + entry.ID + kCrLf;
+    out += "Title=" + entry.Title + kCrLf;
+    out += "Flags=" + entry.Flags + kCrLf;
+}
+
+/// Reports a description to the sink; true when the procedure may carry on.
+bool Carry(const FailureSink& sink, const char* module, const std::string& description) {
+    return sink(Failure{description, module}) == Resolution::Resume;
+}
+
+/// Reads bleem!.INI and rewrites it with change applied; an empty text when all went well.
+template <typename Change>
+std::string RewriteIni(const ProgramState& state, const std::string& path, const FileOps& ops,
+                       Change change) {
+    if (state.games.Truncated) return "cannot write " + path + ": " + TruncatedTableReason() + kUnchanged;
+    const FileBytes file = ReadWholeFile(path);
+    if (!file.ok) return file.error + "; nothing was written";
+    const EditedText edited = change(file.bytes);
+    if (!edited.ok) return edited.error;
+    const WriteOutcome written = ReplaceFile(path, edited.bytes, ops);
+    return written.ok ? std::string() : written.error;
+}
+
+bool ValidRow(const GameTable& games, int row) {
+    return row >= 0 && row <= games.GameLast && row < kTableCapacity;
+}
+
+}  // namespace
+
+EditedText AppendEntriesText(std::string_view file, const std::vector<IniEntry>& entries) {
+    for (const IniEntry& entry : entries) {
+        if (const std::string error = LineBreakError(entry); !error.empty()) return Refuse(error);
+    }
+    std::string out;
+    out.reserve(file.size() + 2 + entries.size() * 64);
+    out += file;
+    // A lone CR ends a line as well as LF does, so only a last line with neither is unfinished.
+    if (!file.empty() && file.back() != '\n' && file.back() != '\r') out += kCrLf;
+    for (const IniEntry& entry : entries) AppendEntry(out, entry);
+    return Made(std::move(out));
+}
+
+EditedText ChangeEntryText(std::string_view file, std::string_view gameID, const IniEntry& entry) {
+    if (const std::string error = LineBreakError(entry); !error.empty()) return Refuse(error);
+    std::vector<std::string_view> lines = SplitLineViews(file);
+    EntryLines at;
+    if (EditedText located = LocateEntry(lines, gameID, at); !located.ok) return located;
+    const std::string id = "ID=" + entry.ID;
+    const std::string title = "Title=" + entry.Title;
+    const std::string flags = "Flags=" + entry.Flags;
+    lines[at.id] = id;
+    lines[at.title] = title;
+    lines[at.flags] = flags;
+    return Made(JoinLines(lines));
+}
+
+EditedText DisableEntryText(std::string_view file, std::string_view gameID) {
+    std::vector<std::string_view> lines = SplitLineViews(file);
+    EntryLines at;
+    if (EditedText located = LocateEntry(lines, gameID, at); !located.ok) return located;
+    const std::string id = ";" + std::string(lines[at.id]);
+    const std::string title = ";" + std::string(lines[at.title]);
+    const std::string flags = ";" + std::string(lines[at.flags]);
+    lines[at.id] = id;
+    lines[at.title] = title;
+    lines[at.flags] = flags;
+    return Made(JoinLines(lines));
+}
+
+std::string TruncatedTableReason() {
+    return "it was not read whole when last loaded (more than " + std::to_string(kTableCapacity) +
+           " entries, or a read error), and writing now could lose what was not read";
+}
+
+std::string IniFilePath(const Folders& folders) {
+    const std::string path = JoinPath(folders.IniPath, kIniFileName);
+    return LocateFile(path).value_or(path);
+}
+
+WriteOutcome AppendEntries(const std::string& path, const std::vector<IniEntry>& entries,
+                           const FileOps& ops) {
+    const FileBytes file = ReadWholeFile(path);
+    if (!file.ok) return {false, file.error + "; nothing was written"};
+    const EditedText edited = AppendEntriesText(file.bytes, entries);
+    if (!edited.ok) return {false, "cannot add the entries to " + path + ": " + edited.error + kUnchanged};
+    return ReplaceFile(path, edited.bytes, ops);
+}
+
+bool WriteINI(ProgramState& state, int selectedRow, const FailureSink& sink, const FileOps& ops) {
+    const std::string path = IniFilePath(state.folders);
+    const WizardState& wizard = state.wizard;
+    const IniEntry entry{wizard.EditID, wizard.EditTitle, wizard.EditFlags};
+    std::string error;
+    if (!wizard.EditMode) {
+        error = RewriteIni(state, path, ops, [&](std::string_view bytes) {
+            EditedText edited = AppendEntriesText(bytes, {entry});
+            if (!edited.ok) edited.error = "cannot add the entry to " + path + ": " + edited.error + kUnchanged;
+            return edited;
+        });
+    } else if (!ValidRow(state.games, selectedRow)) {
+        error = "cannot change an entry of " + path + ": no game is selected";
+    } else {
+        const std::string gameID = state.games.GameID[static_cast<std::size_t>(selectedRow)];
+        error = RewriteIni(state, path, ops, [&](std::string_view bytes) {
+            EditedText edited = ChangeEntryText(bytes, gameID, entry);
+            if (!edited.ok) edited.error = "cannot change the entry in " + path + ": " + edited.error + kUnchanged;
+            return edited;
+        });
+    }
+    if (!error.empty() && !Carry(sink, kWriteModule, error)) return false;
+    return ReloadAfterChange(state, sink);
+}
+
+bool RemoveGame(ProgramState& state, int selectedRow, const FailureSink& sink, const FileOps& ops) {
+    const std::string path = IniFilePath(state.folders);
+    std::string error;
+    if (!ValidRow(state.games, selectedRow)) {
+        error = "cannot remove an entry from " + path + ": no game is selected";
+    } else {
+        const std::string gameID = state.games.GameID[static_cast<std::size_t>(selectedRow)];
+        error = RewriteIni(state, path, ops, [&](std::string_view bytes) {
+            EditedText edited = DisableEntryText(bytes, gameID);
+            if (!edited.ok) edited.error = "cannot remove the entry from " + path + ": " + edited.error + kUnchanged;
+            return edited;
+        });
+    }
+    if (!error.empty() && !Carry(sink, kRemoveModule, error)) return false;
+    return ReloadAfterChange(state, sink);
+}
+
+bool ReloadAfterChange(ProgramState& state, const FailureSink& sink) {
+    if (!ReadINI(state, sink)) return false;
+    if (state.folders.TxtUpdate) ReloadTXT(state);
+    return true;
+}
+
+}  // namespace tolva

@@ -1,0 +1,119 @@
+#include "core/tools/cleanup.h"
+
+#include <algorithm>
+#include <array>
+
+#include "core/text/cp1252.h"
+#include "core/text/files.h"
+
+namespace tolva {
+namespace {
+
+constexpr const char* kCleanUpModule = "GLOBAL.CleanUpINI";
+constexpr const char* kCrLf = "\r\n";
+
+bool IsComment(std::string_view line) {
+    const auto start = line.find_first_not_of(' ');
+    return start != std::string_view::npos && line[start] == ';';
+}
+
+bool IsBlank(std::string_view line) {
+    return line.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+/// The leading comment lines, and the line that ends them only when it is blank: a version or
+/// entry line there would be repeated before the new version line and load twice.
+std::vector<std::string_view> Header(const std::vector<std::string_view>& lines) {
+    std::vector<std::string_view> header;
+    for (const auto line : lines) {
+        if (IsComment(line)) {
+            header.push_back(line);
+            continue;
+        }
+        if (IsBlank(line)) header.push_back(line);
+        break;
+    }
+    return header;
+}
+
+void AppendComments(std::string& out, const CompatibilityTable& txt, std::int32_t record,
+                    const CleanUpOptions& options) {
+    // A record outside the table read stands for no record at all, like the empty record 0.
+    if (record <= 0 || record >= txt.TxtCount || record >= kTableCapacity) return;
+    const auto r = static_cast<std::size_t>(record);
+    const std::array<std::pair<bool, const std::string*>, 6> fields{{
+        {options.Publisher, &txt.TxtPublisher[r]},
+        {options.ProductCode, &txt.TxtProductCode[r]},
+        {options.Country, &txt.TxtRegion[r]},
+        {options.Works, &txt.TxtStatus[r]},
+        {options.D3D, &txt.TxtD3D[r]},
+        {options.Details, &txt.TxtDetails[r]},
+    }};
+    for (const auto& [ticked, value] : fields) {
+        if (!ticked || value->empty()) continue;
+        out += "; ";
+        out += *value;
+        out += kCrLf;
+    }
+}
+
+void AppendLine(std::string& out, std::string_view key, std::string_view value) {
+    out += key;
+    out += value;
+    out += kCrLf;
+}
+
+}  // namespace
+
+EditedText CleanUpText(std::string_view file, const GameTable& games, const CompatibilityTable& txt,
+                       const CleanUpOptions& options) {
+    EditedText result;
+    if (games.Truncated) {
+        result.error = TruncatedTableReason();
+        return result;
+    }
+    const std::vector<std::string_view> header = Header(SplitLineViews(file));
+    if (header.size() > kIniLineCapacity) {
+        result.error = "its leading comment block has more than " + std::to_string(kIniLineCapacity) +
+                       " lines, more than Clean Up can hold";
+        return result;
+    }
+
+    const int last = std::min(games.GameLast, kTableCapacity - 1);
+    std::string& out = result.bytes;
+    out.reserve(file.size() + static_cast<std::size_t>(last + 1) * 16);
+    for (const auto line : header) AppendLine(out, line, {});
+    AppendLine(out, "Version=", games.IniVersion);
+    for (int i = 0; i <= last; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        out += kCrLf;
+        if (options.Place == CommentPlace::Before) AppendComments(out, txt, games.GameTxtIndex[k], options);
+        AppendLine(out, "ID=", games.GameID[k]);
+        AppendLine(out, "Title=", games.GameTitle[k]);
+        AppendLine(out, "Flags=", games.GameFlags[k]);
+        if (options.Place == CommentPlace::After) AppendComments(out, txt, games.GameTxtIndex[k], options);
+    }
+    result.ok = true;
+    return result;
+}
+
+bool CleanUpINI(const ProgramState& state, const CleanUpOptions& options, const FailureSink& sink,
+               const FileOps& ops) {
+    const std::string path = IniFilePath(state.folders);
+    std::string error;
+    const FileBytes file = ReadWholeFile(path);
+    if (!file.ok) {
+        error = file.error + "; nothing was written";
+    } else {
+        const EditedText cleaned = CleanUpText(file.bytes, state.games, state.txt, options);
+        if (!cleaned.ok) {
+            error = "cannot clean up " + path + ": " + cleaned.error + "; the file was left unchanged";
+        } else if (const WriteOutcome written = ReplaceFile(path, cleaned.bytes, ops); !written.ok) {
+            error = written.error;
+        }
+    }
+    if (error.empty()) return true;
+    return sink(Failure{error, kCleanUpModule}) == Resolution::Resume;
+}
+
+}  // namespace tolva

@@ -37,6 +37,12 @@ TEST(UpdateRequest, IsTheExactHttp10Request) {
               "\r\n");
 }
 
+TEST(UpdateAddress, NamesThePortOnlyWhenNotTheDefault) {
+    EXPECT_EQ(UpdateAddress("www.tolva.example", 80, "/update.ini"), "http://www.tolva.example/update.ini");
+    EXPECT_EQ(UpdateAddress("127.0.0.1", 8080, "/update.ini"), "http://127.0.0.1:8080/update.ini");
+    EXPECT_EQ(UpdateAddress("::1", 8080, "/update.ini"), "http://[::1]:8080/update.ini");
+}
+
 TEST(HttpDownload, ResponseInOnePieceCompletesAtOnce) {
     HttpDownload download;
     const std::string response = WithLength(kBody);

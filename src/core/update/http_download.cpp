@@ -56,6 +56,17 @@ std::string UpdateRequest(std::string_view host, std::string_view path) {
     return request;
 }
 
+std::string UpdateAddress(std::string_view host, int port, std::string_view path) {
+    std::string address = "http://";
+    const bool ipv6 = host.find(':') != std::string_view::npos;
+    if (ipv6) address.push_back('[');
+    address.append(host);
+    if (ipv6) address.push_back(']');
+    if (port != 80) address.append(":").append(std::to_string(port));
+    address.append(path);
+    return address;
+}
+
 HttpDownload::State HttpDownload::feed(std::string_view bytes) {
     if (finished()) return state_;
     received_ += static_cast<std::int64_t>(bytes.size());

@@ -29,6 +29,10 @@ inline constexpr int kDownloadStallSeconds = 30;
 /// The request sent once the connection stands, byte for byte (HTTP/1.0, CR LF lines).
 std::string UpdateRequest(std::string_view host, std::string_view path);
 
+/// The update file's address for the HTTP transfer route: "http://host/update.ini", with ":port"
+/// after the host when the port is not 80 (an IPv6 host in brackets).
+std::string UpdateAddress(std::string_view host, int port, std::string_view path);
+
 class HttpDownload {
 public:
     enum class State { WaitingForHeader, ReceivingBody, Complete, Failed };

@@ -1,0 +1,41 @@
+#pragma once
+// Compatibility.TXT: the emulator maker's records, read into the compatibility table, and the
+// join that gives a game of the game table its record: by product code through the disc ID
+// table first, else by the longest record title that begins the game's title with an agreeing
+// status. A title join consumes its record until ReloadTXT. Joins are remembered by the game's
+// disc ID and title, so a re-read of bleem!.INI, which moves entries, gives each its own back.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/failure.h"
+#include "core/state.h"
+
+namespace tolva {
+
+inline constexpr const char* kTxtFileName = "Compatibility.TXT";
+
+/// The title key of a record that a title join has taken.
+inline constexpr std::string_view kConsumedTitle = "***clear***";
+
+/// Reads TxtPath/Compatibility.TXT into the compatibility table and resets every game's join.
+/// Returns false when the sink answered Cancel (the caller ends the program).
+bool ReadTXT(ProgramState& state, const FailureSink& sink);
+
+/// The same on bytes already read; path only names the file in failures.
+bool ReadTXTText(GameTable& games, CompatibilityTable& txt, std::string_view bytes,
+                 const FailureSink& sink, const std::string& path = kTxtFileName);
+
+/// Makes every record available to title joins again and gives every entry its own join back
+/// (run after each re-read of bleem!.INI).
+void ReloadTXT(ProgramState& state);
+
+/// Gives every entry of a freshly read game table the join remembered for its disc ID and title,
+/// and its title key; entries never joined get record 0. Safe to run any number of times.
+void RestoreJoins(GameTable& games, const CompatibilityTable& txt);
+
+/// The record of game i: its join if it has one, else the join is run now (it may set
+/// GameTxtIndex and consume a record). 0 when no record fits or i is no entry.
+std::int32_t JoinGame(ProgramState& state, int i);
+
+}  // namespace tolva

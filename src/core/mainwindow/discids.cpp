@@ -1,0 +1,82 @@
+#include "core/mainwindow/discids.h"
+
+#include <array>
+
+#include "core/endpoints.h"
+
+namespace tolva {
+namespace {
+
+constexpr std::size_t kDiscIDLength = 10;
+
+constexpr std::array<const char*, kDiscIDCount> kRows = {
+#include "core/mainwindow/discid_data.inc"
+};
+
+}  // namespace
+
+void InitDiscIDs(DiscIDTable& table) { table.rows.assign(kRows.begin(), kRows.end()); }
+
+std::string_view RowDiscID(std::string_view row) { return row.substr(0, kDiscIDLength); }
+
+std::string_view RowProductCode(std::string_view row) {
+    return row.size() > kDiscIDLength ? row.substr(kDiscIDLength) : std::string_view{};
+}
+
+std::string ProductCodeForDiscID(const DiscIDTable& table, std::string_view discID) {
+    for (const std::string& row : table.rows) {
+        if (RowDiscID(row) == discID) return std::string(RowProductCode(row));
+    }
+    return {};
+}
+
+std::vector<std::string_view> ProductCodesForDiscID(const DiscIDTable& table, std::string_view discID) {
+    std::vector<std::string_view> codes;
+    for (const std::string& row : table.rows) {
+        if (RowDiscID(row) == discID) codes.push_back(RowProductCode(row));
+    }
+    return codes;
+}
+
+std::string DiscIDForProductCode(const DiscIDTable& table, std::string_view productCode) {
+    for (const std::string& row : table.rows) {
+        if (RowProductCode(row) == productCode) return std::string(RowDiscID(row));
+    }
+    return {};
+}
+
+std::string GameInfoAddress(std::string_view productCode) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string address = std::string(kGameInfoSite) + kGameInfoPath;
+    for (char c : productCode) {
+        const auto b = static_cast<unsigned char>(c);
+        const bool plain = (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') ||
+                           b == '-' || b == '.' || b == '_' || b == '~';
+        if (plain) {
+            address += c;
+        } else {
+            address += '%';
+            address += kHex[b >> 4];
+            address += kHex[b & 0xF];
+        }
+    }
+    return address;
+}
+
+std::string MoreInformationCode(const ProgramState& state, int i) {
+    const GameTable& games = state.games;
+    if (i < 0 || i > games.GameLast || i >= kTableCapacity) return {};
+    std::string code = ProductCodeForDiscID(state.discIDs, games.GameID[static_cast<std::size_t>(i)]);
+    if (code.empty() && state.folders.TxtUpdate) {
+        const std::int32_t k = games.GameTxtIndex[static_cast<std::size_t>(i)];
+        if (k > 0 && k < state.txt.TxtCount) code = state.txt.TxtProductCode[static_cast<std::size_t>(k)];
+    }
+    return code;
+}
+
+std::string MoreInformationAddress(const ProgramState& state, int i) {
+    const std::string code = MoreInformationCode(state, i);
+    return code.empty() ? std::string{} : GameInfoAddress(code);
+}
+
+}  // namespace tolva

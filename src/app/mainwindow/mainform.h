@@ -50,6 +50,7 @@ public:
 
     // Add/Edit wizard (mainform_wizard.cpp).
     // Tools: Clean Up, Repair, Compare (mainform_tools.cpp).
+    void CleanUpBUTTON_Click();
     // Online update (mainform_update.cpp).
     // Mail (mainform_mail.cpp).
     // Help menu web links (mainform_help.cpp).

@@ -6,6 +6,7 @@
 
 #include "app/mainwindow/mainform.h"
 #include "app/platform/messages.h"
+#include "app/tools/cleanupform.h"
 #include "core/database/writer.h"
 
 namespace tolva {
@@ -27,6 +28,11 @@ void MainFORM::RemoveBUTTON_Click() {
     SearchTEXT_Change();  // an already empty box still selects the first game
 }
 
-void MainFORM::connectTools() {}
+void MainFORM::CleanUpBUTTON_Click() { CleanUpFORM::RunFromMain(*this); }
+
+void MainFORM::connectTools() {
+    connect(CleanUpBUTTON, &QPushButton::clicked, this, &MainFORM::CleanUpBUTTON_Click);
+    connect(CleanUpMENU, &QAction::triggered, this, &MainFORM::CleanUpBUTTON_Click);
+}
 
 }  // namespace tolva

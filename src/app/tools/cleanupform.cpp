@@ -1,0 +1,157 @@
+#include "app/tools/cleanupform.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "app/mainwindow/mainform.h"
+#include "app/platform/messages.h"
+#include "app/platform/resources.h"
+#include "app/platform/waiting.h"
+#include "core/tools/cleanup.h"
+
+namespace tolva {
+namespace {
+
+QLabel* Text(QWidget* parent, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QStringLiteral("LABEL"));
+    label->setWordWrap(true);
+    return label;
+}
+
+QCheckBox* Box(QWidget* parent, const char* name, const QString& caption) {
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(QString::fromLatin1(name));
+    return box;
+}
+
+}  // namespace
+
+CleanUpFORM::CleanUpFORM(MainFORM& main) : QWidget(nullptr, Qt::Window), main_(main) {
+    setObjectName(QStringLiteral("CleanUpFORM"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(kTitle + QStringLiteral(" Clean Up"));
+    setWindowIcon(main.windowIcon());
+
+    PICTUREBOX = new QLabel(this);
+    PICTUREBOX->setObjectName(QStringLiteral("PICTUREBOX"));
+    PICTUREBOX->setPixmap(Picture(QStringLiteral("CLEANUP"), devicePixelRatioF()));
+    PICTUREBOX->setAccessibleName(QStringLiteral("Clean Up"));
+
+    auto* content = new QVBoxLayout;
+    content->addWidget(Text(this, QStringLiteral("This wizard helps you to clean up the data in the bleem!.ini ! All "
+                                                 "comments will be removed and the entries will get sorted.")));
+    content->addWidget(Text(this, QStringLiteral("If you want to copy additional information from the compatiblity.txt "
+                                                 "into the bleem! ini file, choose it from below :")));
+    auto* boxes = new QGridLayout;
+    Check1 = Box(this, "Check1", QStringLiteral("Publisher"));
+    Check2 = Box(this, "Check2", QStringLiteral("Product Code"));
+    Check3 = Box(this, "Check3", QStringLiteral("Country"));
+    Check4 = Box(this, "Check4", QStringLiteral("Works?"));
+    Check5 = Box(this, "Check5", QStringLiteral("D3D Enhanced?"));
+    Check6 = Box(this, "Check6", QStringLiteral("Details"));
+    boxes->addWidget(Check1, 0, 0);
+    boxes->addWidget(Check2, 0, 1);
+    boxes->addWidget(Check3, 1, 0);
+    boxes->addWidget(Check4, 1, 1);
+    boxes->addWidget(Check5, 2, 0);
+    boxes->addWidget(Check6, 2, 1);
+    content->addLayout(boxes);
+
+    auto* place = new QHBoxLayout;
+    Option1 = new QRadioButton(QStringLiteral("before"), this);
+    Option1->setObjectName(QStringLiteral("Option1"));
+    Option1->setChecked(true);
+    Option2 = new QRadioButton(QStringLiteral("or after"), this);
+    Option2->setObjectName(QStringLiteral("Option2"));
+    Option1->setAccessibleName(QStringLiteral("Add the comments before the entry"));
+    Option2->setAccessibleName(QStringLiteral("Add the comments after the entry"));
+    place->addWidget(Text(this, QStringLiteral("Add the comments")));
+    place->addWidget(Option1);
+    place->addWidget(Option2);
+    place->addWidget(Text(this, QStringLiteral("the entry.")));
+    place->addStretch(1);
+    content->addLayout(place);
+    content->addStretch(1);
+
+    auto* buttons = new QHBoxLayout;
+    OkBUTTON = new QPushButton(QStringLiteral("Finish"), this);
+    OkBUTTON->setObjectName(QStringLiteral("OkBUTTON"));
+    OkBUTTON->setDefault(true);
+    AbortBUTTON = new QPushButton(QStringLiteral("Abort"), this);
+    AbortBUTTON->setObjectName(QStringLiteral("AbortBUTTON"));
+    buttons->addStretch(1);
+    buttons->addWidget(OkBUTTON);
+    buttons->addWidget(AbortBUTTON);
+    content->addLayout(buttons);
+
+    auto* columns = new QHBoxLayout(this);
+    columns->addWidget(PICTUREBOX, 0, Qt::AlignTop);
+    columns->addLayout(content, 1);
+
+    connect(OkBUTTON, &QPushButton::clicked, this, &CleanUpFORM::OkBUTTON_Click);
+    connect(AbortBUTTON, &QPushButton::clicked, this, &CleanUpFORM::AbortBUTTON_Click);
+}
+
+CleanUpOptions CleanUpFORM::options() const {
+    CleanUpOptions options;
+    options.Publisher = Check1->isChecked();
+    options.ProductCode = Check2->isChecked();
+    options.Country = Check3->isChecked();
+    options.Works = Check4->isChecked();
+    options.D3D = Check5->isChecked();
+    options.Details = Check6->isChecked();
+    options.Place = Option2->isChecked() ? CommentPlace::After : CommentPlace::Before;
+    return options;
+}
+
+void CleanUpFORM::OkBUTTON_Click() {
+    if (!CleanUpINI(main_.state(), options(), main_.sinkFor("GLOBAL.CleanUpINI")) || main_.platform().ended()) return;
+    main_.setEnabled(true);
+    closing_ = true;
+    close();
+}
+
+void CleanUpFORM::AbortBUTTON_Click() {
+    main_.setEnabled(true);
+    closing_ = true;
+    close();
+}
+
+void CleanUpFORM::closeEvent(QCloseEvent* event) {
+    if (!closing_) {
+        AbortBUTTON_Click();  // the frame's close button is Abort
+        return;
+    }
+    event->accept();
+}
+
+void CleanUpFORM::Wait(MainFORM& main, CleanUpFORM* window) {
+    main.setEnabled(false);
+    main.setCaptionSuffix(QStringLiteral(" Clean Up"));
+    WaitForWindow(window, &main);
+    if (main.platform().ended()) return;
+    main.setCaptionSuffix(QString());
+}
+
+void CleanUpFORM::RunFromMain(MainFORM& main) {
+    main.SearchTEXT->setText(QString());
+    Wait(main, new CleanUpFORM(main));
+    main.setEnabled(true);
+}
+
+void CleanUpFORM::RunFromPage(MainFORM& main, QWidget* page) {
+    auto* window = new CleanUpFORM(main);
+    window->show();
+    page->hide();
+    Wait(main, window);
+}
+
+}  // namespace tolva

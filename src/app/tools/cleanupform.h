@@ -1,0 +1,54 @@
+#pragma once
+// The Clean Up window: rewrites bleem!.INI sorted from the game table, optionally with fields of
+// the compatibility records as comment lines before or after each entry.
+#include <QWidget>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace tolva {
+
+class MainFORM;
+struct CleanUpOptions;
+
+class CleanUpFORM : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CleanUpFORM(MainFORM& main);
+
+    /// From the main window: clears the search box, disables the main window with " Clean Up"
+    /// in its caption, waits for the window to close, restores the caption.
+    static void RunFromMain(MainFORM& main);
+    /// From another tool's last page: that page is hidden while the window is open.
+    static void RunFromPage(MainFORM& main, QWidget* page);
+
+    void OkBUTTON_Click();
+    void AbortBUTTON_Click();
+    CleanUpOptions options() const;
+
+    QLabel* PICTUREBOX = nullptr;
+    QCheckBox* Check1 = nullptr;
+    QCheckBox* Check2 = nullptr;
+    QCheckBox* Check3 = nullptr;
+    QCheckBox* Check4 = nullptr;
+    QCheckBox* Check5 = nullptr;
+    QCheckBox* Check6 = nullptr;
+    QRadioButton* Option1 = nullptr;
+    QRadioButton* Option2 = nullptr;
+    QPushButton* OkBUTTON = nullptr;
+    QPushButton* AbortBUTTON = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    static void Wait(MainFORM& main, CleanUpFORM* window);
+
+    MainFORM& main_;
+    bool closing_ = false;
+};
+
+}  // namespace tolva

@@ -23,9 +23,12 @@ bool IsBlank(std::string_view line) {
 
 /// The leading comment lines, and the line that ends them only when it is blank: a version or
 /// entry line there would be repeated before the new version line and load twice.
-std::vector<std::string_view> Header(const std::vector<std::string_view>& lines) {
+/// Reads only as far as the block goes, however long the file behind it.
+std::vector<std::string_view> Header(std::string_view file) {
     std::vector<std::string_view> header;
-    for (const auto line : lines) {
+    LineReader reader(file);
+    std::string_view line;
+    while (reader.next(line)) {
         if (IsComment(line)) {
             header.push_back(line);
             continue;
@@ -72,7 +75,7 @@ EditedText CleanUpText(std::string_view file, const GameTable& games, const Comp
         result.error = TruncatedTableReason();
         return result;
     }
-    const std::vector<std::string_view> header = Header(SplitLineViews(file));
+    const std::vector<std::string_view> header = Header(file);
     if (header.size() > kIniLineCapacity) {
         result.error = "its leading comment block has more than " + std::to_string(kIniLineCapacity) +
                        " lines, more than Clean Up can hold";

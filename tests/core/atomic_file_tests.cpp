@@ -9,6 +9,7 @@
 #include <chrono>
 #include <filesystem>
 #include <random>
+#include <stdexcept>
 #include <thread>
 
 #include "ini_test_files.h"
@@ -137,6 +138,16 @@ TEST(ReplaceFile, AFailingWriteLeavesTheOriginalUntouched) {
         EXPECT_EQ(ReadFileBytes(path), kOld) << c.name;
         EXPECT_EQ(FolderNames(folder.path()), std::vector<std::string>{"bleem!.INI"}) << c.name;
     }
+}
+
+TEST(ReplaceFile, AnExceptionInTheMiddleLeavesNoTemporaryFile) {
+    TempFolder folder;
+    const std::string path = folder.write("bleem!.INI", kOld);
+    FileOps throwing;
+    throwing.write = [](int, const char*, std::size_t) -> long { throw std::runtime_error("out of memory"); };
+    EXPECT_THROW(ReplaceFile(path, kNew, throwing), std::runtime_error);
+    EXPECT_EQ(ReadFileBytes(path), kOld);
+    EXPECT_EQ(FolderNames(folder.path()), std::vector<std::string>{"bleem!.INI"});
 }
 
 TEST(ReplaceFile, ARealFullDiskLeavesTheOriginalUntouched) {

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <random>
 #include <system_error>
+#include <utility>
 
 namespace tolva {
 namespace {
@@ -79,13 +80,28 @@ int CreateTemporary(const std::string& folder, const std::string& name, mode_t m
     for (int attempt = 0; attempt < kMaxTempAttempts; ++attempt) {
         std::string suffix;
         for (std::uint64_t bits = random(), i = 0; i < 10; ++i, bits /= 36) suffix += kDigits[bits % 36];
-        tempPath = folder + "/." + name + "." + suffix + ".tmp";
-        const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        std::string candidate = folder + "/." + name + "." + suffix + ".tmp";
+        const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd >= 0) tempPath = std::move(candidate);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     errno = EEXIST;
     return -1;
 }
+
+/// The temporary file until it has been renamed: closed and removed on every other way out,
+/// exceptions included.
+struct TemporaryFile {
+    int fd = -1;
+    std::string path;
+    TemporaryFile() = default;
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    ~TemporaryFile() {
+        if (fd >= 0) ::close(fd);
+        if (!path.empty()) ::unlink(path.c_str());
+    }
+};
 
 int WriteAll(int fd, std::string_view bytes, const FileOps& ops) {
     while (!bytes.empty()) {
@@ -97,6 +113,7 @@ int WriteAll(int fd, std::string_view bytes, const FileOps& ops) {
         }
         // A write that makes no progress is a full device; retrying would spin for ever.
         if (written == 0) return ENOSPC;
+        if (static_cast<std::size_t>(written) > bytes.size()) return EIO;
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
     return 0;
@@ -115,46 +132,42 @@ WriteOutcome ReplaceFile(const std::string& path, std::string_view bytes, const 
         return Fail("cannot write " + path + ": it is not a regular file");
 
     const std::string folder = FolderOf(target);
-    std::string tempPath;
+    TemporaryFile temp;
     // A new file gets the usual 0666 less the umask; an existing one's mode is copied below.
-    const int fd = CreateTemporary(folder, NameOf(target), exists ? 0600 : 0666, tempPath);
-    if (fd < 0) {
+    temp.fd = CreateTemporary(folder, NameOf(target), exists ? 0600 : 0666, temp.path);
+    if (temp.fd < 0) {
         const int error = errno;
         return Fail("cannot write " + path + ": cannot create a temporary file in " + folder + ": " +
                     Reason(error));
     }
+    auto failed = [](const std::string& what, int error) { return Fail(what + ": " + Reason(error)); };
 
-    auto abandon = [&](const std::string& what, int error, bool open) {
-        if (open) ::close(fd);
-        ::unlink(tempPath.c_str());
-        return Fail(what + ": " + Reason(error));
-    };
-
-    if (const int error = WriteAll(fd, bytes, ops)) return abandon("cannot write " + path, error, true);
+    if (const int error = WriteAll(temp.fd, bytes, ops)) return failed("cannot write " + path, error);
     if (exists) {
         // Owner first: changing it may clear set-id bits that the mode then restores. Only the
         // superuser may give a file away, so a refused owner change is not a failure.
-        if (::fchown(fd, original.st_uid, original.st_gid) != 0 && errno != EPERM && errno != EINVAL) {
+        if (::fchown(temp.fd, original.st_uid, original.st_gid) != 0 && errno != EPERM && errno != EINVAL) {
             const int error = errno;
-            return abandon("cannot keep the owner of " + path, error, true);
+            return failed("cannot keep the owner of " + path, error);
         }
-        if (::fchmod(fd, original.st_mode & 07777) != 0) {
+        if (::fchmod(temp.fd, original.st_mode & 07777) != 0) {
             const int error = errno;
-            return abandon("cannot keep the permissions of " + path, error, true);
+            return failed("cannot keep the permissions of " + path, error);
         }
     }
-    if ((ops.sync ? ops.sync(fd) : ::fsync(fd)) != 0) {
+    if ((ops.sync ? ops.sync(temp.fd) : ::fsync(temp.fd)) != 0) {
         const int error = errno;
-        return abandon("cannot write " + path + " to disk", error, true);
+        return failed("cannot write " + path + " to disk", error);
     }
-    if (::close(fd) != 0) {
+    if (const int fd = std::exchange(temp.fd, -1); ::close(fd) != 0) {
         const int error = errno;
-        return abandon("cannot write " + path, error, false);
+        return failed("cannot write " + path, error);
     }
-    if (::rename(tempPath.c_str(), target.c_str()) != 0) {
+    if (::rename(temp.path.c_str(), target.c_str()) != 0) {
         const int error = errno;
-        return abandon("cannot replace " + path, error, false);
+        return failed("cannot replace " + path, error);
     }
+    temp.path.clear();
 
     // Make the rename itself durable. The new content is in place whatever this answers, so a
     // folder that cannot be synced (some file systems refuse) is not reported as a failed write.

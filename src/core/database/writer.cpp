@@ -5,6 +5,8 @@
 // its only ones; otherwise the change would land on another entry's lines, and nothing is done.
 #include "core/database/writer.h"
 
+#include <exception>
+
 #include "core/database/compatibility.h"
 #include "core/database/gametable.h"
 #include "core/database/iniline.h"
@@ -139,12 +141,17 @@ template <typename Change>
 std::string RewriteIni(const ProgramState& state, const std::string& path, const FileOps& ops,
                        Change change) {
     if (state.games.Truncated) return "cannot write " + path + ": " + TruncatedTableReason() + kUnchanged;
-    const FileBytes file = ReadWholeFile(path);
-    if (!file.ok) return file.error + "; nothing was written";
-    const EditedText edited = change(file.bytes);
-    if (!edited.ok) return edited.error;
-    const WriteOutcome written = ReplaceFile(path, edited.bytes, ops);
-    return written.ok ? std::string() : written.error;
+    try {
+        const FileBytes file = ReadWholeFile(path);
+        if (!file.ok) return file.error + "; nothing was written";
+        const EditedText edited = change(file.bytes);
+        if (!edited.ok) return edited.error;
+        const WriteOutcome written = ReplaceFile(path, edited.bytes, ops);
+        return written.ok ? std::string() : written.error;
+    } catch (const std::exception& error) {
+        // Running out of memory on a huge file, say; the replacement has removed its temporary file.
+        return "cannot write " + path + ": " + error.what() + kUnchanged;
+    }
 }
 
 bool ValidRow(const GameTable& games, int row) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <exception>
 
 #include "core/text/cp1252.h"
 #include "core/text/files.h"
@@ -104,16 +105,20 @@ bool CleanUpINI(const ProgramState& state, const CleanUpOptions& options, const 
                const FileOps& ops) {
     const std::string path = IniFilePath(state.folders);
     std::string error;
-    const FileBytes file = ReadWholeFile(path);
-    if (!file.ok) {
-        error = file.error + "; nothing was written";
-    } else {
-        const EditedText cleaned = CleanUpText(file.bytes, state.games, state.txt, options);
-        if (!cleaned.ok) {
-            error = "cannot clean up " + path + ": " + cleaned.error + "; the file was left unchanged";
-        } else if (const WriteOutcome written = ReplaceFile(path, cleaned.bytes, ops); !written.ok) {
-            error = written.error;
+    try {
+        const FileBytes file = ReadWholeFile(path);
+        if (!file.ok) {
+            error = file.error + "; nothing was written";
+        } else {
+            const EditedText cleaned = CleanUpText(file.bytes, state.games, state.txt, options);
+            if (!cleaned.ok) {
+                error = "cannot clean up " + path + ": " + cleaned.error + "; the file was left unchanged";
+            } else if (const WriteOutcome written = ReplaceFile(path, cleaned.bytes, ops); !written.ok) {
+                error = written.error;
+            }
         }
+    } catch (const std::exception& caught) {
+        error = "cannot clean up " + path + ": " + caught.what() + "; the file was left unchanged";
     }
     if (error.empty()) return true;
     return sink(Failure{error, kCleanUpModule}) == Resolution::Resume;

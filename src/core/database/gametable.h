@@ -15,6 +15,13 @@ bool ReadINI(ProgramState& state, const FailureSink& sink);
 /// The same on bytes already read (tests, fuzzing and benchmarks use it directly).
 bool ReadINIText(GameTable& games, std::string_view bytes, const FailureSink& sink);
 
+/// The same, naming fileName in the failures it reports.
+bool ReadINIText(GameTable& games, std::string_view bytes, const FailureSink& sink,
+                 const std::string& fileName);
+
+/// The module named in ReadINI's failures.
+inline constexpr const char* kReadINIModule = "GLOBAL.ReadINI";
+
 /// The exchange sort by GameTitleUpper, giving exactly the order of the literal double loop.
 void SortGames(GameTable& games);
 
@@ -23,5 +30,9 @@ void SwapStrings(std::string& a, std::string& b) noexcept;
 
 /// The wildcard match of the search box: "?" one character, "*" one or more, no backtracking.
 bool CheckIfSame(std::string text, std::string pattern);
+
+/// CheckIfSame on texts that already end with the NUL end mark, so a caller testing many rows
+/// can reuse one buffer instead of copying each row.
+bool CheckIfSameMarked(std::string_view text, std::string_view pattern);
 
 }  // namespace tolva

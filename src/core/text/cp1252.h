@@ -1,6 +1,7 @@
 #pragma once
 // Windows-1252 text: the files' bytes are kept as they are; upper case and ordering follow the
 // code page's letters and the Unicode code points of its characters.
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,5 +29,20 @@ std::string_view TrimSpaces(std::string_view text);
 /// Cuts text into lines at CR LF, at a lone CR and at a lone LF; the break is not kept. A final
 /// line without a break counts; a text ending in a break has no empty line after it.
 std::vector<std::string> SplitLines(std::string_view text);
+
+/// The same lines as views into text, for readers that need no copies (text must outlive them).
+std::vector<std::string_view> SplitLineViews(std::string_view text);
+
+/// Walks the lines of a text one by one, split as SplitLines does, without copying or keeping them.
+class LineReader {
+public:
+    explicit LineReader(std::string_view text) : text_(text) {}
+    /// The next line into line; false after the last one.
+    bool next(std::string_view& line);
+
+private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
 
 }  // namespace tolva

@@ -1,0 +1,103 @@
+// Loading and sorting a full game table, against the exchange loop run on the strings, and the
+// slowest search of the list (no row matches).
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "../tests/core/exchange_reference.h"
+#include "../tests/core/generated.h"
+#include "core/database/gamelist.h"
+#include "core/database/gametable.h"
+
+namespace tolva {
+namespace {
+
+const generated::Database& FullDatabase() {
+    static const generated::Database db = generated::GenerateDatabase(kTableCapacity);
+    return db;
+}
+
+Resolution Resume(const Failure&) { return Resolution::Resume; }
+
+bool SameOrder(const GameTable& a, const GameTable& b) {
+    if (a.GameLast != b.GameLast) return false;
+    for (int i = 0; i <= a.GameLast; ++i) {
+        if (a.GameID[i] != b.GameID[i] || a.GameTitle[i] != b.GameTitle[i] || a.GameFlags[i] != b.GameFlags[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// ReadINIText on 4096 entries: classification, upper case and the sort.
+void BM_ReadAndSort4096(benchmark::State& state) {
+    const generated::Database& db = FullDatabase();
+    GameTable games;
+    for (auto _ : state) {
+        ReadINIText(games, db.ini, Resume);
+        benchmark::DoNotOptimize(games.GameTitle.data());
+    }
+    if (games.count() != kTableCapacity) state.SkipWithError("the generated file did not load whole");
+    state.SetItemsProcessed(state.iterations() * kTableCapacity);
+}
+BENCHMARK(BM_ReadAndSort4096)->Unit(benchmark::kMillisecond);
+
+// SortGames alone on the unsorted table.
+void BM_SortGames4096(benchmark::State& state) {
+    const GameTable unsorted = testing::UnsortedTable(FullDatabase());
+    GameTable games;
+    for (auto _ : state) {
+        state.PauseTiming();
+        games = unsorted;
+        state.ResumeTiming();
+        SortGames(games);
+        benchmark::DoNotOptimize(games.GameTitle.data());
+    }
+}
+BENCHMARK(BM_SortGames4096)->Unit(benchmark::kMillisecond);
+
+// The exchange loop as written, comparing the strings at every step; checked once to give the
+// same order as SortGames.
+void BM_LiteralExchangeSort4096(benchmark::State& state) {
+    const GameTable unsorted = testing::UnsortedTable(FullDatabase());
+    GameTable fast = unsorted;
+    SortGames(fast);
+    GameTable games;
+    bool checked = false;
+    for (auto _ : state) {
+        state.PauseTiming();
+        games = unsorted;
+        state.ResumeTiming();
+        testing::LiteralExchangeSort(games);
+        benchmark::DoNotOptimize(games.GameTitle.data());
+        if (!checked) {
+            checked = true;
+            if (!SameOrder(games, fast)) state.SkipWithError("SortGames and the literal loop disagree");
+        }
+    }
+}
+BENCHMARK(BM_LiteralExchangeSort4096)->Unit(benchmark::kMillisecond);
+
+// The search when nothing matches: every row is tried, and "*" makes each try scan the title.
+void BM_FindFirstMatchNoMatch4096(benchmark::State& state) {
+    GameTable games;
+    ReadINIText(games, FullDatabase().ini, Resume);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(FindFirstMatch(games, "*QXZ"));
+    }
+    if (FindFirstMatch(games, "*QXZ") != -1) state.SkipWithError("a row matched");
+}
+BENCHMARK(BM_FindFirstMatchNoMatch4096)->Unit(benchmark::kMicrosecond);
+
+// The search for a typed prefix that no title has: most rows fail at the first character.
+void BM_FindFirstMatchNoPrefix4096(benchmark::State& state) {
+    GameTable games;
+    ReadINIText(games, FullDatabase().ini, Resume);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(FindFirstMatch(games, "Q"));
+    }
+}
+BENCHMARK(BM_FindFirstMatchNoPrefix4096)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace tolva

@@ -3,10 +3,18 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+// The pictures live in a static library, whose resource initialiser the linker would drop
+// unless something refers to it.
+static void LoadPictureResources() { Q_INIT_RESOURCE(resources); }
+
 namespace tolva {
 namespace {
 
-QString PathOf(const QString& name) { return QStringLiteral(":/images/") + name; }
+QString PathOf(const QString& name) {
+    static const bool loaded = (LoadPictureResources(), true);
+    (void)loaded;
+    return QStringLiteral(":/images/") + name;
+}
 
 }  // namespace
 

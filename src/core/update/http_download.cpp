@@ -86,7 +86,9 @@ HttpDownload::State HttpDownload::feed(std::string_view bytes) {
 }
 
 HttpDownload::State HttpDownload::parseHeader(std::size_t headerEnd, std::size_t bodyStart) {
-    if (headerEnd > kMaxHeaderBytes)
+    // The limit counts the empty line too: then a header is refused alike however its bytes
+    // arrive (feed gives up on kMaxHeaderBytes held bytes that have not ended it).
+    if (bodyStart > kMaxHeaderBytes)
         return failWith("the server's response header is longer than " +
                         std::to_string(kMaxHeaderBytes) + " bytes");
     const std::string_view header = std::string_view(buffer_).substr(0, headerEnd);

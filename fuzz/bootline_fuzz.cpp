@@ -1,0 +1,65 @@
+// SYSTEM.CNF as any disc might hold it: finding the BOOT line and cutting the product code out of
+// it never fail, the code is cut as the rule says, and a disc is only ever identified by a row of
+// the disc ID table that holds its code.
+#include "core/mainwindow/discids.h"
+#include "core/text/cp1252.h"
+#include "core/wizard/systemcnf.h"
+#include "fuzz_support.h"
+
+using namespace tolva;
+using namespace tolva::fuzz;
+
+namespace {
+
+const DiscIDTable& Table() {
+    static const DiscIDTable table = [] {
+        DiscIDTable made;
+        InitDiscIDs(made);
+        return made;
+    }();
+    return table;
+}
+
+// Characters first.. (1-based) of text, up to count of them, as far as text reaches.
+std::string Mid(const std::string& text, std::size_t first, std::size_t count = std::string::npos) {
+    return first > text.size() ? std::string() : text.substr(first - 1, count);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text = AsText(data, size);
+    const DiscIdentity identity = IdentifyDisc(text, "/media/cdrom/SYSTEM.CNF", Table());
+    if (identity.result != DiscRead::Found && identity.result != DiscRead::NotInTable) {
+        FUZZ_CHECK(identity.description.find("SYSTEM.CNF") != std::string::npos);
+        FUZZ_CHECK(identity.discID.empty());
+    }
+    FUZZ_CHECK((identity.result == DiscRead::Empty) == text.empty());
+
+    const std::optional<std::string_view> line = FindBootLine(text);
+    FUZZ_CHECK(line.has_value() == (identity.result != DiscRead::Empty && identity.result != DiscRead::NoBootLine));
+    if (!line) return 0;
+    FUZZ_CHECK(line->data() >= text.data() && line->data() + line->size() <= text.data() + text.size());
+    FUZZ_CHECK(line->find_first_of("\r\n") == std::string_view::npos);
+    const std::string_view trimmed = TrimSpaces(*line);
+    FUZZ_CHECK(trimmed.size() >= 4 && UpperCase(trimmed.substr(0, 4)) == "BOOT");
+
+    const std::optional<std::string> code = ProductCodeFromBootLine(*line);
+    FUZZ_CHECK(code.has_value() == (identity.result != DiscRead::CannotCut));
+    if (!code) return 0;
+    // The name between the last "\" and the last ";", cut as "SLUS_007.07" -> "SLUS-00707".
+    const std::size_t semicolon = line->rfind(';');
+    const std::size_t backslash = line->rfind('\\');
+    const std::size_t start = backslash == std::string_view::npos ? 0 : backslash + 1;
+    const std::string name = UpperCase(TrimSpaces(line->substr(start, semicolon - start)));
+    FUZZ_CHECK(*code == Mid(name, 1, 4) + "-" + Mid(name, 6, 3) + Mid(name, 10));
+    FUZZ_CHECK(identity.productCode == *code);
+
+    if (identity.result == DiscRead::Found) {
+        FUZZ_CHECK(identity.discID.size() == 10);
+        FUZZ_CHECK(DiscIDForProductCode(Table(), *code) == identity.discID);
+    } else {
+        FUZZ_CHECK(DiscIDForProductCode(Table(), *code).empty());
+    }
+    return 0;
+}

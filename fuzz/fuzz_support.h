@@ -1,0 +1,69 @@
+#pragma once
+// What every fuzz target shares: the input seen as text, the ways a target cuts it into parts,
+// and a check that turns a broken promise of the code into a crash the fuzzer keeps.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tolva::fuzz {
+
+inline std::string_view AsText(const std::uint8_t* data, std::size_t size) {
+    return {reinterpret_cast<const char*>(data), size};
+}
+
+/// A promise of the code under test; a broken one aborts, so libFuzzer records the input.
+#define FUZZ_CHECK(condition)                                                               \
+    do {                                                                                    \
+        if (!(condition)) {                                                                 \
+            std::fprintf(stderr, "%s:%d: broken promise: %s\n", __FILE__, __LINE__, #condition); \
+            std::abort();                                                                   \
+        }                                                                                   \
+    } while (0)
+
+/// The text before the first NUL and the text after it (empty when there is none).
+inline std::pair<std::string_view, std::string_view> SplitAtNul(std::string_view text) {
+    const std::size_t nul = text.find('\0');
+    if (nul == std::string_view::npos) return {text, {}};
+    return {text.substr(0, nul), text.substr(nul + 1)};
+}
+
+/// The first `count` NUL-separated fields; missing ones are empty, the last takes the rest.
+inline std::vector<std::string_view> NulFields(std::string_view text, std::size_t count) {
+    std::vector<std::string_view> fields;
+    for (std::size_t k = 0; k + 1 < count; ++k) {
+        const auto [head, tail] = SplitAtNul(text);
+        fields.push_back(head);
+        text = tail;
+    }
+    fields.push_back(text);
+    return fields;
+}
+
+/// The pieces a network peer might deliver: the input's first byte is the separator, and the
+/// rest is cut at every occurrence of it (the separator itself is dropped). Empty pieces stay,
+/// as a socket may report a read of nothing.
+inline std::vector<std::string_view> Pieces(std::string_view text) {
+    std::vector<std::string_view> pieces;
+    if (text.empty()) return pieces;
+    const char separator = text.front();
+    text.remove_prefix(1);
+    for (std::size_t at = text.find(separator); at != std::string_view::npos; at = text.find(separator)) {
+        pieces.push_back(text.substr(0, at));
+        text.remove_prefix(at + 1);
+    }
+    pieces.push_back(text);
+    return pieces;
+}
+
+/// The pieces joined again: what the peer sent in all.
+inline std::string Joined(const std::vector<std::string_view>& pieces) {
+    std::string all;
+    for (const std::string_view piece : pieces) all.append(piece);
+    return all;
+}
+
+}  // namespace tolva::fuzz

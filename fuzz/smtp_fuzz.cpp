@@ -1,0 +1,110 @@
+// The mail dialogue with a server that answers anything, cut into any pieces (the input's first
+// byte separates the pieces), and a user who types anything (three NUL-ended fields before the
+// server's bytes: name, address, comment): the machine never fails, never holds a reply line
+// beyond its limit, acts the same however the replies were cut, stays silent once ended, and the
+// message it sends ends its data only at its very end.
+#include <set>
+
+#include "core/mail/smtp.h"
+#include "fuzz_support.h"
+
+using namespace tolva;
+using namespace tolva::fuzz;
+
+namespace {
+
+const std::set<int> kStates = {0, 1, 2, 3, 4, 5, 6, kSmtpErrorState};
+
+GameTable& Games() {
+    static GameTable* games = [] {
+        auto* made = new GameTable;
+        made->GameLast = 1;
+        made->IniVersion = "2000.11";
+        made->GameID[0] = "1234567890";
+        made->GameTitle[0] = ".hack";  // a line beginning with "." must be stuffed
+        made->GameFlags[0] = "80000000H";
+        made->GameID[1] = "2345678901";
+        made->GameTitle[1] = "Aether Drift Racing";
+        made->GameFlags[1] = "40000000H";
+        return made;
+    }();
+    return *games;
+}
+
+struct Run {
+    std::string sent;
+    std::optional<std::string> status;
+    bool closeSocket = false;
+    bool closeWindow = false;
+    int state = 0;
+    bool ended = false;
+
+    void take(const SmtpAction& action) {
+        sent += action.send;
+        if (action.status) status = action.status;
+        closeSocket = closeSocket || action.closeSocket;
+        closeWindow = closeWindow || action.closeWindow;
+    }
+};
+
+SmtpDialogue MakeDialogue(const MailInputs& inputs) {
+    return SmtpDialogue("mail.tolva.example", "tolva@tolva.example", MailBodyLines(inputs, Games()),
+                        [] { return MailDate{2001, 2, 3, 4, 5, 6}; });
+}
+
+// The message as DATA carries it: no line break but CR LF, and no line of a single "." before
+// the last one.
+void CheckMessage(const std::string& data) {
+    FUZZ_CHECK(data.size() >= 3 && data.ends_with(".\r\n"));
+    FUZZ_CHECK(data.find("\r\n.\r\n") == data.size() - 5);
+    for (std::size_t k = 0; k < data.size(); ++k) {
+        if (data[k] == '\n') FUZZ_CHECK(k > 0 && data[k - 1] == '\r');
+        if (data[k] == '\r') FUZZ_CHECK(k + 1 < data.size() && data[k + 1] == '\n');
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::vector<std::string_view> fields = NulFields(AsText(data, size), 4);
+    const MailInputs inputs{std::string(fields[0]), std::string(fields[1]), std::string(fields[2])};
+    const std::vector<std::string_view> pieces = Pieces(fields[3]);
+
+    CheckMessage(MailDataText(MailHeaderLines(MailDate{}, "tolva@tolva.example"), MailBodyLines(inputs, Games())));
+
+    SmtpDialogue cutDialogue = MakeDialogue(inputs);
+    Run cut;
+    std::size_t lineSoFar = 0;  // bytes of the reply line whose end has not arrived
+    for (const std::string_view piece : pieces) {
+        const bool wasEnded = cutDialogue.ended();
+        const SmtpAction action = cutDialogue.feed(piece);
+        if (wasEnded) {
+            FUZZ_CHECK(action.send.empty() && !action.status && !action.closeSocket && !action.closeWindow);
+            continue;
+        }
+        cut.take(action);
+        FUZZ_CHECK(kStates.contains(cutDialogue.state()));
+        const std::size_t lf = piece.rfind('\n');
+        lineSoFar = lf == std::string_view::npos ? lineSoFar + piece.size() : piece.size() - lf - 1;
+        // A line beyond the limit ends the dialogue; a shorter one is only held.
+        if (!cutDialogue.ended()) FUZZ_CHECK(lineSoFar <= kMaxReplyLine);
+        if (action.closeWindow) FUZZ_CHECK(action.send.ends_with("QUIT\r\n") && cutDialogue.ended());
+    }
+    const bool endedBefore = cutDialogue.ended();
+    cut.take(cutDialogue.closed());
+    FUZZ_CHECK(cutDialogue.ended());
+    if (!endedBefore) FUZZ_CHECK(cut.closeSocket);
+
+    SmtpDialogue wholeDialogue = MakeDialogue(inputs);
+    Run whole;
+    whole.take(wholeDialogue.feed(Joined(pieces)));
+    whole.take(wholeDialogue.closed());
+    FUZZ_CHECK(whole.sent == cut.sent);
+    FUZZ_CHECK(whole.status == cut.status);
+    FUZZ_CHECK(whole.closeSocket == cut.closeSocket && whole.closeWindow == cut.closeWindow);
+    FUZZ_CHECK(wholeDialogue.state() == cutDialogue.state());
+
+    // The window closes only after the whole message went out.
+    if (cut.closeWindow) FUZZ_CHECK(cut.sent.find(".\r\nQUIT\r\n") != std::string::npos);
+    return 0;
+}

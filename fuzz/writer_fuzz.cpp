@@ -1,0 +1,174 @@
+// The writers of bleem!.INI on any file: a change, a removal, an addition and Clean Up either
+// refuse and say why, or give a file that reads back as exactly the old entries with that one
+// difference, keeps every other line byte for byte, and ends every line in CR LF.
+// Input: an options byte, then NUL-separated fields: the INI's bytes, Compatibility.TXT's bytes,
+// and the new entry's disc ID, title and flags.
+#include <map>
+#include <set>
+
+#include "core/database/compatibility.h"
+#include "core/database/gametable.h"
+#include "core/database/writer.h"
+#include "core/mainwindow/discids.h"
+#include "core/text/cp1252.h"
+#include "core/tools/cleanup.h"
+#include "fuzz_support.h"
+
+using namespace tolva;
+using namespace tolva::fuzz;
+
+namespace {
+
+using Entries = std::multiset<std::string>;
+
+Resolution Resume(const Failure&) { return Resolution::Resume; }
+
+std::string Key(std::string_view id, std::string_view title, std::string_view flags) {
+    std::string key(id);
+    key.append(1, '\n').append(title).append(1, '\n').append(flags);
+    return key;
+}
+
+Entries EntriesOf(const GameTable& games) {
+    Entries entries;
+    for (int g = 0; g <= games.GameLast; ++g) entries.insert(Key(games.GameID[g], games.GameTitle[g], games.GameFlags[g]));
+    return entries;
+}
+
+ProgramState& State() {
+    static ProgramState* state = [] {
+        auto* made = new ProgramState;
+        InitDiscIDs(made->discIDs);
+        return made;
+    }();
+    return *state;
+}
+
+GameTable& Reread(std::string_view bytes) {
+    static GameTable table;
+    ReadINIText(table, bytes, Resume);
+    return table;
+}
+
+void CheckCrLf(std::string_view bytes) {
+    for (std::size_t k = 0; k < bytes.size(); ++k) {
+        if (bytes[k] == '\n') FUZZ_CHECK(k > 0 && bytes[k - 1] == '\r');
+        if (bytes[k] == '\r') FUZZ_CHECK(k + 1 < bytes.size() && bytes[k + 1] == '\n');
+    }
+    FUZZ_CHECK(bytes.empty() || bytes.ends_with("\r\n"));
+}
+
+// Lines of before and after agree except at the three of the entry, which must differ only there.
+void CheckOtherLinesKept(std::string_view before, std::string_view after, std::size_t expectChanged) {
+    const std::vector<std::string_view> old = SplitLineViews(before);
+    const std::vector<std::string_view> now = SplitLineViews(after);
+    FUZZ_CHECK(old.size() == now.size());
+    std::size_t changed = 0;
+    for (std::size_t k = 0; k < old.size(); ++k) changed += old[k] != now[k];
+    FUZZ_CHECK(changed <= expectChanged);
+}
+
+// A value as the reader gives it back: what the writer is handed always reads back as itself.
+bool ReadsBackAsItself(std::string_view value) {
+    return value.find_first_of("\r\n") == std::string_view::npos && TrimSpaces(value) == value;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) return 0;
+    const unsigned char options = data[0];
+    const std::vector<std::string_view> fields = NulFields(AsText(data + 1, size - 1), 5);
+    const std::string_view ini = fields[0];
+    const IniEntry entry{std::string(fields[2]), std::string(fields[3]), std::string(fields[4])};
+    const bool entryBreaks = entry.ID.find_first_of("\r\n") != std::string::npos ||
+                             entry.Title.find_first_of("\r\n") != std::string::npos ||
+                             entry.Flags.find_first_of("\r\n") != std::string::npos;
+    const bool entryReadsBack = ReadsBackAsItself(entry.ID) && ReadsBackAsItself(entry.Title) &&
+                                ReadsBackAsItself(entry.Flags);
+
+    ProgramState& state = State();
+    GameTable& games = state.games;
+    ReadINIText(games, ini, Resume);
+    const Entries before = EntriesOf(games);
+    const bool fits = !games.Truncated && games.count() < kTableCapacity;
+
+    // Addition: the old bytes stay, one entry more.
+    const EditedText added = AppendEntriesText(ini, {entry});
+    FUZZ_CHECK(added.ok != entryBreaks);
+    if (added.ok) {
+        FUZZ_CHECK(std::string_view(added.bytes).substr(0, ini.size()) == ini);
+        if (fits && entryReadsBack) {
+            Entries expected = before;
+            expected.insert(Key(entry.ID, entry.Title, entry.Flags));
+            FUZZ_CHECK(EntriesOf(Reread(added.bytes)) == expected);
+        }
+    }
+    if (games.count() == 0 || games.Truncated) return 0;
+
+    // The entry the user selected: one the input picks.
+    const int row = static_cast<int>(options) % games.count();
+    const std::string gameID = games.GameID[row];
+
+    // Removal: exactly one entry with that disc ID fewer, and it is the last one the file has.
+    const EditedText removed = DisableEntryText(ini, gameID);
+    if (removed.ok) {
+        CheckCrLf(removed.bytes);
+        CheckOtherLinesKept(ini, removed.bytes, 3);
+        const Entries after = EntriesOf(Reread(removed.bytes));
+        FUZZ_CHECK(after.size() + 1 == before.size());
+        std::map<std::string, int> gone;
+        for (const std::string& key : before) ++gone[key];
+        for (const std::string& key : after) FUZZ_CHECK(--gone[key] >= 0);
+        int missing = 0;
+        for (const auto& [key, count] : gone) {
+            missing += count;
+            if (count == 1) FUZZ_CHECK(key.starts_with(gameID + '\n'));
+        }
+        FUZZ_CHECK(missing == 1);
+    } else {
+        FUZZ_CHECK(!removed.error.empty());
+    }
+
+    // Change: that entry's values replaced, every other entry as it was.
+    const EditedText changed = ChangeEntryText(ini, gameID, entry);
+    if (changed.ok) {
+        FUZZ_CHECK(!entryBreaks);
+        CheckCrLf(changed.bytes);
+        CheckOtherLinesKept(ini, changed.bytes, 3);
+        FUZZ_CHECK(removed.ok);  // both find the entry the same way
+        if (entryReadsBack) {
+            const Entries after = EntriesOf(Reread(changed.bytes));
+            FUZZ_CHECK(after.size() == before.size());
+            FUZZ_CHECK(after.contains(Key(entry.ID, entry.Title, entry.Flags)));
+        }
+    } else {
+        FUZZ_CHECK(!changed.error.empty());
+        FUZZ_CHECK(entryBreaks || !removed.ok);
+    }
+
+    // Clean Up: every entry and the version kept, in table order, comments as the options say.
+    ReadTXTText(games, state.txt, fields[1], Resume);
+    for (int i = 0; i <= games.GameLast; ++i) JoinGame(state, i);
+    CleanUpOptions cleanUp;
+    cleanUp.Publisher = options & 1;
+    cleanUp.ProductCode = options & 2;
+    cleanUp.Country = options & 4;
+    cleanUp.Works = options & 8;
+    cleanUp.D3D = options & 16;
+    cleanUp.Details = options & 32;
+    cleanUp.Place = options & 64 ? CommentPlace::After : CommentPlace::Before;
+    const EditedText cleaned = CleanUpText(ini, games, state.txt, cleanUp);
+    FUZZ_CHECK(cleaned.ok);
+    CheckCrLf(cleaned.bytes);
+    const std::string version = games.IniVersion;
+    const GameTable& reread = Reread(cleaned.bytes);
+    FUZZ_CHECK(reread.count() == games.count());
+    for (int i = 0; i <= games.GameLast; ++i) {
+        FUZZ_CHECK(reread.GameID[i] == games.GameID[i]);
+        FUZZ_CHECK(reread.GameTitle[i] == games.GameTitle[i]);
+        FUZZ_CHECK(reread.GameFlags[i] == games.GameFlags[i]);
+    }
+    FUZZ_CHECK(reread.IniVersion == version);
+    return 0;
+}

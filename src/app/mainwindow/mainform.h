@@ -53,6 +53,7 @@ public:
     void CleanUpBUTTON_Click();
     // Online update (mainform_update.cpp).
     // Mail (mainform_mail.cpp).
+    void MailMENU_Click();
     // Help menu web links (mainform_help.cpp).
 
     /// The main window's caption is the title, or the title and the suffix of the running tool.

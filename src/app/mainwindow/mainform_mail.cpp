@@ -1,7 +1,40 @@
+// "Mail to Tolva!": the mail window, then the notice window, with the main window waiting.
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+
+#include "app/mail/mail2form.h"
+#include "app/mail/mailform.h"
 #include "app/mainwindow/mainform.h"
+#include "app/platform/waiting.h"
 
 namespace tolva {
 
-void MainFORM::connectMail() {}
+void MainFORM::MailMENU_Click() {
+    // After "Abort" the main window is available while the notice shows; a second run would
+    // nest inside the first, so the open window comes to the front instead.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if ((qobject_cast<MailFORM*>(window) || qobject_cast<Mail2FORM*>(window)) && window->isVisible()) {
+            window->raise();
+            window->activateWindow();
+            return;
+        }
+    }
+    SearchTEXT->setText(QString());
+
+    // Kept until the notice closes: the goodbye to the server may still be on its way.
+    MailFORM mail(*this);
+    setEnabled(false);
+    setCaptionSuffix(QStringLiteral(" Mail"));
+    WaitForWindow(&mail, this);
+    if (ended()) return;
+
+    Mail2FORM notice(*this);
+    WaitForWindow(&notice, this);
+    if (ended()) return;
+    setCaptionSuffix(QString());
+}
+
+void MainFORM::connectMail() { connect(MailMENU, &QAction::triggered, this, &MainFORM::MailMENU_Click); }
 
 }  // namespace tolva

@@ -1,0 +1,37 @@
+#pragma once
+// Mail2FORM follows the mail window, sent or not: it advertises bleem!'s game testing programme
+// and links to its maker's web site.
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+namespace tolva {
+
+class MainFORM;
+
+class Mail2FORM : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Mail2FORM(MainFORM& main);
+
+    void OkBUTTON_Click();
+    void WebLABEL_Click();
+
+    QLabel* PICTUREBOX = nullptr;
+    QLabel* SwagLABEL = nullptr;  ///< the caption set on load
+    QLabel* Label1 = nullptr;
+    QLabel* WebLABEL = nullptr;
+    QPushButton* OkBUTTON = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    MainFORM& main_;
+    bool closing_ = false;
+};
+
+}  // namespace tolva

@@ -14,6 +14,11 @@
 #include <QtTest>
 #include <functional>
 
+#ifdef Q_OS_LINUX
+#include <signal.h>
+#include <sys/prctl.h>
+#endif
+
 #include "app/mail/mail2form.h"
 #include "app/mail/mailform.h"
 #include "app/mainwindow/mainform.h"
@@ -96,6 +101,10 @@ public:
     /// Starts the server on a free port and returns once it accepts connections ("" on success).
     QString start(const QString& maildir) {
         port = FreePort();
+#ifdef Q_OS_LINUX
+        // Ends with the test even when the test itself crashes.
+        process_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+#endif
         process_.start(kPython, {QStringLiteral("-m"), QStringLiteral("aiosmtpd"), QStringLiteral("-n"),
                                  QStringLiteral("-l"), QStringLiteral("127.0.0.1:%1").arg(port), QStringLiteral("-c"),
                                  QStringLiteral("aiosmtpd.handlers.Mailbox"), maildir});

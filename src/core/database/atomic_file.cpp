@@ -130,6 +130,12 @@ WriteOutcome ReplaceFile(const std::string& path, std::string_view bytes, const 
     const bool exists = ::stat(target.c_str(), &original) == 0;
     if (exists && !S_ISREG(original.st_mode))
         return Fail("cannot write " + path + ": it is not a regular file");
+    // Renaming over a file needs no write access to it, only to its folder: without this check
+    // a file the user made read-only would quietly be replaced.
+    if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
+        const int error = errno;
+        return Fail("cannot write " + path + ": " + Reason(error));
+    }
 
     const std::string folder = FolderOf(target);
     TemporaryFile temp;

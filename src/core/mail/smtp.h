@@ -36,7 +36,7 @@ namespace tolva {
 inline constexpr std::size_t kMaxReplyLine = 2048;
 
 /// Seconds without a reply after which the window calls SmtpDialogue::failed().
-inline constexpr int kMailReplySeconds = 60;
+inline constexpr int kMailReplySeconds = 30;
 
 /// The dialogue state after a 5xx reply.
 inline constexpr int kSmtpErrorState = 999;

@@ -51,6 +51,8 @@ public:
     // Add/Edit wizard (mainform_wizard.cpp).
     // Tools: Clean Up, Repair, Compare (mainform_tools.cpp).
     void CleanUpBUTTON_Click();
+    void RepairMENU_Click();
+    void CompareMENU_Click();
     // Online update (mainform_update.cpp).
     // Mail (mainform_mail.cpp).
     void MailMENU_Click();

@@ -7,6 +7,8 @@
 #include "app/mainwindow/mainform.h"
 #include "app/platform/messages.h"
 #include "app/tools/cleanupform.h"
+#include "app/tools/compare1form.h"
+#include "app/tools/repair1form.h"
 #include "core/database/writer.h"
 
 namespace tolva {
@@ -30,9 +32,16 @@ void MainFORM::RemoveBUTTON_Click() {
 
 void MainFORM::CleanUpBUTTON_Click() { CleanUpFORM::RunFromMain(*this); }
 
+void MainFORM::RepairMENU_Click() { Repair1FORM::Start(*this); }
+
+void MainFORM::CompareMENU_Click() { Compare1FORM::Start(*this); }
+
 void MainFORM::connectTools() {
     connect(CleanUpBUTTON, &QPushButton::clicked, this, &MainFORM::CleanUpBUTTON_Click);
     connect(CleanUpMENU, &QAction::triggered, this, &MainFORM::CleanUpBUTTON_Click);
+    // Both entries stay unavailable as the menu creates them; the handlers work all the same.
+    connect(RepairMENU, &QAction::triggered, this, &MainFORM::RepairMENU_Click);
+    connect(CompareMENU, &QAction::triggered, this, &MainFORM::CompareMENU_Click);
 }
 
 }  // namespace tolva

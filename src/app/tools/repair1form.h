@@ -1,0 +1,36 @@
+#pragma once
+// The repair wizard's start page: what the wizard looks for, and "Start", which runs the search
+// with the label of the running phase in bold.
+#include <array>
+
+#include "app/tools/repairwizard.h"
+
+class QLabel;
+
+namespace tolva {
+
+class MainFORM;
+
+class Repair1FORM : public ToolPage {
+    Q_OBJECT
+
+public:
+    explicit Repair1FORM(RepairWizard& wizard);
+
+    /// RepairMENU: runs the wizard and returns when it has ended.
+    static void Start(MainFORM& main);
+
+    /// Start: the search, then page 1.
+    void OkBUTTON_Click();
+
+    /// Index 0 the introduction, 1 "Suche nach :", 2 to 4 the phases, 5 the prompt.
+    std::array<QLabel*, 6> LABEL{};
+
+private:
+    void setBold(int index, bool bold);
+
+    RepairWizard& run_;
+    bool searching_ = false;
+};
+
+}  // namespace tolva

@@ -1,0 +1,66 @@
+#include "app/tools/repair2form.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/platform/text.h"
+#include "app/tools/repair3form.h"
+
+namespace tolva {
+
+Repair2FORM::Repair2FORM(RepairWizard& wizard)
+    : ToolPage(wizard, QStringLiteral("Repair2FORM"), 2, QStringLiteral(" Repair [1/4]"), QStringLiteral("REPAIR")),
+      run_(wizard) {
+    Label1 = addText("Label1", QStringLiteral("Die folgenden doppelten Einträge wurden gefunden :"));
+    LABEL = addText("LABEL", QStringLiteral("Doppelten Einträgen"), true);
+    Label2 = addText("Label2", QStringLiteral("Bitte wählen Sie die Einträge aus der Liste aus, die Sie löschen möchten."));
+    GameLIST = new QListWidget(this);
+    GameLIST->setObjectName(QStringLiteral("GameLIST"));
+    GameLIST->setFont(RepairListFont());
+    GameLIST->setAccessibleName(LABEL->text());
+    GameLIST->setAccessibleDescription(Label2->text());
+    GameLIST->setMinimumHeight(180);
+    content()->addWidget(GameLIST);
+    addPageButtons(QStringLiteral("Next >"));
+    BackBUTTON->setEnabled(false);
+
+    // Rebuilt from the stored pairs each time the page is shown; the ticks come from the marks.
+    lines_ = DuplicateLines(run_.store);
+    showing_ = true;
+    for (const RepairLine& line : lines_) {
+        auto* item = new QListWidgetItem(FromFile(line.text), GameLIST);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Unchecked);
+    }
+    showing_ = false;
+    showTicks();
+
+    connect(GameLIST, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
+        guarded("GameLIST_Click", [this, item] { GameLIST_Click(GameLIST->row(item)); });
+    });
+    onClick(ForwardBUTTON, "ForwardBUTTON_Click", &Repair2FORM::ForwardBUTTON_Click);
+}
+
+void Repair2FORM::showTicks() {
+    showing_ = true;
+    for (int row = 0; row < GameLIST->count(); ++row) {
+        const bool ticked = LineTicked(lines_[static_cast<std::size_t>(row)], run_.marked);
+        QListWidgetItem* item = GameLIST->item(row);
+        if ((item->checkState() == Qt::Checked) != ticked) item->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
+    }
+    showing_ = false;
+}
+
+void Repair2FORM::GameLIST_Click(int row) {
+    if (showing_ || row < 0 || row >= static_cast<int>(lines_.size())) return;
+    const RepairLine& line = lines_[static_cast<std::size_t>(row)];
+    const bool ticked = GameLIST->item(row)->checkState() == Qt::Checked;
+    if (ticked != LineTicked(line, run_.marked)) ClickDuplicateLine(line, run_.marked);
+    showTicks();
+}
+
+void Repair2FORM::ForwardBUTTON_Click() { run_.GoTo(new Repair3FORM(run_)); }
+
+}  // namespace tolva

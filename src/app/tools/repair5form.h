@@ -1,0 +1,23 @@
+#pragma once
+// The repair wizard's page 4: Finish disables the entries marked on the pages before, then
+// cleans up when asked to.
+#include "app/tools/repairwizard.h"
+
+namespace tolva {
+
+class Repair5FORM : public ToolFinishPage {
+    Q_OBJECT
+
+public:
+    explicit Repair5FORM(RepairWizard& wizard);
+
+    void BackBUTTON_Click();
+
+protected:
+    bool finishWork() override;
+
+private:
+    RepairWizard& run_;
+};
+
+}  // namespace tolva

@@ -1,0 +1,60 @@
+#pragma once
+// One run of the repair wizard: the work storage of its search and the entries the user marked
+// on its pages, which Finish disables. The two pages that list one kind of finding each share
+// RepairListPage.
+#include <QString>
+#include <functional>
+#include <set>
+#include <vector>
+
+#include "app/tools/toolwizard.h"
+#include "core/tools/repair.h"
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace tolva {
+
+class RepairWizard : public ToolWizard {
+public:
+    using ToolWizard::ToolWizard;
+
+    RepairStore store;
+    /// Game table positions (as at the search) of the entries to disable at Finish.
+    std::set<int> marked;
+};
+
+/// The font of the wizard's lists: fixed pitch, so that columns line up.
+QFont RepairListFont();
+
+/// A page listing the entries of one kind of fault, with "Delete" to mark the selected one.
+class RepairListPage : public ToolPage {
+    Q_OBJECT
+
+public:
+    using LinesOf = std::function<std::vector<RepairLine>(const RepairStore&, const std::set<int>&)>;
+
+    RepairListPage(RepairWizard& wizard, const QString& name, int number, const QString& suffix,
+                   const QString& intro, const QString& heading, LinesOf linesOf);
+
+    /// Marks the entry of the selected line for Finish and takes the line off the list.
+    void Command1_Click();
+
+    QLabel* Label3 = nullptr;
+    QLabel* LABEL = nullptr;
+    QLabel* Label2 = nullptr;
+    QListWidget* GameLIST = nullptr;
+    QPushButton* Command1 = nullptr;
+
+protected:
+    RepairWizard& run_;
+
+private:
+    void fill();
+
+    LinesOf linesOf_;
+    std::vector<RepairLine> lines_;
+};
+
+}  // namespace tolva

@@ -54,6 +54,8 @@ public:
     void RepairMENU_Click();
     void CompareMENU_Click();
     // Online update (mainform_update.cpp).
+    void UpdateMENU_Click();
+    void Update2MENU_Click();
     // Mail (mainform_mail.cpp).
     void MailMENU_Click();
     // Help menu web links (mainform_help.cpp).

@@ -1,0 +1,141 @@
+#include "app/update/downloadform.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QTcpSocket>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <limits>
+
+#include "app/platform/controls.h"
+#include "app/platform/messages.h"
+#include "app/platform/text.h"
+#include "app/update/updatemessages.h"
+#include "core/state.h"
+#include "core/update/update_processing.h"
+
+namespace tolva {
+
+QLabel* SetUpDownloadWindow(QWidget* window, const char* name) {
+    window->setObjectName(QString::fromLatin1(name));
+    window->setAttribute(Qt::WA_QuitOnClose, false);
+    window->setWindowTitle(kTitle + QStringLiteral(" Online Update"));
+    QLabel* label = WrappedLabel(
+        window, QStringLiteral("tolva! will now connect to the server to transfer the latest update information."),
+        "Label1");
+    auto* layout = new QVBoxLayout(window);
+    layout->addWidget(label);
+    window->setMinimumWidth(360);
+    return label;
+}
+
+DownloadFORM::DownloadFORM(UpdateValues& values, Platform& platform, Endpoint server,
+                           std::chrono::milliseconds stall, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      values_(values),
+      platform_(platform),
+      server_(std::move(server)),
+      stall_(stall) {
+    Label1 = SetUpDownloadWindow(this, "DownloadFORM");
+    ProgressBar = new QProgressBar(this);
+    ProgressBar->setObjectName(QStringLiteral("ProgressBar"));
+    ProgressBar->setAccessibleName(QStringLiteral("Download progress"));
+    ProgressBar->setRange(0, 0);  // busy until the response announces its length
+    layout()->addWidget(ProgressBar);
+
+    MSWINSCK = new QTcpSocket(this);
+    MSWINSCK->setObjectName(QStringLiteral("MSWINSCK"));
+    connect(MSWINSCK, &QTcpSocket::connected, this, &DownloadFORM::MSWINSCK_Connect);
+    connect(MSWINSCK, &QTcpSocket::readyRead, this, &DownloadFORM::MSWINSCK_DataArrival);
+    connect(MSWINSCK, &QTcpSocket::disconnected, this, &DownloadFORM::MSWINSCK_Close);
+    connect(MSWINSCK, &QTcpSocket::errorOccurred, this, &DownloadFORM::MSWINSCK_Error);
+
+    stallTimer_ = new QTimer(this);
+    stallTimer_->setSingleShot(true);
+    stallTimer_->setInterval(stall_);
+    connect(stallTimer_, &QTimer::timeout, this, &DownloadFORM::stalled);
+}
+
+void DownloadFORM::Form_Load() {
+    show();
+    QCoreApplication::processEvents();  // let it paint once before connecting
+    stallTimer_->start();
+    MSWINSCK->connectToHost(QString::fromStdString(server_.host), static_cast<quint16>(server_.port));
+}
+
+void DownloadFORM::MSWINSCK_Connect() {
+    download_ = HttpDownload{};
+    stallTimer_->start();
+    const std::string request = UpdateRequest(server_.host, kUpdatePath);
+    MSWINSCK->write(request.data(), static_cast<qint64>(request.size()));
+}
+
+void DownloadFORM::MSWINSCK_DataArrival() {
+    const QByteArray bytes = MSWINSCK->readAll();
+    if (bytes.isEmpty() || announced_) return;
+    stallTimer_->start();
+    download_.feed(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    showProgress();
+    finishIfDone();
+}
+
+void DownloadFORM::MSWINSCK_Close() {
+    if (announced_) return;
+    if (MSWINSCK->bytesAvailable() > 0) MSWINSCK_DataArrival();
+    if (announced_) return;
+    download_.closed();
+    finishIfDone();
+}
+
+void DownloadFORM::MSWINSCK_Error(QAbstractSocket::SocketError error) {
+    if (announced_) return;
+    // HTTP/1.0 ends a response by closing: for the socket that is an error, for us the end.
+    if (error == QAbstractSocket::RemoteHostClosedError) {
+        MSWINSCK_Close();
+        return;
+    }
+    download_.fail(ToFile(MSWINSCK->errorString()));
+    finishIfDone();
+}
+
+void DownloadFORM::showProgress() {
+    const std::int64_t maximum = download_.progressMaximum();
+    if (maximum <= 0 || maximum > std::numeric_limits<int>::max()) return;
+    if (ProgressBar->maximum() != maximum) ProgressBar->setRange(0, static_cast<int>(maximum));
+    ProgressBar->setValue(static_cast<int>(download_.progressPosition()));
+}
+
+void DownloadFORM::stalled() {
+    if (announced_) return;
+    download_.fail("no answer from the server for " + WaitText(stall_));
+    finishIfDone();
+}
+
+void DownloadFORM::finishIfDone() {
+    if (!download_.finished() || announced_) return;
+    announced_ = true;
+    stallTimer_->stop();
+    // The socket has nothing more to say to this download; its close must not come back here.
+    QObject::disconnect(MSWINSCK, nullptr, this, nullptr);
+    MSWINSCK->abort();
+    if (download_.state() == HttpDownload::State::Failed && !closedByUser_) {
+        const std::string source = server_.host + ":" + std::to_string(server_.port);
+        ShowUpdateMessage(platform_, this, DownloadErrorMessage(source, download_.failure()));
+    }
+    StoreDownload(download_, values_);
+    Q_EMIT downloadFinished();
+}
+
+void DownloadFORM::closeEvent(QCloseEvent* event) {
+    // Closing the window gives the download up, without a message of its own.
+    if (!announced_) {
+        closedByUser_ = true;
+        download_.fail("the download window was closed");
+        finishIfDone();
+    }
+    event->accept();
+}
+
+}  // namespace tolva

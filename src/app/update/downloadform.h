@@ -1,0 +1,77 @@
+#pragma once
+// DownloadFORM fetches the update file over a plain TCP socket: it sends the hand-written
+// HTTP/1.0 request once connected, feeds every byte that arrives and the close to the download
+// machine, and shows the progress. A socket error, a failed response or a stall ends the
+// download with an empty DownloadText, which the update processing reports as a failed
+// connection.
+#include <QAbstractSocket>
+#include <QWidget>
+#include <chrono>
+
+#include "core/endpoints.h"
+#include "core/update/http_download.h"
+
+class QLabel;
+class QProgressBar;
+class QTcpSocket;
+class QTimer;
+
+namespace tolva {
+
+struct Platform;
+struct UpdateValues;
+
+/// How long the download may go without a connection or a byte before it gives up.
+inline constexpr std::chrono::milliseconds kDownloadStall{kDownloadStallSeconds * 1000};
+
+/// What both download windows share: objectName, a window that may close while the main window
+/// is hidden without ending the program, the caption, and Label1 at the top of a column layout.
+QLabel* SetUpDownloadWindow(QWidget* window, const char* name);
+
+class DownloadFORM : public QWidget {
+    Q_OBJECT
+
+public:
+    /// stall: the wait without progress that ends the download (tests shorten it).
+    DownloadFORM(UpdateValues& values, Platform& platform, Endpoint server,
+                 std::chrono::milliseconds stall = kDownloadStall, QWidget* parent = nullptr);
+
+    /// Shows the window and connects; the download then runs on the socket's notifications.
+    void Form_Load();
+
+    void MSWINSCK_Connect();
+    void MSWINSCK_DataArrival();
+    void MSWINSCK_Close();
+    void MSWINSCK_Error(QAbstractSocket::SocketError error);
+
+    const HttpDownload& download() const { return download_; }
+
+    QLabel* Label1 = nullptr;
+    QProgressBar* ProgressBar = nullptr;
+    QTcpSocket* MSWINSCK = nullptr;
+
+Q_SIGNALS:
+    /// DownloadDone has been set: DownloadText holds the body, or is empty after a failure.
+    void downloadFinished();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void showProgress();
+    void stalled();
+    /// Once the download has ended: its reason shown when it failed, then DownloadText and
+    /// DownloadDone set and the end announced (once).
+    void finishIfDone();
+
+    UpdateValues& values_;
+    Platform& platform_;
+    Endpoint server_;
+    std::chrono::milliseconds stall_;
+    HttpDownload download_;
+    QTimer* stallTimer_ = nullptr;
+    bool announced_ = false;
+    bool closedByUser_ = false;
+};
+
+}  // namespace tolva

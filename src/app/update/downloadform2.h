@@ -1,0 +1,54 @@
+#pragma once
+// DownloadFORM2 fetches the update file through the platform's HTTP transfer facility, in one
+// waited-for request: DownloadText becomes the response's body, or stays empty when the transfer
+// fails (which the common error message reports) or stalls.
+#include <QUrl>
+#include <QWidget>
+#include <chrono>
+
+#include "app/update/downloadform.h"
+
+class QLabel;
+class QNetworkAccessManager;
+class QNetworkReply;
+
+namespace tolva {
+
+struct Platform;
+struct UpdateValues;
+
+class DownloadFORM2 : public QWidget {
+    Q_OBJECT
+
+public:
+    /// timeout: the wait without a byte that aborts the transfer (tests shorten it).
+    DownloadFORM2(UpdateValues& values, Platform& platform, QUrl address,
+                  std::chrono::milliseconds timeout = kDownloadStall, QWidget* parent = nullptr);
+
+    /// Shows the window and returns once the transfer has ended and DownloadText is set.
+    void Form_Load();
+
+    QLabel* Label1 = nullptr;
+    QNetworkAccessManager* MSINET = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    /// The body, or why there is none (ok false).
+    struct Fetched {
+        bool ok = false;
+        std::string body;
+        std::string error;
+    };
+    Fetched fetch();
+
+    UpdateValues& values_;
+    Platform& platform_;
+    QUrl address_;
+    std::chrono::milliseconds timeout_;
+    QNetworkReply* reply_ = nullptr;
+    bool closedByUser_ = false;
+};
+
+}  // namespace tolva

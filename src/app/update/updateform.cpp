@@ -1,0 +1,179 @@
+#include "app/update/updateform.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/mainwindow/mainform.h"
+#include "app/platform/controls.h"
+#include "app/platform/messages.h"
+#include "app/platform/resources.h"
+#include "app/platform/text.h"
+#include "app/tools/cleanupform.h"
+#include "app/update/updatemessages.h"
+#include "core/database/writer.h"
+#include "core/update/update_limits.h"
+
+namespace tolva {
+namespace {
+
+constexpr const char* kFinishModule = "UpdateFORM.OkBUTTON_Click";
+
+}  // namespace
+
+UpdateFORM::UpdateFORM(MainFORM& main, UpdateData update, const std::vector<std::string>& rows)
+    : QWidget(nullptr, Qt::Window), main_(main), update_(std::move(update)) {
+    setObjectName(QStringLiteral("UpdateFORM"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    // It may close while the main window is hidden; that must not end the program.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setWindowTitle(kTitle + QStringLiteral(" Online Update"));
+    setWindowIcon(main.windowIcon());
+
+    PICTUREBOX = new QLabel(this);
+    PICTUREBOX->setObjectName(QStringLiteral("PICTUREBOX"));
+    PICTUREBOX->setPixmap(Picture(QStringLiteral("UPDATE"), devicePixelRatioF()));
+    PICTUREBOX->setAccessibleName(QStringLiteral("Online Update"));
+
+    auto* content = new QVBoxLayout;
+    content->addWidget(WrappedLabel(this, QStringLiteral("The following new entries were found. Mark the entries you want "
+                                                 "to add to the bleem!.ini.")));
+    auto* countRow = new QHBoxLayout;
+    QLabel* countLabel = WrappedLabel(this, QStringLiteral("New entries :"));
+    countLabel->setWordWrap(false);
+    EntriesLABEL = new QLabel(QString::number(update_.UpdCount), this);
+    EntriesLABEL->setObjectName(QStringLiteral("EntriesLABEL"));
+    EntriesLABEL->setAccessibleName(QStringLiteral("New entries"));
+    countRow->addWidget(countLabel);
+    countRow->addWidget(EntriesLABEL);
+    countRow->addStretch(1);
+    content->addLayout(countRow);
+
+    updLIST = new QListWidget(this);
+    updLIST->setObjectName(QStringLiteral("updLIST"));
+    updLIST->setAccessibleName(QStringLiteral("New entries"));
+    updLIST->setToolTip(QStringLiteral("Mark the entries to add to the bleem!.ini."));
+    updLIST->setAccessibleDescription(updLIST->toolTip());
+    updLIST->setUniformItemSizes(true);
+    for (const std::string& row : rows) {
+        auto* item = new QListWidgetItem(FromFile(row), updLIST);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Unchecked);
+    }
+    checked_.assign(rows.size(), false);
+    content->addWidget(updLIST, 1);
+
+    auto* markRow = new QHBoxLayout;
+    MarkAllBUTTON = NamedButton(this, "MarkAllBUTTON", QStringLiteral("Mark all"));
+    MarkNothingBUTTON = NamedButton(this, "MarkNothingBUTTON", QStringLiteral("Unmark all"));
+    markRow->addWidget(MarkAllBUTTON);
+    markRow->addWidget(MarkNothingBUTTON);
+    markRow->addStretch(1);
+    content->addLayout(markRow);
+
+    content->addWidget(
+        WrappedLabel(this, QStringLiteral("Activate the following option when you want to sort the ini afterwards :")));
+    Check1 = new QCheckBox(QStringLiteral("Clean Up the ini afterwards"), this);
+    Check1->setObjectName(QStringLiteral("Check1"));
+    content->addWidget(Check1);
+
+    OkBUTTON = NamedButton(this, "OkBUTTON", QStringLiteral("Finish"));
+    OkBUTTON->setDefault(true);
+    OkBUTTON->setEnabled(false);  // nothing is checked yet
+    AbortBUTTON = NamedButton(this, "AbortBUTTON", QStringLiteral("Abort"));
+    AddButtonRow(content, {OkBUTTON, AbortBUTTON});
+    PictureBeside(this, PICTUREBOX, content);
+    resize(560, 460);
+
+    connect(updLIST, &QListWidget::itemChanged, this, &UpdateFORM::updLIST_ItemCheck);
+    connect(MarkAllBUTTON, &QPushButton::clicked, this, &UpdateFORM::MarkAllBUTTON_Click);
+    connect(MarkNothingBUTTON, &QPushButton::clicked, this, &UpdateFORM::MarkNothingBUTTON_Click);
+    connect(OkBUTTON, &QPushButton::clicked, this, &UpdateFORM::OkBUTTON_Click);
+    connect(AbortBUTTON, &QPushButton::clicked, this, &UpdateFORM::AbortBUTTON_Click);
+}
+
+std::vector<bool> UpdateFORM::checkedRows() const { return checked_; }
+
+void UpdateFORM::setAllRows(bool checked) {
+    for (int row = 0; row < updLIST->count(); ++row)
+        updLIST->item(row)->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+}
+
+void UpdateFORM::MarkAllBUTTON_Click() {
+    const int current = updLIST->currentRow();
+    setAllRows(true);
+    // Toggling the remembered row makes it the current row again; without one there is none.
+    if (current >= 0) {
+        QListWidgetItem* item = updLIST->item(current);
+        item->setCheckState(Qt::Unchecked);
+        item->setCheckState(Qt::Checked);
+        updLIST->setCurrentRow(current);
+    }
+}
+
+void UpdateFORM::MarkNothingBUTTON_Click() { setAllRows(false); }
+
+void UpdateFORM::updLIST_ItemCheck(QListWidgetItem* item) {
+    const int row = updLIST->row(item);
+    if (row < 0 || row >= static_cast<int>(checked_.size())) return;
+    const bool now = item->checkState() == Qt::Checked;
+    if (checked_[static_cast<std::size_t>(row)] != now) {
+        checked_[static_cast<std::size_t>(row)] = now;
+        checkedCount_ += now ? 1 : -1;
+    }
+    OkBUTTON->setEnabled(checkedCount_ > 0);
+}
+
+void UpdateFORM::OkBUTTON_Click() {
+    if (checkedCount_ == 0) return;  // Enter while nothing is checked
+    ProgramState& state = main_.state();
+    Platform& platform = main_.platform();
+    const std::vector<IniEntry> entries = CheckedEntries(update_, checked_);
+    // Entries that would not fit on the next load are not written: the user unmarks some.
+    if (const auto refused = RefuseAppend(state.games, entries.size())) {
+        ShowUpdateMessage(platform, this, *refused);
+        return;
+    }
+    const WriteOutcome written = AppendEntries(IniFilePath(state.folders), entries);
+    if (!written.ok && ShowCommonError(platform, this, Failure{written.error, kFinishModule}) == Resolution::Cancel)
+        return;
+    hide();
+    main_.ReloadDatabase(kFinishModule);
+    if (platform.ended()) return;
+    if (Check1->isChecked()) {
+        // Clean Up closes while every other window is hidden: that must not end the program.
+        const bool quitOnLast = QGuiApplication::quitOnLastWindowClosed();
+        QGuiApplication::setQuitOnLastWindowClosed(false);
+        CleanUpFORM::RunFromPage(main_, this);
+        QGuiApplication::setQuitOnLastWindowClosed(quitOnLast);
+        if (platform.ended()) return;
+        main_.setEnabled(true);
+    }
+    main_.setCaptionSuffix(QString());
+    finishWindow();
+}
+
+void UpdateFORM::AbortBUTTON_Click() { finishWindow(); }
+
+void UpdateFORM::finishWindow() {
+    backToMain();
+    close();
+}
+
+void UpdateFORM::backToMain() {
+    closing_ = true;
+    main_.show();
+    main_.activateWindow();
+}
+
+void UpdateFORM::closeEvent(QCloseEvent* event) {
+    if (!closing_) backToMain();  // the frame's close button is Abort
+    event->accept();
+}
+
+}  // namespace tolva

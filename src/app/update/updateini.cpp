@@ -1,0 +1,92 @@
+#include "app/update/updateini.h"
+
+#include <QEventLoop>
+#include <QLineEdit>
+#include <QPointer>
+#include <QUrl>
+
+#include "app/mainwindow/mainform.h"
+#include "app/update/downloadform2.h"
+#include "app/update/updateform.h"
+#include "app/update/updatemessages.h"
+#include "core/update/update_limits.h"
+#include "core/update/update_processing.h"
+
+namespace tolva {
+namespace {
+
+/// Runs the socket route until DownloadDone; the window stays open for the ending.
+QWidget* DownloadBySocket(MainFORM& main, const Endpoint& server, std::chrono::milliseconds stall) {
+    UpdateValues& values = main.state().update;
+    auto* form = new DownloadFORM(values, main.platform(), server, stall);
+    QEventLoop loop;
+    QObject::connect(form, &DownloadFORM::downloadFinished, &loop, &QEventLoop::quit);
+    form->Form_Load();
+    // The socket's notifications run in this loop; the stall timer guarantees its end.
+    while (!values.DownloadDone) loop.exec();
+    return form;
+}
+
+QWidget* DownloadByTransfer(MainFORM& main, const Endpoint& server, std::chrono::milliseconds timeout) {
+    const QUrl address(QString::fromStdString(UpdateAddress(server.host, server.port, kUpdatePath)));
+    auto* form = new DownloadFORM2(main.state().update, main.platform(), address, timeout);
+    form->Form_Load();
+    return form;
+}
+
+void CloseDownload(QPointer<QWidget>& download) {
+    if (!download) return;
+    download->hide();
+    download->deleteLater();
+}
+
+}  // namespace
+
+Endpoint UpdateServer() {
+    return ParseEndpoint(qEnvironmentVariable("TOLVA_UPDATE_SERVER").toStdString(), kUpdateHost, kUpdatePort);
+}
+
+void UpdateINI(MainFORM& main, int mode, std::chrono::milliseconds stall) {
+    ProgramState& state = main.state();
+    Platform& platform = main.platform();
+    if (const auto refused = RefuseUpdateForTable(state.games)) {
+        ShowUpdateMessage(platform, &main, *refused);
+        main.show();
+        return;
+    }
+
+    state.update.DownloadText.clear();
+    state.update.DownloadDone = false;
+    const Endpoint server = UpdateServer();
+    QPointer<QWidget> download =
+        mode == 1 ? DownloadBySocket(main, server, stall) : DownloadByTransfer(main, server, stall);
+    if (platform.ended()) {
+        CloseDownload(download);
+        return;
+    }
+
+    const UpdateResult result = UpdateINI(state.update.DownloadText, state.games);
+    if (result.outcome != UpdateOutcome::NewEntries) {
+        ShowUpdateMessage(platform, download ? download.data() : &main, result.message);
+        main.show();
+        CloseDownload(download);
+        return;
+    }
+    auto* form = new UpdateFORM(main, result.update, result.rows);
+    CloseDownload(download);
+    ShowUpdateMessage(platform, &main, result.message);  // the disclaimer
+    if (platform.ended()) return;
+    form->show();
+    form->activateWindow();
+}
+
+void RunOnlineUpdate(MainFORM& main, int mode, std::chrono::milliseconds stall) {
+    main.SearchTEXT->setText(QString());
+    main.hide();
+    main.setCaptionSuffix(QStringLiteral(" Online Update"));
+    UpdateINI(main, mode, stall);
+    if (main.platform().ended()) return;
+    main.setCaptionSuffix(QString());
+}
+
+}  // namespace tolva

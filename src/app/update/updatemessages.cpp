@@ -1,0 +1,26 @@
+#include "app/update/updatemessages.h"
+
+#include "app/platform/messages.h"
+#include "app/platform/text.h"
+
+namespace tolva {
+
+MsgAnswer ShowUpdateMessage(Platform& platform, QWidget* owner, const UpdateMessage& message) {
+    MsgIcon icon = MsgIcon::Information;
+    switch (message.icon) {
+    case UpdateIcon::Critical: icon = MsgIcon::Critical; break;
+    case UpdateIcon::Exclamation: icon = MsgIcon::Exclamation; break;
+    case UpdateIcon::Information: icon = MsgIcon::Information; break;
+    }
+    const MsgButtons buttons = message.buttons == UpdateButtons::YesNo ? MsgButtons::YesNo : MsgButtons::Ok;
+    return platform.prompter->ask(owner, kTitle + FromFile(message.titleSuffix), FromFile(message.text), icon,
+                                  buttons);
+}
+
+std::string WaitText(std::chrono::milliseconds wait) {
+    const long long ms = wait.count();
+    if (ms % 1000 == 0) return std::to_string(ms / 1000) + " seconds";
+    return std::to_string(ms) + " milliseconds";
+}
+
+}  // namespace tolva

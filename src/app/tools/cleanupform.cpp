@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/mainwindow/mainform.h"
+#include "app/platform/controls.h"
 #include "app/platform/messages.h"
 #include "app/platform/resources.h"
 #include "app/platform/waiting.h"
@@ -18,13 +19,6 @@
 
 namespace tolva {
 namespace {
-
-QLabel* Text(QWidget* parent, const QString& text) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QStringLiteral("LABEL"));
-    label->setWordWrap(true);
-    return label;
-}
 
 QCheckBox* Box(QWidget* parent, const char* name, const QString& caption) {
     auto* box = new QCheckBox(caption, parent);
@@ -46,9 +40,9 @@ CleanUpFORM::CleanUpFORM(MainFORM& main) : QWidget(nullptr, Qt::Window), main_(m
     PICTUREBOX->setAccessibleName(QStringLiteral("Clean Up"));
 
     auto* content = new QVBoxLayout;
-    content->addWidget(Text(this, QStringLiteral("This wizard helps you to clean up the data in the bleem!.ini ! All "
+    content->addWidget(WrappedLabel(this, QStringLiteral("This wizard helps you to clean up the data in the bleem!.ini ! All "
                                                  "comments will be removed and the entries will get sorted.")));
-    content->addWidget(Text(this, QStringLiteral("If you want to copy additional information from the compatiblity.txt "
+    content->addWidget(WrappedLabel(this, QStringLiteral("If you want to copy additional information from the compatiblity.txt "
                                                  "into the bleem! ini file, choose it from below :")));
     auto* boxes = new QGridLayout;
     Check1 = Box(this, "Check1", QStringLiteral("Publisher"));
@@ -73,28 +67,19 @@ CleanUpFORM::CleanUpFORM(MainFORM& main) : QWidget(nullptr, Qt::Window), main_(m
     Option2->setObjectName(QStringLiteral("Option2"));
     Option1->setAccessibleName(QStringLiteral("Add the comments before the entry"));
     Option2->setAccessibleName(QStringLiteral("Add the comments after the entry"));
-    place->addWidget(Text(this, QStringLiteral("Add the comments")));
+    place->addWidget(WrappedLabel(this, QStringLiteral("Add the comments")));
     place->addWidget(Option1);
     place->addWidget(Option2);
-    place->addWidget(Text(this, QStringLiteral("the entry.")));
+    place->addWidget(WrappedLabel(this, QStringLiteral("the entry.")));
     place->addStretch(1);
     content->addLayout(place);
     content->addStretch(1);
 
-    auto* buttons = new QHBoxLayout;
-    OkBUTTON = new QPushButton(QStringLiteral("Finish"), this);
-    OkBUTTON->setObjectName(QStringLiteral("OkBUTTON"));
+    OkBUTTON = NamedButton(this, "OkBUTTON", QStringLiteral("Finish"));
     OkBUTTON->setDefault(true);
-    AbortBUTTON = new QPushButton(QStringLiteral("Abort"), this);
-    AbortBUTTON->setObjectName(QStringLiteral("AbortBUTTON"));
-    buttons->addStretch(1);
-    buttons->addWidget(OkBUTTON);
-    buttons->addWidget(AbortBUTTON);
-    content->addLayout(buttons);
-
-    auto* columns = new QHBoxLayout(this);
-    columns->addWidget(PICTUREBOX, 0, Qt::AlignTop);
-    columns->addLayout(content, 1);
+    AbortBUTTON = NamedButton(this, "AbortBUTTON", QStringLiteral("Abort"));
+    AddButtonRow(content, {OkBUTTON, AbortBUTTON});
+    PictureBeside(this, PICTUREBOX, content);
 
     connect(OkBUTTON, &QPushButton::clicked, this, &CleanUpFORM::OkBUTTON_Click);
     connect(AbortBUTTON, &QPushButton::clicked, this, &CleanUpFORM::AbortBUTTON_Click);

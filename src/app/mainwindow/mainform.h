@@ -49,6 +49,7 @@ public:
     void RemoveBUTTON_Click();
 
     // Add/Edit wizard (mainform_wizard.cpp).
+    void NewBUTTON_Click();
     // Tools: Clean Up, Repair, Compare (mainform_tools.cpp).
     void CleanUpBUTTON_Click();
     void RepairMENU_Click();

@@ -1,0 +1,24 @@
+#pragma once
+// Page 1: the choice between adding a game and changing the one selected in the main list.
+#include "app/wizard/wizardpage.h"
+
+class QRadioButton;
+
+namespace tolva {
+
+class Wizard1FORM : public WizardPage {
+    Q_OBJECT
+
+public:
+    explicit Wizard1FORM(WizardRun& run);
+
+    QRadioButton* newOPTION = nullptr;
+    QRadioButton* editOPTION = nullptr;
+
+protected:
+    void load() override;
+    void next() override;
+    void back() override {}
+};
+
+}  // namespace tolva

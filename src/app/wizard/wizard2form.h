@@ -1,0 +1,48 @@
+#pragma once
+// Page 2: the game's title and disc ID, typed or read from the game CD in a drive, and whether
+// the game works with bleem! at all.
+#include <QList>
+#include <QString>
+
+#include "app/wizard/wizardpage.h"
+
+class QCheckBox;
+class QKeyEvent;
+class QLineEdit;
+
+namespace tolva {
+
+class Wizard2FORM : public WizardPage {
+    Q_OBJECT
+
+public:
+    explicit Wizard2FORM(WizardRun& run);
+
+    void idTEXT_Change();
+    void titleTEXT_Change();
+    /// Reads the disc ID of the game CD in drive button `index`.
+    void driveBUTTON_Click(int index);
+    void InfoBUTTON_Click();
+
+    QLineEdit* titleTEXT = nullptr;
+    QLineEdit* idTEXT = nullptr;
+    QCheckBox* runningCHECK = nullptr;
+    QPushButton* InfoBUTTON = nullptr;
+    /// One per CD-ROM drive, in drive order; each has the objectName "driveBUTTON".
+    QList<QPushButton*> driveBUTTON;
+
+protected:
+    void load() override;
+    void next() override;
+    void back() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool idTEXT_KeyPress(QKeyEvent* event);
+    void enableForward();
+    void report(const QString& text);
+
+    QList<QString> driveRoots_;
+};
+
+}  // namespace tolva

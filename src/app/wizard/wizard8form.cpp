@@ -1,0 +1,78 @@
+#include "app/wizard/wizard8form.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/mainwindow/mainform.h"
+#include "app/platform/messages.h"
+#include "app/platform/text.h"
+#include "app/tools/cleanupform.h"
+#include "app/wizard/wizardrun.h"
+#include "core/database/writer.h"
+#include "core/state.h"
+#include "core/text/cp1252.h"
+#include "core/wizard/pages.h"
+
+namespace tolva {
+
+Wizard8FORM::Wizard8FORM(WizardRun& run) : WizardPage(run, 8) {
+    addText(QStringLiteral("The tolva! wizard has now all the information needed to update the bleem! database with "
+                           "your game information. Click 'Finish' to complete setup."));
+    content()->addSpacing(8);
+    LoadLABEL = addText(QStringLiteral("Loading ..."));
+    LoadLABEL->setObjectName(QStringLiteral("LoadLABEL"));
+    LoadLABEL->setAlignment(Qt::AlignHCenter);
+    LoadLABEL->hide();
+    // The page keeps its size when the label shows.
+    QSizePolicy keep = LoadLABEL->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    LoadLABEL->setSizePolicy(keep);
+    content()->addSpacing(8);
+    addText(QStringLiteral("Activate the following option when you want to sort the ini afterwards :"));
+    Check1 = new QCheckBox(QStringLiteral("Clean Up the ini afterwards"), this);
+    Check1->setObjectName(QStringLiteral("Check1"));
+    content()->addWidget(Check1);
+    content()->addStretch(1);
+    ForwardBUTTON->setText(QStringLiteral("Finish"));
+}
+
+void Wizard8FORM::back() { run().switchTo(this, PreviousPage(8, wizard().EditFlags)); }
+
+void Wizard8FORM::next() {
+    // From here on the page cannot be left by its buttons: the run always ends below.
+    ForwardBUTTON->setEnabled(false);
+    BackBUTTON->setEnabled(false);
+    AbortBUTTON->setEnabled(false);
+    Check1->setEnabled(false);
+
+    WizardState& w = wizard();
+    w.EditFlags = SettleStatus(w.EditFlags);
+
+    LoadLABEL->show();
+    QCoreApplication::processEvents();  // let the label paint before the file is written
+    const bool carryOn = WriteINI(state(), main().selectedRow(), CommonErrorSink(platform(), this));
+    LoadLABEL->hide();
+    if (!carryOn || ended()) return;
+    main().WriteList();
+    if (ended()) return;
+
+    if (Check1->isChecked()) {
+        CleanUpFORM::RunFromPage(main(), this);
+        if (ended()) return;
+    }
+
+    // The search selects the written game (or the first title that matches it).
+    const QString title = FromFile(UpperCase(w.EditTitle));
+    if (main().SearchTEXT->text() == title) {
+        main().SearchTEXT_Change();  // an unchanged text sends no change of its own
+    } else {
+        main().SearchTEXT->setText(title);
+    }
+    run().end();
+}
+
+}  // namespace tolva

@@ -38,6 +38,21 @@ void Fill(QWidget* page2, const QString& title, const QString& id) {
     Find<QLineEdit>(page2, "idTEXT")->setText(id);
 }
 
+// Counts the activations of a window.
+class ActivationCounter : public QObject {
+public:
+    explicit ActivationCounter(QWidget* window) : window_(window) { window->installEventFilter(this); }
+    ~ActivationCounter() override { window_->removeEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::WindowActivate) ++count;
+        return false;
+    }
+    int count = 0;
+
+private:
+    QWidget* window_;
+};
+
 // Pages 3 to 7 as they come, without touching anything.
 WizardWalk& Through(WizardWalk& walk, int from, int to) {
     for (int page = from; page <= to; ++page) walk.on(page, [](QWidget* p) { Click(p, "ForwardBUTTON"); });
@@ -222,9 +237,24 @@ private Q_SLOTS:
     }
 
     void changingAnEntryWithAnotherFormOfFlagsWordAndDiscID() {
-        // A decimal word (65536 = 00010000H: "Can Load but not Save") and a disc ID with dashes.
-        const QByteArray ini = "Version=1\r\n" + Entry("00-000-000-07x", "Theta", "65536");
+        // Decimal words: 65536 is 00010000H ("Can Load but not Save"), 1073741824 is 40000000H
+        // (does not work). Pages read positions of the nine-character form.
+        const QByteArray theta = Entry("00-000-000-07x", "Theta", "65536");
+        const QByteArray ini = "Version=1\r\n" + Entry("0000000008", "Omega", "1073741824") + "\r\n" + theta;
         Run run(ini);
+        run.main->GameLIST->setCurrentRow(0);  // Omega
+        WizardWalk notWorking(run.state);
+        notWorking.on(1, [](QWidget* p) {
+            Click(p, "editOPTION");
+            Click(p, "ForwardBUTTON");
+        });
+        notWorking.on(2, [](QWidget* p) {
+            QVERIFY(!Checked(p, "runningCHECK"));
+            Click(p, "AbortBUTTON");
+        });
+        QVERIFY(notWorking.run(*run.main));
+
+        run.main->GameLIST->setCurrentRow(1);  // Theta
         WizardWalk walk(run.state);
         walk.on(1, [](QWidget* p) {
             Click(p, "editOPTION");
@@ -241,7 +271,8 @@ private Q_SLOTS:
         });
         Through(walk, 6, 8);
         QVERIFY(walk.run(*run.main));
-        QCOMPARE(run.file(), "Version=1\r\n" + Entry("0000000007", "Theta", "00010000H"));
+        QCOMPARE(run.file(), "Version=1\r\n" + Entry("0000000008", "Omega", "1073741824") + "\r\n" +
+                                 Entry("0000000007", "Theta", "00010000H"));
     }
 
     void abortOnAMiddlePageChangesNothing() {
@@ -453,7 +484,9 @@ private Q_SLOTS:
         walk.on(1, [](QWidget* p) { Click(p, "ForwardBUTTON"); });
         walk.on(2, [&](QWidget* p) {
             QTRY_COMPARE(QApplication::activeWindow(), p);
+            ActivationCounter mainActivated(run.main.get());
             run.main->activateWindow();  // from the task bar, say
+            QTRY_VERIFY(mainActivated.count > 0);
             QTRY_COMPARE(QApplication::activeWindow(), p);
             activeAfter = QApplication::activeWindow()->objectName();
             Click(p, "AbortBUTTON");

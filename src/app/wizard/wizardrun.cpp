@@ -20,8 +20,17 @@ namespace tolva {
 WizardRun::WizardRun(MainFORM& main) : main_(main) {}
 
 WizardRun::~WizardRun() {
-    // A page still standing (the program ended under it) must not outlive the run it refers to.
-    if (current_) delete current_.data();
+    // No page may outlive the run it refers to: one still standing (the program ended under it)
+    // or left but not yet deleted goes now, when none of its handlers can be running.
+    retire(current_);
+    for (const QPointer<WizardPage>& page : std::as_const(retired_)) delete page.data();
+}
+
+void WizardRun::retire(WizardPage* page) {
+    if (!page) return;
+    page->hide();
+    page->deleteLater();  // its own click may still be on the way back through it
+    retired_.append(page);
 }
 
 ProgramState& WizardRun::state() { return main_.state(); }
@@ -71,6 +80,7 @@ void WizardRun::switchTo(WizardPage* from, int page) {
     const QPoint place = from->pos();  // a page the user has moved is replaced where it stands
     WizardPage* target = create(page);
     if (platform().ended()) {
+        retire(from);
         end();
         return;
     }
@@ -78,18 +88,14 @@ void WizardRun::switchTo(WizardPage* from, int page) {
     target->show();
     target->raise();
     target->activateWindow();
-    from->hide();
-    from->deleteLater();
+    retire(from);
 }
 
 void WizardRun::end() {
     state().wizard.WizardActive = false;
     main_.setEnabled(true);
-    if (current_) {
-        current_->hide();
-        current_->deleteLater();
-        current_ = nullptr;
-    }
+    retire(current_);
+    current_ = nullptr;
     loop_.quit();
 }
 

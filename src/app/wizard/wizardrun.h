@@ -3,6 +3,7 @@
 // disabled and waiting in a local event loop while WizardActive is true, switches pages in place
 // and ends the run. Pages exist one at a time; whatever must outlive a page is in the wizard state.
 #include <QEventLoop>
+#include <QList>
 #include <QObject>
 #include <QPointer>
 
@@ -41,12 +42,14 @@ protected:
 
 private:
     WizardPage* create(int page);
+    void retire(WizardPage* page);
     void bringToFront();
 
     MainFORM& main_;
     QEventLoop loop_;
     QPointer<WizardPage> current_;
     QPointer<QWidget> overlay_;
+    QList<QPointer<WizardPage>> retired_;  ///< left pages, deleted later or with the run
 };
 
 }  // namespace tolva

@@ -123,6 +123,27 @@ private Q_SLOTS:
         QCOMPARE(run.t.prompter.shown[0].icon, MsgIcon::Critical);
     }
 
+    void closingTheSearchWindowByItsFrameIsAbort() {
+        Run run;
+        run.t.write("program/bleem!.INI", kIni);
+        run.t.write("program/Compatibility.TXT", kTxt);
+        run.start();
+        WhenShown("SearchFORM", [](QWidget* window) { window->close(); });
+        run.main->OtherIniMENU->trigger();
+        QVERIFY(!TopLevel("SearchFORM"));
+        QVERIFY(run.main->isEnabled());
+        QCOMPARE(run.iniPath(), run.t.program.dir);
+        QVERIFY(!run.t.terminator.endedFlag);
+
+        Run startUp;
+        startUp.t.write("program/Compatibility.TXT", kTxt);
+        WhenShown("SearchFORM", [](QWidget* window) { window->close(); });
+        startUp.start();
+        QVERIFY(!startUp.loaded);
+        QVERIFY(startUp.t.terminator.endedFlag);
+        QCOMPARE(startUp.t.prompter.shown.value(0).title, QString("Aborted by user"));
+    }
+
     void compatibilitySearchWindowWhenNotFound() {
         Run run;
         run.t.write("program/bleem!.INI", kIni);

@@ -104,24 +104,25 @@ void SearchFORM::OkBUTTON_Click() {
 }
 
 void SearchFORM::AbortBUTTON_Click() {
-    if (!folderVariable().empty()) {
-        closing_ = true;
-        close();
-        return;
-    }
-    platform_.prompter->ask(this, QStringLiteral("Aborted by user"), kTitle + QStringLiteral(" could not be started."),
-                            MsgIcon::Critical, MsgButtons::Ok);
-    platform_.terminator->endProgram();
+    Abort();
     closing_ = true;
     close();
 }
 
+// Abort keeps the known folder; without one, start-up cannot go on and the program ends.
+void SearchFORM::Abort() {
+    if (folderVariable().empty()) {
+        platform_.prompter->ask(this, QStringLiteral("Aborted by user"),
+                                kTitle + QStringLiteral(" could not be started."), MsgIcon::Critical, MsgButtons::Ok);
+        platform_.terminator->endProgram();
+    }
+}
+
 void SearchFORM::closeEvent(QCloseEvent* event) {
-    // Closing through the frame is Abort.
+    // Closing through the frame is Abort (a nested close() would be ignored here).
     if (!closing_) {
-        event->ignore();
-        AbortBUTTON_Click();
-        return;
+        closing_ = true;
+        Abort();
     }
     event->accept();
 }

@@ -43,6 +43,7 @@ protected:
 
 private:
     std::string& folderVariable();
+    void Abort();
     QString moduleName(const char* handler) const;
 
     ProgramState& state_;

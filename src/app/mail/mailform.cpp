@@ -95,6 +95,9 @@ MailFORM::MailFORM(MainFORM& main) : QWidget(nullptr, Qt::Window), main_(main) {
     replyTimer_ = new QTimer(this);
     replyTimer_->setSingleShot(true);
     replyTimer_->setInterval(std::chrono::seconds(kMailReplySeconds));
+    deadlineTimer_ = new QTimer(this);
+    deadlineTimer_->setSingleShot(true);
+    deadlineTimer_->setInterval(std::chrono::seconds(kMailReplySeconds) * kMailDeadlineReplies);
 
     connect(OkBUTTON, &QPushButton::clicked, this, &MailFORM::OkBUTTON_Click);
     connect(AbortBUTTON, &QPushButton::clicked, this, &MailFORM::AbortBUTTON_Click);
@@ -102,6 +105,7 @@ MailFORM::MailFORM(MainFORM& main) : QWidget(nullptr, Qt::Window), main_(main) {
     connect(MSWINSCK, &QTcpSocket::disconnected, this, &MailFORM::MSWINSCK_Close);
     connect(MSWINSCK, &QTcpSocket::errorOccurred, this, &MailFORM::MSWINSCK_Error);
     connect(replyTimer_, &QTimer::timeout, this, &MailFORM::ReplyTimedOut);
+    connect(deadlineTimer_, &QTimer::timeout, this, &MailFORM::ReplyTimedOut);
 
     // Form_Load
     setWindowTitle(kTitle + QStringLiteral(" Mail"));
@@ -114,7 +118,10 @@ MailFORM::~MailFORM() {
     MSWINSCK->disconnect(this);
 }
 
-void MailFORM::setReplyTimeout(std::chrono::milliseconds timeout) { replyTimer_->setInterval(timeout); }
+void MailFORM::setReplyTimeout(std::chrono::milliseconds timeout) {
+    replyTimer_->setInterval(timeout);
+    deadlineTimer_->setInterval(timeout * kMailDeadlineReplies);
+}
 
 int MailFORM::dialogueState() const { return dialogue_ ? dialogue_->state() : 0; }
 
@@ -137,6 +144,7 @@ void MailFORM::OkBUTTON_Click() {
         [&platform] { return LocalDate(platform.clock->now()); });
     // A connection that never completes counts as a reply that never comes.
     replyTimer_->start();
+    deadlineTimer_->start();
     MSWINSCK->connectToHost(QString::fromStdString(server.host), static_cast<quint16>(server.port));
 }
 
@@ -159,6 +167,7 @@ void MailFORM::closeEvent(QCloseEvent* event) {
 
 void MailFORM::abortSending() {
     replyTimer_->stop();
+    deadlineTimer_->stop();
     MSWINSCK->disconnect(this);
     MSWINSCK->abort();
 }
@@ -166,8 +175,12 @@ void MailFORM::abortSending() {
 void MailFORM::MSWINSCK_DataArrival() {
     const QByteArray bytes = MSWINSCK->readAll();
     if (!dialogue_) return;
-    if (!dialogue_->ended()) replyTimer_->start();
-    apply(dialogue_->feed(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
+    const int before = dialogue_->state();
+    const SmtpAction action = dialogue_->feed(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    // Only a reply the dialogue acts on restarts the wait: a server that keeps sending lines it
+    // cannot act on (garbage, an endless multi-line reply) still meets the time-out.
+    if (!dialogue_->ended() && (!action.send.empty() || dialogue_->state() != before)) replyTimer_->start();
+    apply(action);
 }
 
 void MailFORM::MSWINSCK_Close() {
@@ -186,7 +199,10 @@ void MailFORM::ReplyTimedOut() {
 void MailFORM::apply(const SmtpAction& action) {
     if (!action.send.empty()) MSWINSCK->write(action.send.data(), static_cast<qint64>(action.send.size()));
     if (action.status) setStatus(*action.status);
-    if (dialogue_->ended()) replyTimer_->stop();
+    if (dialogue_->ended()) {
+        replyTimer_->stop();
+        deadlineTimer_->stop();
+    }
     if (action.closeSocket) {
         // Leaving the connection after the last command: what was written still goes out first.
         if (MSWINSCK->state() == QAbstractSocket::ConnectedState)

@@ -63,6 +63,7 @@ private:
     MainFORM& main_;
     std::unique_ptr<SmtpDialogue> dialogue_;
     QTimer* replyTimer_ = nullptr;
+    QTimer* deadlineTimer_ = nullptr;  // the whole dialogue's limit
     bool closing_ = false;
 };
 

@@ -56,12 +56,18 @@ DownloadFORM::DownloadFORM(UpdateValues& values, Platform& platform, Endpoint se
     stallTimer_->setSingleShot(true);
     stallTimer_->setInterval(stall_);
     connect(stallTimer_, &QTimer::timeout, this, &DownloadFORM::stalled);
+
+    deadlineTimer_ = new QTimer(this);
+    deadlineTimer_->setSingleShot(true);
+    deadlineTimer_->setInterval(stall_ * kDownloadDeadlineStalls);
+    connect(deadlineTimer_, &QTimer::timeout, this, &DownloadFORM::tookTooLong);
 }
 
 void DownloadFORM::Form_Load() {
     show();
     QCoreApplication::processEvents();  // let it paint once before connecting
     stallTimer_->start();
+    deadlineTimer_->start();
     MSWINSCK->connectToHost(QString::fromStdString(server_.host), static_cast<quint16>(server_.port));
 }
 
@@ -113,10 +119,18 @@ void DownloadFORM::stalled() {
     finishIfDone();
 }
 
+void DownloadFORM::tookTooLong() {
+    if (announced_) return;
+    download_.fail("the server took longer than " + WaitText(stall_ * kDownloadDeadlineStalls) +
+                   " to send the update");
+    finishIfDone();
+}
+
 void DownloadFORM::finishIfDone() {
     if (!download_.finished() || announced_) return;
     announced_ = true;
     stallTimer_->stop();
+    deadlineTimer_->stop();
     // The socket has nothing more to say to this download; its close must not come back here.
     QObject::disconnect(MSWINSCK, nullptr, this, nullptr);
     MSWINSCK->abort();

@@ -60,6 +60,7 @@ protected:
 private:
     void showProgress();
     void stalled();
+    void tookTooLong();
     /// Once the download has ended: its reason shown when it failed, then DownloadText and
     /// DownloadDone set and the end announced (once).
     void finishIfDone();
@@ -70,6 +71,7 @@ private:
     std::chrono::milliseconds stall_;
     HttpDownload download_;
     QTimer* stallTimer_ = nullptr;
+    QTimer* deadlineTimer_ = nullptr;  // the whole download's limit
     bool announced_ = false;
     bool closedByUser_ = false;
 };

@@ -7,6 +7,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QTimer>
 
 #include "app/platform/messages.h"
 #include "app/platform/text.h"
@@ -53,6 +54,15 @@ DownloadFORM2::Fetched DownloadFORM2::fetch() {
             reply->abort();
         }
     });
+    // The transfer's own time-out waits for a byte only: a byte now and then would hold it open.
+    bool tooSlow = false;
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    connect(&deadline, &QTimer::timeout, this, [reply, &tooSlow] {
+        tooSlow = true;
+        reply->abort();
+    });
+    deadline.start(timeout_ * kDownloadDeadlineStalls);
     if (!reply->isFinished()) {
         QEventLoop loop;
         connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
@@ -65,6 +75,15 @@ DownloadFORM2::Fetched DownloadFORM2::fetch() {
     const std::string address = ToFile(address_.toString());
     if (reply->error() == QNetworkReply::NoError) {
         const QByteArray body = reply->readAll();
+        // A close before the announced length ends the transfer without an error, and the update
+        // would be read cut short. (A compressed body's length is not the announced one.)
+        const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
+        if (announced.isValid() && reply->rawHeader("Content-Encoding").isEmpty() &&
+            announced.toLongLong() != body.size()) {
+            fetched.error = "cannot download " + address + ": the server closed the connection after " +
+                            std::to_string(body.size()) + " of " + std::to_string(announced.toLongLong()) + " bytes";
+            return fetched;
+        }
         fetched.ok = true;
         fetched.body.assign(body.constData(), static_cast<std::size_t>(body.size()));
         return fetched;
@@ -72,6 +91,8 @@ DownloadFORM2::Fetched DownloadFORM2::fetch() {
     std::string why = ToFile(reply->errorString());
     if (tooLong)
         why = "the server sent more than " + std::to_string(kMaxBodyBytes) + " bytes, more than an update can be";
+    else if (tooSlow)
+        why = "the server took longer than " + WaitText(timeout_ * kDownloadDeadlineStalls) + " to send the update";
     else if (reply->error() == QNetworkReply::OperationCanceledError && !closedByUser_)
         why = "no answer from the server for " + WaitText(timeout_);
     fetched.error = "cannot download " + address + ": " + why;

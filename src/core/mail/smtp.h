@@ -38,6 +38,10 @@ inline constexpr std::size_t kMaxReplyLine = 2048;
 /// Seconds without a reply after which the window calls SmtpDialogue::failed().
 inline constexpr int kMailReplySeconds = 30;
 
+/// The whole dialogue may last this many reply waits at most: it needs seven replies, and a
+/// server that repeats a reply the dialogue acts on (a greeting, say) cannot keep it going.
+inline constexpr int kMailDeadlineReplies = 10;
+
 /// The dialogue state after a 5xx reply.
 inline constexpr int kSmtpErrorState = 999;
 

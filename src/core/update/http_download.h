@@ -26,6 +26,11 @@ inline constexpr std::int64_t kMaxBodyBytes = 8 * 1024 * 1024;
 /// Seconds without a byte or a connection after which the window gives up the wait.
 inline constexpr int kDownloadStallSeconds = 30;
 
+/// A whole download may last this many stall times at most (10 minutes): ample for the largest
+/// real update over a slow modem, while a server that sends a byte now and then, each within the
+/// stall time, cannot hold the window open for ever.
+inline constexpr int kDownloadDeadlineStalls = 20;
+
 /// The request sent once the connection stands, byte for byte (HTTP/1.0, CR LF lines).
 std::string UpdateRequest(std::string_view host, std::string_view path);
 

@@ -275,6 +275,25 @@ private Q_SLOTS:
                                  Entry("0000000007", "Theta", "00010000H"));
     }
 
+    void changingNeedsASelectedGame() {
+        Run run;
+        run.state.wizard.EditMode = true;  // the previous run changed a game
+        run.main->GameLIST->setCurrentRow(-1);
+        WizardWalk walk(run.state);
+        walk.on(1, [](QWidget* p) {
+            QVERIFY(!Find<QRadioButton>(p, "editOPTION")->isEnabled());
+            QVERIFY(Checked(p, "newOPTION"));
+            Click(p, "ForwardBUTTON");
+        });
+        walk.on(2, [](QWidget* p) {
+            QCOMPARE(Find<QLineEdit>(p, "titleTEXT")->text(), QString());
+            Click(p, "AbortBUTTON");
+        });
+        QVERIFY(walk.run(*run.main));
+        QVERIFY(!run.state.wizard.EditMode);
+        QCOMPARE(run.state.wizard.EditFlags, std::string("00000000H"));
+    }
+
     void abortOnAMiddlePageChangesNothing() {
         for (const bool throughFrame : {false, true}) {
             Run run;

@@ -1,7 +1,6 @@
 #include "app/wizard/wizard2form.h"
 
 #include <QCheckBox>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>

@@ -35,6 +35,7 @@ Resolution Resume(const Failure& failure) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto [ini, txtBytes] = SplitAtNul(AsText(data, size));
     ProgramState& state = State();
+    const AtEnd release{[&state] { ReleaseTexts(state.games, state.games.count()), ReleaseTexts(state.txt); }};
     ReadINIText(state.games, ini, Resume);
     FUZZ_CHECK(ReadTXTText(state.games, state.txt, txtBytes, Resume));
     const CompatibilityTable& txt = state.txt;

@@ -1,6 +1,7 @@
 #pragma once
 // What every fuzz target shares: the input seen as text, the ways a target cuts it into parts,
 // and a check that turns a broken promise of the code into a crash the fuzzer keeps.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -8,6 +9,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/state.h"
 
 namespace tolva::fuzz {
 
@@ -64,6 +67,38 @@ inline std::string Joined(const std::vector<std::string_view>& pieces) {
     std::string all;
     for (const std::string_view piece : pieces) all.append(piece);
     return all;
+}
+
+/// Runs a callable when the scope ends, however the target returns.
+template <class F>
+struct AtEnd {
+    F action;
+    ~AtEnd() { action(); }
+};
+template <class F>
+AtEnd(F) -> AtEnd<F>;
+
+/// Gives back the heap blocks that texts in the first `rows` slots of a reused column hold.
+/// libFuzzer takes an input that leaves more blocks allocated than it found for a possible leak
+/// and scans the whole heap, which costs more than the input itself when tables of full capacity
+/// live between inputs; a target keeping tables calls this at the end of every input for the
+/// slots it used.
+inline void ReleaseTexts(std::vector<std::string>& column, int rows) {
+    const std::size_t end = std::min(column.size(), static_cast<std::size_t>(std::max(rows, 0)));
+    for (std::size_t k = 0; k < end; ++k) std::string().swap(column[k]);
+}
+
+inline void ReleaseTexts(GameTable& games, int rows) {
+    for (auto* column : {&games.GameID, &games.GameTitle, &games.GameFlags, &games.GameTitleUpper, &games.GameTitleKey})
+        ReleaseTexts(*column, rows);
+    std::string().swap(games.IniVersion);
+}
+
+inline void ReleaseTexts(CompatibilityTable& txt) {
+    for (auto* column : {&txt.TxtTitle, &txt.TxtPublisher, &txt.TxtProductCode, &txt.TxtRegion, &txt.TxtStatus,
+                         &txt.TxtD3D, &txt.TxtDetails, &txt.TxtTitleUpper})
+        ReleaseTexts(*column, txt.TxtCount);
+    txt.TxtJoins.clear();
 }
 
 }  // namespace tolva::fuzz

@@ -31,6 +31,7 @@ GameTable& Table(int which) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes = AsText(data, size);
+    const AtEnd release{[] { for (int k = 0; k < 3; ++k) ReleaseTexts(Table(k), Table(0).count()); }};
     GameTable& games = Table(0);
     // A last byte of 0x7F answers the first failure with Cancel, as the user may.
     const bool cancel = size > 0 && data[size - 1] == 0x7F;

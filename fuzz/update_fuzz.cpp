@@ -27,6 +27,7 @@ GameTable& Table(int which) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto [ini, text] = SplitAtNul(AsText(data, size));
+    const AtEnd release{[] { ReleaseTexts(Table(0), Table(0).count()), ReleaseTexts(Table(1), Table(1).count()); }};
     GameTable& games = Table(0);
     ReadINIText(games, ini, Resume);
 

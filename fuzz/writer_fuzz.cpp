@@ -44,10 +44,14 @@ ProgramState& State() {
     return *state;
 }
 
-GameTable& Reread(std::string_view bytes) {
+GameTable& RereadTable() {
     static GameTable table;
-    ReadINIText(table, bytes, Resume);
     return table;
+}
+
+GameTable& Reread(std::string_view bytes) {
+    ReadINIText(RereadTable(), bytes, Resume);
+    return RereadTable();
 }
 
 void CheckCrLf(std::string_view bytes) {
@@ -88,6 +92,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                 ReadsBackAsItself(entry.Flags);
 
     ProgramState& state = State();
+    const AtEnd release{[&state] { 
+        // A re-read holds at most the one entry more that an addition made.
+        ReleaseTexts(state.games, state.games.count());
+        ReleaseTexts(state.txt);
+        ReleaseTexts(RereadTable(), state.games.count() + 1);
+     }};
     GameTable& games = state.games;
     ReadINIText(games, ini, Resume);
     const Entries before = EntriesOf(games);

@@ -19,6 +19,12 @@ inline constexpr const char* kUnknownTitle = "*** Unknown ***";
 
 /// The active entries of bleem!.INI, sorted by upper-case title. Slots 0..GameLast are meaningful.
 struct GameTable {
+    GameTable() = default;
+    /// A table of fewer slots, for entries known to be fewer than the capacity (an update's).
+    explicit GameTable(std::size_t slots)
+        : GameID(slots), GameTitle(slots), GameFlags(slots), GameTitleUpper(slots), GameTitleKey(slots),
+          GameTxtIndex(slots, 0) {}
+
     std::vector<std::string> GameID = std::vector<std::string>(kTableCapacity);
     std::vector<std::string> GameTitle = std::vector<std::string>(kTableCapacity);
     std::vector<std::string> GameFlags = std::vector<std::string>(kTableCapacity);
@@ -57,6 +63,9 @@ inline constexpr int kDiscIDCount = 1551;
 /// directly by the product code. Filled once by InitDiscIDs, read-only afterwards.
 struct DiscIDTable {
     std::vector<std::string> rows;
+    /// Row indexes ordered by disc ID, equal disc IDs in index order: a join looks its game up
+    /// here instead of scanning 1551 rows.
+    std::vector<std::int32_t> byDiscID;
 };
 
 /// Where bleem!'s files are and whether the compatibility data is used.

@@ -129,6 +129,30 @@ TEST(DiscIDLookup, FirstMatchAndAllMatches) {
     EXPECT_EQ(DiscIDForProductCode(Table(), "SLUS-00707"), RowDiscID(Row(firstOf707)));
 }
 
+// The index must answer exactly as the scan in index order does, doubled disc IDs included and
+// for IDs just beside the table's own.
+TEST(DiscIDLookup, TheIndexAnswersAsTheScanInIndexOrder) {
+    DiscIDTable scanned = Table();
+    scanned.byDiscID.clear();
+    std::set<std::string> probes = {"", "0", "0000000000", "9999999999", "4294967296", "00992693880"};
+    for (const std::string& row : Table().rows) {
+        std::string id(RowDiscID(row));
+        probes.insert(id);
+        probes.insert(id.substr(0, 9));
+        id.back() = static_cast<char>(id.back() == '9' ? '0' : id.back() + 1);
+        probes.insert(id);
+    }
+    int doubled = 0;
+    for (const std::string& probe : probes) {
+        SCOPED_TRACE(probe);
+        const std::vector<std::string_view> all = ProductCodesForDiscID(scanned, probe);
+        ASSERT_EQ(ProductCodesForDiscID(Table(), probe), all);
+        ASSERT_EQ(ProductCodeForDiscID(Table(), probe), ProductCodeForDiscID(scanned, probe));
+        doubled += all.size() > 1;
+    }
+    EXPECT_GT(doubled, 0);  // the table's doubled disc IDs were among the probes
+}
+
 TEST(DiscIDLookup, ComparisonsAreExact) {
     EXPECT_EQ(ProductCodeForDiscID(Table(), "99269388"), "");
     EXPECT_EQ(ProductCodeForDiscID(Table(), "0099269388 "), "");

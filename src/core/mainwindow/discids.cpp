@@ -1,6 +1,8 @@
 #include "core/mainwindow/discids.h"
 
+#include <algorithm>
 #include <array>
+#include <numeric>
 
 #include "core/endpoints.h"
 
@@ -15,15 +17,48 @@ constexpr std::array<const char*, kDiscIDCount> kRows = {
 
 }  // namespace
 
-void InitDiscIDs(DiscIDTable& table) { table.rows.assign(kRows.begin(), kRows.end()); }
-
 std::string_view RowDiscID(std::string_view row) { return row.substr(0, kDiscIDLength); }
+
+namespace {
+
+// The rows holding this disc ID, in index order: a range of the index, or every row when the
+// table has no index (then the caller scans).
+std::pair<const std::int32_t*, const std::int32_t*> RowsWithDiscID(const DiscIDTable& table,
+                                                                   std::string_view discID) {
+    const std::int32_t* first = table.byDiscID.data();
+    const std::int32_t* last = first + table.byDiscID.size();
+    const auto below = [&](std::int32_t row, std::string_view id) {
+        return RowDiscID(table.rows[static_cast<std::size_t>(row)]) < id;
+    };
+    const auto above = [&](std::string_view id, std::int32_t row) {
+        return id < RowDiscID(table.rows[static_cast<std::size_t>(row)]);
+    };
+    first = std::lower_bound(first, last, discID, below);
+    return {first, std::upper_bound(first, last, discID, above)};
+}
+
+bool Indexed(const DiscIDTable& table) { return table.byDiscID.size() == table.rows.size(); }
+
+}  // namespace
+
+void InitDiscIDs(DiscIDTable& table) {
+    table.rows.assign(kRows.begin(), kRows.end());
+    table.byDiscID.resize(table.rows.size());
+    std::iota(table.byDiscID.begin(), table.byDiscID.end(), 0);
+    std::stable_sort(table.byDiscID.begin(), table.byDiscID.end(), [&](std::int32_t a, std::int32_t b) {
+        return RowDiscID(table.rows[static_cast<std::size_t>(a)]) < RowDiscID(table.rows[static_cast<std::size_t>(b)]);
+    });
+}
 
 std::string_view RowProductCode(std::string_view row) {
     return row.size() > kDiscIDLength ? row.substr(kDiscIDLength) : std::string_view{};
 }
 
 std::string ProductCodeForDiscID(const DiscIDTable& table, std::string_view discID) {
+    if (Indexed(table)) {
+        const auto [first, last] = RowsWithDiscID(table, discID);
+        return first == last ? std::string() : std::string(RowProductCode(table.rows[static_cast<std::size_t>(*first)]));
+    }
     for (const std::string& row : table.rows) {
         if (RowDiscID(row) == discID) return std::string(RowProductCode(row));
     }
@@ -32,6 +67,12 @@ std::string ProductCodeForDiscID(const DiscIDTable& table, std::string_view disc
 
 std::vector<std::string_view> ProductCodesForDiscID(const DiscIDTable& table, std::string_view discID) {
     std::vector<std::string_view> codes;
+    if (Indexed(table)) {
+        const auto [first, last] = RowsWithDiscID(table, discID);
+        for (const std::int32_t* row = first; row != last; ++row)
+            codes.push_back(RowProductCode(table.rows[static_cast<std::size_t>(*row)]));
+        return codes;
+    }
     for (const std::string& row : table.rows) {
         if (RowDiscID(row) == discID) codes.push_back(RowProductCode(row));
     }

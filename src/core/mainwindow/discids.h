@@ -1,7 +1,7 @@
 #pragma once
 // The disc ID table: bleem! knows a disc by its disc ID, Compatibility.TXT and the game
-// information pages by its product code. Every lookup is a linear scan in index order, so the
-// first of several matching rows wins.
+// information pages by its product code. Lookups answer as a scan in index order would, so the
+// first of several matching rows wins; the lookups by disc ID go through the table's index.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,7 +10,7 @@
 
 namespace tolva {
 
-/// Fills all rows of the table in index order (once, at start-up).
+/// Fills all rows of the table in index order, and its index by disc ID (once, at start-up).
 void InitDiscIDs(DiscIDTable& table);
 
 /// The disc ID of a row: its first ten characters.

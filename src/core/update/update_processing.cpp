@@ -1,5 +1,6 @@
 #include "core/update/update_processing.h"
 
+#include <algorithm>
 #include <unordered_set>
 #include <utility>
 
@@ -60,6 +61,7 @@ UpdateMessage DisclaimerMessage() {
 /// and are skipped. False when there are more entries than the table holds.
 bool ReadEntries(const std::vector<std::string_view>& lines, GameTable& entries,
                  std::string& serverVersion) {
+    const int slots = static_cast<int>(entries.GameID.size());
     for (const std::string_view line : lines) {
         const IniKey key = ClassifyIniLine(line);
         if (key == IniKey::None) continue;
@@ -69,7 +71,7 @@ bool ReadEntries(const std::vector<std::string_view>& lines, GameTable& entries,
             serverVersion = value;
             break;
         case IniKey::ID:
-            if (entries.GameLast + 1 >= kTableCapacity) return false;
+            if (entries.GameLast + 1 >= slots) return false;
             ++entries.GameLast;
             entries.GameID[entries.GameLast] = value;
             break;
@@ -112,7 +114,11 @@ UpdateResult UpdateINI(std::string_view DownloadText, const GameTable& games) {
         return Ending(UpdateOutcome::Refused,
                       RefusedMessage(std::to_string(kUpdateLineCapacity) + " lines"));
 
-    GameTable entries;
+    // A table just large enough: the update is processed on every download, and most hold far
+    // fewer entries than the capacity.
+    std::size_t ids = 0;
+    for (const std::string_view line : lines) ids += ClassifyIniLine(line) == IniKey::ID;
+    GameTable entries(std::min(ids, static_cast<std::size_t>(kTableCapacity)));
     std::string serverVersion;
     if (!ReadEntries(lines, entries, serverVersion))
         return Ending(UpdateOutcome::Refused,

@@ -11,6 +11,7 @@
 #include <random>
 #include <stdexcept>
 #include <thread>
+#include <vector>
 
 #include "ini_test_files.h"
 
@@ -48,7 +49,10 @@ TEST(ReplaceFile, CreatesAFileThatIsNotThereYet) {
 TEST(ReplaceFile, KeepsTheFilesMode) {
     TempFolder folder;
     const std::string path = folder.write("bleem!.INI", kOld);
-    for (const mode_t mode : {0640, 0604, 0444}) {
+    std::vector<mode_t> modes = {0640, 0604};
+    // Only the superuser may write a file without write permission; anyone else is refused.
+    if (::geteuid() == 0) modes.push_back(0444);
+    for (const mode_t mode : modes) {
         ASSERT_EQ(::chmod(path.c_str(), mode), 0);
         ASSERT_TRUE(ReplaceFile(path, kNew).ok);
         EXPECT_EQ(ModeOf(path), mode);

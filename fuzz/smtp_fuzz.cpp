@@ -104,7 +104,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(whole.closeSocket == cut.closeSocket && whole.closeWindow == cut.closeWindow);
     FUZZ_CHECK(wholeDialogue.state() == cutDialogue.state());
 
-    // The window closes only after the whole message went out.
+    // The window closes only after the whole message went out, and it went out once at most.
     if (cut.closeWindow) FUZZ_CHECK(cut.sent.find(".\r\nQUIT\r\n") != std::string::npos);
+    const std::size_t end = cut.sent.find("\r\n.\r\n");
+    FUZZ_CHECK(end == std::string::npos || cut.sent.find("\r\n.\r\n", end + 1) == std::string::npos);
     return 0;
 }

@@ -172,6 +172,28 @@ TEST(SmtpDialogue, SocketErrorOrTimeOutShowsTheError) {
     EXPECT_EQ(silent.closed().status, "Error sending mail...");
 }
 
+TEST(SmtpDialogue, TheMessageGoesOutOnceHoweverOftenTheServerAsksForIt) {
+    SmtpDialogue dialogue = Dialogue();
+    Replies(dialogue, {220, 250, 250, 250, 250});
+    const std::string message = Replies(dialogue, {354}).send;
+    ASSERT_TRUE(message.ends_with("\r\n.\r\n"));
+    std::string flood;
+    for (int k = 0; k < 10000; ++k) flood += "354 go ahead\r\n";
+    const SmtpAction again = dialogue.feed(flood);
+    EXPECT_TRUE(again.send.empty());
+    EXPECT_EQ(dialogue.state(), 5);
+    // The dialogue still ends as usual.
+    const SmtpAction quit = Replies(dialogue, {250});
+    EXPECT_EQ(quit.send, "QUIT\r\n");
+    EXPECT_TRUE(quit.closeWindow);
+
+    // Out of order: the first 354 sends it, even before DATA; later ones do not.
+    SmtpDialogue early = Dialogue();
+    EXPECT_EQ(Replies(early, {354}).send, message);
+    Replies(early, {220, 250, 250, 250, 250});
+    EXPECT_TRUE(Replies(early, {354}).send.empty());
+}
+
 TEST(SmtpDialogue, CloseAfterGoodbyeIsNoError) {
     SmtpDialogue dialogue = Dialogue();
     Replies(dialogue, {220, 550});

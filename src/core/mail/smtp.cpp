@@ -74,7 +74,8 @@ void SmtpDialogue::reply(int code, SmtpAction& action) {
         state_ = 4;
     } else if (code == 354) {
         state_ = 5;
-        action.send.append(MailDataText(MailHeaderLines(now_(), mailbox_), body_));
+        if (!messageSent_) action.send.append(MailDataText(MailHeaderLines(now_(), mailbox_), body_));
+        messageSent_ = true;
     } else if (code == 250 && state_ == 5) {
         Send(action, "QUIT");
         action.status = "Sending Quit command to disconnecting from mail server...";

@@ -70,6 +70,7 @@ void SmtpDialogue::reply(int code, SmtpAction& action) {
         state_ = 3;
     } else if (code == 250 && state_ == 3) {
         Send(action, "DATA");
+        messageSent_ = false;
         action.status = "Sending DATA command...";
         state_ = 4;
     } else if (code == 354) {

@@ -99,8 +99,8 @@ private:
     int state_ = 0;
     bool ended_ = false;
     bool disconnected_ = false;  // the server said goodbye (221)
-    // The message went out: a server answering 354 again gets nothing more, or each four bytes
-    // it sent would cost the whole database in the socket's buffer.
+    // The message went out since the last DATA: a server answering 354 again gets nothing more,
+    // or each five bytes it sent would cost the whole database in the socket's buffer.
     bool messageSent_ = false;
 };
 

@@ -70,13 +70,18 @@ void SmtpDialogue::reply(int code, SmtpAction& action) {
         state_ = 3;
     } else if (code == 250 && state_ == 3) {
         Send(action, "DATA");
-        messageSent_ = false;
+        dataSinceMessage_ = true;
         action.status = "Sending DATA command...";
         state_ = 4;
     } else if (code == 354) {
         state_ = 5;
-        if (!messageSent_) action.send.append(MailDataText(MailHeaderLines(now_(), mailbox_), body_));
-        messageSent_ = true;
+        if (!messageSent_) {
+            action.send.append(MailDataText(MailHeaderLines(now_(), mailbox_), body_));
+            messageSent_ = true;
+            dataSinceMessage_ = false;
+        } else if (dataSinceMessage_) {
+            fail(action);
+        }
     } else if (code == 250 && state_ == 5) {
         Send(action, "QUIT");
         action.status = "Sending Quit command to disconnecting from mail server...";

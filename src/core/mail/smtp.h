@@ -99,9 +99,11 @@ private:
     int state_ = 0;
     bool ended_ = false;
     bool disconnected_ = false;  // the server said goodbye (221)
-    // The message went out since the last DATA: a server answering 354 again gets nothing more,
-    // or each five bytes it sent would cost the whole database in the socket's buffer.
+    // The message goes out once. A server answering 354 again gets nothing more, or each five
+    // bytes it sent would cost the whole database; one that starts over and asks for it after a
+    // new DATA ends the dialogue in the error.
     bool messageSent_ = false;
+    bool dataSinceMessage_ = false;
 };
 
 }  // namespace tolva

@@ -21,8 +21,8 @@ std::string_view RowDiscID(std::string_view row) { return row.substr(0, kDiscIDL
 
 namespace {
 
-// The rows holding this disc ID, in index order: a range of the index, or every row when the
-// table has no index (then the caller scans).
+// The rows holding this disc ID, in index order: a range of the index. Callers scan the rows
+// instead when the table has no index (one not filled by InitDiscIDs).
 std::pair<const std::int32_t*, const std::int32_t*> RowsWithDiscID(const DiscIDTable& table,
                                                                    std::string_view discID) {
     const std::int32_t* first = table.byDiscID.data();

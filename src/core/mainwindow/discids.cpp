@@ -54,17 +54,6 @@ std::string_view RowProductCode(std::string_view row) {
     return row.size() > kDiscIDLength ? row.substr(kDiscIDLength) : std::string_view{};
 }
 
-std::string ProductCodeForDiscID(const DiscIDTable& table, std::string_view discID) {
-    if (Indexed(table)) {
-        const auto [first, last] = RowsWithDiscID(table, discID);
-        return first == last ? std::string() : std::string(RowProductCode(table.rows[static_cast<std::size_t>(*first)]));
-    }
-    for (const std::string& row : table.rows) {
-        if (RowDiscID(row) == discID) return std::string(RowProductCode(row));
-    }
-    return {};
-}
-
 std::vector<std::string_view> ProductCodesForDiscID(const DiscIDTable& table, std::string_view discID) {
     std::vector<std::string_view> codes;
     if (Indexed(table)) {
@@ -77,6 +66,11 @@ std::vector<std::string_view> ProductCodesForDiscID(const DiscIDTable& table, st
         if (RowDiscID(row) == discID) codes.push_back(RowProductCode(row));
     }
     return codes;
+}
+
+std::string ProductCodeForDiscID(const DiscIDTable& table, std::string_view discID) {
+    const std::vector<std::string_view> codes = ProductCodesForDiscID(table, discID);
+    return codes.empty() ? std::string() : std::string(codes.front());
 }
 
 std::string DiscIDForProductCode(const DiscIDTable& table, std::string_view productCode) {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/database/compatibility.h"
-#include "core/mainwindow/discids.h"
+#include "core/games/discids.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "core/database/compatibility.h"
 #include "core/database/gametable.h"
 #include "core/database/writer.h"
-#include "core/text/files.h"
+#include "core/files/files.h"
 #include "core/tools/cleanup.h"
 
 namespace tolva {

@@ -1,7 +1,7 @@
 // SYSTEM.CNF as any disc might hold it: finding the BOOT line and cutting the product code out of
 // it never fail, the code is cut as the rule says, and a disc is only ever identified by a row of
 // the disc ID table that holds its code.
-#include "core/mainwindow/discids.h"
+#include "core/games/discids.h"
 #include "core/text/cp1252.h"
 #include "core/wizard/systemcnf.h"
 #include "fuzz_support.h"

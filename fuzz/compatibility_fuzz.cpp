@@ -7,7 +7,7 @@
 
 #include "core/database/compatibility.h"
 #include "core/database/gametable.h"
-#include "core/mainwindow/discids.h"
+#include "core/games/discids.h"
 #include "core/text/cp1252.h"
 #include "fuzz_support.h"
 

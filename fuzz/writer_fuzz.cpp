@@ -9,7 +9,7 @@
 #include "core/database/compatibility.h"
 #include "core/database/gametable.h"
 #include "core/database/writer.h"
-#include "core/mainwindow/discids.h"
+#include "core/games/discids.h"
 #include "core/text/cp1252.h"
 #include "core/tools/cleanup.h"
 #include "fuzz_support.h"

@@ -1,4 +1,4 @@
-#include "core/database/atomic_file.h"
+#include "core/files/files.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/database/gametable.h"
-#include "core/mainwindow/discids.h"
+#include "core/games/discids.h"
 #include "core/text/cp1252.h"
 #include "ini_test_files.h"
 

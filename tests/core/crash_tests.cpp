@@ -21,7 +21,7 @@
 #include "core/database/compatibility.h"
 #include "core/database/gametable.h"
 #include "core/database/writer.h"
-#include "core/mainwindow/discids.h"
+#include "core/games/discids.h"
 #include "core/tools/cleanup.h"
 #include "ini_test_files.h"
 

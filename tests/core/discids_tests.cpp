@@ -1,4 +1,4 @@
-#include "core/mainwindow/discids.h"
+#include "core/games/discids.h"
 
 #include <gtest/gtest.h>
 
@@ -216,7 +216,7 @@ TEST(MoreInformation, DiscIDTableFirstThenTheJoinedRecord) {
 TEST(DiscIDTable, GeneratorReproducesTheTable) {
     if (std::system("python3 --version > /dev/null 2>&1") != 0) GTEST_SKIP() << "python3 is not installed";
     const std::filesystem::path folder =
-        std::filesystem::path(TOLVA_FIXTURES).parent_path().parent_path() / "src" / "core" / "mainwindow";
+        std::filesystem::path(TOLVA_FIXTURES).parent_path().parent_path() / "src" / "core" / "games";
     testing::TempFolder temp;
     const std::string output = temp.file("discid_data.inc");
     const std::string command = "python3 '" + (folder / "gen_discids.py").string() + "' '" + output + "'";

@@ -1,4 +1,4 @@
-#include "core/mainwindow/flags.h"
+#include "core/games/flags.h"
 
 #include <gtest/gtest.h>
 

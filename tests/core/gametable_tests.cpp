@@ -8,7 +8,7 @@
 
 #include "core/database/gametable.h"
 #include "core/text/cp1252.h"
-#include "core/text/files.h"
+#include "core/files/files.h"
 #include "exchange_reference.h"
 #include "generated.h"
 #include "temp_folder.h"

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "core/database/atomic_file.h"
+#include "core/files/files.h"
 #include "core/failure.h"
 #include "temp_folder.h"
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/text/cp1252.h"
-#include "core/text/files.h"
+#include "core/files/files.h"
 #include "temp_folder.h"
 
 namespace tolva {

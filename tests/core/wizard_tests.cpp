@@ -5,8 +5,8 @@
 #include <set>
 #include <string>
 
-#include "core/mainwindow/discids.h"
-#include "core/mainwindow/flags.h"
+#include "core/games/discids.h"
+#include "core/games/flags.h"
 #include "core/wizard/identity.h"
 #include "core/wizard/pages.h"
 #include "core/wizard/systemcnf.h"

@@ -8,8 +8,8 @@
 #include "app/platform/resources.h"
 #include "app/platform/text.h"
 #include "core/database/compatibility.h"
-#include "core/mainwindow/discids.h"
-#include "core/mainwindow/flags.h"
+#include "core/games/discids.h"
+#include "core/games/flags.h"
 
 namespace tolva {
 namespace {

@@ -16,7 +16,7 @@
 #include "app/startup/searchform.h"
 #include "core/database/compatibility.h"
 #include "core/database/gametable.h"
-#include "core/mainwindow/discids.h"
+#include "core/games/discids.h"
 
 namespace tolva {
 namespace {

@@ -12,7 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "core/text/files.h"
+#include "core/files/files.h"
 
 namespace tolva {
 

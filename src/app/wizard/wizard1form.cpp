@@ -7,7 +7,7 @@
 
 #include "app/mainwindow/mainform.h"
 #include "app/wizard/wizardrun.h"
-#include "core/mainwindow/flags.h"
+#include "core/games/flags.h"
 #include "core/state.h"
 
 namespace tolva {

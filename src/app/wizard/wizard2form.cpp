@@ -14,7 +14,7 @@
 #include "app/platform/waiting.h"
 #include "app/wizard/info1form.h"
 #include "app/wizard/wizardrun.h"
-#include "core/mainwindow/flags.h"
+#include "core/games/flags.h"
 #include "core/state.h"
 #include "core/wizard/identity.h"
 #include "core/wizard/systemcnf.h"

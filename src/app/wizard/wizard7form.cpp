@@ -6,7 +6,7 @@
 #include <array>
 
 #include "app/wizard/wizardrun.h"
-#include "core/mainwindow/flags.h"
+#include "core/games/flags.h"
 #include "core/state.h"
 #include "core/wizard/pages.h"
 

@@ -3,9 +3,9 @@
 #include <array>
 #include <optional>
 
-#include "core/mainwindow/discids.h"
+#include "core/games/discids.h"
 #include "core/text/cp1252.h"
-#include "core/text/files.h"
+#include "core/files/files.h"
 
 namespace tolva {
 namespace {

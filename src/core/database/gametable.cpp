@@ -28,7 +28,7 @@
 
 #include "core/database/iniline.h"
 #include "core/text/cp1252.h"
-#include "core/text/files.h"
+#include "core/files/files.h"
 
 namespace tolva {
 namespace {

@@ -11,7 +11,7 @@
 #include "core/database/gametable.h"
 #include "core/database/iniline.h"
 #include "core/text/cp1252.h"
-#include "core/text/files.h"
+#include "core/files/files.h"
 
 namespace tolva {
 namespace {

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/database/atomic_file.h"
+#include "core/files/files.h"
 #include "core/failure.h"
 #include "core/state.h"
 

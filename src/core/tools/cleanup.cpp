@@ -5,7 +5,7 @@
 #include <exception>
 
 #include "core/text/cp1252.h"
-#include "core/text/files.h"
+#include "core/files/files.h"
 
 namespace tolva {
 namespace {

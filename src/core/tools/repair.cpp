@@ -14,9 +14,9 @@
 #include <unordered_map>
 
 #include "core/database/iniline.h"
-#include "core/mainwindow/flags.h"
+#include "core/games/flags.h"
 #include "core/text/cp1252.h"
-#include "core/text/files.h"
+#include "core/files/files.h"
 
 namespace tolva {
 namespace {

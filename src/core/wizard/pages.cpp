@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "core/mainwindow/flags.h"
+#include "core/games/flags.h"
 #include "core/wizard/identity.h"
 
 namespace tolva {

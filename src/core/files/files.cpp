@@ -1,4 +1,4 @@
-#include "core/text/files.h"
+#include "core/files/files.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,4 +1,4 @@
-#include "core/mainwindow/discids.h"
+#include "core/games/discids.h"
 
 #include <algorithm>
 #include <array>
@@ -12,7 +12,7 @@ namespace {
 constexpr std::size_t kDiscIDLength = 10;
 
 constexpr std::array<const char*, kDiscIDCount> kRows = {
-#include "core/mainwindow/discid_data.inc"
+#include "core/games/discid_data.inc"
 };
 
 }  // namespace

@@ -1,7 +1,7 @@
 // The replacement writes the new bytes into a fresh file beside the target and renames it over
 // the target only once every byte is written and on disk. rename() within one folder is atomic,
 // so a reader (or the next start after a crash) sees either the whole old or the whole new file.
-#include "core/database/atomic_file.h"
+#include "core/files/files.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

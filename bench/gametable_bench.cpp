@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "../tests/core/exchange_reference.h"
-#include "../tests/core/generated.h"
+#include "exchange_reference.h"
+#include "generated.h"
 #include "core/database/gamelist.h"
 #include "core/database/gametable.h"
 

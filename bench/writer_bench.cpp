@@ -9,7 +9,7 @@
 #include <string>
 #include <unistd.h>
 
-#include "../tests/core/generated.h"
+#include "generated.h"
 #include "core/database/compatibility.h"
 #include "core/database/gametable.h"
 #include "core/database/writer.h"

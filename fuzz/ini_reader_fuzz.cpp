@@ -9,7 +9,7 @@
 #include "core/database/iniline.h"
 #include "core/text/cp1252.h"
 #include "fuzz_support.h"
-#include "../tests/core/exchange_reference.h"
+#include "../tests/core/support.h"
 
 using namespace tolva;
 using namespace tolva::fuzz;

@@ -1,57 +1,33 @@
 // Every way the program writes bleem!.INI, put through what the world can do to a write: the
-// process killed at any moment, a read-only file, a read-only folder and a full disk. After each,
-// the file holds exactly its old or exactly its new bytes, and a failure says what and why.
-// The atomic replacement's own tests (atomic_file_tests.cpp) cover ReplaceFile alone; these run
-// the whole procedures that the windows call.
-#include <fcntl.h>
+// process killed at each step of it, a full disk, a read-only file and a read-only folder. After
+// each, the file holds exactly its old or exactly its new bytes, and a failure says what and why.
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <chrono>
 #include <functional>
 #include <optional>
-#include <random>
-#include <thread>
 
 #include "core/database/compatibility.h"
 #include "core/database/gametable.h"
 #include "core/database/writer.h"
-#include "core/games/discids.h"
 #include "core/tools/cleanup.h"
-#include "ini_test_files.h"
+#include "ini_fixtures.h"
 
 namespace tolva {
 namespace {
 
 using namespace tolva::testing;
-namespace fs = std::filesystem;
 
-constexpr int kKillTrials = 200;
+constexpr uid_t kNobody = 65534;  // whom the permission tests run as when the tests run as root
 
-/// The unprivileged user the permission tests run as when the tests run as root.
-constexpr uid_t kNobody = 65534;
-
-// A database of a realistic size, written with bare LF line ends and loose spacing, so that
-// every writer's new file differs from the old one all through.
-std::string Database() {
-    std::string text = "; my bleem! games\n; kept by hand\n\nVersion=2000.11\n";
-    for (int k = 0; k < 2000; ++k) {
-        text += "\nID=" + std::to_string(1000000000 + k * 7919) + "\nTitle=Game " + std::to_string(k) +
-                "\nFlags=" + (k % 3 == 0 ? "40000000H" : "80000000H") + "\n";
-        if (k % 500 == 0) text += ";ID=9999999999\n;Title=Disabled\n;Flags=80000000H\n";
-    }
-    return text;
-}
-
-const std::string kTxt =
-    "No|Title|Publisher|Product Code|Region|Genre|Status|D3D|Details|\r\n"
-    "1|Game 1|Pub One|SLUS-90001|USA|Racing|Yes!|Yes|Fine.|\r\n"
-    "2|Game 2|Pub Two|SLUS-90002|EUR|RPG|Yes!||Slow.|\r\n";
+// A database of a realistic size with bare LF line ends, so that every writer's new file
+// differs from the old one all through.
+const std::string kDatabase = "; my bleem! games\n\nVersion=2000.11\n\n" + Entries(2000, 0, "\n") +
+                              ";ID=9999999999\n;Title=Disabled\n;Flags=80000000H\n";
+const std::string kTxt = kTxtHeader + TxtRecord("Game 1", "SLUS-90001", "Yes!") + TxtRecord("Game 2", "X", "Not Yet");
 
 /// One procedure that writes bleem!.INI, as a window calls it; failures go to the sink.
 struct WritePath {
@@ -59,273 +35,177 @@ struct WritePath {
     std::function<void(ProgramState&, const FailureSink&, const FileOps&)> run;
 };
 
-void ForwardOutcome(const WriteOutcome& outcome, const FailureSink& sink) {
-    if (!outcome.ok) sink(Failure{outcome.error, "UpdateFORM.FinishBUTTON_Click"});
-}
+const WritePath kWritePaths[] = {
+    {"edit", [](ProgramState& state, const FailureSink& sink, const FileOps& ops) {
+         state.wizard = {true, true, "Game 7 Special", "7777777777", "82000000H", 8};
+         WriteINI(state, 5, sink, ops);
+     }},
+    {"remove", [](ProgramState& state, const FailureSink& sink, const FileOps& ops) { RemoveGame(state, 5, sink, ops); }},
+    {"append", [](ProgramState& state, const FailureSink& sink, const FileOps& ops) {
+         state.wizard = {true, false, "A New Game", "8888888888", "80000000H", 8};
+         WriteINI(state, 5, sink, ops);
+     }},
+    {"cleanup", [](ProgramState& state, const FailureSink& sink, const FileOps& ops) {
+         CleanUpINI(state, {true, false, false, true, false, false, CommentPlace::After}, sink, ops);
+     }},
+    {"finish", [](ProgramState& state, const FailureSink& sink, const FileOps& ops) {
+         const WriteOutcome outcome = AppendEntries(IniFilePath(state.folders), {{"5555555555", "Update", "8"}}, ops);
+         if (!outcome.ok) sink(Failure{outcome.error, "UpdateFORM.FinishBUTTON_Click"});
+     }},
+};
 
-const std::vector<WritePath>& WritePaths() {
-    static const std::vector<WritePath> paths = {
-        {"edit", [](ProgramState& state, const FailureSink& sink, const FileOps& ops) {
-             state.wizard = {true, true, "Game 7 Special", "7777777777", "82000000H", 8};
-             WriteINI(state, 5, sink, ops);
-         }},
-        {"remove", [](ProgramState& state, const FailureSink& sink, const FileOps& ops) {
-             RemoveGame(state, 5, sink, ops);
-         }},
-        {"append", [](ProgramState& state, const FailureSink& sink, const FileOps& ops) {
-             state.wizard = {true, false, "A New Game", "8888888888", "80000000H", 8};
-             WriteINI(state, 5, sink, ops);
-         }},
-        {"cleanup", [](ProgramState& state, const FailureSink& sink, const FileOps& ops) {
-             CleanUpOptions options;
-             options.Publisher = true;
-             options.Works = true;
-             CleanUpINI(state, options, sink, ops);
-         }},
-        {"finish", [](ProgramState& state, const FailureSink& sink, const FileOps& ops) {
-             const std::vector<IniEntry> entries = {{"5555555555", "Update One", "80000000H"},
-                                                    {"6666666666", "Update Two", "40000000H"}};
-             ForwardOutcome(AppendEntries(IniFilePath(state.folders), entries, ops), sink);
-         }},
-    };
-    return paths;
-}
-
-/// The program's state after start-up with the database in folder: read, joined.
-void LoadInto(ProgramState& state, const std::string& folder) {
-    state.folders.IniPath = folder;
-    state.folders.TxtPath = folder;
-    state.folders.TxtUpdate = true;
-    if (state.discIDs.rows.empty()) InitDiscIDs(state.discIDs);
-    FailureLog log;
-    ASSERT_TRUE(ReadINI(state, log.sink()));
-    ASSERT_TRUE(ReadTXT(state, log.sink()));
-    for (int i = 0; i <= state.games.GameLast; ++i) JoinGame(state, i);
-    ASSERT_TRUE(log.failures.empty()) << log.failures[0].description;
-}
-
-/// A folder holding the two files, and the state loaded from it.
+/// A folder (or a folder inside it) holding the two files, and the program's state after
+/// start-up from it.
 struct Place {
     TempFolder folder;
-    std::string ini;
+    std::string sub, dir, ini;
     ProgramState state;
 
-    explicit Place(const std::string& bytes = Database()) {
-        ini = folder.write(kIniFileName, bytes);
-        folder.write(kTxtFileName, kTxt);
-        LoadInto(state, folder.path());
+    explicit Place(const std::string& inside = {})
+        : sub(inside.empty() ? "" : inside + "/"), dir(inside.empty() ? folder.path() : folder.file(inside)),
+          ini(dir + "/" + kIniFileName) {
+        std::filesystem::create_directories(dir);
+        state.folders.IniPath = state.folders.TxtPath = dir;
     }
-    /// Removes what a killed writer left beside the two files (its temporary file).
-    void sweep() const {
-        for (const std::string& name : FolderNames(folder.path()))
-            if (name != kIniFileName && name != kTxtFileName) fs::remove(folder.file(name));
+    void load() {
+        folder.write(sub + kIniFileName, kDatabase);
+        folder.write(sub + kTxtFileName, kTxt);
+        InitDiscIDs(state.discIDs);
+        FailureLog log;
+        ASSERT_TRUE(ReadINI(state, log.sink()));
+        ASSERT_TRUE(ReadTXT(state, log.sink()));
+        for (int i = 0; i <= state.games.GameLast; ++i) JoinGame(state, i);
+        ASSERT_EQ(log.said(), "");
     }
     std::vector<std::string> strays() const {
-        std::vector<std::string> names = FolderNames(folder.path());
-        std::erase_if(names, [](const std::string& name) { return name == kIniFileName || name == kTxtFileName; });
+        std::vector<std::string> names = folder.names(sub);
+        std::erase_if(names, [](const std::string& n) { return n == kIniFileName || n == kTxtFileName; });
         return names;
     }
 };
 
-void PrintTo(const WritePath& path, std::ostream* out) { *out << path.name; }
-
 class EveryWritePath : public ::testing::TestWithParam<WritePath> {};
-
-INSTANTIATE_TEST_SUITE_P(Writers, EveryWritePath, ::testing::ValuesIn(WritePaths()),
+INSTANTIATE_TEST_SUITE_P(Writers, EveryWritePath, ::testing::ValuesIn(kWritePaths),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// --- Killed at a random moment -----------------------------------------------------------------
+/// The replacement's writes (in pieces of at most 16 KiB) and its sync, counted as steps; at step
+/// killAt the process writes half of what it was given and is killed.
+FileOps StepOps(int* steps, int killAt) {
+    FileOps ops;
+    ops.write = [=](int fd, const char* data, std::size_t size) -> long {
+        if (++*steps == killAt) {
+            [[maybe_unused]] auto half = ::write(fd, data, size / 2);
+            ::raise(SIGKILL);
+        }
+        return static_cast<long>(::write(fd, data, std::min<std::size_t>(size, 16384)));
+    };
+    ops.sync = [=](int fd) {
+        if (++*steps == killAt) ::raise(SIGKILL);
+        return ::fsync(fd);
+    };
+    return ops;
+}
 
-// The writer runs in a child process that tells the parent, through a pipe, the instant it
-// starts; the parent kills it with SIGKILL after a random delay spread over the write's length
-// (measured first), then reads the file.
-TEST_P(EveryWritePath, AKillAtAnyMomentLeavesTheOldOrTheNewFile) {
+// The writer runs in a child process that is killed at its k-th step, for k over every step of
+// the write, and once more after it returned: the file is the old one until the rename and the
+// new one after it, never a mixture, a cut or nothing.
+TEST_P(EveryWritePath, AKillAtAnyStepLeavesTheOldOrTheNewFile) {
     const WritePath& path = GetParam();
-    const std::string before = Database();
-
-    // The new bytes and the write's length, from an undisturbed run in a place of its own.
-    Place reference(before);
+    Place reference;
+    reference.load();
     FailureLog log;
-    const auto start = std::chrono::steady_clock::now();
-    path.run(reference.state, log.sink(), {});
-    const auto took = std::chrono::steady_clock::now() - start;
-    ASSERT_TRUE(log.failures.empty()) << log.failures[0].description;
+    int steps = 0;
+    path.run(reference.state, log.sink(), StepOps(&steps, 0));
+    ASSERT_EQ(log.said(), "");
     const std::string after = ReadFileBytes(reference.ini);
-    ASSERT_NE(after, before);
-    const long spread = std::clamp<long>(
-        static_cast<long>(std::chrono::duration_cast<std::chrono::microseconds>(took).count()) * 2, 500, 200000);
+    ASSERT_NE(after, kDatabase);
+    ASSERT_GE(steps, 3) << "a write in several pieces, then the sync";
 
-    Place place(before);
-    std::mt19937 random(20011);
-    int sawOld = 0;
-    int sawNew = 0;
-    for (int trial = 0; trial < kKillTrials; ++trial) {
-        WriteFileBytes(place.ini, before);
-        int ready[2];
-        ASSERT_EQ(::pipe(ready), 0);
+    Place place;
+    place.load();
+    for (int k = 1; k <= steps + 1; ++k) {
+        place.folder.write(kIniFileName, kDatabase);
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
-            ::close(ready[0]);
-            const char go = 1;
-            if (::write(ready[1], &go, 1) != 1) ::_exit(2);
-            path.run(place.state, [](const Failure&) { return Resolution::Resume; }, {});
-            ::_exit(0);
+            int counted = 0;
+            path.run(place.state, [](const Failure&) { return Resolution::Resume; }, StepOps(&counted, k));
+            ::raise(SIGKILL);  // killed after the write returned
         }
-        ::close(ready[1]);
-        char go = 0;
-        ASSERT_EQ(::read(ready[0], &go, 1), 1);
-        ::close(ready[0]);
-        std::this_thread::sleep_for(std::chrono::microseconds(random() % spread));
-        ::kill(child, SIGKILL);
         int status = 0;
         ASSERT_EQ(::waitpid(child, &status, 0), child);
-
-        const std::string now = ReadFileBytes(place.ini);
-        ASSERT_TRUE(now == before || now == after)
-            << path.name << ", trial " << trial << ": " << now.size() << " bytes, neither the old "
-            << before.size() << " nor the new " << after.size();
-        (now == before ? sawOld : sawNew)++;
-        place.sweep();
+        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << path.name << ", step " << k;
+        EXPECT_EQ(ReadFileBytes(place.ini), k <= steps ? kDatabase : after) << path.name << ", killed at step " << k;
+        for (const std::string& stray : place.strays()) {
+            EXPECT_EQ(stray.rfind(std::string(".") + kIniFileName + ".", 0), 0u) << stray;
+            std::filesystem::remove(place.folder.file(stray));
+        }
     }
-    // Both sides of the replacement were hit, or the test proved nothing.
-    EXPECT_GT(sawOld, 0) << path.name;
-    EXPECT_GT(sawNew, 0) << path.name;
 }
-
-// --- A full disk -------------------------------------------------------------------------------
-
-/// A tmpfs too small for the old file and a new one beside it, when this process may mount one.
-class FullDisk {
-public:
-    FullDisk(const std::string& folder, const std::string& bytes) {
-        fs::create_directories(folder);
-        tmpfs_ = std::make_unique<SmallTmpfs>(folder, std::to_string(bytes.size() + bytes.size() / 2 + 8192));
-        if (!tmpfs_->mounted()) return;
-        WriteFileBytes(folder + "/" + kIniFileName, bytes);
-        WriteFileBytes(folder + "/" + kTxtFileName, kTxt);
-        ok_ = ReadFileBytes(folder + "/" + kIniFileName) == bytes;
-    }
-    bool ready() const { return ok_; }
-
-private:
-    std::unique_ptr<SmallTmpfs> tmpfs_;
-    bool ok_ = false;
-};
 
 TEST_P(EveryWritePath, AFullDiskLeavesTheFileAndSaysSo) {
     const WritePath& path = GetParam();
-    const std::string before = Database();
-    TempFolder outer;
-    const std::string folder = outer.file("disk");
-    FullDisk disk(folder, before);
-    FileOps ops;
-    if (!disk.ready()) {
-        // No tmpfs can be mounted here: the disk fills up through the injected writes instead.
-        fs::create_directories(folder);
-        WriteFileBytes(folder + "/" + kIniFileName, before);
-        WriteFileBytes(folder + "/" + kTxtFileName, kTxt);
-        ops = DiskWithRoom(before.size() / 2);
-    }
-    ProgramState state;
-    LoadInto(state, folder);
-    const int entries = state.games.count();
+    Place place("disk");
+    std::filesystem::create_directories(place.folder.file("disk"));
+    // A tmpfs too small for the old file and a new one beside it, else a disk full through the
+    // injected writes.
+    SmallTmpfs tmpfs(place.folder.file("disk"), std::to_string(kDatabase.size() * 3 / 2 + 8192));
+    place.load();
+    const FileOps ops = tmpfs.mounted() ? FileOps{} : DiskWithRoom(kDatabase.size() / 2);
+    const int entries = place.state.games.count();
     FailureLog log;
-    path.run(state, log.sink(), ops);
-
-    const std::string file = folder + "/" + kIniFileName;
-    EXPECT_EQ(ReadFileBytes(file), before);
-    ASSERT_EQ(log.failures.size(), 1u) << path.name;
-    const std::string& said = log.failures[0].description;
-    EXPECT_NE(said.find(file), std::string::npos) << said;
-    EXPECT_NE(said.find("no space left on device"), std::string::npos) << said;
-    EXPECT_NE(said.find("left unchanged"), std::string::npos) << said;
-    EXPECT_EQ(state.games.count(), entries) << "the reload after the failure shows the file as it is";
-    EXPECT_EQ(FolderNames(folder).size(), 2u) << "no temporary file is left behind";
+    path.run(place.state, log.sink(), ops);
+    EXPECT_EQ(ReadFileBytes(place.ini), kDatabase);
+    ASSERT_EQ(log.failures.size(), 1u) << log.said();
+    EXPECT_NE(log.said().find(place.ini + ": no space left on device; the file was left unchanged"), std::string::npos)
+        << log.said();
+    EXPECT_EQ(place.state.games.count(), entries);
+    EXPECT_EQ(place.strays(), std::vector<std::string>{});
 }
 
-// --- Read-only file and folder -----------------------------------------------------------------
-
-/// Runs work in a child process as a user whom permission bits bind: the tests run as root,
-/// who writes through any permission bits, so the child drops to an unprivileged user first.
-/// Returns what work returned, or nothing when the child could not become that user.
-std::optional<std::string> AsUnprivilegedUser(const std::function<std::string()>& work) {
+/// Runs the path in a child process as a user whom permission bits bind (the tests may run as
+/// root) and returns the failures it reported, or nothing when it could not become that user.
+std::optional<std::string> FailuresAsUnprivilegedUser(const WritePath& path, ProgramState& state) {
     int channel[2];
     if (::pipe(channel) != 0) return std::nullopt;
     const pid_t child = ::fork();
-    if (child < 0) return std::nullopt;
     if (child == 0) {
         ::close(channel[0]);
         if (::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) ::_exit(3);
-        const std::string result = work();
-        std::string_view rest = result;
-        while (!rest.empty()) {
-            const ssize_t sent = ::write(channel[1], rest.data(), rest.size());
-            if (sent <= 0) ::_exit(4);
-            rest.remove_prefix(static_cast<std::size_t>(sent));
-        }
-        ::_exit(0);
+        FailureLog log;
+        path.run(state, log.sink(), {});
+        const std::string said = log.said();
+        ::_exit(::write(channel[1], said.data(), said.size()) == ssize_t(said.size()) ? 0 : 4);
     }
     ::close(channel[1]);
-    std::string result;
+    std::string said;
     char buffer[4096];
-    for (ssize_t got; (got = ::read(channel[0], buffer, sizeof buffer)) > 0;) result.append(buffer, static_cast<std::size_t>(got));
+    for (ssize_t got; (got = ::read(channel[0], buffer, sizeof buffer)) > 0;) said.append(buffer, std::size_t(got));
     ::close(channel[0]);
     int status = 0;
     ::waitpid(child, &status, 0);
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return std::nullopt;
-    return result;
+    return said;
 }
 
-/// Runs the path as an unprivileged user and returns the failures it reported, one a line.
-std::optional<std::string> FailuresAsUnprivilegedUser(const WritePath& path, ProgramState& state) {
-    return AsUnprivilegedUser([&] {
-        std::string said;
-        path.run(state, [&](const Failure& failure) {
-            said += failure.module + ": " + failure.description + "\n";
-            return Resolution::Resume;
-        }, {});
-        return said;
-    });
-}
-
-TEST_P(EveryWritePath, AReadOnlyFileIsLeftAsItIsAndSaysSo) {
-    const WritePath& path = GetParam();
-    Place place;
-    const std::string before = ReadFileBytes(place.ini);
-    // The folder is open to everyone, so only the file's own mode stands in the way.
-    ASSERT_EQ(::chmod(place.folder.path().c_str(), 0777), 0);
-    ASSERT_EQ(::chmod(place.ini.c_str(), 0444), 0);
-    const std::optional<std::string> said = FailuresAsUnprivilegedUser(path, place.state);
-    if (!said) GTEST_SKIP() << "cannot run as an unprivileged user here; the injected failing writes of writer_tests cover this";
-
-    EXPECT_EQ(ReadFileBytes(place.ini), before);
-    EXPECT_NE(said->find(place.ini + ": permission denied"), std::string::npos) << *said;
-    EXPECT_NE(said->find("left unchanged"), std::string::npos) << *said;
-    EXPECT_EQ(std::count(said->begin(), said->end(), '\n'), 1) << *said;
-    EXPECT_TRUE(place.strays().empty());
-    struct stat info {};
-    ASSERT_EQ(::stat(place.ini.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 07777, 0444u);
-}
-
-TEST_P(EveryWritePath, AReadOnlyFolderIsLeftAsItIsAndSaysSo) {
-    const WritePath& path = GetParam();
-    Place place;
-    const std::string before = ReadFileBytes(place.ini);
-    // The file is open to everyone, so only the folder's mode stands in the way.
-    ASSERT_EQ(::chmod(place.ini.c_str(), 0666), 0);
-    ASSERT_EQ(::chmod(place.folder.path().c_str(), 0555), 0);
-    const std::optional<std::string> said = FailuresAsUnprivilegedUser(path, place.state);
-    ::chmod(place.folder.path().c_str(), 0755);
-    if (!said) GTEST_SKIP() << "cannot run as an unprivileged user here; the injected failing writes of writer_tests cover this";
-
-    EXPECT_EQ(ReadFileBytes(place.ini), before);
-    EXPECT_NE(said->find(place.ini), std::string::npos) << *said;
-    EXPECT_NE(said->find("cannot create a temporary file in " + place.folder.path() + ": permission denied"),
-              std::string::npos) << *said;
-    EXPECT_EQ(std::count(said->begin(), said->end(), '\n'), 1) << *said;
-    EXPECT_TRUE(place.strays().empty());
+TEST_P(EveryWritePath, AReadOnlyFileOrFolderIsLeftAsItIsAndSaysSo) {
+    for (const bool folderReadOnly : {false, true}) {
+        Place place;
+        place.load();
+        ASSERT_EQ(::chmod(place.ini.c_str(), folderReadOnly ? 0666 : 0444), 0);
+        ASSERT_EQ(::chmod(place.folder.path().c_str(), folderReadOnly ? 0555 : 0777), 0);
+        const std::optional<std::string> said = FailuresAsUnprivilegedUser(GetParam(), place.state);
+        ::chmod(place.folder.path().c_str(), 0755);
+        if (!said) GTEST_SKIP() << "cannot run as an unprivileged user here; injected failures cover this";
+        EXPECT_EQ(ReadFileBytes(place.ini), kDatabase);
+        const std::string cause = folderReadOnly ? place.ini + ": cannot create a temporary file in " +
+                                                       place.folder.path() + ": permission denied"
+                                                 : place.ini + ": permission denied";
+        EXPECT_NE(said->find(cause + "; the file was left unchanged\n"), std::string::npos) << *said;
+        EXPECT_EQ(std::count(said->begin(), said->end(), '\n'), 1) << *said;
+        EXPECT_EQ(place.strays(), std::vector<std::string>{});
+        EXPECT_EQ(ReadFileBytes(place.ini), kDatabase);
+    }
 }
 
 }  // namespace

@@ -1,35 +1,26 @@
+// The flags word: its status, graphics settings and remarks, and the forms it is stored in.
 #include "core/games/flags.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <string>
-
 namespace tolva {
 namespace {
 
-// The word "00000000H" with one position replaced, built by hand so that the tests do not lean
-// on SetFlagsPosition.
+using Boxes = std::array<bool, 4>;
+
+// The word "00000000H" with one position replaced, built by hand.
 std::string WordWith(int position, char value) {
     std::string word = "00000000H";
-    word[static_cast<std::size_t>(position) - 1] = value;
+    word[std::size_t(position) - 1] = value;
     return word;
 }
 
-struct Remarks {
-    std::string_view graphics, sound, memCard, other;
-};
-
-Remarks RemarksOf(const DecodedFlags& d) { return {d.graphics, d.sound, d.memCard, d.other}; }
-
-struct RemarkCase {
+// Every remark of the details view, as the users read it.
+constexpr struct {
     int position;
     char value;
     std::string_view text;
-};
-
-// Every remark of the details view, as the users read it.
-constexpr RemarkCase kRemarkCases[] = {
+} kRemarks[] = {
     {3, '1', "Some Videos may not play - to skip them, press START and/or X"},
     {3, '2', "Some Video Sequences do not display"},
     {3, '3', "Some CDROM/DVDROM Units are incompatible with this game"},
@@ -47,197 +38,105 @@ constexpr RemarkCase kRemarkCases[] = {
     {7, '2', "Direct3D Enhancements may exhibit some flaws"},
 };
 
+// Each listed remark in its own field only; any other character at positions 3 to 8 shows nothing.
 TEST(DecodeFlags, EveryRemarkAppearsInItsOwnFieldOnly) {
-    for (const RemarkCase& c : kRemarkCases) {
-        SCOPED_TRACE(WordWith(c.position, c.value));
-        const Remarks r = RemarksOf(DecodeFlags(WordWith(c.position, c.value)));
-        EXPECT_EQ(r.other, c.position == 3 ? c.text : "");
-        EXPECT_EQ(r.memCard, c.position == 4 ? c.text : "");
-        EXPECT_EQ(r.sound, c.position == 5 ? c.text : "");
-        EXPECT_EQ(r.graphics, c.position == 7 ? c.text : "");
-    }
-}
-
-TEST(DecodeFlags, UnlistedValuesAndSilentPositionsShowNothing) {
-    // Every character at every remark position that the table does not list, and any value at
-    // positions 6 and 8, which carry nothing.
-    const std::string values = "0123456789ABCDEFZ -";
-    for (int position : {3, 4, 5, 6, 7, 8}) {
-        for (char value : values) {
-            bool listed = false;
-            for (const RemarkCase& c : kRemarkCases) listed |= c.position == position && c.value == value;
-            if (listed) continue;
-            SCOPED_TRACE(WordWith(position, value));
-            const Remarks r = RemarksOf(DecodeFlags(WordWith(position, value)));
-            EXPECT_EQ(r.other, "");
-            EXPECT_EQ(r.memCard, "");
-            EXPECT_EQ(r.sound, "");
-            EXPECT_EQ(r.graphics, "");
+    for (int position = 3; position <= 8; ++position) {
+        for (const char value : std::string("0123456789ABZ -")) {
+            std::string_view text;
+            for (const auto& r : kRemarks)
+                if (r.position == position && r.value == value) text = r.text;
+            const DecodedFlags d = DecodeFlags(WordWith(position, value));
+            const std::array<std::string_view, 4> got = {d.other, d.memCard, d.sound, d.graphics};
+            for (int field = 0; field < 4; ++field)
+                EXPECT_EQ(got[field], (field == 0 && position == 3) || (field == 1 && position == 4) ||
+                                              (field == 2 && position == 5) || (field == 3 && position == 7)
+                                          ? text : "") << WordWith(position, value);
         }
     }
 }
 
-TEST(DecodeFlags, StatusComesFromPositionOneAlone) {
-    const struct {
-        char value;
-        GameStatus status;
-        std::string_view bitmap;
-    } cases[] = {
-        {'8', GameStatus::Works, "YES"},       {'4', GameStatus::DoesNotWork, "NO"},
-        {'0', GameStatus::Partial, "PART"},    {'1', GameStatus::Partial, "PART"},
-        {'9', GameStatus::Partial, "PART"},    {'X', GameStatus::Partial, "PART"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.value);
-        const DecodedFlags d = DecodeFlags(WordWith(1, c.value));
-        EXPECT_EQ(d.status, c.status);
-        EXPECT_EQ(StatusBitmap(d.status), c.bitmap);
+TEST(DecodeFlags, StatusFromPositionOneAndGraphicsBoxesFromPositionTwo) {
+    const std::tuple<char, GameStatus, std::string_view> statuses[] = {
+        {'8', GameStatus::Works, "YES"}, {'4', GameStatus::DoesNotWork, "NO"}, {'0', GameStatus::Partial, "PART"},
+        {'9', GameStatus::Partial, "PART"}, {'X', GameStatus::Partial, "PART"}};
+    for (const auto& [value, status, bitmap] : statuses) {
+        EXPECT_EQ(DecodeFlags(WordWith(1, value)).status, status) << value;
+        EXPECT_EQ(StatusBitmap(status), bitmap);
     }
-    // Remarks elsewhere do not change the status.
-    EXPECT_EQ(DecodeFlags("87222222H").status, GameStatus::Works);
-}
-
-TEST(DecodeFlags, PositionTwoTicksTheAdvancedGraphicsBoxes) {
-    using Boxes = std::array<bool, 4>;
-    const struct {
-        char value;
-        Boxes boxes;
-    } cases[] = {
-        {'0', {false, false, false, false}}, {'1', {true, false, false, false}},
-        {'2', {false, true, false, false}},  {'3', {true, true, false, false}},
-        {'4', {false, false, false, false}},  // software mode only, with neither setting
-        {'5', {false, false, true, false}},  {'6', {false, false, false, true}},
-        {'7', {false, false, true, true}},   {'8', {false, false, false, false}},
-        {'9', {false, false, false, false}}, {'A', {false, false, false, false}},
+    const std::pair<char, Boxes> boxes[] = {
+        {'0', {}}, {'1', {true, false, false, false}}, {'2', {false, true, false, false}}, {'3', {true, true, false, false}},
+        {'4', {}},  // software mode only, with neither setting
+        {'5', {false, false, true, false}}, {'6', {false, false, false, true}}, {'7', {false, false, true, true}},
+        {'8', {}}, {'A', {}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.value);
-        EXPECT_EQ(DecodeFlags(WordWith(2, c.value)).checks, c.boxes);
-    }
-}
+    for (const auto& [value, checks] : boxes) EXPECT_EQ(DecodeFlags(WordWith(2, value)).checks, checks) << value;
 
-TEST(DecodeFlags, WorkedExamples) {
-    const DecodedFlags works = DecodeFlags("80000000H");
-    EXPECT_EQ(works.status, GameStatus::Works);
-    EXPECT_EQ(works.checks, (std::array<bool, 4>{}));
-    EXPECT_EQ(works.graphics, "");
-    EXPECT_EQ(works.sound, "");
-    EXPECT_EQ(works.memCard, "");
-    EXPECT_EQ(works.other, "");
-
-    const DecodedFlags mixed = DecodeFlags("01211010H");
+    // Lower case and spaces decode like the trimmed upper-case word; decimal 128 is 00000080H; a
+    // short word or none shows its status and nothing else.
+    const DecodedFlags mixed = DecodeFlags("  01211010h ");
     EXPECT_EQ(mixed.status, GameStatus::Partial);
-    EXPECT_EQ(mixed.checks, (std::array<bool, 4>{true, false, false, false}));
-    EXPECT_EQ(mixed.other, "Some Video Sequences do not display");
-    EXPECT_EQ(mixed.memCard, "Game Saves can be loaded, but not saved");
-    EXPECT_EQ(mixed.sound, "No sound effects and/or music will be heard");
-    EXPECT_EQ(mixed.graphics, "Some graphics may exhibit minor flaws");
-
-    // Lower case and surrounding spaces decode like the trimmed upper-case word.
-    const DecodedFlags loose = DecodeFlags("  01211010h ");
-    EXPECT_EQ(loose.status, mixed.status);
-    EXPECT_EQ(loose.checks, mixed.checks);
-    EXPECT_EQ(RemarksOf(loose).other, mixed.other);
-    EXPECT_EQ(RemarksOf(loose).graphics, mixed.graphics);
-
-    // 128 is 00000080H: position 1 "0" (partially), position 8 "8", which carries nothing.
-    const DecodedFlags decimal = DecodeFlags("128");
-    EXPECT_EQ(decimal.status, GameStatus::Partial);
-    EXPECT_EQ(decimal.checks, (std::array<bool, 4>{}));
-    EXPECT_EQ(decimal.graphics, "");
-
-    // A short word shows its status and nothing else.
-    const DecodedFlags shortWord = DecodeFlags("8H");
-    EXPECT_EQ(shortWord.status, GameStatus::Works);
-    EXPECT_EQ(shortWord.checks, (std::array<bool, 4>{}));
-    EXPECT_EQ(shortWord.sound, "");
-
-    // No Flags line at all.
-    const DecodedFlags empty = DecodeFlags("");
-    EXPECT_EQ(empty.status, GameStatus::Partial);
-    EXPECT_EQ(empty.other, "");
-}
-
-TEST(NormaliseFlags, HFormIsKeptDecimalIsConverted) {
-    const struct {
-        std::string_view stored, normalised;
-    } cases[] = {
-        {"80000000H", "80000000H"},
-        {" 80112020h  ", "80112020H"},
-        {"8H", "8H"},                    // ends in H: used as it is
-        {"128H", "128H"},
-        {"128", "00000080H"},
-        {"0", "00000000H"},
-        {"", "00000000H"},
-        {"   ", "00000000H"},
-        {"abc", "00000000H"},            // non-numeric reads as 0
-        {"255xyz", "000000FFH"},         // the leading numeric part
-        {"-5", "00000000H"},             // a sign is not a number the system writes
-        {"2147483647", "7FFFFFFFH"},     // the largest convertible value
-        {"2147483648", "00000000H"},     // 2^31: unreadable, read as 0
-        {"4294967296", "00000000H"},
-        {"99999999999999999999999999999", "00000000H"},  // no overflow on the way
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.stored);
-        EXPECT_EQ(NormaliseFlags(c.stored), c.normalised);
+    EXPECT_EQ(mixed.checks, (Boxes{true, false, false, false}));
+    EXPECT_EQ(std::string(mixed.other) + "|" + std::string(mixed.memCard) + "|" + std::string(mixed.sound) + "|" + std::string(mixed.graphics),
+              "Some Video Sequences do not display|Game Saves can be loaded, but not saved|"
+              "No sound effects and/or music will be heard|Some graphics may exhibit minor flaws");
+    for (const char* word : {"128", "8H", "", "87222222H"}) {
+        const DecodedFlags d = DecodeFlags(word);
+        EXPECT_EQ(d.status, word[0] == '8' ? GameStatus::Works : GameStatus::Partial) << word;
+        EXPECT_EQ(d.checks, (std::string_view(word) == "87222222H" ? Boxes{false, false, true, true} : Boxes{})) << word;
+        EXPECT_EQ(d.graphics, std::string_view(word) == "87222222H" ? "Direct3D Enhancements may exhibit some flaws" : "") << word;
     }
 }
 
-TEST(CanonicalFlags, BringsEveryWordIntoTheNineCharacterForm) {
+TEST(NormaliseFlags, TheHFormIsKeptDecimalIsConvertedAndTheCanonicalFormHasNinePlaces) {
     const struct {
-        std::string_view stored, canonical;
+        std::string_view stored, normalised, canonical;
     } cases[] = {
-        {"80112020H", "80112020H"},
-        {"8H", "80000000H"},             // missing positions are "no remark"
-        {"4h", "40000000H"},
-        {"H", "00000000H"},
-        {"", "00000000H"},
-        {"128", "00000080H"},
-        {"801120200H", "80112020H"},     // a ninth digit has no position
-        {"  0121 ", "00000079H"},        // decimal 121
+        {"80000000H", "80000000H", "80000000H"}, {" 80112020h  ", "80112020H", "80112020H"},
+        {"8H", "8H", "80000000H"},               {"4h", "4H", "40000000H"},
+        {"128H", "128H", "12800000H"},           {"H", "H", "00000000H"},
+        {"128", "00000080H", "00000080H"},       {"  0121 ", "00000079H", "00000079H"},
+        {"0", "00000000H", "00000000H"},         {"", "00000000H", "00000000H"},
+        {"   ", "00000000H", "00000000H"},       {"abc", "00000000H", "00000000H"},
+        {"255xyz", "000000FFH", "000000FFH"},    {"-5", "00000000H", "00000000H"},
+        {"2147483647", "7FFFFFFFH", "7FFFFFFFH"}, {"2147483648", "00000000H", "00000000H"},
+        {"99999999999999999999999999999", "00000000H", "00000000H"},
+        {"801120200H", "801120200H", "80112020H"},  // a ninth digit has no position
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.stored);
-        const std::string canonical = CanonicalFlags(c.stored);
-        EXPECT_EQ(canonical, c.canonical);
-        EXPECT_EQ(CanonicalFlags(canonical), canonical);
+        EXPECT_EQ(NormaliseFlags(c.stored), c.normalised) << c.stored;
+        EXPECT_EQ(CanonicalFlags(c.stored), c.canonical) << c.stored;
+        EXPECT_EQ(CanonicalFlags(c.canonical), c.canonical) << c.stored;
     }
 }
 
-TEST(SetFlagsPosition, ReplacesOneCharacterAndKeepsTheRest) {
-    EXPECT_EQ(SetFlagsPosition("80000000H", 5, '6'), "80006000H");
-    EXPECT_EQ(SetFlagsPosition("80000000H", 1, '4'), "40000000H");
-    EXPECT_EQ(SetFlagsPosition("80000000H", 8, '1'), "80000001H");
-    // Positions 6 and 8 stay as read when another position changes.
-    EXPECT_EQ(SetFlagsPosition("80000909H", 7, '2'), "80000929H");
-    // A word in another form is brought into shape first, so the value lands at its position.
-    EXPECT_EQ(SetFlagsPosition("8H", 3, '2'), "80200000H");
-    EXPECT_EQ(SetFlagsPosition("128", 2, '5'), "05000080H");
-    // The "H" and positions outside 1 to 8 are never written.
-    EXPECT_EQ(SetFlagsPosition("80000000H", 9, '1'), "80000000H");
-    EXPECT_EQ(SetFlagsPosition("80000000H", 0, '1'), "80000000H");
-    EXPECT_EQ(SetFlagsPosition("80000000H", -3, '1'), "80000000H");
+TEST(SetFlagsPosition, ReplacesOneCharacterOfTheCanonicalForm) {
+    const std::tuple<std::string_view, int, char, std::string_view> cases[] = {
+        {"80000000H", 5, '6', "80006000H"}, {"80000000H", 1, '4', "40000000H"}, {"80000000H", 8, '1', "80000001H"},
+        {"80000909H", 7, '2', "80000929H"}, {"8H", 3, '2', "80200000H"},        {"128", 2, '5', "05000080H"},
+        {"80000000H", 9, '1', "80000000H"}, {"80000000H", 0, '1', "80000000H"}, {"80000000H", -3, '1', "80000000H"},
+    };
+    for (const auto& [word, position, value, expected] : cases)
+        EXPECT_EQ(SetFlagsPosition(word, position, value), expected) << word << " " << position;
+    EXPECT_EQ(FlagsPosition("80112020H", 3), '1');
+    EXPECT_EQ(FlagsPosition("8H", 3), '\0');
 }
 
-TEST(FlagsChoices, AdvancedGraphicsBoxesGiveTheirDigit) {
-    const struct {
-        std::uint8_t boxes;
-        char digit;
-    } cases[] = {
-        {0, '0'},        {kCheck1, '1'}, {kCheck2, '2'}, {kCheck1 | kCheck2, '3'},
-        {kCheck3, '5'},  {kCheck4, '6'}, {kCheck3 | kCheck4, '7'},
-    };
-    for (const auto& c : cases) {
-        const FlagsChoice* row = FindGraphicsSettings(c.boxes);
-        ASSERT_NE(row, nullptr) << int(c.boxes);
-        EXPECT_EQ(row->value, c.digit);
-        // Decoding the digit ticks the same boxes again.
-        const auto checks = DecodeFlags(WordWith(2, c.digit)).checks;
-        for (std::size_t k = 0; k < 4; ++k) EXPECT_EQ(checks[k], ((c.boxes >> k) & 1) != 0);
+TEST(FlagsChoices, EachGraphicsSettingHasItsDigitAndMixedPairsHaveNone) {
+    const std::pair<std::uint8_t, char> rows[] = {{0, '0'}, {kCheck1, '1'}, {kCheck2, '2'}, {kCheck1 | kCheck2, '3'},
+                                                  {kCheck3, '5'}, {kCheck4, '6'}, {kCheck3 | kCheck4, '7'}};
+    for (const auto& [boxes, digit] : rows) {
+        const FlagsChoice* row = FindGraphicsSettings(boxes);
+        ASSERT_NE(row, nullptr) << int(boxes);
+        EXPECT_EQ(row->value, digit);
     }
-    EXPECT_EQ(FindGraphicsSettings(kCheck1 | kCheck3), nullptr);
-    EXPECT_EQ(FindGraphicsSettings(kCheck2 | kCheck4), nullptr);
+    for (const std::uint8_t mixed : {kCheck1 | kCheck3, kCheck2 | kCheck4, kCheck1 | kCheck4, kCheck2 | kCheck3 | kCheck4})
+        EXPECT_EQ(FindGraphicsSettings(mixed), nullptr) << int(mixed);
+    for (const auto& r : kRemarks) {
+        const FlagsChoice* choice = FindFlagsChoice(r.position, r.value);
+        ASSERT_NE(choice, nullptr) << r.position << r.value;
+        EXPECT_EQ(choice->position, r.position);
+    }
+    EXPECT_EQ(FindFlagsChoice(3, '9'), nullptr);
 }
 
 }  // namespace

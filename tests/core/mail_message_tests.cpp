@@ -49,19 +49,12 @@ TEST(MailBodyLines, CarriesInputsAndEveryEntry) {
     EXPECT_EQ(body, expected);
 }
 
-TEST(MailBodyLines, DefaultReleaseNameIsTheBuilds) {
-    const std::vector<std::string> body = MailBodyLines({}, GameTable{});
-    EXPECT_EQ(body.front(), std::string("--- tolva - ") + TOLVA_RELEASE_NAME + " ---");
-}
-
-TEST(MailBodyLines, EmptyTableAndEmptyInputs) {
+TEST(MailBodyLines, EmptyTableAndInputsAndTheBuildsReleaseName) {
     GameTable games;
     games.IniVersion = "1.0";
-    const std::vector<std::string> body = MailBodyLines({}, games, "R");
-    const std::vector<std::string> expected = {
-        "--- tolva - R ---", "Name : ", "Mail : ", kHyphens, "", kHyphens, "VERSION=1.0", "",
-    };
-    EXPECT_EQ(body, expected);
+    EXPECT_EQ(MailBodyLines({}, games, "R"),
+              (std::vector<std::string>{"--- tolva - R ---", "Name : ", "Mail : ", kHyphens, "", kHyphens, "VERSION=1.0", ""}));
+    EXPECT_EQ(MailBodyLines({}, GameTable{}).front(), std::string("--- tolva - ") + TOLVA_RELEASE_NAME + " ---");
 }
 
 TEST(MailBodyLines, CommentKeepsItsOwnLineBreaks) {
@@ -83,12 +76,9 @@ TEST(MailBodyLines, OneLineFieldsCannotBreakTheLine) {
 }
 
 TEST(MailHeaderLines, DateToFromSubjectCcAndTheEmptyLine) {
-    const std::vector<std::string> header = MailHeaderLines({2003, 11, 7, 9, 5, 0}, "tolva@tolva.example");
-    const std::vector<std::string> expected = {
-        "Date: 07 Nov 03 09:05:00",      "To: tolva@tolva.example", "From: tolva@tolva.example",
-        "Subject: [Tolva!AutomaticMail]", "Cc: ",                    "",
-    };
-    EXPECT_EQ(header, expected);
+    EXPECT_EQ(MailHeaderLines({2003, 11, 7, 9, 5, 0}, "tolva@tolva.example"),
+              (std::vector<std::string>{"Date: 07 Nov 03 09:05:00", "To: tolva@tolva.example", "From: tolva@tolva.example",
+                                        "Subject: [Tolva!AutomaticMail]", "Cc: ", ""}));
     EXPECT_EQ(MailDateText({1999, 12, 31, 23, 59, 59}), "31 Dec 99 23:59:59");
     EXPECT_EQ(MailDateText({2000, 1, 1, 0, 0, 0}), "01 Jan 00 00:00:00");
 }

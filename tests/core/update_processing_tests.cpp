@@ -1,5 +1,6 @@
 // The update processing on hand-made update texts against hand-made game tables.
 #include "core/update/update_processing.h"
+#include "core/update/update_limits.h"
 
 #include <gtest/gtest.h>
 
@@ -59,26 +60,14 @@ TEST(UpdateINI, OffersOnlyNewDiscIDsSortedByUpperCaseTitle) {
               "support.");
 }
 
-TEST(UpdateINI, TwoEntriesWithTheSameNewDiscIDAreBothOffered) {
-    const std::string text = "Version=1.0\r\n" + Entry("5555555555", "Disc", "80000000H") +
-                             Entry("5555555555", "Disc again", "40000000H");
-    const UpdateResult result = UpdateINI(text, Table("1.0", {}));
-    ASSERT_EQ(result.outcome, UpdateOutcome::NewEntries);
-    EXPECT_EQ(result.rows, (std::vector<std::string>{"Disc (Yes!)", "Disc again (Not Yet)"}));
-}
-
-TEST(UpdateINI, DiscIDsCompareExactly) {
-    const std::string text = "Version=1.0\r\n" + Entry("12345678AB", "Letters", "8") + Entry("0123", "Short", "8");
-    const UpdateResult result = UpdateINI(text, Table("1.0", {"12345678ab", "123"}));
-    EXPECT_EQ(result.rows, (std::vector<std::string>{"Letters (Yes!)", "Short (Yes!)"}));
-}
-
-TEST(UpdateINI, StatusWordFollowsTheFirstFlagsCharacter) {
-    EXPECT_EQ(UpdateRowText("A", "80000000H"), "A (Yes!)");
-    EXPECT_EQ(UpdateRowText("A", "40000000H"), "A (Not Yet)");
+// Two entries with one new disc ID are both offered; disc IDs compare exactly; the status word
+// follows the first Flags character.
+TEST(UpdateINI, NewDiscIDsCompareExactlyAndEachGetsItsStatusWord) {
+    const std::string text = "Version=1.0\r\n" + Entry("5555555555", "Disc", "80000000H") + Entry("5555555555", "Disc again", "40000000H") +
+                             Entry("12345678AB", "Letters", "C0000000H") + Entry("0123", "Short", "");
+    EXPECT_EQ(UpdateINI(text, Table("1.0", {"12345678ab", "123"})).rows,
+              (std::vector<std::string>{"Disc (Yes!)", "Disc again (Not Yet)", "Letters (Partially)", "Short (Partially)"}));
     EXPECT_EQ(UpdateRowText("A", "00000000H"), "A (Partially)");
-    EXPECT_EQ(UpdateRowText("A", "C0000000H"), "A (Partially)");
-    EXPECT_EQ(UpdateRowText("A", ""), "A (Partially)");
 }
 
 TEST(UpdateINI, AllEntriesKnownMeansLatestWhateverTheVersion) {
@@ -129,29 +118,15 @@ TEST(UpdateINI, LinesEndAtCrLfLoneCrAndLoneLf) {
     EXPECT_EQ(mixed.update.UpdID[0], "9");
 }
 
-TEST(UpdateINI, KeysAreReadLikeTheIniFile) {
-    const std::string text =
-        "Version=1.0\r\n"
-        "Title=Orphan before any ID\r\n"
-        "   id =  0000000042  \r\n"
-        "  tItLe=  Spaced Out  \r\n"
-        "FLAGS= 80000000H\r\n"
-        ";ID=0000000043\r\n"
-        ";Title=Disabled\r\n";
+// Keys are read like the INI file's; accented titles sort by their upper case ("É" after Z).
+TEST(UpdateINI, KeysAreReadLikeTheIniFileAndTitlesSortByTheirUpperCase) {
+    const std::string text = "Version=1.0\r\nTitle=Orphan before any ID\r\n   id =  0000000042  \r\n  tItLe=  Spaced Out  \r\n"
+                             "FLAGS= 80000000H\r\n;ID=0000000043\r\n;Title=Disabled\r\n" + Entry("1", "\xE9t\xE9", "8") +
+                             Entry("2", "Zorro", "8") + Entry("3", "eagle", "8");
     const UpdateResult result = UpdateINI(text, Table("1.0", {}));
-    ASSERT_EQ(result.update.UpdLast, 0);
-    EXPECT_EQ(result.update.UpdID[0], "0000000042");
-    EXPECT_EQ(result.rows, (std::vector<std::string>{"Spaced Out (Yes!)"}));
-}
-
-TEST(UpdateINI, AccentedTitlesSortByTheirUpperCase) {
-    // "é" upper-cases to "É" (0xC9), after every plain letter.
-    const std::string text = "Version=1.0\r\n" + Entry("1", "\xE9t\xE9", "8") + Entry("2", "Zorro", "8") +
-                             Entry("3", "eagle", "8");
-    const UpdateResult result = UpdateINI(text, Table("1.0", {}));
-    EXPECT_EQ(result.rows,
-              (std::vector<std::string>{"eagle (Yes!)", "Zorro (Yes!)", "\xE9t\xE9 (Yes!)"}));
-    EXPECT_EQ(result.update.UpdTitleUpper[2], "\xC9T\xC9");
+    EXPECT_EQ(result.rows, (std::vector<std::string>{"eagle (Yes!)", "Spaced Out (Yes!)", "Zorro (Yes!)", "\xE9t\xE9 (Yes!)"}));
+    EXPECT_EQ(result.update.UpdID[result.update.UpdRow[1]], "0000000042");
+    EXPECT_EQ(result.update.UpdTitleUpper[result.update.UpdRow[3]], "\xC9T\xC9");
 }
 
 TEST(UpdateINI, OverCapacityIsRefused) {
@@ -202,6 +177,28 @@ TEST(DownloadErrorMessage, NamesSourceAndDescription) {
     EXPECT_EQ(message.text,
               "While processing the ini-update an error occured.\n\nSource : QTcpSocket\n"
               "Description : Connection refused");
+}
+
+TEST(UpdateLimits, ATableReadShortIsRefusedAndTheTableMayFillUpExactly) {
+    GameTable games = Table("1.0", {});
+    games.GameLast = kTableCapacity - 1;
+    EXPECT_FALSE(RefuseUpdateForTable(games));
+    EXPECT_FALSE(RefuseAppend(games, 0));
+    games.Truncated = true;
+    const auto refused = RefuseUpdateForTable(games);
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->icon, UpdateIcon::Exclamation);
+    EXPECT_EQ(refused->titleSuffix, " Online Update");
+    EXPECT_NE(refused->text.find("4096"), std::string::npos);
+    EXPECT_NE(refused->text.find("nothing was changed"), std::string::npos);
+    EXPECT_NE(RefuseAppend(games, 1)->text.find("Please mark at most 0 entries."), std::string::npos);
+    games.GameLast = 4089;
+    EXPECT_FALSE(RefuseAppend(games, 6));
+    const auto beyond = RefuseAppend(games, 7);
+    ASSERT_TRUE(beyond);
+    EXPECT_EQ(beyond->icon, UpdateIcon::Exclamation);
+    EXPECT_NE(beyond->text.find("holds 4090 entries; adding the 7 marked entries"), std::string::npos) << beyond->text;
+    EXPECT_NE(beyond->text.find("Please mark at most 6 entries. Nothing was written."), std::string::npos) << beyond->text;
 }
 
 }  // namespace

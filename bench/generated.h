@@ -1,7 +1,6 @@
 #pragma once
-// Large invented bleem!.INI and Compatibility.TXT files for tests and benchmarks, without Python.
-// The twin of scripts/gen_database.py: the same seed draws the same numbers in the same order and
-// gives the same bytes (a test compares the two). Change both together.
+// Large invented bleem!.INI and Compatibility.TXT files for the benchmarks: the same seed always
+// gives the same bytes.
 #include <array>
 #include <cstdint>
 #include <cstdio>

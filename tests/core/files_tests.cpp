@@ -1,0 +1,239 @@
+// Reading, finding and atomically replacing files on their own; crash_tests.cpp puts every
+// writer of bleem!.INI through kills, full disks and read-only places.
+#include "core/files/files.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <stdexcept>
+
+#include "support.h"
+
+namespace tolva {
+namespace {
+
+using namespace tolva::testing;
+namespace fs = std::filesystem;
+using Names = std::vector<std::string>;
+
+const std::string kOld = "ID=1111111111\r\nTitle=Old\r\n";
+const std::string kNew = "ID=2222222222\r\nTitle=New\r\n";
+
+mode_t ModeOf(const std::string& path) {
+    struct stat info {};
+    EXPECT_EQ(::stat(path.c_str(), &info), 0);
+    return info.st_mode & 07777;
+}
+
+TEST(ReplaceFile, ReplacesOrCreatesKeepingModeAndOwnerAndLeavesNoTemporaryFile) {
+    TempFolder folder;
+    const std::string path = folder.file("bleem!.INI");
+    ASSERT_TRUE(ReplaceFile(path, kOld).ok);
+    EXPECT_EQ(ReadFileBytes(path), kOld);
+    const mode_t umask = ::umask(0);
+    ::umask(umask);
+    EXPECT_EQ(ModeOf(path), 0666u & ~umask);
+    std::vector<mode_t> modes = {0640, 0604};
+    if (::geteuid() == 0) modes.push_back(0444);  // only the superuser writes a read-only file
+    for (const mode_t mode : modes) {
+        ASSERT_EQ(::chmod(path.c_str(), mode), 0);
+        ASSERT_TRUE(ReplaceFile(path, kNew + char('0' + mode % 8)).ok);
+        EXPECT_EQ(ReadFileBytes(path), kNew + char('0' + mode % 8));
+        EXPECT_EQ(ModeOf(path), mode);
+    }
+    EXPECT_EQ(folder.names(), Names{"bleem!.INI"});
+    if (::geteuid() != 0) return;  // only the superuser can give a file to another owner
+    ASSERT_EQ(::chown(path.c_str(), 4321, 4322), 0);
+    ASSERT_TRUE(ReplaceFile(path, kOld).ok);
+    struct stat info {};
+    ASSERT_EQ(::stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, 4321u);
+    EXPECT_EQ(info.st_gid, 4322u);
+}
+
+TEST(ReplaceFile, ASymbolicLinkStaysALinkToTheRewrittenFile) {
+    TempFolder folder;
+    fs::create_directories(folder.file("real"));
+    const std::string target = folder.write("real/bleem!.INI", kOld);
+    ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
+    fs::create_symlink(target, folder.file("absolute"));
+    fs::create_symlink("real/bleem!.INI", folder.file("relative"));
+    fs::create_symlink("relative", folder.file("chained"));
+    for (const char* link : {"absolute", "relative", "chained"}) {
+        ASSERT_TRUE(ReplaceFile(folder.file(link), kNew + link).ok) << link;
+        EXPECT_TRUE(fs::is_symlink(folder.file(link))) << link;
+        EXPECT_EQ(ReadFileBytes(target), kNew + link);
+        EXPECT_EQ(ModeOf(target), 0640u);
+    }
+    EXPECT_EQ(folder.names("real"), Names{"bleem!.INI"});
+    // A link to nothing yet creates its target; a loop of links is refused.
+    fs::create_symlink("real/new.INI", folder.file("dangling"));
+    ASSERT_TRUE(ReplaceFile(folder.file("dangling"), kNew).ok);
+    EXPECT_EQ(ReadFileBytes(folder.file("real/new.INI")), kNew);
+    fs::create_symlink("loop2", folder.file("loop1"));
+    fs::create_symlink("loop1", folder.file("loop2"));
+    const WriteOutcome loop = ReplaceFile(folder.file("loop1"), kNew);
+    EXPECT_FALSE(loop.ok);
+    EXPECT_NE(loop.error.find("too many levels of symbolic links"), std::string::npos) << loop.error;
+}
+
+TEST(ReplaceFile, CompletesShortWritesAndRetriesInterruptedOnes) {
+    TempFolder folder;
+    const std::string path = folder.write("bleem!.INI", kOld);
+    FileOps trickle;
+    int calls = 0;
+    trickle.write = [&calls](int fd, const char* data, std::size_t size) -> long {
+        if (++calls % 5 == 0) {
+            errno = EINTR;
+            return -1;
+        }
+        return static_cast<long>(::write(fd, data, std::min<std::size_t>(size, 7)));
+    };
+    const std::string big(10000, 'x');
+    ASSERT_TRUE(ReplaceFile(path, big, trickle).ok);
+    EXPECT_EQ(ReadFileBytes(path), big);
+    EXPECT_GE(calls, 10000 / 7);
+}
+
+// Each failure leaves the original byte for byte, no temporary file, and says what and why.
+TEST(ReplaceFile, AFailingWriteLeavesTheOriginalUntouched) {
+    FileOps stuck, unsynced, overlong;
+    stuck.write = [](int, const char*, std::size_t) -> long { return 0; };
+    unsynced.sync = [](int) {
+        errno = EIO;
+        return -1;
+    };
+    overlong.write = [](int, const char*, std::size_t size) -> long { return long(size) + 1; };
+    const struct {
+        const char* name;
+        FileOps ops;
+        const char* reason;
+    } cases[] = {
+        {"full disk after 100 bytes", DiskWithRoom(100), ": no space left on device; the file was left unchanged"},
+        {"full disk at once", DiskWithRoom(0), "no space left on device"},
+        {"write without progress", stuck, "no space left on device"},
+        {"write claiming too much", overlong, "input/output error"},
+        {"read-only file system", FailingWrites(EROFS), "read-only file system"},
+        {"flush to disk fails", unsynced, "to disk: input/output error"},
+    };
+    for (const auto& c : cases) {
+        TempFolder folder;
+        const std::string path = folder.write("bleem!.INI", kOld);
+        const WriteOutcome outcome = ReplaceFile(path, std::string(5000, 'n'), c.ops);
+        EXPECT_FALSE(outcome.ok) << c.name;
+        EXPECT_NE(outcome.error.find("cannot write " + path), std::string::npos) << c.name << ": " << outcome.error;
+        EXPECT_NE(outcome.error.find(c.reason), std::string::npos) << c.name << ": " << outcome.error;
+        EXPECT_EQ(ReadFileBytes(path), kOld) << c.name;
+        EXPECT_EQ(folder.names(), Names{"bleem!.INI"}) << c.name;
+    }
+    TempFolder folder;
+    const std::string path = folder.write("bleem!.INI", kOld);
+    FileOps throwing;
+    throwing.write = [](int, const char*, std::size_t) -> long { throw std::runtime_error("out of memory"); };
+    EXPECT_THROW(ReplaceFile(path, kNew, throwing), std::runtime_error);
+    EXPECT_EQ(ReadFileBytes(path), kOld);
+    EXPECT_EQ(folder.names(), Names{"bleem!.INI"});
+}
+
+// A real full disk and a real read-only place: a small tmpfs where this process may mount one
+// (the superuser writes through permission bits, so only a read-only mount stops it).
+TEST(ReplaceFile, ARealFullDiskOrReadOnlyPlaceLeavesTheOriginalUntouched) {
+    TempFolder folder;
+    fs::create_directories(folder.file("disk"));
+    const std::string path = folder.file("disk/bleem!.INI");
+    SmallTmpfs tmpfs(folder.file("disk"), "64k");
+    if (!tmpfs.mounted() && ::geteuid() == 0) GTEST_SKIP() << "no tmpfs here; the injected failures cover this";
+    const std::string original(20000, 'o');
+    folder.write("disk/bleem!.INI", original);
+    if (tmpfs.mounted()) {
+        const WriteOutcome full = ReplaceFile(path, std::string(60000, 'n'));
+        EXPECT_NE(full.error.find("no space left on device"), std::string::npos) << full.error;
+        EXPECT_EQ(ReadFileBytes(path), original);
+        ASSERT_TRUE(tmpfs.makeReadOnly());
+    } else {
+        ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+        ASSERT_EQ(::chmod(folder.file("disk").c_str(), 0555), 0);
+    }
+    const WriteOutcome refused = ReplaceFile(path, kNew);
+    ::chmod(folder.file("disk").c_str(), 0755);
+    EXPECT_NE(refused.error.find("cannot write " + path + ": "), std::string::npos) << refused.error;
+    EXPECT_EQ(ReadFileBytes(path), original);
+    EXPECT_EQ(folder.names("disk"), Names{"bleem!.INI"});
+}
+
+TEST(ReplaceFile, RefusesWhatIsNotARegularFileInAFolder) {
+    TempFolder folder;
+    fs::create_directories(folder.file("bleem!.INI"));
+    const WriteOutcome onFolder = ReplaceFile(folder.file("bleem!.INI"), kNew);
+    EXPECT_NE(onFolder.error.find("it is not a regular file"), std::string::npos) << onFolder.error;
+    EXPECT_TRUE(fs::is_directory(folder.file("bleem!.INI")));
+    const std::string plain = folder.write("plain", kOld);
+    const WriteOutcome inFile = ReplaceFile(plain + "/bleem!.INI", kNew);
+    EXPECT_FALSE(inFile.ok);
+    EXPECT_NE(inFile.error.find(plain + "/bleem!.INI: not a directory"), std::string::npos) << inFile.error;
+    EXPECT_EQ(ReadFileBytes(plain), kOld);
+}
+
+TEST(ReadWholeFile, EveryByteOrWhyNot) {
+    TempFolder dir;
+    const std::string bytes("a\0b\r\nc\xFF", 7);
+    const FileBytes file = ReadWholeFile(dir.write("f.bin", bytes));
+    EXPECT_TRUE(file.ok);
+    EXPECT_EQ(file.bytes, bytes);
+    EXPECT_EQ(file.error, "");
+    const std::string missing = dir.file("bleem!.INI");
+    const struct {
+        std::string path;
+        std::size_t limit;
+        std::string error;
+    } cases[] = {
+        {missing, kMaxFileBytes, "cannot open " + missing + ": No such file or directory"},
+        {dir.path(), kMaxFileBytes, "cannot open " + dir.path() + ": Is a directory"},
+        {dir.file("f.bin"), 6, "cannot read " + dir.file("f.bin") + ": the file is larger than 6 bytes"},
+        {dir.write("m", std::string((1 << 20) + 1, 'm')), 1 << 20,
+         "cannot read " + dir.file("m") + ": the file is larger than 1 MB"},
+    };
+    for (const auto& c : cases) {
+        const FileBytes refused = ReadWholeFile(c.path, c.limit);
+        EXPECT_FALSE(refused.ok);
+        EXPECT_EQ(refused.error, c.error);
+        EXPECT_TRUE(refused.bytes.empty());
+    }
+    EXPECT_TRUE(ReadWholeFile(dir.file("f.bin"), 7).ok);  // exactly at the limit
+    EXPECT_EQ(ReadWholeFile(dir.file("m"), (1 << 20) + 1).bytes.size(), (1u << 20) + 1);
+}
+
+TEST(LocateFile, TheExactNameFirstThenAnyLetterCaseOfTheCodePage) {
+    TempFolder dir;
+    const std::string wanted = JoinPath(dir.path(), "bleem!.INI");
+    EXPECT_EQ(LocateFile(wanted), std::nullopt);
+    dir.write("BLEEM!.ini", "other case");
+    dir.write("Bleem!.ini", "other case, chosen by name");
+    EXPECT_EQ(LocateFile(wanted), JoinPath(dir.path(), "BLEEM!.ini"));
+    dir.write("bleem!.INI", "exact");
+    EXPECT_EQ(LocateFile(wanted), wanted);
+
+    dir.write("\xC3\x89TOILE.INI", "x");  // "ÉTOILE.INI" in UTF-8
+    EXPECT_EQ(LocateFile(JoinPath(dir.path(), "\xC3\xA9toile.ini")), JoinPath(dir.path(), "\xC3\x89TOILE.INI"));
+    EXPECT_EQ(LocateFile(JoinPath(dir.path(), "etoile.ini")), std::nullopt);
+    // Bytes that are not UTF-8 stand for themselves: 0x80 alone is not U+0080.
+    dir.write("\xC2\x80\xF0\x9F\x98\x80.INI", "x");
+    EXPECT_EQ(LocateFile(JoinPath(dir.path(), "\x80\xF0\x9F\x98\x80.ini")), std::nullopt);
+    EXPECT_NE(LocateFile(JoinPath(dir.path(), "\xC2\x80\xF0\x9F\x98\x80.ini")), std::nullopt);
+    EXPECT_EQ(LocateFile(JoinPath(dir.path(), "\xC2\x80\xF0\x9F\x98.ini")), std::nullopt);
+
+    std::filesystem::create_directory(dir.file("Compatibility.TXT"));  // folders do not count
+    EXPECT_EQ(LocateFile(JoinPath(dir.path(), "compatibility.txt")), std::nullopt);
+    EXPECT_EQ(LocateFile(JoinPath(dir.file("no such folder"), "bleem!.INI")), std::nullopt);
+    EXPECT_EQ(LocateFile(""), std::nullopt);
+}
+
+TEST(Paths, JoinWithTheNativeSeparator) {
+    EXPECT_EQ(JoinPath("folder", "bleem!.INI"), "folder/bleem!.INI");
+    EXPECT_TRUE(EndsWithSeparator("folder/"));
+    EXPECT_FALSE(EndsWithSeparator("folder"));
+    EXPECT_FALSE(EndsWithSeparator(""));
+}
+
+}  // namespace
+}  // namespace tolva

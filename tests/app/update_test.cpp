@@ -105,6 +105,7 @@ struct ScriptedServer {
     int gapMs = 20;
     QByteArray request;
     int connections = 0;
+    std::function<QList<QByteArray>(const QByteArray& request)> answerFor;  // Answer: per request
 
     explicit ScriptedServer(Behaviour b, QList<QByteArray> answer = {}) : behaviour(b), pieces(std::move(answer)) {
         server.listen(QHostAddress::LocalHost, 0);
@@ -127,14 +128,18 @@ struct ScriptedServer {
                 drip->start(5);
                 continue;
             }
-            QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-                request += socket->readAll();
-                if (!request.contains("\r\n\r\n")) return;
+            auto mine = std::make_shared<QByteArray>();
+            QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket, mine] {
+                const QByteArray bytes = socket->readAll();
+                request += bytes;
+                *mine += bytes;
+                if (!mine->contains("\r\n\r\n") || socket->findChild<QTimer*>()) return;
+                const QList<QByteArray> answer = answerFor ? answerFor(*mine) : pieces;
                 auto* sender = new QTimer(socket);
                 auto next = std::make_shared<int>(0);
-                QObject::connect(sender, &QTimer::timeout, socket, [this, socket, sender, next] {
-                    if (*next < pieces.size()) {
-                        socket->write(pieces[(*next)++]);
+                QObject::connect(sender, &QTimer::timeout, socket, [socket, sender, next, answer] {
+                    if (*next < answer.size()) {
+                        socket->write(answer[(*next)++]);
                         return;
                     }
                     sender->stop();
@@ -419,12 +424,63 @@ private Q_SLOTS:
         };
         run.update(1);
         QCOMPARE(server.request, QByteArray("GET /update.ini HTTP/1.0\r\nUser-Agent: Mozilla/3.0 (Win95; I)\r\n"
-                                            "Host: 127.0.0.1\r\nAccept: */*\r\n\r\n"));
+                                            "Host: " + server.endpoint() + "\r\nAccept: */*\r\n\r\n"));
         QCOMPARE(run.t.prompter.shown.size(), 1);
         QCOMPARE(run.t.prompter.shown[0].text, QString("You're already using the latest ini update."));
         QCOMPARE(progressMaximum, header.size() + body.size());
         QCOMPARE(progressValue, progressMaximum);
         QVERIFY(run.backInMain());
+    }
+
+    // The same served bytes end alike on both routes: a chunked body cut inside a disc ID, a
+    // redirect (Host: with the port on every request), a redirect loop, a page that is no update.
+    void servedBytesEndAlikeOnBothRoutes_data() {
+        QTest::addColumn<int>("route");
+        QTest::addColumn<QString>("served");
+        for (const char* served : {"chunked", "redirect", "redirect loop", "html"}) {
+            QTest::newRow(qPrintable(QString("socket, %1").arg(served))) << 1 << QString(served);
+            QTest::newRow(qPrintable(QString("transfer, %1").arg(served))) << 2 << QString(served);
+        }
+    }
+    void servedBytesEndAlikeOnBothRoutes() {
+        QFETCH(int, route);
+        QFETCH(QString, served);
+        const QByteArray body = "Version=2001-03-04\r\n" + kKnown + "\r\n" + Entry("9876543210", "Zulu", "80000000H");
+        const qsizetype cut = body.indexOf("98765") + 5;
+        const QByteArray chunked = "HTTP/1.0 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n" + QByteArray::number(cut, 16) +
+                                   ";x=1\r\n" + body.left(cut) + "\r\n" + QByteArray::number(body.size() - cut, 16) +
+                                   "\r\n" + body.mid(cut) + "\r\n0\r\nX-Trailer: 1\r\n\r\n";
+        const QByteArray whole = "HTTP/1.0 200 OK\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\n\r\n" + body;
+        ScriptedServer server(ScriptedServer::Behaviour::Answer);
+        QByteArrayList paths;
+        server.answerFor = [&](const QByteArray& request) -> QList<QByteArray> {
+            const QByteArray path = request.split(' ').value(1);
+            paths.append(path);
+            if (served == "html") return {"HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n<html>Sign in first</html>\r\n"};
+            if (served == "redirect loop" || (served == "redirect" && path == "/update.ini"))
+                return {"HTTP/1.0 302 Found\r\nLocation: /moved.ini\r\nConnection: close\r\n\r\n"};
+            if (served == "redirect") return {whole};
+            return {chunked.left(60), chunked.mid(60, cut), chunked.mid(60 + cut)};
+        };
+        Run run;
+        QVERIFY(run.start(kIniHead + kKnown, server.endpoint()));
+        const QByteArray before = run.ini();
+        run.update(route);
+        QCOMPARE(server.request.count("\r\nHost: " + server.endpoint() + "\r\n"), paths.size());
+        if (served == "html" || served == "redirect loop") {
+            QCOMPARE(run.t.prompter.shown.last().text, kFailedToConnect);
+            QCOMPARE(paths.size(), served == "html" ? 1 : 6);
+            QVERIFY(run.backInMain());
+            QCOMPARE(run.ini(), before);
+            return;
+        }
+        QCOMPARE(paths.join(" "), QByteArray(served == "redirect" ? "/update.ini /moved.ini" : "/update.ini"));
+        UpdateFORM* form = run.form();
+        QVERIFY(form);
+        QCOMPARE(Rows(form->updLIST), QStringList({"Zulu (Yes!)"}));
+        form->MarkAllBUTTON->click();
+        form->OkBUTTON->click();
+        QCOMPARE(run.ini(), before + "\r\n" + Entry("9876543210", "Zulu", "80000000H"));
     }
 
     void aSlowButSteadyAnswerWithoutLengthEndsAtTheClose() {

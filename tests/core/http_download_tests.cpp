@@ -33,7 +33,7 @@ HttpDownload Download(const std::string& all, std::vector<std::string_view> piec
 }
 
 TEST(UpdateRequest, TheExactHttp10RequestAndTheAddressShown) {
-    EXPECT_EQ(UpdateRequest("www.tolva.example", "/update.ini"),
+    EXPECT_EQ(UpdateRequest({"www.tolva.example", 80, "/update.ini"}),
               "GET /update.ini HTTP/1.0\r\nUser-Agent: Mozilla/3.0 (Win95; I)\r\nHost: www.tolva.example\r\nAccept: */*\r\n\r\n");
     EXPECT_EQ(UpdateAddress("www.tolva.example", 80, "/update.ini"), "http://www.tolva.example/update.ini");
     EXPECT_EQ(UpdateAddress("127.0.0.1", 8080, "/update.ini"), "http://127.0.0.1:8080/update.ini");
@@ -153,6 +153,78 @@ TEST(HttpDownload, EndsAlikeHoweverItsBytesArrive) {
         EXPECT_EQ(single.body(), whole.body());
     }
     EXPECT_EQ(Download(header + "ID=1").body(), "ID=1");
+}
+
+// Chunked bodies lose their framing however the bytes are cut, or the download fails; a
+// redirect ends the download with its target; other codings are refused.
+TEST(HttpDownload, ChunkedBodiesRedirectsAndCodings) {
+    const std::string head = "HTTP/1.0 200 OK\r\nTransfer-Encoding: chunked\r\n";
+    const std::string chunks = "E;ext=\"a;b\"\r\nVersion=1.0\r\nI\r\n7\r\nD=98765\r\n 5 \r\n43210\r\n0\r\nX-Sum: 1\r\n\r\n";
+    struct Case { const char* name; std::string bytes; bool close; State state; std::string body; };
+    const std::vector<Case> cases = {
+        {"chunks, extensions, trailer", head + "\r\n" + chunks, false, State::Complete, "Version=1.0\r\nID=9876543210"},
+        {"chunks win over a length", head + "Content-Length: 3\r\n\r\n" + chunks, false, State::Complete,
+         "Version=1.0\r\nID=9876543210"},
+        {"close before the trailer ends", head + "\nb\nVersion=1.0\n0\n", true, State::Complete, "Version=1.0"},
+        {"close inside a chunk", head + "\r\nb\r\nVersion", true, State::Failed, ""},
+        {"close before the last chunk", head + "\r\n2\r\nID\r\n", true, State::Failed, ""},
+        {"unreadable size", head + "\r\nzz\r\nID\r\n", false, State::Failed, ""},
+        {"chunk longer than its size", head + "\r\n2\r\nID=1\r\n0\r\n\r\n", false, State::Failed, ""},
+        {"size line beyond its limit", head + "\r\n1;" + std::string(kMaxChunkLine, 'x'), false, State::Failed, ""},
+        {"compressed transfer", "HTTP/1.0 200 OK\r\nTransfer-Encoding: gzip, chunked\r\n\r\n0\r\n\r\n", false,
+         State::Failed, ""},
+        {"compressed content", "HTTP/1.0 200 OK\r\nContent-Encoding: gzip\r\n\r\nx", true, State::Failed, ""},
+        {"redirect", "HTTP/1.0 302 Found\r\nLocation: /new.ini\r\n\r\n", false, State::Redirected, ""},
+        {"redirect nowhere", "HTTP/1.0 301 Moved\r\n\r\n", true, State::Failed, ""},
+    };
+    for (const Case& c : cases) {
+        HttpDownload whole;
+        HttpDownload bytewise;
+        whole.feed(c.bytes);
+        for (const char byte : c.bytes) bytewise.feed(std::string_view(&byte, 1));
+        for (HttpDownload* download : {&whole, &bytewise}) {
+            if (c.close) download->closed();
+            EXPECT_EQ(download->state(), c.state) << c.name << ": " << download->failure();
+            EXPECT_EQ(download->body(), c.body) << c.name;
+        }
+    }
+    HttpDownload moved;
+    moved.feed("HTTP/1.1 307 Temporary\r\nlocation:  http://mirror.example:8080/u.ini \r\n\r\n");
+    EXPECT_EQ(moved.location(), "http://mirror.example:8080/u.ini");
+}
+
+TEST(HttpAddress, RedirectTargetsProxiesAndRequests) {
+    const HttpAddress from{"www.tolva.example", 8080, "/dir/update.ini?x=1"};
+    struct Case { const char* location; std::string expected; };
+    for (const Case& c : std::vector<Case>{{"http://Mirror.example/u.ini", "http://Mirror.example/u.ini"},
+                                           {"HTTP://[::1]:81/u", "http://[::1]:81/u"},
+                                           {"//other.example:90", "http://other.example:90/"},
+                                           {"/top.ini#part", "http://www.tolva.example:8080/top.ini"},
+                                           {"next.ini", "http://www.tolva.example:8080/dir/next.ini"},
+                                           {"https://www.tolva.example/update.ini", ""},
+                                           {"ftp://x/y", ""},
+                                           {"http://host:99999/", ""}}) {
+        const auto target = RedirectTarget(from, c.location);
+        EXPECT_EQ(target ? AddressText(*target) : "", c.expected) << c.location;
+    }
+
+    const HttpAddress update{"www.tolva.example", 80, "/update.ini"};
+    struct Proxy { const char* proxy; const char* noProxy; std::string expected; };
+    for (const Proxy& c : std::vector<Proxy>{{"", "", ""},
+                                             {"http://proxy.lan:3128/", "", "http://proxy.lan:3128/"},
+                                             {"proxy.lan", "", "http://proxy.lan:8080/"},
+                                             {"http://u:p@proxy.lan:3128", "", "http://proxy.lan:3128/"},
+                                             {"proxy.lan:3128", "localhost, .tolva.example", ""},
+                                             {"proxy.lan:3128", "tolva.example", ""},
+                                             {"proxy.lan:3128", "*", ""},
+                                             {"proxy.lan:3128", "lva.example", "http://proxy.lan:3128/"}}) {
+        const auto proxy = ProxyFor(update, c.proxy, c.noProxy);
+        EXPECT_EQ(proxy ? AddressText(*proxy) : "", c.expected) << c.proxy << " / " << c.noProxy;
+    }
+
+    EXPECT_NE(UpdateRequest({"127.0.0.1", 8080, "/update.ini"}).find("\r\nHost: 127.0.0.1:8080\r\n"), std::string::npos);
+    EXPECT_TRUE(UpdateRequest({"::1", 80, "/update.ini"}, true)
+                    .starts_with("GET http://[::1]/update.ini HTTP/1.0\r\nUser-Agent: Mozilla/3.0 (Win95; I)\r\nHost: [::1]\r\n"));
 }
 
 }  // namespace

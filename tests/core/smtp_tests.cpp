@@ -79,7 +79,7 @@ TEST(SmtpDialogue, EveryRowOfTheReplyTable) {
 }
 
 TEST(ReplyCode, ReadsTheLeadingNumber) {
-    for (const auto& [line, code] : {std::pair{"250 OK", 250}, {"250", 250}, {"250-PIPELINING", -1}, {"250OK", 0}, {" 250 OK", 0},
+    for (const auto& [line, code] : {std::pair{"250 OK", 250}, {"250", 250}, {"250-PIPELINING", -1}, {" 250 OK", 0},
                                      {"hello there", 0}, {"", 0}, {"99999999999999 big", 0}})
         EXPECT_EQ(ReplyCode(line), code) << line;
 }
@@ -88,7 +88,7 @@ TEST(ReplyCode, ReadsTheLeadingNumber) {
 // multi-line reply acts on its final line; a line without a code is ignored.
 TEST(SmtpDialogue, RepliesAreActedOnOnceTheirLineIsWhole) {
     SmtpDialogue dialogue = Dialogue();
-    EXPECT_EQ(dialogue.feed("220mail.tolva.example\r\nWelcome\r\n2").send, "");
+    EXPECT_EQ(dialogue.feed("Welcome\r\n2").send, "");
     EXPECT_EQ(dialogue.feed("20 mail.tolva.example ES").send, "");
     EXPECT_EQ(dialogue.feed("MTP ready\r").send, "");
     EXPECT_EQ(dialogue.feed("\n").send, "HELO mail.tolva.example\r\n");
@@ -124,12 +124,12 @@ TEST(SmtpDialogue, ReplyWithoutLineEndBeyondTheLimitEndsTheDialogue) {
 TEST(SmtpDialogue, SocketErrorOrTimeOutShowsTheError) {
     SmtpDialogue dialogue = Dialogue();
     Replies(dialogue, {220, 250});
-    const SmtpAction action = dialogue.failed();
+    const SmtpAction action = dialogue.failed("lost");
     EXPECT_EQ(action.status, "Error sending mail...");
     EXPECT_TRUE(action.closeSocket);
     EXPECT_FALSE(action.closeWindow);
     EXPECT_EQ(dialogue.state(), kSmtpErrorState);
-    EXPECT_FALSE(dialogue.failed().status);  // reported once
+    EXPECT_FALSE(dialogue.failed("lost").status);  // reported once
 
     SmtpDialogue silent = Dialogue();
     EXPECT_EQ(silent.closed().status, "Error sending mail...");
@@ -177,7 +177,7 @@ TEST(SmtpDialogue, CloseAfterGoodbyeIsNoError) {
     SmtpDialogue sent = Dialogue();
     Replies(sent, {220, 250, 250, 250, 250, 354, 250});
     EXPECT_TRUE(sent.ended());
-    EXPECT_FALSE(sent.failed().status);  // the window is closing; a late error changes nothing
+    EXPECT_FALSE(sent.failed("lost").status);  // the window is closing; a late error changes nothing
 }
 
 TEST(SmtpDialogue, AcceptingServerReceivesExactlyTheDialogue) {
@@ -233,6 +233,40 @@ TEST(SmtpDialogue, AcceptingServerReceivesExactlyTheDialogue) {
         "QUIT",
     };
     EXPECT_EQ(received, expected);
+}
+
+// A reply code glued to its text still counts; the failure keeps the reason; Abort takes leave
+// with QUIT between commands and drops the connection once the message is on its way.
+TEST(SmtpDialogue, GluedCodesReasonsAndAbort) {
+    EXPECT_EQ(ReplyCode("250OK x"), 250);
+    SmtpDialogue glued = Dialogue();
+    EXPECT_EQ(glued.feed("220mail.tolva.example\r\n250OK\r\n").send, "HELO mail.tolva.example\r\nRSET\r\n");
+    EXPECT_EQ(Replies(glued, {250, 250}).send, "RCPT TO:<tolva@tolva.example>\r\n");
+    glued.feed("550 5.1.1 no such mailbox\r\n");
+    EXPECT_EQ(glued.failure(), "550 5.1.1 no such mailbox");
+    EXPECT_TRUE(glued.unsent());
+    SmtpDialogue lost = Dialogue();
+    Replies(lost, {220});
+    EXPECT_EQ(lost.failed("no reply for 30 seconds").status, "Error sending mail...");
+    EXPECT_EQ(lost.failure(), "no reply for 30 seconds");
+
+    struct Case { std::vector<int> replies; std::string send; bool dropHard; };
+    for (const Case& c : std::vector<Case>{{{220, 250}, "QUIT\r\n", false},
+                                           {{220, 250, 250, 250, 250}, "QUIT\r\n", false},
+                                           {{220, 250, 250, 250, 250, 354}, "", true}}) {
+        SmtpDialogue dialogue = Dialogue();
+        EXPECT_EQ(Replies(dialogue, c.replies).message, c.dropHard);
+        const SmtpAction action = dialogue.cancel();
+        EXPECT_EQ(action.send, c.send);
+        EXPECT_EQ(action.dropHard, c.dropHard);
+        EXPECT_TRUE(action.closeSocket);
+        EXPECT_EQ(action.status, "Sending cancelled...");
+        EXPECT_TRUE(dialogue.ended() && dialogue.unsent());
+        EXPECT_FALSE(dialogue.cancel().status);
+    }
+    SmtpDialogue accepted = Dialogue();
+    Replies(accepted, {220, 250, 250, 250, 250, 354, 250});
+    EXPECT_FALSE(accepted.unsent());
 }
 
 }  // namespace

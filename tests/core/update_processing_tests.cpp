@@ -78,9 +78,6 @@ TEST(UpdateINI, AllEntriesKnownMeansLatestWhateverTheVersion) {
     EXPECT_EQ(result.message.text, "You're already using the latest ini update.");
     EXPECT_EQ(result.message.icon, UpdateIcon::Information);
     EXPECT_EQ(result.update.UpdCount, 0);
-
-    const UpdateResult noEntries = UpdateINI("<html>Not here</html>", Table("1.0", {"1"}));
-    EXPECT_EQ(noEntries.outcome, UpdateOutcome::AlreadyLatest);
 }
 
 TEST(UpdateINI, VersionIsCheckedOnItsFirstThreeCharacters) {
@@ -199,6 +196,12 @@ TEST(UpdateLimits, ATableReadShortIsRefusedAndTheTableMayFillUpExactly) {
     EXPECT_EQ(beyond->icon, UpdateIcon::Exclamation);
     EXPECT_NE(beyond->text.find("holds 4090 entries; adding the 7 marked entries"), std::string::npos) << beyond->text;
     EXPECT_NE(beyond->text.find("Please mark at most 6 entries. Nothing was written."), std::string::npos) << beyond->text;
+}
+
+TEST(UpdateINI, ABodyThatIsNoUpdateFileFailsToConnect) {
+    for (const char* text : {"<html><body>Please log in to the hotel network</body></html>\r\n", "Title=x\r\n"})
+        EXPECT_EQ(UpdateINI(text, Table("1.0", {"1"})).outcome, UpdateOutcome::FailedToConnect) << text;
+    EXPECT_EQ(UpdateINI("version=1.0\r\n", Table("1.0", {"1"})).outcome, UpdateOutcome::AlreadyLatest);
 }
 
 }  // namespace

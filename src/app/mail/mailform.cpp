@@ -16,6 +16,7 @@
 #include "app/platform/messages.h"
 #include "app/platform/resources.h"
 #include "app/platform/text.h"
+#include "app/update/updatemessages.h"
 #include "core/mail/message.h"
 
 namespace tolva {
@@ -97,6 +98,7 @@ MailFORM::MailFORM(MainFORM& main) : QWidget(nullptr, Qt::Window), main_(main) {
     replyTimer_->setInterval(std::chrono::seconds(kMailReplySeconds));
     deadlineTimer_ = new QTimer(this);
     deadlineTimer_->setSingleShot(true);
+    deadlineTimer_->setTimerType(Qt::PreciseTimer);  // a limit, not a hint
     deadlineTimer_->setInterval(std::chrono::seconds(kMailReplySeconds) * kMailDeadlineReplies);
 
     connect(OkBUTTON, &QPushButton::clicked, this, &MailFORM::OkBUTTON_Click);
@@ -189,11 +191,11 @@ void MailFORM::MSWINSCK_Close() {
 
 void MailFORM::MSWINSCK_Error() {
     // A refused or lost connection; the server's own close after its goodbye ends quietly.
-    if (dialogue_) apply(dialogue_->failed());
+    if (dialogue_) apply(dialogue_->failed(ToFile(MSWINSCK->errorString())));
 }
 
 void MailFORM::ReplyTimedOut() {
-    if (dialogue_) apply(dialogue_->failed());
+    if (dialogue_) apply(dialogue_->failed("no reply from the server for " + WaitText(std::chrono::milliseconds(replyTimer_->interval()))));
 }
 
 void MailFORM::apply(const SmtpAction& action) {

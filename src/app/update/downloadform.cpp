@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QNetworkProxy>
 #include <QProgressBar>
 #include <QTcpSocket>
 #include <QTimer>
@@ -66,15 +67,48 @@ DownloadFORM::DownloadFORM(UpdateValues& values, Platform& platform, Endpoint se
 void DownloadFORM::Form_Load() {
     show();
     QCoreApplication::processEvents();  // let it paint once before connecting
-    stallTimer_->start();
     deadlineTimer_->start();
-    MSWINSCK->connectToHost(QString::fromStdString(server_.host), static_cast<quint16>(server_.port));
+    target_ = {server_.host, server_.port, kUpdatePath};
+    connectToTarget();
+}
+
+void DownloadFORM::connectToTarget() {
+    stallTimer_->start();
+    const auto proxy = ProxyFor(target_, qEnvironmentVariable("http_proxy").toStdString(),
+                                qEnvironmentVariable("no_proxy").toStdString());
+    throughProxy_ = proxy.has_value();
+    const HttpAddress& peer = proxy ? *proxy : target_;
+    // Qt would tunnel a raw socket through the environment's proxy with CONNECT, which web
+    // proxies refuse for port 80: the request itself goes to the proxy instead.
+    MSWINSCK->setProxy(QNetworkProxy::NoProxy);
+    MSWINSCK->connectToHost(QString::fromStdString(peer.host), static_cast<quint16>(peer.port));
+}
+
+bool DownloadFORM::followRedirect() {
+    const auto next = RedirectTarget(target_, download_.location());
+    if (!next) {
+        download_.fail("the server sent the update to " + download_.location() + ", which is not an http address");
+        return false;
+    }
+    if (redirects_ == kMaxRedirects) {
+        download_.fail("the server sent the update elsewhere more than " + std::to_string(kMaxRedirects) + " times");
+        return false;
+    }
+    ++redirects_;
+    target_ = *next;
+    {
+        const QSignalBlocker quiet(MSWINSCK);  // this connection's end is not the download's
+        MSWINSCK->abort();
+    }
+    download_ = HttpDownload{};
+    connectToTarget();
+    return true;
 }
 
 void DownloadFORM::MSWINSCK_Connect() {
     download_ = HttpDownload{};
     stallTimer_->start();
-    const std::string request = UpdateRequest(server_.host, kUpdatePath);
+    const std::string request = UpdateRequest(target_, throughProxy_);
     MSWINSCK->write(request.data(), static_cast<qint64>(request.size()));
 }
 
@@ -128,6 +162,7 @@ void DownloadFORM::tookTooLong() {
 
 void DownloadFORM::finishIfDone() {
     if (!download_.finished() || announced_) return;
+    if (download_.state() == HttpDownload::State::Redirected && followRedirect()) return;
     announced_ = true;
     stallTimer_->stop();
     deadlineTimer_->stop();
@@ -135,7 +170,7 @@ void DownloadFORM::finishIfDone() {
     QObject::disconnect(MSWINSCK, nullptr, this, nullptr);
     MSWINSCK->abort();
     if (download_.state() == HttpDownload::State::Failed && !closedByUser_) {
-        const std::string source = server_.host + ":" + std::to_string(server_.port);
+        const std::string source = target_.host + ":" + std::to_string(target_.port);
         ShowUpdateMessage(platform_, this, DownloadErrorMessage(source, download_.failure()));
     }
     StoreDownload(download_, values_);

@@ -1,9 +1,11 @@
 #pragma once
 // DownloadFORM fetches the update file over a plain TCP socket: it sends the hand-written
 // HTTP/1.0 request once connected, feeds every byte that arrives and the close to the download
-// machine, and shows the progress. A socket error, a failed response or a stall ends the
-// download with an empty DownloadText, which the update processing reports as a failed
-// connection.
+// machine, and shows the progress. It follows up to five redirects to http addresses, and goes
+// through the web proxy that http_proxy names (unless no_proxy spares the host) with a request
+// that names the whole address; otherwise it connects directly, never through a tunnel. A
+// socket error, a failed response or a stall ends the download with an empty DownloadText,
+// which the update processing reports as a failed connection.
 #include <QAbstractSocket>
 #include <QWidget>
 #include <chrono>
@@ -58,6 +60,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    /// Connects to target_, directly or through the proxy the environment names for it.
+    void connectToTarget();
+    /// Follows a redirect on a new connection; false when it may not be followed.
+    bool followRedirect();
     void showProgress();
     void stalled();
     void tookTooLong();
@@ -69,6 +75,9 @@ private:
     Platform& platform_;
     Endpoint server_;
     std::chrono::milliseconds stall_;
+    HttpAddress target_;
+    bool throughProxy_ = false;
+    int redirects_ = 0;
     HttpDownload download_;
     QTimer* stallTimer_ = nullptr;
     QTimer* deadlineTimer_ = nullptr;  // the whole download's limit

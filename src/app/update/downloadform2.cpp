@@ -7,6 +7,9 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QLayout>
+#include <QProgressBar>
+#include <limits>
 #include <QTimer>
 
 #include "app/platform/messages.h"
@@ -25,6 +28,11 @@ DownloadFORM2::DownloadFORM2(UpdateValues& values, Platform& platform, QUrl addr
       address_(std::move(address)),
       timeout_(timeout) {
     Label1 = SetUpDownloadWindow(this, "DownloadFORM2");
+    ProgressBar = new QProgressBar(this);
+    ProgressBar->setObjectName(QStringLiteral("ProgressBar"));
+    ProgressBar->setAccessibleName(QStringLiteral("Download progress"));
+    ProgressBar->setRange(0, 0);  // busy until the response announces its length
+    layout()->addWidget(ProgressBar);
     MSINET = new QNetworkAccessManager(this);
     MSINET->setObjectName(QStringLiteral("MSINET"));
 }
@@ -43,60 +51,93 @@ void DownloadFORM2::Form_Load() {
 }
 
 DownloadFORM2::Fetched DownloadFORM2::fetch() {
-    QNetworkRequest request(address_);
-    request.setTransferTimeout(static_cast<int>(timeout_.count()));
-    QNetworkReply* reply = MSINET->get(request);
-    reply_ = reply;
-    bool tooLong = false;
-    connect(reply, &QNetworkReply::downloadProgress, this, [reply, &tooLong](qint64 received, qint64) {
-        if (received > kMaxBodyBytes && !tooLong) {
-            tooLong = true;
-            reply->abort();
-        }
-    });
+    Fetched fetched;
     // The transfer's own time-out waits for a byte only: a byte now and then would hold it open.
     bool tooSlow = false;
     QTimer deadline;
     deadline.setSingleShot(true);
-    connect(&deadline, &QTimer::timeout, this, [reply, &tooSlow] {
+    connect(&deadline, &QTimer::timeout, this, [this, &tooSlow] {
         tooSlow = true;
-        reply->abort();
+        if (reply_) reply_->abort();
     });
     deadline.start(timeout_ * kDownloadDeadlineStalls);
-    if (!reply->isFinished()) {
-        QEventLoop loop;
-        connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    reply_ = nullptr;
-    reply->deleteLater();
 
-    Fetched fetched;
-    const std::string address = ToFile(address_.toString());
-    if (reply->error() == QNetworkReply::NoError) {
+    QUrl address = address_;
+    for (int redirects = 0;; ++redirects) {
+        QNetworkRequest request(address);
+        request.setTransferTimeout(static_cast<int>(timeout_.count()));
+        // Redirects are followed here, by the rules of the socket route.
+        request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+        QNetworkReply* reply = MSINET->get(request);
+        reply_ = reply;
+        bool tooLong = false;
+        connect(reply, &QNetworkReply::downloadProgress, this, [this, reply, &tooLong](qint64 received, qint64 total) {
+            if (received > kMaxBodyBytes && !tooLong) {
+                tooLong = true;
+                reply->abort();
+            }
+            showProgress(received, total);
+        });
+        if (!reply->isFinished()) {
+            QEventLoop loop;
+            connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+            loop.exec();
+        }
+        reply_ = nullptr;
+        reply->deleteLater();
+
+        const std::string where = "cannot download " + ToFile(address.toString()) + ": ";
+        if (reply->error() != QNetworkReply::NoError) {
+            std::string why = ToFile(reply->errorString());
+            if (tooLong)
+                why = "the server sent more than " + std::to_string(kMaxBodyBytes) + " bytes, more than an update can be";
+            else if (tooSlow)
+                why = "the server took longer than " + WaitText(timeout_ * kDownloadDeadlineStalls) + " to send the update";
+            else if (reply->error() == QNetworkReply::OperationCanceledError && !closedByUser_)
+                why = "no answer from the server for " + WaitText(timeout_);
+            fetched.error = where + why;
+            return fetched;
+        }
+        const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        const std::string location = reply->rawHeader("Location").toStdString();
+        if ((status == 301 || status == 302 || status == 303 || status == 307 || status == 308) && !location.empty()) {
+            const auto from = ParseHttpAddress(address.toString(QUrl::FullyEncoded).toStdString());
+            const auto next = from ? RedirectTarget(*from, location) : std::nullopt;
+            if (!next) {
+                fetched.error = where + "the server sent the update to " + location + ", which is not an http address";
+                return fetched;
+            }
+            if (redirects == kMaxRedirects) {
+                fetched.error = where + "the server sent the update elsewhere more than " + std::to_string(kMaxRedirects) + " times";
+                return fetched;
+            }
+            address = QUrl(QString::fromStdString(AddressText(*next)));
+            continue;
+        }
         const QByteArray body = reply->readAll();
         // A close before the announced length ends the transfer without an error, and the update
         // would be read cut short. (A compressed body's length is not the announced one.)
         const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
         if (announced.isValid() && reply->rawHeader("Content-Encoding").isEmpty() &&
             announced.toLongLong() != body.size()) {
-            fetched.error = "cannot download " + address + ": the server closed the connection after " +
-                            std::to_string(body.size()) + " of " + std::to_string(announced.toLongLong()) + " bytes";
+            fetched.error = where + "the server closed the connection after " + std::to_string(body.size()) + " of " +
+                            std::to_string(announced.toLongLong()) + " bytes";
             return fetched;
         }
         fetched.ok = true;
         fetched.body.assign(body.constData(), static_cast<std::size_t>(body.size()));
         return fetched;
     }
-    std::string why = ToFile(reply->errorString());
-    if (tooLong)
-        why = "the server sent more than " + std::to_string(kMaxBodyBytes) + " bytes, more than an update can be";
-    else if (tooSlow)
-        why = "the server took longer than " + WaitText(timeout_ * kDownloadDeadlineStalls) + " to send the update";
-    else if (reply->error() == QNetworkReply::OperationCanceledError && !closedByUser_)
-        why = "no answer from the server for " + WaitText(timeout_);
-    fetched.error = "cannot download " + address + ": " + why;
-    return fetched;
+}
+
+void DownloadFORM2::showProgress(qint64 received, qint64 total) {
+    // Without a length the bar shows that something is happening.
+    if (total <= 0 || total > std::numeric_limits<int>::max()) {
+        ProgressBar->setRange(0, 0);
+        return;
+    }
+    ProgressBar->setRange(0, static_cast<int>(total));
+    ProgressBar->setValue(static_cast<int>(std::min(received, total)));
 }
 
 void DownloadFORM2::closeEvent(QCloseEvent* event) {

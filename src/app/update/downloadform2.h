@@ -11,6 +11,7 @@
 class QLabel;
 class QNetworkAccessManager;
 class QNetworkReply;
+class QProgressBar;
 
 namespace tolva {
 
@@ -29,6 +30,7 @@ public:
     void Form_Load();
 
     QLabel* Label1 = nullptr;
+    QProgressBar* ProgressBar = nullptr;
     QNetworkAccessManager* MSINET = nullptr;
 
 protected:
@@ -42,6 +44,7 @@ private:
         std::string error;
     };
     Fetched fetch();
+    void showProgress(qint64 received, qint64 total);
 
     UpdateValues& values_;
     Platform& platform_;

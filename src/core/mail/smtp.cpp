@@ -15,11 +15,11 @@ int ReplyCode(std::string_view line) {
     std::size_t digits = 0;
     while (digits < line.size() && line[digits] >= '0' && line[digits] <= '9') ++digits;
     if (digits == 0 || digits > 9) return 0;
+    if (digits < line.size() && line[digits] == '-') return -1;
+    // Whatever follows the digits (a space, nothing, or text glued to them) is the reply's text.
     int code = 0;
     for (std::size_t k = 0; k < digits; ++k) code = code * 10 + (line[k] - '0');
-    if (digits == line.size() || line[digits] == ' ') return code;
-    if (line[digits] == '-') return -1;
-    return 0;
+    return code;
 }
 
 SmtpDialogue::SmtpDialogue(std::string mailServer, std::string mailbox,
@@ -35,7 +35,7 @@ SmtpAction SmtpDialogue::feed(std::string_view bytes) {
         const std::size_t lf = bytes.find('\n');
         const std::size_t take = lf == std::string_view::npos ? bytes.size() : lf;
         if (pending_.size() + take > kMaxReplyLine) {
-            fail(action);
+            fail(action, "the server's reply runs beyond " + std::to_string(kMaxReplyLine) + " bytes");
             break;
         }
         pending_.append(bytes.substr(0, take));
@@ -46,12 +46,12 @@ SmtpAction SmtpDialogue::feed(std::string_view bytes) {
         pending_.clear();
         if (!line.empty() && line.back() == '\r') line.pop_back();
         const int code = ReplyCode(line);
-        if (code >= 0) reply(code, action);
+        if (code >= 0) reply(code, line, action);
     }
     return action;
 }
 
-void SmtpDialogue::reply(int code, SmtpAction& action) {
+void SmtpDialogue::reply(int code, const std::string& line, SmtpAction& action) {
     if (code == 220) {
         Send(action, "HELO " + mailServer_);
         action.status = "Mail Server is ready...";
@@ -77,10 +77,11 @@ void SmtpDialogue::reply(int code, SmtpAction& action) {
         state_ = 5;
         if (!messageSent_) {
             action.send.append(MailDataText(MailHeaderLines(now_(), mailbox_), body_));
+            action.message = true;
             messageSent_ = true;
             dataSinceMessage_ = false;
         } else if (dataSinceMessage_) {
-            fail(action);
+            fail(action, "the server asked for the message a second time");
         }
     } else if (code == 250 && state_ == 5) {
         Send(action, "QUIT");
@@ -88,6 +89,7 @@ void SmtpDialogue::reply(int code, SmtpAction& action) {
         action.closeSocket = true;
         action.closeWindow = true;
         ended_ = true;
+        accepted_ = true;
     } else if (code == 221) {
         action.status = state_ == kSmtpErrorState ? "Disconnected from mail server after error..."
                                                   : "Disconnected from mail server...";
@@ -95,12 +97,14 @@ void SmtpDialogue::reply(int code, SmtpAction& action) {
         disconnected_ = true;
     } else if (code >= 500 && code <= 599) {
         Send(action, "QUIT");
+        failure_ = line;
         action.status = kMailStatusError;
         state_ = kSmtpErrorState;
     }
 }
 
-void SmtpDialogue::fail(SmtpAction& action) {
+void SmtpDialogue::fail(SmtpAction& action, std::string why) {
+    failure_ = std::move(why);
     action.status = kMailStatusError;
     action.closeSocket = true;
     state_ = kSmtpErrorState;
@@ -116,10 +120,32 @@ SmtpAction SmtpDialogue::closed() {
         action.closeSocket = true;
         return action;
     }
-    fail(action);
+    fail(action, "the server closed the connection");
     return action;
 }
 
-SmtpAction SmtpDialogue::failed() { return closed(); }
+SmtpAction SmtpDialogue::failed(std::string why) {
+    SmtpAction action;
+    if (ended_) return action;
+    if (disconnected_) return closed();
+    fail(action, std::move(why));
+    return action;
+}
+
+SmtpAction SmtpDialogue::cancel() {
+    SmtpAction action;
+    if (ended_) return action;
+    // Between commands a QUIT takes leave politely; once the message is on its way, only a hard
+    // drop keeps its final "." from reaching the server.
+    if (messageSent_ && state_ == 5)
+        action.dropHard = true;
+    else
+        Send(action, "QUIT");
+    action.status = kMailStatusCancelled;
+    action.closeSocket = true;
+    ended_ = true;
+    pending_.clear();
+    return action;
+}
 
 }  // namespace tolva

@@ -19,7 +19,8 @@
 //   anything else  -> nothing
 //
 // A socket error, a time-out or a line beyond the limit ends the dialogue with "Error sending
-// mail..." and lets the user close the window.
+// mail..."; failure() keeps the reason (the server's reply line after a 5xx) for the window to
+// show beside it. The user may send again or close the window. A reply's code is its leading digits: "250OK" is 250.
 #include <cstddef>
 #include <functional>
 #include <optional>
@@ -35,8 +36,14 @@ namespace tolva {
 /// servers, and more is no mail server at all.
 inline constexpr std::size_t kMaxReplyLine = 2048;
 
-/// Seconds without a reply after which the window calls SmtpDialogue::failed().
+/// Seconds without a reply, or while sending without a byte leaving, after which the window calls
+/// SmtpDialogue::failed(). The wait for a reply starts when our last byte has left.
 inline constexpr int kMailReplySeconds = 30;
+
+/// The whole dialogue's limit grows by the message's size at this rate: a mail of a full
+/// database (about 200 KB) still passes a 1 KB/s uplink, and a server that takes a byte now and
+/// then cannot hold the window open for ever.
+inline constexpr int kMailSlowestUplinkBytesPerSecond = 1000;
 
 /// The whole dialogue may last this many reply waits at most: it needs seven replies, and a
 /// server that repeats a reply the dialogue acts on (a greeting, say) cannot keep it going.
@@ -48,6 +55,7 @@ inline constexpr int kSmtpErrorState = 999;
 inline constexpr const char* kMailStatusStart = "(Your bleem!.ini will be sent automatically)";
 inline constexpr const char* kMailStatusConnecting = "Connecting to the Mail Server ...";
 inline constexpr const char* kMailStatusError = "Error sending mail...";
+inline constexpr const char* kMailStatusCancelled = "Sending cancelled...";
 
 /// What the window does after a notification.
 struct SmtpAction {
@@ -55,11 +63,12 @@ struct SmtpAction {
     std::optional<std::string> status;  ///< the new text of StatusTEXT, when it changes
     bool closeSocket = false;           ///< close the connection
     bool closeWindow = false;           ///< the mail was accepted: close MailFORM
+    bool message = false;               ///< `send` is the message: show its progress
+    bool dropHard = false;              ///< close at once, dropping what is not yet sent
 };
 
-/// The code of one reply line: its leading digits when a space or the line's end follows them
-/// (a final line), -1 when a "-" follows them (a line of a multi-line reply that goes on), and
-/// 0 for anything else (acted on as no known code).
+/// The code of one reply line: its leading digits (whatever follows them), -1 when a "-"
+/// follows them (a line of a multi-line reply that goes on), 0 without leading digits.
 int ReplyCode(std::string_view line);
 
 class SmtpDialogue {
@@ -78,8 +87,18 @@ public:
     /// The server closed the connection.
     SmtpAction closed();
 
-    /// A socket error or the time-out.
-    SmtpAction failed();
+    /// A socket error or the time-out, worded for a person.
+    SmtpAction failed(std::string why);
+
+    /// The user's Abort while sending: QUIT when between commands, a hard drop once the message
+    /// is on its way; the status says the mail was not sent.
+    SmtpAction cancel();
+
+    /// Why the dialogue failed (the server's reply line, or ours); empty otherwise.
+    const std::string& failure() const { return failure_; }
+
+    /// Whether the dialogue ended without the mail being accepted (a retry may follow).
+    bool unsent() const { return (ended_ || state_ == kSmtpErrorState) && !accepted_; }
 
     /// The dialogue state: 0 at first, 6, 1, 2, 3, 4, 5 while sending, 999 after an error reply.
     int state() const { return state_; }
@@ -88,8 +107,8 @@ public:
     bool ended() const { return ended_; }
 
 private:
-    void reply(int code, SmtpAction& action);
-    void fail(SmtpAction& action);
+    void reply(int code, const std::string& line, SmtpAction& action);
+    void fail(SmtpAction& action, std::string why);
 
     std::string mailServer_;
     std::string mailbox_;
@@ -99,6 +118,8 @@ private:
     int state_ = 0;
     bool ended_ = false;
     bool disconnected_ = false;  // the server said goodbye (221)
+    bool accepted_ = false;      // the server took the message (250 after it)
+    std::string failure_;
     // The message goes out once. A server answering 354 again gets nothing more, or each five
     // bytes it sent would cost the whole database; one that starts over and asks for it after a
     // new DATA ends the dialogue in the error.

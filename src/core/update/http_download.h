@@ -4,9 +4,13 @@
 // the status line and Content-Length, reports progress, and says when the body is whole.
 //
 // Completion: with a Content-Length, once header + empty line + that many body bytes have
-// arrived; without one, when the server closes the connection (HTTP/1.0 marks the end that way).
-// A status other than 2xx, an over-long header, a body beyond the limit, or a close before the
-// body is whole is a failure; the window then ends its wait in the "failed to connect" path.
+// arrived; with "Transfer-Encoding: chunked" (whatever the HTTP version says), once the last chunk
+// and its trailer lines have arrived, the chunks' framing taken off; otherwise when the server
+// closes the connection (HTTP/1.0 marks the end that way). A redirect (301, 302, 303, 307, 308
+// with a Location) ends as Redirected: the window follows it on a new connection. A status other
+// than 2xx, an over-long header, a body beyond the limit, a coding we cannot read, or a close
+// before the body is whole is a failure; the window then ends its wait in the "failed to
+// connect" path.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -31,16 +35,45 @@ inline constexpr int kDownloadStallSeconds = 30;
 /// stall time, cannot hold the window open for ever.
 inline constexpr int kDownloadDeadlineStalls = 20;
 
-/// The request sent once the connection stands, byte for byte (HTTP/1.0, CR LF lines).
-std::string UpdateRequest(std::string_view host, std::string_view path);
+/// Longest line of a chunked body's framing (a size line with its extensions, a trailer line).
+inline constexpr std::size_t kMaxChunkLine = 4096;
 
-/// The update file's address for the HTTP transfer route: "http://host/update.ini", with ":port"
-/// after the host when the port is not 80 (an IPv6 host in brackets).
+/// Redirects followed at most, on both routes: more is a loop, not a moved file.
+inline constexpr int kMaxRedirects = 5;
+
+/// An http address: host (an IPv6 host without brackets), port, and path with its query.
+struct HttpAddress {
+    std::string host;
+    int port = 80;
+    std::string path = "/";
+};
+
+/// "http://host[:port]/path"; nothing for another scheme or an unreadable address.
+std::optional<HttpAddress> ParseHttpAddress(std::string_view text);
+
+/// "http://host/path", with ":port" after the host when the port is not 80 (IPv6 in brackets).
+std::string AddressText(const HttpAddress& address);
+
+/// The update file's address for the HTTP transfer route.
 std::string UpdateAddress(std::string_view host, int port, std::string_view path);
+
+/// Where a redirect's Location leads from `from`: absolute, "//host/..", "/path" or relative.
+/// Nothing when it leads away from plain http (https, ftp, ...).
+std::optional<HttpAddress> RedirectTarget(const HttpAddress& from, std::string_view location);
+
+/// The web proxy for `target` as the environment names it (http_proxy, no_proxy as Qt reads
+/// them: a missing port is 8080; no_proxy holds host suffixes, "*" for every host). Nothing when
+/// the target goes direct.
+std::optional<HttpAddress> ProxyFor(const HttpAddress& target, std::string_view httpProxy,
+                                    std::string_view noProxy);
+
+/// The request sent once the connection stands, byte for byte (HTTP/1.0, CR LF lines). Host
+/// carries the port when it is not 80; through a proxy the request names the whole address.
+std::string UpdateRequest(const HttpAddress& target, bool throughProxy = false);
 
 class HttpDownload {
 public:
-    enum class State { WaitingForHeader, ReceivingBody, Complete, Failed };
+    enum class State { WaitingForHeader, ReceivingBody, Complete, Redirected, Failed };
 
     /// Bytes that arrived, in order. Ignored once the download is complete or failed.
     State feed(std::string_view bytes);
@@ -52,7 +85,7 @@ public:
     State fail(std::string description);
 
     State state() const { return state_; }
-    bool finished() const { return state_ == State::Complete || state_ == State::Failed; }
+    bool finished() const { return state_ == State::Complete || state_ == State::Redirected || state_ == State::Failed; }
 
     /// Bytes received so far, header included (the received count).
     std::int64_t received() const { return received_; }
@@ -67,8 +100,14 @@ public:
     /// The response's status code; 0 before the status line was read.
     int statusCode() const { return statusCode_; }
 
-    /// The announced body length, when the header had one.
+    /// The announced body length, when the header had one (a chunked body has none).
     std::optional<std::int64_t> contentLength() const { return contentLength_; }
+
+    /// Whether the body comes in chunks.
+    bool chunked() const { return chunked_; }
+
+    /// Where a Redirected download points (the Location header's value).
+    const std::string& location() const { return location_; }
 
     /// The body, whole once Complete (only the body: no status or header lines).
     const std::string& body() const { return body_; }
@@ -79,6 +118,8 @@ public:
 private:
     State parseHeader(std::size_t headerEnd, std::size_t bodyStart);
     State takeBody(std::string_view bytes);
+    State takeChunks(std::string_view bytes);
+    State chunkLine(std::string_view line);
     State failWith(std::string description);
 
     State state_ = State::WaitingForHeader;
@@ -89,10 +130,19 @@ private:
     std::optional<std::int64_t> contentLength_;
     std::int64_t expectedTotal_ = 0;
     std::string failure_;
+    std::string location_;
+    // A chunked body: which part of the framing comes next, the bytes left of the current chunk,
+    // a framing line not yet ended, and the trailer's size so far.
+    enum class Chunk { SizeLine, Data, DataEnd, Trailer };
+    bool chunked_ = false;
+    Chunk chunk_ = Chunk::SizeLine;
+    std::int64_t chunkLeft_ = 0;
+    std::string line_;
+    std::size_t trailerBytes_ = 0;
 };
 
 /// Hands a finished download to the update processing: DownloadText becomes the body when it is
-/// complete and stays empty when it failed (the "failed to connect" ending); DownloadDone is set.
+/// complete and stays empty otherwise (the "failed to connect" ending); DownloadDone is set.
 /// Does nothing while the download is still running.
 void StoreDownload(const HttpDownload& download, UpdateValues& values);
 

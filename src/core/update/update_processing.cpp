@@ -117,7 +117,14 @@ UpdateResult UpdateINI(std::string_view DownloadText, const GameTable& games) {
     // A table just large enough: the update is processed on every download, and most hold far
     // fewer entries than the capacity.
     std::size_t ids = 0;
-    for (const std::string_view line : lines) ids += ClassifyIniLine(line) == IniKey::ID;
+    bool version = false;
+    for (const std::string_view line : lines) {
+        const IniKey key = ClassifyIniLine(line);
+        ids += key == IniKey::ID;
+        version = version || key == IniKey::Version;
+    }
+    // Not an update file (a login page of a hotel's network, say): nothing usable arrived.
+    if (ids == 0 && !version) return Ending(UpdateOutcome::FailedToConnect, FailedToConnectMessage());
     GameTable entries(std::min(ids, static_cast<std::size_t>(kTableCapacity)));
     std::string serverVersion;
     if (!ReadEntries(lines, entries, serverVersion))

@@ -43,7 +43,7 @@ struct UpdateData {
 };
 
 enum class UpdateOutcome {
-    FailedToConnect,   ///< nothing was downloaded
+    FailedToConnect,   ///< nothing was downloaded, or no update file (no Version, no ID line)
     Refused,           ///< more lines or entries than the update may hold
     AlreadyLatest,     ///< every entry is in the game table already
     WrongFileVersion,  ///< new entries, but made for another bleem! version

@@ -162,7 +162,7 @@ MailEnding MailTo(Run& run, const HostileServer& server, std::chrono::millisecon
         WhenShown("Mail2FORM", [](QWidget* notice) { qobject_cast<Mail2FORM*>(notice)->OkBUTTON->click(); });
         mail->close();  // through the frame: Abort, which also ends a dialogue that never ended
     });
-    run.main->MailMENU->trigger();
+    run.main->findChild<QAction*>("MailMENU")->trigger();
     return ending;
 }
 

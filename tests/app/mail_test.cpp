@@ -224,7 +224,7 @@ private Q_SLOTS:
         PointMailAt(server.port);
         Watchdog watchdog;
 
-        run.main->SearchTEXT->setText("Gam");
+        run.main->findChild<QLineEdit*>("SearchTEXT")->setText("Gam");
         QStringList statuses;
         bool mailVisibleAtNotice = true;
         bool mainEnabledAtNotice = true;
@@ -235,7 +235,7 @@ private Q_SLOTS:
             QCOMPARE(mail->windowTitle(), QString("tolva! Mail"));
             QCOMPARE(run.main->windowTitle(), QString("tolva! Mail"));
             QVERIFY(!run.main->isEnabled());
-            QCOMPARE(run.main->SearchTEXT->text(), QString());
+            QCOMPARE(run.main->findChild<QLineEdit*>("SearchTEXT")->text(), QString());
             QVERIFY(mail->AbortBUTTON->isEnabled() && InputsEnabled(mail));
             RecordStatus(mail, statuses);
             mail->NickTEXT->setText(QString::fromUtf8("Zo\u00eb"));
@@ -254,7 +254,7 @@ private Q_SLOTS:
                 qobject_cast<Mail2FORM*>(notice)->OkBUTTON->click();
             });
         });
-        run.main->MailMENU->trigger();
+        run.main->findChild<QAction*>("MailMENU")->trigger();
         QVERIFY(!watchdog.fired);
         QCOMPARE(statuses,
                  QStringList({"(Your bleem!.ini will be sent automatically)", "Connecting to the Mail Server ...",
@@ -324,7 +324,7 @@ private Q_SLOTS:
             });
             mail->AbortBUTTON->click();
         });
-        run.main->MailMENU->trigger();
+        run.main->findChild<QAction*>("MailMENU")->trigger();
         QVERIFY(!watchdog.fired);
         QCOMPARE(peer.received, QList<QByteArray>({"HELO 127.0.0.1", "RSET", "MAIL FROM:<maintainers@tolva.example>",
                                                    "RCPT TO:<maintainers@tolva.example>", "QUIT"}));
@@ -357,7 +357,7 @@ private Q_SLOTS:
             WhenShown("Mail2FORM", [](QWidget* notice) { qobject_cast<Mail2FORM*>(notice)->OkBUTTON->click(); });
             mail->close();
         });
-        run.main->MailMENU->trigger();
+        run.main->findChild<QAction*>("MailMENU")->trigger();
         QVERIFY(!watchdog.fired);
         QCOMPARE(statusAfterFailure, QString("Error sending mail..."));
         QVERIFY(abortAvailable);
@@ -387,7 +387,7 @@ private Q_SLOTS:
             WhenShown("Mail2FORM", [](QWidget* notice) { qobject_cast<Mail2FORM*>(notice)->OkBUTTON->click(); });
             mail->AbortBUTTON->click();
         });
-        run.main->MailMENU->trigger();
+        run.main->findChild<QAction*>("MailMENU")->trigger();
         QVERIFY(!watchdog.fired);
         QCOMPARE(peer.connections, 1);
         QCOMPARE(status, QString("Error sending mail..."));
@@ -418,7 +418,7 @@ private Q_SLOTS:
             });
             mail->close();  // through the frame: Abort
         });
-        run.main->MailMENU->trigger();
+        run.main->findChild<QAction*>("MailMENU")->trigger();
         QVERIFY(!watchdog.fired);
         QVERIFY(droppedAtClose);
         QVERIFY(mainEnabledAtNotice);
@@ -431,7 +431,7 @@ private Q_SLOTS:
         ScriptedPeer peer("220 peer.test ready\r\n");
         PointMailAt(peer.port());
         Watchdog watchdog;
-        run.main->SearchTEXT->setText("Alp");
+        run.main->findChild<QLineEdit*>("SearchTEXT")->setText("Alp");
 
         QString initialStatus;
         bool mainEnabledAfterAbort = false;
@@ -460,7 +460,7 @@ private Q_SLOTS:
                 notice->WebLABEL->setFocus();
                 QTest::keyClick(notice->WebLABEL, Qt::Key_Space);
                 // The main window is available again; asking for a second mail brings this one forward.
-                run.main->MailMENU->trigger();
+                run.main->findChild<QAction*>("MailMENU")->trigger();
                 secondRunOpened = TopLevel("MailFORM") != nullptr;
                 noticeStillVisible = notice->isVisible();
                 notice->OkBUTTON->click();
@@ -468,11 +468,11 @@ private Q_SLOTS:
             });
             mail->AbortBUTTON->click();
         });
-        run.main->MailMENU->trigger();
+        run.main->findChild<QAction*>("MailMENU")->trigger();
         QVERIFY(!watchdog.fired);
         QCOMPARE(initialStatus, QString("(Your bleem!.ini will be sent automatically)"));
         QCOMPARE(peer.connections, 0);
-        QCOMPARE(run.main->SearchTEXT->text(), QString());
+        QCOMPARE(run.main->findChild<QLineEdit*>("SearchTEXT")->text(), QString());
         QVERIFY(mainEnabledAfterAbort);
         QCOMPARE(noticeCaption, QString("tolva! Mail"));
         QCOMPARE(noticeTexts,

@@ -72,7 +72,7 @@ struct Run {
         QVERIFY(!state.wizard.WizardActive);
         QVERIFY(main->isEnabled());
         QCOMPARE(main->windowTitle(), QString("tolva!"));
-        QCOMPARE(main->SearchTEXT->text(), QString());
+        QCOMPARE(main->findChild<QLineEdit*>("SearchTEXT")->text(), QString());
         for (QWidget* window : QApplication::topLevelWidgets())
             QVERIFY2(window == main.get() || !window->isVisible(), qPrintable(window->objectName()));
     }
@@ -166,7 +166,7 @@ private Q_SLOTS:
     void repairShowsEveryPageAndAbortOnPage3LeavesAllAsItWas() {
         Run run;
         Watchdog dog(run.main.get());
-        run.main->SearchTEXT->setText("GA");
+        run.main->findChild<QLineEdit*>("SearchTEXT")->setText("GA");
         QStringList captions, mainCaptions, startTexts, page1Texts, page2Texts, page3Texts;
         QList<int> activePages;
         bool mainEverEnabled = false;
@@ -246,7 +246,7 @@ private Q_SLOTS:
         QCOMPARE(page3, QStringList{"90000000H  Epsilon"});
 
         QCOMPARE(run.file(), kIni);
-        QCOMPARE(run.main->GameLIST->count(), 5);
+        QCOMPARE(run.main->findChild<QListWidget*>("GameLIST")->count(), 5);
         run.expectEnded();
     }
 
@@ -329,7 +329,7 @@ private Q_SLOTS:
         const QByteArray expected = kHeader + "Version=9\r\n\r\n" + kGamma + "\r\n" + kAlpha + "\r\n" +
                                     Disabled(kDelta) + "\r\n" + kEpsilon + "\r\n" + Disabled(kBeta);
         QCOMPARE(run.file(), expected);
-        QCOMPARE(Items(run.main->GameLIST), (QStringList{"Alpha", "Epsilon", "Gamma"}));
+        QCOMPARE(Items(run.main->findChild<QListWidget*>("GameLIST")), (QStringList{"Alpha", "Epsilon", "Gamma"}));
         QVERIFY(run.t.prompter.shown.isEmpty());
         run.expectEnded();
     }
@@ -376,7 +376,7 @@ private Q_SLOTS:
             const QByteArray cleaned = kHeader + "Version=9\r\n\r\n" + kAlpha + "\r\n" + kBeta + "\r\n" + kDelta + "\r\n" +
                                        kEpsilon;
             QCOMPARE(run.file(), cleanUpFinish ? cleaned : disabledOnly);
-            QCOMPARE(run.main->GameLIST->count(), 4);
+            QCOMPARE(run.main->findChild<QListWidget*>("GameLIST")->count(), 4);
             run.expectEnded();
         }
     }
@@ -407,7 +407,7 @@ private Q_SLOTS:
             run.main->RepairMENU_Click();
             QVERIFY2(!dog.fired, name);
             QCOMPARE(run.file(), kIni);
-            QCOMPARE(run.main->GameLIST->count(), 5);
+            QCOMPARE(run.main->findChild<QListWidget*>("GameLIST")->count(), 5);
             run.expectEnded();
         }
     }
@@ -518,7 +518,7 @@ private Q_SLOTS:
         QCOMPARE(run.t.prompter.shown.size(), 1);
         QVERIFY(run.t.prompter.shown[0].text.contains("Modul : Repair5FORM.ForwardBUTTON_Click"));
         QVERIFY(run.t.prompter.shown[0].text.contains("Beta"));
-        QCOMPARE(Items(run.main->GameLIST), (QStringList{"Alpha", "Bet", "Delta", "Epsilon", "Gamma"}));
+        QCOMPARE(Items(run.main->findChild<QListWidget*>("GameLIST")), (QStringList{"Alpha", "Bet", "Delta", "Epsilon", "Gamma"}));
         run.expectEnded();
     }
 
@@ -575,14 +575,14 @@ private Q_SLOTS:
                    shown << page->objectName();
                    static_cast<Repair1FORM*>(page)->AbortBUTTON->click();
                }}});
-        run.main->RepairMENU->setEnabled(true);
-        run.main->RepairMENU->trigger();
+        run.main->findChild<QAction*>("RepairMENU")->setEnabled(true);
+        run.main->findChild<QAction*>("RepairMENU")->trigger();
         Walk({{"Compare1FORM", [&](QWidget* page) {
                    shown << page->objectName();
                    page->close();
                }}});
-        run.main->CompareMENU->setEnabled(true);
-        run.main->CompareMENU->trigger();
+        run.main->findChild<QAction*>("CompareMENU")->setEnabled(true);
+        run.main->findChild<QAction*>("CompareMENU")->trigger();
         QVERIFY(!dog.fired);
         QCOMPARE(shown, (QStringList{"Repair1FORM", "Compare1FORM"}));
         run.expectEnded();
@@ -638,7 +638,7 @@ private Q_SLOTS:
                                           "Klicken Sie auf Start, um den Vorgang zu starten.", "Start"}));
         QCOMPARE(finishTexts, (QStringList{kFinishText, kFinishOption, "Clean Up the ini afterwards", "Finish"}));
         QCOMPARE(run.file(), kIni);
-        QCOMPARE(run.main->GameLIST->count(), 5);
+        QCOMPARE(run.main->findChild<QListWidget*>("GameLIST")->count(), 5);
         QVERIFY(run.t.prompter.shown.isEmpty());
         run.expectEnded();
     }

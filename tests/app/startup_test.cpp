@@ -56,14 +56,14 @@ private Q_SLOTS:
         QCOMPARE(run.txtPath(), run.t.program.dir);
         QVERIFY(!run.t.settings.reads.contains("INI Path"));
         QVERIFY(!run.t.settings.reads.contains("TXT Path"));
-        QCOMPARE(run.main->GameLIST->count(), 3);
-        QCOMPARE(run.main->GameLIST->item(0)->text(), QString("Alpha"));
-        QCOMPARE(run.main->GameLIST->currentRow(), 0);
-        QCOMPARE(run.main->versionTEXT->text(), QString("2001-03-04"));
-        QCOMPARE(run.main->YesTEXT->text(), QString("1 (33.3%)"));
-        QCOMPARE(run.main->NoTEXT->text(), QString("1 (33.3%)"));
-        QCOMPARE(run.main->PartTEXT->text(), QString("1 (33.3%)"));
-        QCOMPARE(run.main->TotalTEXT->text(), QString("3"));
+        QCOMPARE(run.main->findChild<QListWidget*>("GameLIST")->count(), 3);
+        QCOMPARE(run.main->findChild<QListWidget*>("GameLIST")->item(0)->text(), QString("Alpha"));
+        QCOMPARE(run.main->findChild<QListWidget*>("GameLIST")->currentRow(), 0);
+        QCOMPARE(run.main->findChild<QLabel*>("versionTEXT")->text(), QString("2001-03-04"));
+        QCOMPARE(run.main->findChild<QLabel*>("YesTEXT")->text(), QString("1 (33.3%)"));
+        QCOMPARE(run.main->findChild<QLabel*>("NoTEXT")->text(), QString("1 (33.3%)"));
+        QCOMPARE(run.main->findChild<QLabel*>("PartTEXT")->text(), QString("1 (33.3%)"));
+        QCOMPARE(run.main->findChild<QLabel*>("TotalTEXT")->text(), QString("3"));
         QCOMPARE(run.main->windowTitle(), QString("tolva!"));
         QVERIFY(run.t.prompter.shown.isEmpty());
     }
@@ -107,7 +107,7 @@ private Q_SLOTS:
         QVERIFY(!okAtOpening);
         QCOMPARE(run.iniPath(), run.t.path("moved") + Sep());
         QCOMPARE(run.t.settings.values["INI Path"], run.t.path("moved"));
-        QCOMPARE(run.main->GameLIST->count(), 3);
+        QCOMPARE(run.main->findChild<QListWidget*>("GameLIST")->count(), 3);
     }
 
     void abortAtStartUpEndsTheProgram() {
@@ -129,7 +129,7 @@ private Q_SLOTS:
         run.t.write("program/Compatibility.TXT", kTxt);
         run.start();
         WhenShown("SearchFORM", [](QWidget* window) { window->close(); });
-        run.main->OtherIniMENU->trigger();
+        run.main->findChild<QAction*>("OtherIniMENU")->trigger();
         QVERIFY(!TopLevel("SearchFORM"));
         QVERIFY(run.main->isEnabled());
         QCOMPARE(run.iniPath(), run.t.program.dir);
@@ -172,11 +172,11 @@ private Q_SLOTS:
             run.start();
             QVERIFY(run.loaded);
             QCOMPARE(run.state.folders.TxtUpdate, on);
-            QCOMPARE(run.main->AcuMENU->isChecked(), on);
-            QCOMPARE(run.main->PublisherLABEL->isHidden(), !on);
-            QCOMPARE(run.main->DetailsTEXT->isHidden(), !on);
+            QCOMPARE(run.main->findChild<QAction*>("AcuMENU")->isChecked(), on);
+            QCOMPARE(run.main->findChild<QLabel*>("PublisherLABEL")->isHidden(), !on);
+            QCOMPARE(run.main->findChild<QLabel*>("DetailsTEXT")->isHidden(), !on);
             // Starting with the switch off hides six controls: the product code stays.
-            QVERIFY(!run.main->ProductCodeLABEL->isHidden() || !on);
+            QVERIFY(!run.main->findChild<QLabel*>("ProductCodeLABEL")->isHidden() || !on);
             // With the switch off the file is not read at all.
             QCOMPARE(run.state.txt.TxtCount > 0, on);
         }
@@ -187,17 +187,17 @@ private Q_SLOTS:
         run.t.write("program/bleem!.INI", kIni);
         run.t.write("program/Compatibility.TXT", kTxt);
         run.start();
-        run.main->AcuMENU->trigger();
-        QVERIFY(!run.main->AcuMENU->isChecked());
+        run.main->findChild<QAction*>("AcuMENU")->trigger();
+        QVERIFY(!run.main->findChild<QAction*>("AcuMENU")->isChecked());
         QCOMPARE(run.t.settings.values["TxtUpdate"], QString("False"));
-        QVERIFY(run.main->ProductCodeLABEL->isHidden());
-        QVERIFY(run.main->ProductCodeTEXT->isHidden());
-        QVERIFY(run.main->CountryLABEL->isHidden());
-        run.main->AcuMENU->trigger();
-        QVERIFY(run.main->AcuMENU->isChecked());
+        QVERIFY(run.main->findChild<QLabel*>("ProductCodeLABEL")->isHidden());
+        QVERIFY(run.main->findChild<QLabel*>("ProductCodeTEXT")->isHidden());
+        QVERIFY(run.main->findChild<QLabel*>("CountryLABEL")->isHidden());
+        run.main->findChild<QAction*>("AcuMENU")->trigger();
+        QVERIFY(run.main->findChild<QAction*>("AcuMENU")->isChecked());
         QCOMPARE(run.t.settings.values["TxtUpdate"], QString("True"));
-        QVERIFY(!run.main->CountryLABEL->isHidden());
-        QVERIFY(!run.main->ProductCodeLABEL->isHidden());
+        QVERIFY(!run.main->findChild<QLabel*>("CountryLABEL")->isHidden());
+        QVERIFY(!run.main->findChild<QLabel*>("ProductCodeLABEL")->isHidden());
     }
 
     void secondCopyIsRefused() {
@@ -245,7 +245,7 @@ private Q_SLOTS:
         run.t.write("program/Compatibility.TXT", kTxt);
         run.start();
         QVERIFY(run.loaded);
-        QCOMPARE(run.main->GameLIST->count(), 2);
+        QCOMPARE(run.main->findChild<QListWidget*>("GameLIST")->count(), 2);
     }
 
     void moreThan4096EntriesAreCappedWithAMessage() {
@@ -260,7 +260,7 @@ private Q_SLOTS:
         QVERIFY(!run.t.prompter.shown.isEmpty());
         QCOMPARE(run.t.prompter.shown[0].title, QString("tolva! Critical Error"));
         QVERIFY(run.t.prompter.shown[0].text.contains("Modul : GLOBAL.ReadINI"));
-        QCOMPARE(run.main->GameLIST->count(), 4096);
+        QCOMPARE(run.main->findChild<QListWidget*>("GameLIST")->count(), 4096);
         QVERIFY(run.state.games.Truncated);
     }
 
@@ -286,9 +286,9 @@ private Q_SLOTS:
         run.start();
         QVERIFY(run.loaded);
         WhenShown("SearchFORM", [](QWidget* window) { static_cast<SearchFORM*>(window)->AbortBUTTON->click(); });
-        run.main->OtherIniMENU->trigger();
+        run.main->findChild<QAction*>("OtherIniMENU")->trigger();
         QVERIFY(run.main->isEnabled());
-        QCOMPARE(run.main->GameLIST->count(), 3);
+        QCOMPARE(run.main->findChild<QListWidget*>("GameLIST")->count(), 3);
         QVERIFY(!run.t.terminator.endedFlag);
 
         bool mainDisabledMeanwhile = false;
@@ -299,11 +299,11 @@ private Q_SLOTS:
             search->PathTEXT->setText(run.t.path("second"));
             search->OkBUTTON->click();
         });
-        run.main->OtherIniMENU->trigger();
+        run.main->findChild<QAction*>("OtherIniMENU")->trigger();
         QVERIFY(mainDisabledMeanwhile);
         QVERIFY(run.main->isEnabled());
-        QCOMPARE(run.main->GameLIST->count(), 1);
-        QCOMPARE(run.main->GameLIST->item(0)->text(), QString("Zeta"));
+        QCOMPARE(run.main->findChild<QListWidget*>("GameLIST")->count(), 1);
+        QCOMPARE(run.main->findChild<QListWidget*>("GameLIST")->item(0)->text(), QString("Zeta"));
     }
 
     void searchFolderPickedThroughTheDialog() {
@@ -324,7 +324,7 @@ private Q_SLOTS:
             QCOMPARE(search->PathTEXT->text(), run.t.path("picked") + Sep());
             search->AbortBUTTON->click();
         });
-        run.main->OtherIniMENU->trigger();
+        run.main->findChild<QAction*>("OtherIniMENU")->trigger();
         QCOMPARE(run.t.chooser.folders.value(0), run.t.program.dir + Sep());
         QVERIFY(run.t.chooser.filters.value(0).startsWith("bleem!.INI (bleem!.INI"));
         QCOMPARE(run.iniPath(), run.t.program.dir);  // Abort keeps the old folder

@@ -45,11 +45,11 @@ class ToolsTest : public QObject {
 private Q_SLOTS:
     void removeYesDisablesTheEntryAndClearsTheSearch() {
         Run run;
-        run.main->SearchTEXT->setText("BE");
-        QCOMPARE(run.main->GameLIST->currentRow(), 1);
+        run.main->findChild<QLineEdit*>("SearchTEXT")->setText("BE");
+        QCOMPARE(run.main->findChild<QListWidget*>("GameLIST")->currentRow(), 1);
         bool disabledDuringConfirmation = true;
         run.t.prompter.onShow = [&](const Message&) { disabledDuringConfirmation = !run.main->isEnabled(); };
-        run.main->RemoveBUTTON->click();
+        run.main->findChild<QPushButton*>("RemoveBUTTON")->click();
         QCOMPARE(run.t.prompter.shown.size(), 1);
         QCOMPARE(run.t.prompter.shown[0].text, QString("Are you sure that the game should be removed ?"));
         QCOMPARE(run.t.prompter.shown[0].title, QString("tolva!"));
@@ -60,21 +60,21 @@ private Q_SLOTS:
                                     Entry("0000000001", "Alpha", "40000000H") + "\r\n" +
                                     Entry("0000000003", "Gamma", "01211010H");
         QCOMPARE(run.file(), expected);
-        QCOMPARE(run.main->GameLIST->count(), 2);
-        QCOMPARE(run.main->SearchTEXT->text(), QString());
-        QCOMPARE(run.main->GameLIST->currentRow(), 0);
+        QCOMPARE(run.main->findChild<QListWidget*>("GameLIST")->count(), 2);
+        QCOMPARE(run.main->findChild<QLineEdit*>("SearchTEXT")->text(), QString());
+        QCOMPARE(run.main->findChild<QListWidget*>("GameLIST")->currentRow(), 0);
         QVERIFY(run.main->isEnabled());
     }
 
     void removeNoChangesNothingButClearsTheSearch() {
         Run run;
-        run.main->SearchTEXT->setText("GA");
+        run.main->findChild<QLineEdit*>("SearchTEXT")->setText("GA");
         run.t.prompter.answers.enqueue(MsgAnswer::No);
-        run.main->RemoveMENU->trigger();
+        run.main->findChild<QAction*>("RemoveMENU")->trigger();
         QCOMPARE(run.file(), kIni);
-        QCOMPARE(run.main->SearchTEXT->text(), QString());
-        QCOMPARE(run.main->GameLIST->currentRow(), 0);
-        QCOMPARE(run.main->GameLIST->count(), 3);
+        QCOMPARE(run.main->findChild<QLineEdit*>("SearchTEXT")->text(), QString());
+        QCOMPARE(run.main->findChild<QListWidget*>("GameLIST")->currentRow(), 0);
+        QCOMPARE(run.main->findChild<QListWidget*>("GameLIST")->count(), 3);
         QVERIFY(run.main->isEnabled());
     }
 
@@ -83,7 +83,7 @@ private Q_SLOTS:
         // Another program rewrote the file since it was loaded: the selected disc ID is gone.
         const QByteArray other = "Version=7\r\n\r\n" + Entry("0000000009", "Zeta", "80000000H");
         run.t.write("program/bleem!.INI", other);
-        run.main->RemoveBUTTON->click();
+        run.main->findChild<QPushButton*>("RemoveBUTTON")->click();
         QCOMPARE(run.file(), other);
         QVERIFY(run.t.prompter.shown.size() >= 2);
         QVERIFY(run.t.prompter.shown[1].text.contains("GLOBAL.RemoveGame"));
@@ -92,7 +92,7 @@ private Q_SLOTS:
 
     void cleanUpFinishWithOptions() {
         Run run;
-        run.main->SearchTEXT->setText("AL");  // shows Alpha, which joins it to its record
+        run.main->findChild<QLineEdit*>("SearchTEXT")->setText("AL");  // shows Alpha, which joins it to its record
         QString captionMeanwhile;
         bool mainEnabledMeanwhile = true;
         QString searchMeanwhile = "unset";
@@ -100,7 +100,7 @@ private Q_SLOTS:
             auto* form = static_cast<CleanUpFORM*>(window);
             captionMeanwhile = run.main->windowTitle();
             mainEnabledMeanwhile = run.main->isEnabled();
-            searchMeanwhile = run.main->SearchTEXT->text();
+            searchMeanwhile = run.main->findChild<QLineEdit*>("SearchTEXT")->text();
             QCOMPARE(form->windowTitle(), QString("tolva! Clean Up"));
             QVERIFY(form->Option1->isChecked());
             form->Check1->setChecked(true);
@@ -108,7 +108,7 @@ private Q_SLOTS:
             form->Option2->setChecked(true);
             form->OkBUTTON->click();
         });
-        run.main->CleanUpBUTTON->click();
+        run.main->findChild<QPushButton*>("CleanUpBUTTON")->click();
         QCOMPARE(captionMeanwhile, QString("tolva! Clean Up"));
         QVERIFY(!mainEnabledMeanwhile);
         QCOMPARE(searchMeanwhile, QString());
@@ -131,7 +131,7 @@ private Q_SLOTS:
                 else
                     form->AbortBUTTON->click();
             });
-            run.main->CleanUpMENU->trigger();
+            run.main->findChild<QAction*>("CleanUpMENU")->trigger();
             QCOMPARE(run.file(), kIni);
             QCOMPARE(run.main->windowTitle(), QString("tolva!"));
             QVERIFY(run.main->isEnabled());
@@ -146,7 +146,7 @@ private Q_SLOTS:
         Run run(ini);
         const int messagesAtStart = static_cast<int>(run.t.prompter.shown.size());
         WhenShown("CleanUpFORM", [](QWidget* window) { static_cast<CleanUpFORM*>(window)->OkBUTTON->click(); });
-        run.main->CleanUpBUTTON->click();
+        run.main->findChild<QPushButton*>("CleanUpBUTTON")->click();
         QCOMPARE(run.file(), ini);
         QCOMPARE(run.t.prompter.shown.size(), messagesAtStart + 1);
         QVERIFY(run.t.prompter.shown.last().text.contains("GLOBAL.CleanUpINI"));

@@ -176,11 +176,11 @@ struct Run {
         };
         return true;
     }
-    void update(int route) { (route == 1 ? main->UpdateMENU : main->Update2MENU)->trigger(); }
+    void update(int route) { (route == 1 ? main->findChild<QAction*>("UpdateMENU") : main->findChild<QAction*>("Update2MENU"))->trigger(); }
     QByteArray ini() const { return t.read("program/bleem!.INI"); }
     QStringList titles() const {
         QStringList list;
-        for (int row = 0; row < main->GameLIST->count(); ++row) list.append(main->GameLIST->item(row)->text());
+        for (int row = 0; row < main->findChild<QListWidget*>("GameLIST")->count(); ++row) list.append(main->findChild<QListWidget*>("GameLIST")->item(row)->text());
         return list;
     }
     UpdateFORM* form() const { return qobject_cast<UpdateFORM*>(TopLevel("UpdateFORM")); }
@@ -241,7 +241,7 @@ private Q_SLOTS:
         Run run;
         QVERIFY(run.start(kIniHead + kKnown, server.endpoint()));
         const QByteArray before = run.ini();
-        run.main->SearchTEXT->setText("al");
+        run.main->findChild<QLineEdit*>("SearchTEXT")->setText("al");
 
         run.update(route);
 
@@ -254,7 +254,7 @@ private Q_SLOTS:
         QVERIFY(!run.mainVisible[0]);
         QVERIFY(!run.downloadVisible[0]);  // closed before the disclaimer
         QCOMPARE(run.captions[0], QString("tolva! Online Update"));
-        QCOMPARE(run.main->SearchTEXT->text(), QString());
+        QCOMPARE(run.main->findChild<QLineEdit*>("SearchTEXT")->text(), QString());
 
         QPointer<UpdateFORM> form = run.form();
         QVERIFY(form);
@@ -679,7 +679,7 @@ private Q_SLOTS:
         Check(form, 0, false);
         form->OkBUTTON->click();
         QVERIFY(run.backInMain());
-        QCOMPARE(run.main->GameLIST->count(), 4096);
+        QCOMPARE(run.main->findChild<QListWidget*>("GameLIST")->count(), 4096);
         // Alpha is new to this table too: the rows are Alpha, Bravo, Charlie, delta, echo.
         QCOMPARE(run.ini(), before + "\r\n" + Entry("0000000013", "Bravo", "") + "\r\n" +
                                 Entry("0000000011", "Charlie", "40000000H"));

@@ -28,7 +28,7 @@ const QByteArray kIni = "; tolva! test database\r\nVersion=2001-03-04\r\n\r\n" +
 
 struct Run : LoadedMain {
     explicit Run(const QByteArray& ini = kIni) : LoadedMain(ini) {}
-    QString selectedTitle() const { return main->GameLIST->currentItem()->text(); }
+    QString selectedTitle() const { return main->findChild<QListWidget*>("GameLIST")->currentItem()->text(); }
 };
 
 bool Checked(QWidget* page, const char* name) { return Find<QAbstractButton>(page, name)->isChecked(); }
@@ -114,10 +114,10 @@ private Q_SLOTS:
         QCOMPARE(captions, expected);
         // Position 1 settled to "works partially" by the remark at position 5.
         QCOMPARE(run.file(), kIni + "\r\nID=1234567890\r\nTitle=Delta Force\r\nFlags=00002000H\r\n");
-        QCOMPARE(run.main->GameLIST->count(), 4);
-        QCOMPARE(run.main->SearchTEXT->text(), QString("DELTA FORCE"));
+        QCOMPARE(run.main->findChild<QListWidget*>("GameLIST")->count(), 4);
+        QCOMPARE(run.main->findChild<QLineEdit*>("SearchTEXT")->text(), QString("DELTA FORCE"));
         QCOMPARE(run.selectedTitle(), QString("Delta Force"));
-        QCOMPARE(run.main->titleTEXT->text(), QString("Delta Force"));
+        QCOMPARE(run.main->findChild<QLabel*>("titleTEXT")->text(), QString("Delta Force"));
         QVERIFY(run.main->isEnabled());
         QCOMPARE(run.main->windowTitle(), QString("tolva!"));
         QVERIFY(!run.state.wizard.WizardActive);
@@ -157,7 +157,7 @@ private Q_SLOTS:
         QCOMPARE(asked.icon, MsgIcon::Question);
         QCOMPARE(asked.buttons, MsgButtons::YesNo);
         QCOMPARE(run.selectedTitle(), QString("Epsilon"));
-        QCOMPARE(run.main->NoTEXT->text().left(2), QString("2 "));
+        QCOMPARE(run.main->findChild<QLabel*>("NoTEXT")->text().left(2), QString("2 "));
     }
 
     void answeringNoKeepsTheGameWorkingOnPage2() {
@@ -181,7 +181,7 @@ private Q_SLOTS:
 
     void changingAnEntryRewritesOnlyItsThreeLines() {
         Run run;
-        run.main->GameLIST->setCurrentRow(2);  // Gamma, 01211010H
+        run.main->findChild<QListWidget*>("GameLIST")->setCurrentRow(2);  // Gamma, 01211010H
         WizardWalk walk(run.state);
         walk.on(1, [](QWidget* p) {
             QVERIFY(Find<QRadioButton>(p, "editOPTION")->isEnabled());
@@ -242,7 +242,7 @@ private Q_SLOTS:
         const QByteArray theta = Entry("00-000-000-07x", "Theta", "65536");
         const QByteArray ini = "Version=1\r\n" + Entry("0000000008", "Omega", "1073741824") + "\r\n" + theta;
         Run run(ini);
-        run.main->GameLIST->setCurrentRow(0);  // Omega
+        run.main->findChild<QListWidget*>("GameLIST")->setCurrentRow(0);  // Omega
         WizardWalk notWorking(run.state);
         notWorking.on(1, [](QWidget* p) {
             Click(p, "editOPTION");
@@ -254,7 +254,7 @@ private Q_SLOTS:
         });
         QVERIFY(notWorking.run(*run.main));
 
-        run.main->GameLIST->setCurrentRow(1);  // Theta
+        run.main->findChild<QListWidget*>("GameLIST")->setCurrentRow(1);  // Theta
         WizardWalk walk(run.state);
         walk.on(1, [](QWidget* p) {
             Click(p, "editOPTION");
@@ -278,7 +278,7 @@ private Q_SLOTS:
     void changingNeedsASelectedGame() {
         Run run;
         run.state.wizard.EditMode = true;  // the previous run changed a game
-        run.main->GameLIST->setCurrentRow(-1);
+        run.main->findChild<QListWidget*>("GameLIST")->setCurrentRow(-1);
         WizardWalk walk(run.state);
         walk.on(1, [](QWidget* p) {
             QVERIFY(!Find<QRadioButton>(p, "editOPTION")->isEnabled());
@@ -297,7 +297,7 @@ private Q_SLOTS:
     void abortOnAMiddlePageChangesNothing() {
         for (const bool throughFrame : {false, true}) {
             Run run;
-            run.main->GameLIST->setCurrentRow(1);
+            run.main->findChild<QListWidget*>("GameLIST")->setCurrentRow(1);
             WizardWalk walk(run.state);
             walk.on(1, [](QWidget* p) { Click(p, "ForwardBUTTON"); });
             walk.on(2, [](QWidget* p) {
@@ -317,8 +317,8 @@ private Q_SLOTS:
             });
             QVERIFY(walk.run(*run.main));
             QCOMPARE(run.file(), kIni);
-            QCOMPARE(run.main->GameLIST->count(), 3);
-            QCOMPARE(run.main->GameLIST->currentRow(), 1);
+            QCOMPARE(run.main->findChild<QListWidget*>("GameLIST")->count(), 3);
+            QCOMPARE(run.main->findChild<QListWidget*>("GameLIST")->currentRow(), 1);
             QVERIFY(run.main->isEnabled());
             QCOMPARE(run.main->windowTitle(), QString("tolva!"));
             QVERIFY(!run.state.wizard.WizardActive);
@@ -452,7 +452,7 @@ private Q_SLOTS:
                                Entry("0000000032", "Four", "84000000H");
         for (const int row : {0, 1}) {
             Run run(ini);
-            run.main->GameLIST->setCurrentRow(row);
+            run.main->findChild<QListWidget*>("GameLIST")->setCurrentRow(row);
             WizardWalk walk(run.state);
             walk.on(1, [](QWidget* p) {
                 Click(p, "editOPTION");
@@ -478,10 +478,10 @@ private Q_SLOTS:
         walk.on(1, [](QWidget* p) { Click(p, "ForwardBUTTON"); });
         walk.on(2, [&](QWidget* p) {
             QVERIFY(!run.main->isEnabled());
-            QTest::keyClicks(run.main->SearchTEXT, "GAM");
-            QCOMPARE(run.main->SearchTEXT->text(), QString());
-            QTest::mouseClick(run.main->NewBUTTON, Qt::LeftButton);
-            run.main->NewMENU->trigger();  // returns at once instead of starting a second run
+            QTest::keyClicks(run.main->findChild<QLineEdit*>("SearchTEXT"), "GAM");
+            QCOMPARE(run.main->findChild<QLineEdit*>("SearchTEXT")->text(), QString());
+            QTest::mouseClick(run.main->findChild<QPushButton*>("NewBUTTON"), Qt::LeftButton);
+            run.main->findChild<QAction*>("NewMENU")->trigger();  // returns at once instead of starting a second run
             QCOMPARE(OpenWizardPages(), QList<QWidget*>{p});
             QCOMPARE(run.state.wizard.ActivePage, 2);
             QCOMPARE(run.main->windowTitle(), QString("tolva! Wizard [2/8]"));
@@ -493,7 +493,7 @@ private Q_SLOTS:
         // The menu entry starts the wizard as the button does.
         WizardWalk byMenu(run.state);
         byMenu.on(1, [](QWidget* p) { Click(p, "AbortBUTTON"); });
-        QVERIFY(byMenu.run([&] { run.main->NewMENU->trigger(); }));
+        QVERIFY(byMenu.run([&] { run.main->findChild<QAction*>("NewMENU")->trigger(); }));
     }
 
     void activatingTheMainWindowBringsThePageBack() {
@@ -517,7 +517,7 @@ private Q_SLOTS:
 
     void loadLabelIsVisibleWhileTheEntryIsWritten() {
         Run run;
-        run.main->GameLIST->setCurrentRow(2);  // Gamma
+        run.main->findChild<QListWidget*>("GameLIST")->setCurrentRow(2);  // Gamma
         QByteArray withoutGamma = kIni;
         withoutGamma.replace(Entry("0000000003", "Gamma", "01211010H"), "");
         bool labelShownDuringFailure = false;
@@ -542,7 +542,7 @@ private Q_SLOTS:
         QCOMPARE(run.t.prompter.shown[0].title, QString("tolva! Critical Error"));
         QVERIFY(run.t.prompter.shown[0].text.contains("Modul : GLOBAL.WriteINI"));
         QVERIFY(labelShownDuringFailure);
-        QCOMPARE(run.main->GameLIST->count(), 2);
+        QCOMPARE(run.main->findChild<QListWidget*>("GameLIST")->count(), 2);
         QVERIFY(run.main->isEnabled());
         QCOMPARE(run.main->windowTitle(), QString("tolva!"));
     }
@@ -574,7 +574,7 @@ private Q_SLOTS:
         QVERIFY(!file.contains(";ID=0000000009"));  // disabled entries are gone
         QVERIFY(file.indexOf("Title=Aardvark") < file.indexOf("Title=Alpha"));  // sorted
         QVERIFY(file.contains("Flags=80000000H\r\n"));
-        QCOMPARE(run.main->SearchTEXT->text(), QString("AARDVARK"));
+        QCOMPARE(run.main->findChild<QLineEdit*>("SearchTEXT")->text(), QString("AARDVARK"));
         QCOMPARE(run.selectedTitle(), QString("Aardvark"));
         QVERIFY(run.main->isEnabled());
         QCOMPARE(run.main->windowTitle(), QString("tolva!"));

@@ -8,16 +8,16 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/mainwindow/mainform.h"
+#include "app/host/mainhost.h"
 #include "app/platform/controls.h"
 #include "app/platform/messages.h"
 #include "app/platform/resources.h"
 #include "core/endpoints.h"
 
 namespace tolva {
-Mail2FORM::Mail2FORM(MainFORM& main) : QWidget(nullptr, Qt::Window), main_(main) {
+Mail2FORM::Mail2FORM(MainHost& main) : QWidget(nullptr, Qt::Window), main_(main) {
     setObjectName(QStringLiteral("Mail2FORM"));
-    setWindowIcon(main.windowIcon());
+    setWindowIcon(main.ownerWindow()->windowIcon());
 
     PICTUREBOX = new QLabel(this);
     PICTUREBOX->setObjectName(QStringLiteral("PICTUREBOX"));
@@ -78,7 +78,7 @@ Mail2FORM::Mail2FORM(MainFORM& main) : QWidget(nullptr, Qt::Window), main_(main)
 }
 
 void Mail2FORM::OkBUTTON_Click() {
-    main_.setEnabled(true);
+    main_.ownerWindow()->setEnabled(true);
     closing_ = true;
     close();
 }
@@ -88,7 +88,7 @@ void Mail2FORM::WebLABEL_Click() { main_.platform().shell->open(QString::fromLat
 void Mail2FORM::closeEvent(QCloseEvent* event) {
     // The frame's close button is OK: the main window must not stay disabled.
     if (!closing_) {
-        main_.setEnabled(true);
+        main_.ownerWindow()->setEnabled(true);
         closing_ = true;
     }
     event->accept();

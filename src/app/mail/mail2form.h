@@ -8,13 +8,13 @@ class QPushButton;
 
 namespace tolva {
 
-class MainFORM;
+class MainHost;
 
 class Mail2FORM : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Mail2FORM(MainFORM& main);
+    explicit Mail2FORM(MainHost& main);
 
     void OkBUTTON_Click();
     void WebLABEL_Click();
@@ -30,7 +30,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    MainFORM& main_;
+    MainHost& main_;
     bool closing_ = false;
 };
 

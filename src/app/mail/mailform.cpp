@@ -11,13 +11,14 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/mainwindow/mainform.h"
+#include "app/host/mainhost.h"
 #include "app/platform/controls.h"
 #include "app/platform/messages.h"
 #include "app/platform/resources.h"
 #include "app/platform/text.h"
 #include "app/update/updatemessages.h"
 #include "core/mail/message.h"
+#include "core/state.h"
 
 namespace tolva {
 namespace {
@@ -35,9 +36,9 @@ Endpoint MailServer() {
     return ParseEndpoint(qEnvironmentVariable("TOLVA_MAIL_SERVER").toStdString(), kMailHost, kMailPort);
 }
 
-MailFORM::MailFORM(MainFORM& main) : QWidget(nullptr, Qt::Window), main_(main) {
+MailFORM::MailFORM(MainHost& main) : QWidget(nullptr, Qt::Window), main_(main) {
     setObjectName(QStringLiteral("MailFORM"));
-    setWindowIcon(main.windowIcon());
+    setWindowIcon(main.ownerWindow()->windowIcon());
 
     PICTUREBOX = new QLabel(this);
     PICTUREBOX->setObjectName(QStringLiteral("PICTUREBOX"));
@@ -152,7 +153,7 @@ void MailFORM::OkBUTTON_Click() {
 
 void MailFORM::AbortBUTTON_Click() {
     abortSending();
-    main_.setEnabled(true);
+    main_.ownerWindow()->setEnabled(true);
     closing_ = true;
     close();
 }
@@ -161,7 +162,7 @@ void MailFORM::closeEvent(QCloseEvent* event) {
     // The frame's close button is Abort, whether before, during or after sending.
     if (!closing_) {
         abortSending();
-        main_.setEnabled(true);
+        main_.ownerWindow()->setEnabled(true);
         closing_ = true;
     }
     event->accept();

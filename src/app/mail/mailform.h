@@ -19,7 +19,7 @@ class QTimer;
 
 namespace tolva {
 
-class MainFORM;
+class MainHost;
 
 /// The mail server: TOLVA_MAIL_SERVER ("host[:port]") when set, else the maintainers' server.
 Endpoint MailServer();
@@ -28,7 +28,7 @@ class MailFORM : public QWidget {
     Q_OBJECT
 
 public:
-    explicit MailFORM(MainFORM& main);
+    explicit MailFORM(MainHost& main);
     ~MailFORM() override;
 
     void OkBUTTON_Click();
@@ -60,7 +60,7 @@ private:
     void setStatus(const std::string& text);
     void abortSending();
 
-    MainFORM& main_;
+    MainHost& main_;
     std::unique_ptr<SmtpDialogue> dialogue_;
     QTimer* replyTimer_ = nullptr;
     QTimer* deadlineTimer_ = nullptr;  // the whole dialogue's limit

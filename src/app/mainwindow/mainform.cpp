@@ -324,6 +324,15 @@ void MainFORM::setCaptionSuffix(const QString& suffix) { setWindowTitle(kTitle +
 
 int MainFORM::selectedRow() const { return GameLIST->currentRow(); }
 
+void MainFORM::showGame(const QString& title) {
+    if (SearchTEXT->text() == title)
+        SearchTEXT_Change();  // an unchanged text sends no change of its own
+    else
+        SearchTEXT->setText(title);
+}
+
+void MainFORM::clearSearch() { SearchTEXT->setText(QString()); }
+
 FailureSink MainFORM::sinkFor(const char* module) {
     return CommonErrorSink(platform_, this, QString::fromLatin1(module));
 }

@@ -6,8 +6,7 @@
 #include <QPointer>
 #include <memory>
 
-#include "app/platform/seams.h"
-#include "core/failure.h"
+#include "app/host/mainhost.h"
 #include "core/state.h"
 
 class QAction;
@@ -24,7 +23,7 @@ namespace tolva {
 class Dialog;
 class SearchFORM;
 
-class MainFORM : public QMainWindow {
+class MainFORM : public QMainWindow, public MainHost {
     Q_OBJECT
 
 public:
@@ -35,7 +34,7 @@ public:
     bool Form_Load();
 
     // Game list, counts and search.
-    void WriteList();
+    void WriteList() override;
     void SearchTEXT_Change();
     // Details view.
     void gameLIST_Click();
@@ -61,20 +60,20 @@ public:
     void MailMENU_Click();
     // Help menu web links (mainform_help.cpp).
 
-    /// The main window's caption is the title, or the title and the suffix of the running tool.
-    void setCaptionSuffix(const QString& suffix);
-    /// The selected row of GameLIST (= game table index), -1 when none.
-    int selectedRow() const;
-    /// A failure sink that reports through the common error message under `module`.
-    FailureSink sinkFor(const char* module);
-    /// The reload rule after bleem!.INI or its folder changed: ReadINI, ReloadTXT, WriteList.
-    bool ReloadDatabase(const char* module);
+    // The host the secondary windows receive.
+    ProgramState& state() override { return state_; }
+    Platform& platform() override { return platform_; }
+    QWidget* ownerWindow() override { return this; }
+    int selectedRow() const override;
+    void showGame(const QString& title) override;
+    void clearSearch() override;
+    FailureSink sinkFor(const char* module) override;
+    /// ReadINI, ReloadTXT (when switched on), WriteList.
+    bool reloadAfterChange(const char* module) override;
+    void setCaptionSuffix(const QString& suffix) override;
 
     /// The program's one open-file dialog, made on first use.
     Dialog& FileDialog();
-
-    ProgramState& state() { return state_; }
-    Platform& platform() { return platform_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -93,7 +92,6 @@ private:
     bool SearchTEXT_KeyPress(QKeyEvent* event);
     bool gameLIST_KeyPress(QKeyEvent* event);
     void clearDetails();
-    bool ended() const { return platform_.ended(); }
     bool findWithSetting(const QString& key, const QString& file, std::string& folder);
     void chooseAnotherFolder(bool ini);
 
@@ -102,7 +100,6 @@ private:
     QPointer<class SplashFORM> splash_;
     std::unique_ptr<Dialog> fileDialog_;
 
-public:
     // Controls, named as the program names them (also their objectName).
     QListWidget* GameLIST = nullptr;
     QLineEdit* SearchTEXT = nullptr;

@@ -1,7 +1,6 @@
 // "Mail to Tolva!": the mail window, then the notice window, with the main window waiting.
 #include <QAction>
 #include <QApplication>
-#include <QLineEdit>
 
 #include "app/mail/mail2form.h"
 #include "app/mail/mailform.h"
@@ -20,19 +19,16 @@ void MainFORM::MailMENU_Click() {
             return;
         }
     }
-    SearchTEXT->setText(QString());
+    clearSearch();
 
     // Kept until the notice closes: the goodbye to the server may still be on its way.
     MailFORM mail(*this);
-    setEnabled(false);
-    setCaptionSuffix(QStringLiteral(" Mail"));
+    const ToolWindowGuard aside(*this, QStringLiteral(" Mail"));
     WaitForWindow(&mail, this);
     if (ended()) return;
 
     Mail2FORM notice(*this);
     WaitForWindow(&notice, this);
-    if (ended()) return;
-    setCaptionSuffix(QString());
 }
 
 void MainFORM::connectMail() { connect(MailMENU, &QAction::triggered, this, &MainFORM::MailMENU_Click); }

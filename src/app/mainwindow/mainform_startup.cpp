@@ -108,7 +108,7 @@ bool MainFORM::Form_Load() {
     return true;
 }
 
-bool MainFORM::ReloadDatabase(const char* module) {
+bool MainFORM::reloadAfterChange(const char* module) {
     if (!ReadINI(state_, sinkFor(module)) || ended()) return false;
     if (state_.folders.TxtUpdate) ReloadTXT(state_);
     WriteList();
@@ -125,7 +125,7 @@ void MainFORM::chooseAnotherFolder(bool ini) {
     setEnabled(true);
     activateWindow();
     if (ended() || folder == remembered) return;
-    ReloadDatabase(ini ? "MainFORM.OtherIniMENU_Click" : "MainFORM.OtherTxtMENU_Click");
+    reloadAfterChange(ini ? "MainFORM.OtherIniMENU_Click" : "MainFORM.OtherTxtMENU_Click");
 }
 
 void MainFORM::OtherIniMENU_Click() { chooseAnotherFolder(true); }

@@ -14,9 +14,7 @@ QLabel* WrappedLabel(QWidget* parent, const QString& text, const char* name) {
 }
 
 QPushButton* NamedButton(QWidget* parent, const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    return button;
+    return Named<QPushButton>(parent, name, caption);
 }
 
 void AddButtonRow(QBoxLayout* content, std::initializer_list<QPushButton*> buttons) {

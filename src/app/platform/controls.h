@@ -17,6 +17,14 @@ QLabel* WrappedLabel(QWidget* parent, const QString& text, const char* name = "L
 /// A push button with that objectName.
 QPushButton* NamedButton(QWidget* parent, const char* name, const QString& caption);
 
+/// A control with a caption (check box, option, button) and that objectName.
+template <class Control>
+Control* Named(QWidget* parent, const char* name, const QString& caption) {
+    auto* control = new Control(caption, parent);
+    control->setObjectName(QString::fromLatin1(name));
+    return control;
+}
+
 /// A row of buttons kept to the right, added at the end of `content`.
 void AddButtonRow(QBoxLayout* content, std::initializer_list<QPushButton*> buttons);
 

@@ -2,42 +2,57 @@
 
 #include <QEvent>
 #include <QEventLoop>
-#include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 namespace tolva {
 namespace {
 
-class WaitFilter final : public QObject {
+/// Ends the wait when the waited-for window is hidden, closed or destroyed.
+class EndFilter final : public QObject {
 public:
-    WaitFilter(QEventLoop& loop, QWidget* window, QWidget* behind) : loop_(loop), window_(window), behind_(behind) {}
+    explicit EndFilter(QEventLoop& loop) : loop_(loop) {}
 
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == window_ && (event->type() == QEvent::Hide || event->type() == QEvent::Close ||
-                                   event->type() == QEvent::Destroy)) {
-            loop_.quit();
-        } else if (watched == behind_ && event->type() == QEvent::WindowActivate && window_ &&
-                   window_->isVisible()) {
-            window_->raise();
-            window_->activateWindow();
-        }
+    bool eventFilter(QObject*, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::Hide || type == QEvent::Close || type == QEvent::Destroy) loop_.quit();
         return false;
     }
 
 private:
     QEventLoop& loop_;
-    QPointer<QWidget> window_;
-    QPointer<QWidget> behind_;
 };
 
 }  // namespace
 
+FrontKeeper::FrontKeeper(QWidget* behind, std::function<QWidget*()> front) : behind_(behind), front_(std::move(front)) {
+    if (behind) behind->installEventFilter(this);
+}
+
+FrontKeeper::~FrontKeeper() {
+    if (behind_) behind_->removeEventFilter(this);
+}
+
+bool FrontKeeper::eventFilter(QObject* watched, QEvent* event) {
+    // Queued: the activation of the window behind must be complete before another one takes it.
+    if (watched == behind_ && event->type() == QEvent::WindowActivate)
+        QTimer::singleShot(0, this, &FrontKeeper::bringToFront);
+    return QObject::eventFilter(watched, event);
+}
+
+void FrontKeeper::bringToFront() {
+    QWidget* front = front_();
+    if (!front || !front->isVisible()) return;
+    front->raise();
+    front->activateWindow();
+}
+
 void WaitForWindow(QWidget* window, QWidget* behind, const std::function<bool()>& keepWaiting) {
     QPointer<QWidget> watched(window);
     QEventLoop loop;
-    WaitFilter filter(loop, window, behind);
-    window->installEventFilter(&filter);
-    if (behind) behind->installEventFilter(&filter);
+    EndFilter ending(loop);
+    window->installEventFilter(&ending);
+    const FrontKeeper keeper(behind, [watched] { return watched.data(); });
     window->show();
     window->raise();
     window->activateWindow();
@@ -45,8 +60,7 @@ void WaitForWindow(QWidget* window, QWidget* behind, const std::function<bool()>
         loop.exec();
         if (keepWaiting && !keepWaiting()) break;
     }
-    if (watched) watched->removeEventFilter(&filter);
-    if (behind) behind->removeEventFilter(&filter);
+    if (watched) watched->removeEventFilter(&ending);
 }
 
 }  // namespace tolva

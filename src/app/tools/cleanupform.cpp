@@ -5,12 +5,11 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/mainwindow/mainform.h"
+#include "app/host/mainhost.h"
 #include "app/platform/controls.h"
 #include "app/platform/messages.h"
 #include "app/platform/resources.h"
@@ -18,21 +17,12 @@
 #include "core/tools/cleanup.h"
 
 namespace tolva {
-namespace {
 
-QCheckBox* Box(QWidget* parent, const char* name, const QString& caption) {
-    auto* box = new QCheckBox(caption, parent);
-    box->setObjectName(QString::fromLatin1(name));
-    return box;
-}
-
-}  // namespace
-
-CleanUpFORM::CleanUpFORM(MainFORM& main) : QWidget(nullptr, Qt::Window), main_(main) {
+CleanUpFORM::CleanUpFORM(MainHost& main) : QWidget(nullptr, Qt::Window), main_(main) {
     setObjectName(QStringLiteral("CleanUpFORM"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(kTitle + QStringLiteral(" Clean Up"));
-    setWindowIcon(main.windowIcon());
+    setWindowIcon(main.ownerWindow()->windowIcon());
 
     PICTUREBOX = new QLabel(this);
     PICTUREBOX->setObjectName(QStringLiteral("PICTUREBOX"));
@@ -45,12 +35,12 @@ CleanUpFORM::CleanUpFORM(MainFORM& main) : QWidget(nullptr, Qt::Window), main_(m
     content->addWidget(WrappedLabel(this, QStringLiteral("If you want to copy additional information from the compatiblity.txt "
                                                  "into the bleem! ini file, choose it from below :")));
     auto* boxes = new QGridLayout;
-    Check1 = Box(this, "Check1", QStringLiteral("Publisher"));
-    Check2 = Box(this, "Check2", QStringLiteral("Product Code"));
-    Check3 = Box(this, "Check3", QStringLiteral("Country"));
-    Check4 = Box(this, "Check4", QStringLiteral("Works?"));
-    Check5 = Box(this, "Check5", QStringLiteral("D3D Enhanced?"));
-    Check6 = Box(this, "Check6", QStringLiteral("Details"));
+    Check1 = Named<QCheckBox>(this, "Check1", QStringLiteral("Publisher"));
+    Check2 = Named<QCheckBox>(this, "Check2", QStringLiteral("Product Code"));
+    Check3 = Named<QCheckBox>(this, "Check3", QStringLiteral("Country"));
+    Check4 = Named<QCheckBox>(this, "Check4", QStringLiteral("Works?"));
+    Check5 = Named<QCheckBox>(this, "Check5", QStringLiteral("D3D Enhanced?"));
+    Check6 = Named<QCheckBox>(this, "Check6", QStringLiteral("Details"));
     boxes->addWidget(Check1, 0, 0);
     boxes->addWidget(Check2, 0, 1);
     boxes->addWidget(Check3, 1, 0);
@@ -60,11 +50,9 @@ CleanUpFORM::CleanUpFORM(MainFORM& main) : QWidget(nullptr, Qt::Window), main_(m
     content->addLayout(boxes);
 
     auto* place = new QHBoxLayout;
-    Option1 = new QRadioButton(QStringLiteral("before"), this);
-    Option1->setObjectName(QStringLiteral("Option1"));
+    Option1 = Named<QRadioButton>(this, "Option1", QStringLiteral("before"));
     Option1->setChecked(true);
-    Option2 = new QRadioButton(QStringLiteral("or after"), this);
-    Option2->setObjectName(QStringLiteral("Option2"));
+    Option2 = Named<QRadioButton>(this, "Option2", QStringLiteral("or after"));
     Option1->setAccessibleName(QStringLiteral("Add the comments before the entry"));
     Option2->setAccessibleName(QStringLiteral("Add the comments after the entry"));
     place->addWidget(WrappedLabel(this, QStringLiteral("Add the comments")));
@@ -98,14 +86,14 @@ CleanUpOptions CleanUpFORM::options() const {
 }
 
 void CleanUpFORM::OkBUTTON_Click() {
-    if (!CleanUpINI(main_.state(), options(), main_.sinkFor("GLOBAL.CleanUpINI")) || main_.platform().ended()) return;
-    main_.setEnabled(true);
+    if (!CleanUpINI(main_.state(), options(), main_.sinkFor("GLOBAL.CleanUpINI")) || main_.ended()) return;
+    main_.ownerWindow()->setEnabled(true);
     closing_ = true;
     close();
 }
 
 void CleanUpFORM::AbortBUTTON_Click() {
-    main_.setEnabled(true);
+    main_.ownerWindow()->setEnabled(true);
     closing_ = true;
     close();
 }
@@ -118,21 +106,17 @@ void CleanUpFORM::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void CleanUpFORM::Wait(MainFORM& main, CleanUpFORM* window) {
-    main.setEnabled(false);
-    main.setCaptionSuffix(QStringLiteral(" Clean Up"));
-    WaitForWindow(window, &main);
-    if (main.platform().ended()) return;
-    main.setCaptionSuffix(QString());
+void CleanUpFORM::Wait(MainHost& main, CleanUpFORM* window) {
+    const ToolWindowGuard aside(main, QStringLiteral(" Clean Up"));
+    WaitForWindow(window, main.ownerWindow());
 }
 
-void CleanUpFORM::RunFromMain(MainFORM& main) {
-    main.SearchTEXT->setText(QString());
+void CleanUpFORM::RunFromMain(MainHost& main) {
+    main.clearSearch();
     Wait(main, new CleanUpFORM(main));
-    main.setEnabled(true);
 }
 
-void CleanUpFORM::RunFromPage(MainFORM& main, QWidget* page) {
+void CleanUpFORM::RunFromPage(MainHost& main, QWidget* page) {
     auto* window = new CleanUpFORM(main);
     window->show();
     page->hide();

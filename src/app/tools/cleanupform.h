@@ -10,20 +10,20 @@ class QRadioButton;
 
 namespace tolva {
 
-class MainFORM;
+class MainHost;
 struct CleanUpOptions;
 
 class CleanUpFORM : public QWidget {
     Q_OBJECT
 
 public:
-    explicit CleanUpFORM(MainFORM& main);
+    explicit CleanUpFORM(MainHost& main);
 
     /// From the main window: clears the search box, disables the main window with " Clean Up"
-    /// in its caption, waits for the window to close, restores the caption.
-    static void RunFromMain(MainFORM& main);
+    /// in its caption, waits for the window to close, restores both.
+    static void RunFromMain(MainHost& main);
     /// From another tool's last page: that page is hidden while the window is open.
-    static void RunFromPage(MainFORM& main, QWidget* page);
+    static void RunFromPage(MainHost& main, QWidget* page);
 
     void OkBUTTON_Click();
     void AbortBUTTON_Click();
@@ -45,9 +45,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    static void Wait(MainFORM& main, CleanUpFORM* window);
+    static void Wait(MainHost& main, CleanUpFORM* window);
 
-    MainFORM& main_;
+    MainHost& main_;
     bool closing_ = false;
 };
 

@@ -17,7 +17,7 @@ Compare1FORM::Compare1FORM(ToolWizard& wizard)
     onClick(OkBUTTON, "OkBUTTON_Click", &Compare1FORM::OkBUTTON_Click);
 }
 
-void Compare1FORM::Start(MainFORM& main) {
+void Compare1FORM::Start(MainHost& main) {
     ToolWizard wizard(main);
     wizard.Run(new Compare1FORM(wizard));
 }

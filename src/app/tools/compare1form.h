@@ -9,7 +9,7 @@ class QLabel;
 
 namespace tolva {
 
-class MainFORM;
+class MainHost;
 
 class Compare1FORM : public ToolPage {
     Q_OBJECT
@@ -18,7 +18,7 @@ public:
     explicit Compare1FORM(ToolWizard& wizard);
 
     /// CompareMENU: runs the wizard and returns when it has ended.
-    static void Start(MainFORM& main);
+    static void Start(MainHost& main);
 
     void OkBUTTON_Click();
 

@@ -4,7 +4,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/mainwindow/mainform.h"
+#include "app/host/mainhost.h"
+#include "core/state.h"
 #include "app/tools/repair2form.h"
 
 namespace tolva {
@@ -25,7 +26,7 @@ Repair1FORM::Repair1FORM(RepairWizard& wizard)
     onClick(OkBUTTON, "OkBUTTON_Click", &Repair1FORM::OkBUTTON_Click);
 }
 
-void Repair1FORM::Start(MainFORM& main) {
+void Repair1FORM::Start(MainHost& main) {
     RepairWizard wizard(main);
     wizard.Run(new Repair1FORM(wizard));
 }

@@ -9,7 +9,7 @@ class QLabel;
 
 namespace tolva {
 
-class MainFORM;
+class MainHost;
 
 class Repair1FORM : public ToolPage {
     Q_OBJECT
@@ -18,7 +18,7 @@ public:
     explicit Repair1FORM(RepairWizard& wizard);
 
     /// RepairMENU: runs the wizard and returns when it has ended.
-    static void Start(MainFORM& main);
+    static void Start(MainHost& main);
 
     /// Start: the search, then page 1.
     void OkBUTTON_Click();

@@ -2,7 +2,8 @@
 
 #include <QPushButton>
 
-#include "app/mainwindow/mainform.h"
+#include "app/host/mainhost.h"
+#include "core/state.h"
 #include "app/tools/repair4form.h"
 
 namespace tolva {
@@ -19,11 +20,11 @@ void Repair5FORM::BackBUTTON_Click() { run_.GoTo(new Repair4FORM(run_)); }
 bool Repair5FORM::finishWork() {
     const std::vector<IniEntry> entries = MarkedEntries(run_.store, run_.marked);
     if (entries.empty()) return true;  // nothing chosen: the file stays as it is
-    MainFORM& main = run_.main();
+    MainHost& main = run_.main();
     const char* const module = "Repair5FORM.ForwardBUTTON_Click";
     if (!DisableEntries(main.state(), entries, main.sinkFor(module)) || main.platform().ended()) return false;
     run_.marked.clear();
-    return main.ReloadDatabase(module);
+    return main.reloadAfterChange(module);
 }
 
 }  // namespace tolva

@@ -6,39 +6,20 @@
 #include <QHBoxLayout>
 #include <QLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <exception>
 
-#include "app/mainwindow/mainform.h"
+#include "app/host/mainhost.h"
 #include "app/platform/messages.h"
 #include "app/platform/resources.h"
+#include "app/platform/waiting.h"
 #include "app/tools/cleanupform.h"
+#include "core/state.h"
 
 namespace tolva {
 namespace {
-
-/// Activating the main window while a page is open brings the page back to the front.
-class ActivationFilter final : public QObject {
-public:
-    explicit ActivationFilter(ToolWizard& wizard) : wizard_(wizard) {}
-
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::WindowActivate && wizard_.active()) {
-            ToolPage* page = wizard_.current();
-            if (page && page->isVisible()) {
-                page->raise();
-                page->activateWindow();
-            }
-        }
-        return false;
-    }
-
-private:
-    ToolWizard& wizard_;
-};
 
 QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
     auto* button = new QPushButton(caption, parent);
@@ -54,28 +35,25 @@ void ToolWizard::Run(ToolPage* first) {
     first->ensurePolished();  // its final size, so that it can be centred before it shows
     first->layout()->activate();
     first->adjustSize();
-    const QRect screen = main_.screen()->geometry();
+    const QRect screen = main_.ownerWindow()->screen()->geometry();
     first->move(screen.left() + screen.width() / 2 - first->width() / 2,
                 screen.top() + screen.height() / 2 - first->height() / 2);
     current_ = first;
     first->show();
     first->raise();
     first->activateWindow();
-    main_.setEnabled(false);
+    const ToolWindowGuard aside(main_, first->windowTitle().mid(kTitle.size()));
     main_.state().wizard.WizardActive = true;
 
     QEventLoop loop;
-    ActivationFilter filter(*this);
-    main_.installEventFilter(&filter);
+    const FrontKeeper keeper(main_.ownerWindow(), [this]() -> QWidget* { return active() ? current() : nullptr; });
     loop_ = &loop;
     if (active()) loop.exec();
     loop_ = nullptr;
-    main_.removeEventFilter(&filter);
-    if (main_.platform().ended()) return;
+    if (main_.ended()) return;
 
-    main_.activateWindow();
-    main_.SearchTEXT->setText(QString());
-    main_.setCaptionSuffix(QString());
+    main_.ownerWindow()->activateWindow();
+    main_.clearSearch();
 }
 
 void ToolWizard::GoTo(ToolPage* target) {
@@ -90,7 +68,7 @@ void ToolWizard::GoTo(ToolPage* target) {
 
 void ToolWizard::End() {
     main_.state().wizard.WizardActive = false;
-    main_.setEnabled(true);
+    main_.ownerWindow()->setEnabled(true);
     if (current_) current_->leave();
     if (loop_) loop_->quit();
 }
@@ -110,7 +88,7 @@ ToolPage::ToolPage(ToolWizard& wizard, const QString& name, int number, const QS
     wizard.main().state().wizard.ActivePage = number;
     setWindowTitle(kTitle + suffix);
     wizard.main().setCaptionSuffix(suffix);
-    setWindowIcon(wizard.main().windowIcon());
+    setWindowIcon(wizard.main().ownerWindow()->windowIcon());
 
     PICTUREBOX = new QLabel(this);
     PICTUREBOX->setObjectName(QStringLiteral("PICTUREBOX"));
@@ -189,7 +167,7 @@ bool ToolPage::ended() {
 
 void ToolPage::guarded(const char* handler, const std::function<void()>& body) {
     const QString module = objectName() + QLatin1Char('.') + QLatin1String(handler);
-    MainFORM& main = wizard_.main();
+    MainHost& main = wizard_.main();
     try {
         body();
     } catch (const std::exception& failure) {

@@ -15,12 +15,12 @@ class QVBoxLayout;
 
 namespace tolva {
 
-class MainFORM;
+class MainHost;
 class ToolPage;
 
 class ToolWizard {
 public:
-    explicit ToolWizard(MainFORM& main) : main_(main) {}
+    explicit ToolWizard(MainHost& main) : main_(main) {}
     virtual ~ToolWizard() = default;
     ToolWizard(const ToolWizard&) = delete;
     ToolWizard& operator=(const ToolWizard&) = delete;
@@ -38,10 +38,10 @@ public:
 
     bool active() const;
     ToolPage* current() const { return current_; }
-    MainFORM& main() { return main_; }
+    MainHost& main() { return main_; }
 
 private:
-    MainFORM& main_;
+    MainHost& main_;
     QPointer<ToolPage> current_;
     QEventLoop* loop_ = nullptr;
 };

@@ -9,7 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/mainwindow/mainform.h"
+#include "app/host/mainhost.h"
+#include "core/state.h"
 #include "app/platform/controls.h"
 #include "app/platform/messages.h"
 #include "app/platform/resources.h"
@@ -26,14 +27,14 @@ constexpr const char* kFinishModule = "UpdateFORM.OkBUTTON_Click";
 
 }  // namespace
 
-UpdateFORM::UpdateFORM(MainFORM& main, UpdateData update, const std::vector<std::string>& rows)
+UpdateFORM::UpdateFORM(MainHost& main, UpdateData update, const std::vector<std::string>& rows)
     : QWidget(nullptr, Qt::Window), main_(main), update_(std::move(update)) {
     setObjectName(QStringLiteral("UpdateFORM"));
     setAttribute(Qt::WA_DeleteOnClose);
     // It may close while the main window is hidden; that must not end the program.
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(kTitle + QStringLiteral(" Online Update"));
-    setWindowIcon(main.windowIcon());
+    setWindowIcon(main.ownerWindow()->windowIcon());
 
     PICTUREBOX = new QLabel(this);
     PICTUREBOX->setObjectName(QStringLiteral("PICTUREBOX"));
@@ -78,8 +79,7 @@ UpdateFORM::UpdateFORM(MainFORM& main, UpdateData update, const std::vector<std:
 
     content->addWidget(
         WrappedLabel(this, QStringLiteral("Activate the following option when you want to sort the ini afterwards :")));
-    Check1 = new QCheckBox(QStringLiteral("Clean Up the ini afterwards"), this);
-    Check1->setObjectName(QStringLiteral("Check1"));
+    Check1 = Named<QCheckBox>(this, "Check1", QStringLiteral("Clean Up the ini afterwards"));
     content->addWidget(Check1);
 
     OkBUTTON = NamedButton(this, "OkBUTTON", QStringLiteral("Finish"));
@@ -143,7 +143,7 @@ void UpdateFORM::OkBUTTON_Click() {
     if (!written.ok && ShowCommonError(platform, this, Failure{written.error, kFinishModule}) == Resolution::Cancel)
         return;
     hide();
-    main_.ReloadDatabase(kFinishModule);
+    main_.reloadAfterChange(kFinishModule);
     if (platform.ended()) return;
     if (Check1->isChecked()) {
         // Clean Up closes while every other window is hidden: that must not end the program.
@@ -152,7 +152,7 @@ void UpdateFORM::OkBUTTON_Click() {
         CleanUpFORM::RunFromPage(main_, this);
         QGuiApplication::setQuitOnLastWindowClosed(quitOnLast);
         if (platform.ended()) return;
-        main_.setEnabled(true);
+        main_.ownerWindow()->setEnabled(true);
     }
     main_.setCaptionSuffix(QString());
     finishWindow();
@@ -167,8 +167,8 @@ void UpdateFORM::finishWindow() {
 
 void UpdateFORM::backToMain() {
     closing_ = true;
-    main_.show();
-    main_.activateWindow();
+    main_.ownerWindow()->show();
+    main_.ownerWindow()->activateWindow();
 }
 
 void UpdateFORM::closeEvent(QCloseEvent* event) {

@@ -16,14 +16,14 @@ class QPushButton;
 
 namespace tolva {
 
-class MainFORM;
+class MainHost;
 
 class UpdateFORM : public QWidget {
     Q_OBJECT
 
 public:
     /// rows: the texts of the update list, row r showing entry update.UpdRow[r].
-    UpdateFORM(MainFORM& main, UpdateData update, const std::vector<std::string>& rows);
+    UpdateFORM(MainHost& main, UpdateData update, const std::vector<std::string>& rows);
 
     void MarkAllBUTTON_Click();
     void MarkNothingBUTTON_Click();
@@ -53,7 +53,7 @@ private:
     void finishWindow();
     void backToMain();
 
-    MainFORM& main_;
+    MainHost& main_;
     UpdateData update_;
     std::vector<bool> checked_;  // mirrors the rows' check boxes
     int checkedCount_ = 0;

@@ -1,11 +1,12 @@
 #include "app/update/updateini.h"
 
 #include <QEventLoop>
-#include <QLineEdit>
 #include <QPointer>
 #include <QUrl>
+#include <QWidget>
 
-#include "app/mainwindow/mainform.h"
+#include "app/host/mainhost.h"
+#include "core/state.h"
 #include "app/update/downloadform2.h"
 #include "app/update/updateform.h"
 #include "app/update/updatemessages.h"
@@ -16,7 +17,7 @@ namespace tolva {
 namespace {
 
 /// Runs the socket route until DownloadDone; the window stays open for the ending.
-QWidget* DownloadBySocket(MainFORM& main, const Endpoint& server, std::chrono::milliseconds stall) {
+QWidget* DownloadBySocket(MainHost& main, const Endpoint& server, std::chrono::milliseconds stall) {
     UpdateValues& values = main.state().update;
     auto* form = new DownloadFORM(values, main.platform(), server, stall);
     QEventLoop loop;
@@ -27,7 +28,7 @@ QWidget* DownloadBySocket(MainFORM& main, const Endpoint& server, std::chrono::m
     return form;
 }
 
-QWidget* DownloadByTransfer(MainFORM& main, const Endpoint& server, std::chrono::milliseconds timeout) {
+QWidget* DownloadByTransfer(MainHost& main, const Endpoint& server, std::chrono::milliseconds timeout) {
     const QUrl address(QString::fromStdString(UpdateAddress(server.host, server.port, kUpdatePath)));
     auto* form = new DownloadFORM2(main.state().update, main.platform(), address, timeout);
     form->Form_Load();
@@ -46,12 +47,12 @@ Endpoint UpdateServer() {
     return ParseEndpoint(qEnvironmentVariable("TOLVA_UPDATE_SERVER").toStdString(), kUpdateHost, kUpdatePort);
 }
 
-void UpdateINI(MainFORM& main, int mode, std::chrono::milliseconds stall) {
+void UpdateINI(MainHost& main, int mode, std::chrono::milliseconds stall) {
     ProgramState& state = main.state();
     Platform& platform = main.platform();
     if (const auto refused = RefuseUpdateForTable(state.games)) {
-        ShowUpdateMessage(platform, &main, *refused);
-        main.show();
+        ShowUpdateMessage(platform, main.ownerWindow(), *refused);
+        main.ownerWindow()->show();
         return;
     }
 
@@ -67,26 +68,23 @@ void UpdateINI(MainFORM& main, int mode, std::chrono::milliseconds stall) {
 
     const UpdateResult result = UpdateINI(state.update.DownloadText, state.games);
     if (result.outcome != UpdateOutcome::NewEntries) {
-        ShowUpdateMessage(platform, download ? download.data() : &main, result.message);
-        main.show();
+        ShowUpdateMessage(platform, download ? download.data() : main.ownerWindow(), result.message);
+        main.ownerWindow()->show();
         CloseDownload(download);
         return;
     }
     auto* form = new UpdateFORM(main, result.update, result.rows);
     CloseDownload(download);
-    ShowUpdateMessage(platform, &main, result.message);  // the disclaimer
+    ShowUpdateMessage(platform, main.ownerWindow(), result.message);  // the disclaimer
     if (platform.ended()) return;
     form->show();
     form->activateWindow();
 }
 
-void RunOnlineUpdate(MainFORM& main, int mode, std::chrono::milliseconds stall) {
-    main.SearchTEXT->setText(QString());
-    main.hide();
-    main.setCaptionSuffix(QStringLiteral(" Online Update"));
+void RunOnlineUpdate(MainHost& main, int mode, std::chrono::milliseconds stall) {
+    main.clearSearch();
+    const ToolWindowGuard aside(main, QStringLiteral(" Online Update"), ToolWindowGuard::Main::Hidden);
     UpdateINI(main, mode, stall);
-    if (main.platform().ended()) return;
-    main.setCaptionSuffix(QString());
 }
 
 }  // namespace tolva

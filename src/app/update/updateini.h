@@ -8,7 +8,7 @@
 
 namespace tolva {
 
-class MainFORM;
+class MainHost;
 
 /// The update's server: TOLVA_UPDATE_SERVER ("host[:port]") when set, else the maintainers'.
 Endpoint UpdateServer();
@@ -16,10 +16,10 @@ Endpoint UpdateServer();
 /// Route 1 (socket) for mode 1, route 2 (HTTP transfer) otherwise. Called with the main window
 /// hidden; returns with it shown again after an ending message, or with UpdateFORM open.
 /// stall: the wait without progress that ends either download (tests shorten it).
-void UpdateINI(MainFORM& main, int mode, std::chrono::milliseconds stall = kDownloadStall);
+void UpdateINI(MainHost& main, int mode, std::chrono::milliseconds stall = kDownloadStall);
 
 /// The menu entries' steps: empty the search box, hide the main window, " Online Update" in its
 /// caption, UpdateINI, the caption back.
-void RunOnlineUpdate(MainFORM& main, int mode, std::chrono::milliseconds stall = kDownloadStall);
+void RunOnlineUpdate(MainHost& main, int mode, std::chrono::milliseconds stall = kDownloadStall);
 
 }  // namespace tolva

@@ -5,7 +5,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/mainwindow/mainform.h"
+#include "app/host/mainhost.h"
 #include "app/wizard/wizardrun.h"
 #include "core/games/flags.h"
 #include "core/state.h"

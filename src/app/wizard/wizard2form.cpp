@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/mainwindow/mainform.h"
+#include "app/host/mainhost.h"
 #include "app/platform/messages.h"
 #include "app/platform/text.h"
 #include "app/platform/waiting.h"
@@ -171,9 +171,7 @@ void Wizard2FORM::InfoBUTTON_Click() {
     auto* info = new Info1FORM;
     info->move(geometry().center() - QPoint(info->sizeHint().width() / 2, info->sizeHint().height() / 2));
     setEnabled(false);
-    run().setOverlay(info);
     WaitForWindow(info, this);
-    run().setOverlay(nullptr);
     setEnabled(true);
     activateWindow();
     setFocus(Qt::OtherFocusReason);

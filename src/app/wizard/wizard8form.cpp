@@ -3,11 +3,10 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/mainwindow/mainform.h"
+#include "app/host/mainhost.h"
 #include "app/platform/messages.h"
 #include "app/platform/text.h"
 #include "app/tools/cleanupform.h"
@@ -66,12 +65,7 @@ void Wizard8FORM::next() {
     }
 
     // The search selects the written game (or the first title that matches it).
-    const QString title = FromFile(UpperCase(w.EditTitle));
-    if (main().SearchTEXT->text() == title) {
-        main().SearchTEXT_Change();  // an unchanged text sends no change of its own
-    } else {
-        main().SearchTEXT->setText(title);
-    }
+    main().showGame(FromFile(UpperCase(w.EditTitle)));
     run().end();
 }
 

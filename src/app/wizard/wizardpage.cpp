@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 #include <exception>
 
-#include "app/mainwindow/mainform.h"
+#include "app/host/mainhost.h"
 #include "app/platform/messages.h"
 #include "app/platform/resources.h"
 #include "app/wizard/wizardrun.h"
@@ -123,7 +123,7 @@ void WizardPage::closeEvent(QCloseEvent* event) {
     if (isVisible() && AbortBUTTON->isEnabled() && isEnabled() && run_.current() == this) AbortBUTTON_Click();
 }
 
-MainFORM& WizardPage::main() { return run_.main(); }
+MainHost& WizardPage::main() { return run_.main(); }
 ProgramState& WizardPage::state() { return run_.state(); }
 WizardState& WizardPage::wizard() { return run_.state().wizard; }
 Platform& WizardPage::platform() { return run_.platform(); }

@@ -12,7 +12,7 @@ class QVBoxLayout;
 
 namespace tolva {
 
-class MainFORM;
+class MainHost;
 class WizardRun;
 struct Platform;
 struct WizardState;
@@ -56,7 +56,7 @@ protected:
     bool ended() const;
 
     WizardRun& run() { return run_; }
-    MainFORM& main();
+    MainHost& main();
     ProgramState& state();
     WizardState& wizard();
     Platform& platform();

@@ -2,9 +2,9 @@
 
 #include <QEvent>
 #include <QScreen>
-#include <QTimer>
+#include <QWidget>
 
-#include "app/mainwindow/mainform.h"
+#include "app/host/mainhost.h"
 #include "app/wizard/wizard1form.h"
 #include "app/wizard/wizard2form.h"
 #include "app/wizard/wizard3form.h"
@@ -13,11 +13,13 @@
 #include "app/wizard/wizard6form.h"
 #include "app/wizard/wizard7form.h"
 #include "app/wizard/wizard8form.h"
+#include "app/platform/messages.h"
+#include "app/platform/waiting.h"
 #include "core/state.h"
 
 namespace tolva {
 
-WizardRun::WizardRun(MainFORM& main) : main_(main) {}
+WizardRun::WizardRun(MainHost& main) : main_(main) {}
 
 WizardRun::~WizardRun() {
     // No page may outlive the run it refers to: one still standing (the program ended under it)
@@ -59,21 +61,21 @@ void WizardRun::Start() {
     WizardPage* first = create(1);
     if (platform().ended()) return;
     // Page 1 always opens in the middle of the screen.
-    const QRect screen = main_.screen()->geometry();
+    const QRect screen = main_.ownerWindow()->screen()->geometry();
     first->move(screen.x() + screen.width() / 2 - first->width() / 2,
                 screen.y() + screen.height() / 2 - first->height() / 2);
     first->show();
-    main_.setEnabled(false);
+    const ToolWindowGuard aside(main_, first->windowTitle().mid(kTitle.size()));
     wizard.WizardActive = true;
 
-    main_.installEventFilter(this);
+    const FrontKeeper keeper(main_.ownerWindow(), [this]() -> QWidget* {
+        return state().wizard.WizardActive ? current_.data() : nullptr;
+    });
     while (wizard.WizardActive && !platform().ended()) loop_.exec();
-    main_.removeEventFilter(this);
     if (platform().ended()) return;
 
-    main_.activateWindow();
-    main_.setFocus(Qt::OtherFocusReason);
-    main_.setCaptionSuffix(QString());
+    main_.ownerWindow()->activateWindow();
+    main_.ownerWindow()->setFocus(Qt::OtherFocusReason);
 }
 
 void WizardRun::switchTo(WizardPage* from, int page) {
@@ -93,33 +95,10 @@ void WizardRun::switchTo(WizardPage* from, int page) {
 
 void WizardRun::end() {
     state().wizard.WizardActive = false;
-    main_.setEnabled(true);
+    main_.ownerWindow()->setEnabled(true);
     retire(current_);
     current_ = nullptr;
     loop_.quit();
-}
-
-void WizardRun::setOverlay(QWidget* window) { overlay_ = window; }
-
-void WizardRun::bringToFront() {
-    if (!current_ || !current_->isVisible()) return;  // page 8 is hidden while Clean Up is open
-    current_->raise();
-    if (overlay_ && overlay_->isVisible()) {
-        overlay_->raise();
-        overlay_->activateWindow();
-    } else {
-        current_->activateWindow();
-    }
-}
-
-bool WizardRun::eventFilter(QObject* watched, QEvent* event) {
-    // The main window takes no input while a page is open: activating it (from the task bar, say)
-    // brings the page back to the front.
-    // Queued: the activation of the main window must be complete before another window takes it.
-    if (watched == &main_ && event->type() == QEvent::WindowActivate && state().wizard.WizardActive) {
-        QTimer::singleShot(0, this, &WizardRun::bringToFront);
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 }  // namespace tolva

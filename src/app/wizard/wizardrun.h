@@ -11,7 +11,7 @@
 
 namespace tolva {
 
-class MainFORM;
+class MainHost;
 struct Platform;
 struct ProgramState;
 
@@ -19,7 +19,7 @@ class WizardRun : public QObject {
     Q_OBJECT
 
 public:
-    explicit WizardRun(MainFORM& main);
+    explicit WizardRun(MainHost& main);
     ~WizardRun() override;
 
     /// Start: returns once the run has ended (Abort, Finish, or the end of the program).
@@ -29,26 +29,19 @@ public:
     void switchTo(WizardPage* from, int page);
     /// Abort and the end of Finish: WizardActive false, the main window enabled, the page destroyed.
     void end();
-    /// A secondary window of the current page (Info) that comes to the front after the page.
-    void setOverlay(QWidget* window);
 
     WizardPage* current() const { return current_; }
-    MainFORM& main() { return main_; }
+    MainHost& main() { return main_; }
     ProgramState& state();
     Platform& platform();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     WizardPage* create(int page);
     void retire(WizardPage* page);
-    void bringToFront();
 
-    MainFORM& main_;
+    MainHost& main_;
     QEventLoop loop_;
     QPointer<WizardPage> current_;
-    QPointer<QWidget> overlay_;
     QList<QPointer<WizardPage>> retired_;  ///< left pages, deleted later or with the run
 };
 

@@ -76,7 +76,7 @@ bool WizardWalk::run(const std::function<void()>& start) {
 }
 
 bool WizardWalk::run(MainFORM& main) {
-    return run([&main] { main.NewBUTTON->click(); });
+    return run([&main] { main.findChild<QPushButton*>("NewBUTTON")->click(); });
 }
 
 QList<QWidget*> OpenWizardPages() {

@@ -148,13 +148,12 @@ const QString kFinishText = "The tolva! wizard has now all the information neede
 const QString kFinishOption = "Activate the following option when you want to sort the ini afterwards :";
 
 /// A page whose Start fails inside, as an unexpected run-time failure would.
-class FailingPage : public ToolPage {
+class FailingPage : public RunPage {
 public:
-    explicit FailingPage(ToolWizard& wizard) : ToolPage(wizard, "Test1FORM", 1, " Test", "REPAIR") {
-        addStartButtons();
-        onClick(OkBUTTON, "OkBUTTON_Click", &FailingPage::OkBUTTON_Click);
-    }
-    void OkBUTTON_Click() { throw std::runtime_error("the disk is on fire"); }
+    explicit FailingPage(PageRun& run) : RunPage(run, "Test1FORM", 1, " Test", "REPAIR") { addStartButtons(); }
+
+protected:
+    void next() override { throw std::runtime_error("the disk is on fire"); }
 };
 
 }  // namespace
@@ -534,8 +533,8 @@ private Q_SLOTS:
                        openAfterOk = page->isVisible() && run.state.wizard.WizardActive;
                        if (openAfterOk) page->AbortBUTTON->click();
                    }}});
-            ToolWizard wizard(*run.main);
-            wizard.Run(new FailingPage(wizard));
+            PageRun wizard(*run.main, [&wizard](int) { return new FailingPage(wizard); });
+            wizard.Run();
             QVERIFY(!dog.fired);
             QCOMPARE(run.t.prompter.shown.size(), 1);
             const Message& shown = run.t.prompter.shown[0];

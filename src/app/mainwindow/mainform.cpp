@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "app/mainwindow/splashform.h"
+#include "app/platform/controls.h"
 #include "app/platform/messages.h"
 #include "app/platform/resources.h"
 #include "app/startup/dialog.h"
@@ -48,16 +49,14 @@ QLabel* Caption(QWidget* parent, const char* name, const QString& text) {
 }
 
 QPushButton* Button(QWidget* parent, const char* name, const QString& caption, const QString& tooltip) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
+    QPushButton* button = NamedButton(parent, name, caption);
     button->setToolTip(tooltip);
     button->setAccessibleDescription(tooltip);
     return button;
 }
 
 QCheckBox* DisplayBox(QWidget* parent, const char* name, const QString& caption) {
-    auto* box = new QCheckBox(caption, parent);
-    box->setObjectName(QString::fromLatin1(name));
+    auto* box = Named<QCheckBox>(parent, name, caption);
     // The view sets these and never reads them back: the user looks, but does not tick.
     box->setAttribute(Qt::WA_TransparentForMouseEvents);
     box->setFocusPolicy(Qt::NoFocus);

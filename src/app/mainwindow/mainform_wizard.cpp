@@ -3,7 +3,7 @@
 #include <QPushButton>
 
 #include "app/mainwindow/mainform.h"
-#include "app/wizard/wizardrun.h"
+#include "app/wizard/wizardpage.h"
 
 namespace tolva {
 
@@ -11,7 +11,7 @@ void MainFORM::NewBUTTON_Click() {
     // One wizard at a time: the main window is disabled while one runs, and this refuses the rest.
     if (state_.wizard.WizardActive) return;
     WizardRun run(*this);
-    run.Start();
+    if (run.Run()) setFocus(Qt::OtherFocusReason);
 }
 
 void MainFORM::connectWizard() {

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/platform/controls.h"
 #include "app/platform/messages.h"
 #include "app/platform/seams.h"
 #include "app/platform/text.h"
@@ -33,18 +34,14 @@ SearchFORM::SearchFORM(ProgramState& state, Platform& platform, Dialog& dialog, 
     LABEL->setBuddy(PathTEXT);
     PathTEXT->setAccessibleName(QStringLiteral("Folder"));
     PathTEXT->setMinimumWidth(380);
-    SearchBUTTON = new QPushButton(QStringLiteral("..."), this);
-    SearchBUTTON->setObjectName(QStringLiteral("SearchBUTTON"));
+    SearchBUTTON = NamedButton(this, "SearchBUTTON", QStringLiteral("..."));
     SearchBUTTON->setAccessibleName(QStringLiteral("Browse"));
     SearchBUTTON->setToolTip(QStringLiteral("Pick the file"));
-    OkBUTTON = new QPushButton(QStringLiteral("OK"), this);
-    OkBUTTON->setObjectName(QStringLiteral("OkBUTTON"));
+    OkBUTTON = NamedButton(this, "OkBUTTON", QStringLiteral("OK"));
     OkBUTTON->setDefault(true);
-    SaveCHECK = new QCheckBox(QStringLiteral("Save"), this);
-    SaveCHECK->setObjectName(QStringLiteral("SaveCHECK"));
+    SaveCHECK = Named<QCheckBox>(this, "SaveCHECK", QStringLiteral("Save"));
     SaveCHECK->setChecked(true);
-    AbortBUTTON = new QPushButton(QStringLiteral("Abort"), this);
-    AbortBUTTON->setObjectName(QStringLiteral("AbortBUTTON"));
+    AbortBUTTON = NamedButton(this, "AbortBUTTON", QStringLiteral("Abort"));
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(LABEL, 0, 0, 1, 3);

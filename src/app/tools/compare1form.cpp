@@ -3,25 +3,35 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "app/host/mainhost.h"
 #include "app/tools/compare2form.h"
+#include "app/tools/compare3form.h"
+#include "app/tools/compare4form.h"
 
 namespace tolva {
 
-Compare1FORM::Compare1FORM(ToolWizard& wizard)
-    : ToolPage(wizard, QStringLiteral("Compare1FORM"), 1, QStringLiteral(" Compare"), QStringLiteral("COMPARE")) {
-    LABEL[0] = addText("LABEL", QStringLiteral("Dieser Wizard hilft Ihnen, zwei INI-Dateien mit einander zu verbinden."));
-    LABEL[5] = addText("LABEL", QStringLiteral("Klicken Sie auf Start, um den Vorgang zu starten."));
+CompareWizard::CompareWizard(MainHost& main)
+    : PageRun(main, [this](int number) -> RunPage* {
+          switch (number) {
+              case 1: return new Compare1FORM(*this);
+              case 2: return new Compare2FORM(*this);
+              case 3: return new Compare3FORM(*this);
+              default: return new Compare4FORM(*this);
+          }
+      }) {}
+
+Compare1FORM::Compare1FORM(PageRun& run)
+    : RunPage(run, QStringLiteral("Compare1FORM"), 1, QStringLiteral(" Compare"), QStringLiteral("COMPARE")) {
+    LABEL[0] = addText(QStringLiteral("Dieser Wizard hilft Ihnen, zwei INI-Dateien mit einander zu verbinden."), "LABEL");
+    LABEL[5] = addText(QStringLiteral("Klicken Sie auf Start, um den Vorgang zu starten."), "LABEL");
     LABEL[0]->setProperty("index", 0);
     LABEL[5]->setProperty("index", 5);
     addStartButtons();
-    onClick(OkBUTTON, "OkBUTTON_Click", &Compare1FORM::OkBUTTON_Click);
 }
 
 void Compare1FORM::Start(MainHost& main) {
-    ToolWizard wizard(main);
-    wizard.Run(new Compare1FORM(wizard));
+    CompareWizard wizard(main);
+    if (wizard.Run()) main.clearSearch();
 }
-
-void Compare1FORM::OkBUTTON_Click() { wizard_.GoTo(new Compare2FORM(wizard_)); }
 
 }  // namespace tolva

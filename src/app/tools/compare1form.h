@@ -1,29 +1,35 @@
 #pragma once
-// The compare wizard's start page. The wizard has the page chain and the finishing page of the
+// The compare wizard's start page. The wizard has the page run and the finishing page of the
 // repair wizard; its two middle pages hold only their buttons.
 #include <array>
 
-#include "app/tools/toolwizard.h"
+#include "app/pages/pagerun.h"
 
 class QLabel;
 
 namespace tolva {
 
-class MainHost;
+/// The compare wizard: pages 1 (start) to 4 (Finish).
+class CompareWizard : public PageRun {
+public:
+    explicit CompareWizard(MainHost& main);
+};
 
-class Compare1FORM : public ToolPage {
+/// The start page.
+class Compare1FORM : public RunPage {
     Q_OBJECT
 
 public:
-    explicit Compare1FORM(ToolWizard& wizard);
+    explicit Compare1FORM(PageRun& run);
 
     /// CompareMENU: runs the wizard and returns when it has ended.
     static void Start(MainHost& main);
 
-    void OkBUTTON_Click();
-
     /// Index 0 the introduction, 5 the prompt; the others are not used on this page.
     std::array<QLabel*, 6> LABEL{};
+
+protected:
+    void next() override { run().goTo(2); }
 };
 
 }  // namespace tolva

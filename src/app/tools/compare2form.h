@@ -1,16 +1,17 @@
 #pragma once
-// The compare wizard's page 1.
-#include "app/tools/toolwizard.h"
+// The compare wizard's page 1: Back is not available.
+#include "app/pages/pagerun.h"
 
 namespace tolva {
 
-class Compare2FORM : public ToolPage {
+class Compare2FORM : public RunPage {
     Q_OBJECT
 
 public:
-    explicit Compare2FORM(ToolWizard& wizard);
+    explicit Compare2FORM(PageRun& run);
 
-    void ForwardBUTTON_Click();
+protected:
+    void next() override { run().goTo(3); }
 };
 
 }  // namespace tolva

@@ -1,17 +1,18 @@
 #pragma once
 // The compare wizard's page 2.
-#include "app/tools/toolwizard.h"
+#include "app/pages/pagerun.h"
 
 namespace tolva {
 
-class Compare3FORM : public ToolPage {
+class Compare3FORM : public RunPage {
     Q_OBJECT
 
 public:
-    explicit Compare3FORM(ToolWizard& wizard);
+    explicit Compare3FORM(PageRun& run);
 
-    void BackBUTTON_Click();
-    void ForwardBUTTON_Click();
+protected:
+    void next() override { run().goTo(4); }
+    void back() override { run().goTo(2); }
 };
 
 }  // namespace tolva

@@ -1,6 +1,6 @@
 #pragma once
 // The compare wizard's page 3: Finish writes nothing of its own and cleans up when asked to.
-#include "app/tools/toolwizard.h"
+#include "app/tools/finishpage.h"
 
 namespace tolva {
 
@@ -8,9 +8,9 @@ class Compare4FORM : public ToolFinishPage {
     Q_OBJECT
 
 public:
-    explicit Compare4FORM(ToolWizard& wizard);
-
-    void BackBUTTON_Click();
+    explicit Compare4FORM(PageRun& run)
+        : ToolFinishPage(run, QStringLiteral("Compare4FORM"), 4, QStringLiteral(" Compare [3/3]"),
+                         QStringLiteral("COMPARE")) {}
 };
 
 }  // namespace tolva

@@ -9,9 +9,7 @@ class QLabel;
 
 namespace tolva {
 
-class MainHost;
-
-class Repair1FORM : public ToolPage {
+class Repair1FORM : public RunPage {
     Q_OBJECT
 
 public:
@@ -20,11 +18,12 @@ public:
     /// RepairMENU: runs the wizard and returns when it has ended.
     static void Start(MainHost& main);
 
-    /// Start: the search, then page 1.
-    void OkBUTTON_Click();
-
     /// Index 0 the introduction, 1 "Suche nach :", 2 to 4 the phases, 5 the prompt.
     std::array<QLabel*, 6> LABEL{};
+
+protected:
+    /// Start: the search, then page 2.
+    void next() override;
 
 private:
     void setBold(int index, bool bold);

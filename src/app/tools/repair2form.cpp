@@ -6,16 +6,16 @@
 #include <QVBoxLayout>
 
 #include "app/platform/text.h"
-#include "app/tools/repair3form.h"
 
 namespace tolva {
 
 Repair2FORM::Repair2FORM(RepairWizard& wizard)
-    : ToolPage(wizard, QStringLiteral("Repair2FORM"), 2, QStringLiteral(" Repair [1/4]"), QStringLiteral("REPAIR")),
+    : RunPage(wizard, QStringLiteral("Repair2FORM"), 2, QStringLiteral(" Repair [1/4]"), QStringLiteral("REPAIR")),
       run_(wizard) {
-    Label1 = addText("Label1", QStringLiteral("Die folgenden doppelten Einträge wurden gefunden :"));
-    LABEL = addText("LABEL", QStringLiteral("Doppelten Einträgen"), true);
-    Label2 = addText("Label2", QStringLiteral("Bitte wählen Sie die Einträge aus der Liste aus, die Sie löschen möchten."));
+    Label1 = addText(QStringLiteral("Die folgenden doppelten Einträge wurden gefunden :"), "Label1");
+    LABEL = addText(QStringLiteral("Doppelten Einträgen"), "LABEL", true);
+    Label2 = addText(QStringLiteral("Bitte wählen Sie die Einträge aus der Liste aus, die Sie löschen möchten."),
+                     "Label2");
     GameLIST = new QListWidget(this);
     GameLIST->setObjectName(QStringLiteral("GameLIST"));
     GameLIST->setFont(RepairListFont());
@@ -40,7 +40,6 @@ Repair2FORM::Repair2FORM(RepairWizard& wizard)
     connect(GameLIST, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
         guarded("GameLIST_Click", [this, item] { GameLIST_Click(GameLIST->row(item)); });
     });
-    onClick(ForwardBUTTON, "ForwardBUTTON_Click", &Repair2FORM::ForwardBUTTON_Click);
 }
 
 void Repair2FORM::showTicks() {
@@ -60,7 +59,5 @@ void Repair2FORM::GameLIST_Click(int row) {
     if (ticked != LineTicked(line, run_.marked)) ClickDuplicateLine(line, run_.marked);
     showTicks();
 }
-
-void Repair2FORM::ForwardBUTTON_Click() { run_.GoTo(new Repair3FORM(run_)); }
 
 }  // namespace tolva

@@ -10,7 +10,7 @@ class QListWidget;
 
 namespace tolva {
 
-class Repair2FORM : public ToolPage {
+class Repair2FORM : public RunPage {
     Q_OBJECT
 
 public:
@@ -19,12 +19,14 @@ public:
     /// A line's tick was set or cleared: its entry follows on every line; the separator line
     /// gets its tick cleared again.
     void GameLIST_Click(int row);
-    void ForwardBUTTON_Click();
 
     QLabel* Label1 = nullptr;
     QLabel* LABEL = nullptr;
     QLabel* Label2 = nullptr;
     QListWidget* GameLIST = nullptr;
+
+protected:
+    void next() override { run().goTo(3); }
 
 private:
     void showTicks();

@@ -8,10 +8,9 @@ class Repair3FORM : public RepairListPage {
     Q_OBJECT
 
 public:
-    explicit Repair3FORM(RepairWizard& wizard);
-
-    void BackBUTTON_Click();
-    void ForwardBUTTON_Click();
+    explicit Repair3FORM(RepairWizard& wizard)
+        : RepairListPage(wizard, QStringLiteral("Repair3FORM"), 3, QStringLiteral(" Repair [2/4]"),
+                         QStringLiteral("Die folgenden Einträge haben eine falsche DiscID :"), QStringLiteral("Falsche Disc-IDs"), &WrongIDLines) {}
 };
 
 }  // namespace tolva

@@ -8,10 +8,9 @@ class Repair4FORM : public RepairListPage {
     Q_OBJECT
 
 public:
-    explicit Repair4FORM(RepairWizard& wizard);
-
-    void BackBUTTON_Click();
-    void ForwardBUTTON_Click();
+    explicit Repair4FORM(RepairWizard& wizard)
+        : RepairListPage(wizard, QStringLiteral("Repair4FORM"), 4, QStringLiteral(" Repair [3/4]"),
+                         QStringLiteral("Die folgenden Einträge haben eine falsche Flags :"), QStringLiteral("Falsche Flags"), &WrongFlagsLines) {}
 };
 
 }  // namespace tolva

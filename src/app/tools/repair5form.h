@@ -1,6 +1,7 @@
 #pragma once
 // The repair wizard's page 4: Finish disables the entries marked on the pages before, then
 // cleans up when asked to.
+#include "app/tools/finishpage.h"
 #include "app/tools/repairwizard.h"
 
 namespace tolva {
@@ -10,8 +11,6 @@ class Repair5FORM : public ToolFinishPage {
 
 public:
     explicit Repair5FORM(RepairWizard& wizard);
-
-    void BackBUTTON_Click();
 
 protected:
     bool finishWork() override;

@@ -7,9 +7,26 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/platform/controls.h"
 #include "app/platform/text.h"
+#include "app/tools/repair1form.h"
+#include "app/tools/repair2form.h"
+#include "app/tools/repair3form.h"
+#include "app/tools/repair4form.h"
+#include "app/tools/repair5form.h"
 
 namespace tolva {
+
+RepairWizard::RepairWizard(MainHost& main)
+    : PageRun(main, [this](int number) -> RunPage* {
+          switch (number) {
+              case 1: return new Repair1FORM(*this);
+              case 2: return new Repair2FORM(*this);
+              case 3: return new Repair3FORM(*this);
+              case 4: return new Repair4FORM(*this);
+              default: return new Repair5FORM(*this);
+          }
+      }) {}
 
 QFont RepairListFont() {
     QFont font(QStringLiteral("Courier New"));
@@ -20,11 +37,12 @@ QFont RepairListFont() {
 
 RepairListPage::RepairListPage(RepairWizard& wizard, const QString& name, int number, const QString& suffix,
                                const QString& intro, const QString& heading, LinesOf linesOf)
-    : ToolPage(wizard, name, number, suffix, QStringLiteral("REPAIR")), run_(wizard), linesOf_(std::move(linesOf)) {
-    Label3 = addText("Label3", intro);
-    LABEL = addText("LABEL", heading, true);
-    Label2 = addText("Label2", QStringLiteral("Wählen Sie einen Eintrag aus der Liste aus, und klicken Sie dann auf "
-                                              "\"Delete\" um den Eintrag zu löschen."));
+    : RunPage(wizard, name, number, suffix, QStringLiteral("REPAIR")), run_(wizard), linesOf_(std::move(linesOf)) {
+    Label3 = addText(intro, "Label3");
+    LABEL = addText(heading, "LABEL", true);
+    Label2 = addText(QStringLiteral("Wählen Sie einen Eintrag aus der Liste aus, und klicken Sie dann auf "
+                                    "\"Delete\" um den Eintrag zu löschen."),
+                     "Label2");
     GameLIST = new QListWidget(this);
     GameLIST->setObjectName(QStringLiteral("GameLIST"));
     GameLIST->setFont(RepairListFont());
@@ -33,12 +51,11 @@ RepairListPage::RepairListPage(RepairWizard& wizard, const QString& name, int nu
     GameLIST->setAccessibleDescription(Label2->text());
     GameLIST->setMinimumHeight(180);
     content()->addWidget(GameLIST);
-    Command1 = new QPushButton(QStringLiteral("Delete"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1 = NamedButton(this, "Command1", QStringLiteral("Delete"));
     content()->addWidget(Command1, 0, Qt::AlignRight);
     addPageButtons(QStringLiteral("Next >"));
     fill();
-    onClick(Command1, "Command1_Click", &RepairListPage::Command1_Click);
+    on(Command1, &QPushButton::clicked, "Command1_Click", [this] { Command1_Click(); });
 }
 
 void RepairListPage::fill() {

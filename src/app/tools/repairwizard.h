@@ -7,7 +7,7 @@
 #include <set>
 #include <vector>
 
-#include "app/tools/toolwizard.h"
+#include "app/pages/pagerun.h"
 #include "core/tools/repair.h"
 
 class QLabel;
@@ -16,9 +16,10 @@ class QPushButton;
 
 namespace tolva {
 
-class RepairWizard : public ToolWizard {
+/// The repair wizard: pages 1 (the search) to 5 (Finish).
+class RepairWizard : public PageRun {
 public:
-    using ToolWizard::ToolWizard;
+    explicit RepairWizard(MainHost& main);
 
     RepairStore store;
     /// Game table positions (as at the search) of the entries to disable at Finish.
@@ -29,7 +30,7 @@ public:
 QFont RepairListFont();
 
 /// A page listing the entries of one kind of fault, with "Delete" to mark the selected one.
-class RepairListPage : public ToolPage {
+class RepairListPage : public RunPage {
     Q_OBJECT
 
 public:
@@ -48,6 +49,9 @@ public:
     QPushButton* Command1 = nullptr;
 
 protected:
+    void next() override { run().goTo(number() + 1); }
+    void back() override { run().goTo(number() - 1); }
+
     RepairWizard& run_;
 
 private:

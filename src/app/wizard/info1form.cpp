@@ -4,6 +4,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/platform/controls.h"
+
 namespace tolva {
 
 Info1FORM::Info1FORM(QWidget* parent)
@@ -18,8 +20,7 @@ Info1FORM::Info1FORM(QWidget* parent)
                              "- the game runs really slow"}) {
         layout->addWidget(new QLabel(QString::fromLatin1(line), this));
     }
-    OkBUTTON = new QPushButton(QStringLiteral("OK"), this);
-    OkBUTTON->setObjectName(QStringLiteral("OkBUTTON"));
+    OkBUTTON = NamedButton(this, "OkBUTTON", QStringLiteral("OK"));
     OkBUTTON->setDefault(true);
     layout->addWidget(OkBUTTON, 0, Qt::AlignHCenter);
     layout->setSizeConstraint(QLayout::SetFixedSize);

@@ -5,7 +5,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/wizard/wizardrun.h"
+#include "app/platform/controls.h"
 #include "core/state.h"
 #include "core/wizard/pages.h"
 
@@ -14,7 +14,7 @@ namespace {
 
 QString Text(std::string_view text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
 
-// The pages' numbers come from WizardRun; a number without a remark page is a programming error.
+// The pages' numbers come from the wizard's run; a number without a remark page is a programming error.
 const RemarkPage& PageData(int number) {
     const RemarkPage* page = FindRemarkPage(number);
     if (!page) qFatal("no remark page %d", number);
@@ -23,7 +23,7 @@ const RemarkPage& PageData(int number) {
 
 }  // namespace
 
-RemarkForm::RemarkForm(WizardRun& run, int number) : WizardPage(run, number), page_(PageData(number)) {
+RemarkForm::RemarkForm(PageRun& run, int number) : WizardPage(run, number), page_(PageData(number)) {
     QLabel* heading = addText(Text(page_.heading));
     QFont bold = heading->font();
     bold.setBold(true);
@@ -33,8 +33,7 @@ RemarkForm::RemarkForm(WizardRun& run, int number) : WizardPage(run, number), pa
     group_ = new QButtonGroup(this);
     for (std::size_t k = 0; k < page_.options.size(); ++k) {
         const RemarkOption& option = page_.options[k];
-        auto* button = new QRadioButton(Text(OptionCaption(page_, option)), this);
-        button->setObjectName(Text(option.name));
+        auto* button = Named<QRadioButton>(this, std::string(option.name).c_str(), Text(OptionCaption(page_, option)));
         group_->addButton(button, static_cast<int>(k));
         content()->addWidget(button);
         options.append(button);
@@ -68,12 +67,12 @@ void RemarkForm::store() {
 
 void RemarkForm::next() {
     store();
-    run().switchTo(this, number() + 1);
+    run().goTo(number() + 1);
 }
 
 void RemarkForm::back() {
     store();
-    run().switchTo(this, number() - 1);
+    run().goTo(number() - 1);
 }
 
 }  // namespace tolva

@@ -18,7 +18,7 @@ class RemarkForm : public WizardPage {
     Q_OBJECT
 
 public:
-    RemarkForm(WizardRun& run, int number);
+    RemarkForm(PageRun& run, int number);
 
     /// The options top to bottom, named as the page names them ("Option3", ...).
     QList<QRadioButton*> options;

@@ -6,13 +6,13 @@
 #include <QVBoxLayout>
 
 #include "app/host/mainhost.h"
-#include "app/wizard/wizardrun.h"
+#include "app/platform/controls.h"
 #include "core/games/flags.h"
 #include "core/state.h"
 
 namespace tolva {
 
-Wizard1FORM::Wizard1FORM(WizardRun& run) : WizardPage(run, 1) {
+Wizard1FORM::Wizard1FORM(PageRun& run) : WizardPage(run, 1) {
     QLabel* welcome = addText(QStringLiteral("Welcome to the tolva!-Wizard"));
     QFont heading = welcome->font();
     heading.setBold(true);
@@ -22,10 +22,8 @@ Wizard1FORM::Wizard1FORM(WizardRun& run) : WizardPage(run, 1) {
         "Using this wizard, you're easily able to add new games to the bleem.ini and to edit existing games."));
     content()->addSpacing(12);
     addText(QStringLiteral("Please choose :"));
-    newOPTION = new QRadioButton(QStringLiteral("Add a new game to the database"), this);
-    newOPTION->setObjectName(QStringLiteral("newOPTION"));
-    editOPTION = new QRadioButton(QStringLiteral("Change current information"), this);
-    editOPTION->setObjectName(QStringLiteral("editOPTION"));
+    newOPTION = Named<QRadioButton>(this, "newOPTION", QStringLiteral("Add a new game to the database"));
+    editOPTION = Named<QRadioButton>(this, "editOPTION", QStringLiteral("Change current information"));
     content()->addWidget(newOPTION);
     content()->addWidget(editOPTION);
     content()->addStretch(1);
@@ -59,7 +57,7 @@ void Wizard1FORM::next() {
         w.EditID.clear();
         w.EditFlags = std::string(kEmptyFlags);
     }
-    run().switchTo(this, 2);
+    run().goTo(2);
 }
 
 }  // namespace tolva

@@ -10,7 +10,7 @@ class Wizard1FORM : public WizardPage {
     Q_OBJECT
 
 public:
-    explicit Wizard1FORM(WizardRun& run);
+    explicit Wizard1FORM(PageRun& run);
 
     QRadioButton* newOPTION = nullptr;
     QRadioButton* editOPTION = nullptr;

@@ -9,11 +9,11 @@
 #include <QVBoxLayout>
 
 #include "app/host/mainhost.h"
+#include "app/platform/controls.h"
 #include "app/platform/messages.h"
 #include "app/platform/text.h"
 #include "app/platform/waiting.h"
 #include "app/wizard/info1form.h"
-#include "app/wizard/wizardrun.h"
 #include "core/games/flags.h"
 #include "core/state.h"
 #include "core/wizard/identity.h"
@@ -49,7 +49,7 @@ char32_t TypedCode(const QKeyEvent* event) {
 
 }  // namespace
 
-Wizard2FORM::Wizard2FORM(WizardRun& run) : WizardPage(run, 2) {
+Wizard2FORM::Wizard2FORM(PageRun& run) : WizardPage(run, 2) {
     QLabel* titleLabel = addText(QStringLiteral("Please enter the game's name : (required)"));
     titleTEXT = new QLineEdit(this);
     titleTEXT->setObjectName(QStringLiteral("titleTEXT"));
@@ -70,8 +70,7 @@ Wizard2FORM::Wizard2FORM(WizardRun& run) : WizardPage(run, 2) {
     idRow->addSpacing(kDriveButtonGap);
     const QList<Drive> drives = platform().drives->cdromDrives();
     for (int index = 0; index < drives.size(); ++index) {
-        auto* button = new QPushButton(drives[index].caption, this);
-        button->setObjectName(QStringLiteral("driveBUTTON"));
+        QPushButton* button = NamedButton(this, "driveBUTTON", drives[index].caption);
         button->setProperty("index", index);
         button->setAutoDefault(false);
         button->setMinimumSize(kDriveButtonWidth, kDriveButtonHeight);
@@ -91,11 +90,9 @@ Wizard2FORM::Wizard2FORM(WizardRun& run) : WizardPage(run, 2) {
     content()->addSpacing(8);
     addText(QStringLiteral("Leave the following option checked when the game works with bleem!, and when it's "
                            "playable. Click on the info button to see when a game is 'unplayable'."));
-    runningCHECK = new QCheckBox(QStringLiteral("This game works with bleem!"), this);
-    runningCHECK->setObjectName(QStringLiteral("runningCHECK"));
+    runningCHECK = Named<QCheckBox>(this, "runningCHECK", QStringLiteral("This game works with bleem!"));
     runningCHECK->setChecked(true);
-    InfoBUTTON = new QPushButton(QStringLiteral("Info"), this);
-    InfoBUTTON->setObjectName(QStringLiteral("InfoBUTTON"));
+    InfoBUTTON = NamedButton(this, "InfoBUTTON", QStringLiteral("Info"));
     InfoBUTTON->setAutoDefault(false);
     auto* checkRow = new QHBoxLayout;
     checkRow->addWidget(runningCHECK);
@@ -105,11 +102,9 @@ Wizard2FORM::Wizard2FORM(WizardRun& run) : WizardPage(run, 2) {
     content()->addStretch(1);
 
     idTEXT->installEventFilter(this);
-    connect(idTEXT, &QLineEdit::textChanged, this, [this] { guarded("IDTEXT_Change", [this] { idTEXT_Change(); }); });
-    connect(titleTEXT, &QLineEdit::textChanged, this,
-            [this] { guarded("titleTEXT_Change", [this] { titleTEXT_Change(); }); });
-    connect(InfoBUTTON, &QPushButton::clicked, this,
-            [this] { guarded("InfoBUTTON_Click", [this] { InfoBUTTON_Click(); }); });
+    on(idTEXT, &QLineEdit::textChanged, "IDTEXT_Change", [this] { idTEXT_Change(); });
+    on(titleTEXT, &QLineEdit::textChanged, "titleTEXT_Change", [this] { titleTEXT_Change(); });
+    on(InfoBUTTON, &QPushButton::clicked, "InfoBUTTON_Click", [this] { InfoBUTTON_Click(); });
 }
 
 void Wizard2FORM::load() {
@@ -197,7 +192,7 @@ void Wizard2FORM::next() {
                                      MsgIcon::Question, MsgButtons::YesNo);
         if (answer == MsgAnswer::Yes) {
             w.EditFlags = std::string(kNotWorkingFlags);  // every remark of an existing word is dropped
-            run().switchTo(this, 8);
+            run().goTo(8);
         } else {
             w.EditFlags = std::string(kWorkingFlags);
             runningCHECK->setChecked(true);
@@ -205,9 +200,9 @@ void Wizard2FORM::next() {
         return;
     }
     w.EditFlags = SetFlagsPosition(w.EditFlags, 1, '8');
-    run().switchTo(this, 3);
+    run().goTo(3);
 }
 
-void Wizard2FORM::back() { run().switchTo(this, 1); }
+void Wizard2FORM::back() { run().goTo(1); }
 
 }  // namespace tolva

@@ -16,7 +16,7 @@ class Wizard2FORM : public WizardPage {
     Q_OBJECT
 
 public:
-    explicit Wizard2FORM(WizardRun& run);
+    explicit Wizard2FORM(PageRun& run);
 
     void idTEXT_Change();
     void titleTEXT_Change();

@@ -8,7 +8,7 @@ class Wizard3FORM : public RemarkForm {
     Q_OBJECT
 
 public:
-    explicit Wizard3FORM(WizardRun& run) : RemarkForm(run, 3) {}
+    explicit Wizard3FORM(PageRun& run) : RemarkForm(run, 3) {}
 };
 
 }  // namespace tolva

@@ -8,7 +8,7 @@ class Wizard4FORM : public RemarkForm {
     Q_OBJECT
 
 public:
-    explicit Wizard4FORM(WizardRun& run) : RemarkForm(run, 4) {}
+    explicit Wizard4FORM(PageRun& run) : RemarkForm(run, 4) {}
 };
 
 }  // namespace tolva

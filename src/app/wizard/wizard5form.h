@@ -8,7 +8,7 @@ class Wizard5FORM : public RemarkForm {
     Q_OBJECT
 
 public:
-    explicit Wizard5FORM(WizardRun& run) : RemarkForm(run, 5) {}
+    explicit Wizard5FORM(PageRun& run) : RemarkForm(run, 5) {}
 };
 
 }  // namespace tolva

@@ -8,7 +8,7 @@ class Wizard6FORM : public RemarkForm {
     Q_OBJECT
 
 public:
-    explicit Wizard6FORM(WizardRun& run) : RemarkForm(run, 6) {}
+    explicit Wizard6FORM(PageRun& run) : RemarkForm(run, 6) {}
 };
 
 }  // namespace tolva

@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 #include <array>
 
-#include "app/wizard/wizardrun.h"
+#include "app/platform/controls.h"
 #include "core/games/flags.h"
 #include "core/state.h"
 #include "core/wizard/pages.h"
@@ -17,7 +17,7 @@ constexpr std::array<std::uint8_t, 4> kBits = {kCheck1, kCheck2, kCheck3, kCheck
 
 }  // namespace
 
-Wizard7FORM::Wizard7FORM(WizardRun& run) : WizardPage(run, 7) {
+Wizard7FORM::Wizard7FORM(PageRun& run) : WizardPage(run, 7) {
     QLabel* heading = addText(QStringLiteral("Here you will have to configure the Advanced Graphics Settings, in "
                                              "order to have a optimal graphics display result :"));
     QFont bold = heading->font();
@@ -26,8 +26,7 @@ Wizard7FORM::Wizard7FORM(WizardRun& run) : WizardPage(run, 7) {
     content()->addSpacing(8);
 
     auto box = [this](const char* name, const QString& caption, const QString& note) {
-        auto* check = new QCheckBox(caption, this);
-        check->setObjectName(QString::fromLatin1(name));
+        auto* check = Named<QCheckBox>(this, name, caption);
         content()->addWidget(check);
         if (!note.isEmpty()) {
             QLabel* text = addText(note);
@@ -49,11 +48,11 @@ Wizard7FORM::Wizard7FORM(WizardRun& run) : WizardPage(run, 7) {
     content()->addStretch(1);
 
     const std::array<QCheckBox*, 4> checks = {Check1, Check2, Check3, Check4};
+    const std::array<const char*, 4> handlers = {"Check1_Click", "Check2_Click", "Check3_Click", "Check4_Click"};
     for (int k = 0; k < 4; ++k) {
         // clicked: the user's change only, so clearing a box by the rule does not run it again.
-        connect(checks[static_cast<std::size_t>(k)], &QCheckBox::clicked, this, [this, k] {
-            guarded(QStringLiteral("Check%1_Click").arg(k + 1).toLatin1().constData(), [this, k] { Check_Click(k + 1); });
-        });
+        const auto index = static_cast<std::size_t>(k);
+        on(checks[index], &QCheckBox::clicked, handlers[index], [this, k] { Check_Click(k + 1); });
     }
 }
 
@@ -82,12 +81,12 @@ void Wizard7FORM::store() { wizard().EditFlags = StoreGraphicsBoxes(wizard().Edi
 
 void Wizard7FORM::next() {
     store();
-    run().switchTo(this, 8);
+    run().goTo(8);
 }
 
 void Wizard7FORM::back() {
     store();
-    run().switchTo(this, 6);
+    run().goTo(6);
 }
 
 }  // namespace tolva

@@ -11,7 +11,7 @@ class Wizard7FORM : public WizardPage {
     Q_OBJECT
 
 public:
-    explicit Wizard7FORM(WizardRun& run);
+    explicit Wizard7FORM(PageRun& run);
 
     /// The rule of the pairs after a click on box (1 to 4) has changed it.
     void Check_Click(int box);

@@ -7,10 +7,10 @@
 #include <QVBoxLayout>
 
 #include "app/host/mainhost.h"
+#include "app/platform/controls.h"
 #include "app/platform/messages.h"
 #include "app/platform/text.h"
 #include "app/tools/cleanupform.h"
-#include "app/wizard/wizardrun.h"
 #include "core/database/writer.h"
 #include "core/state.h"
 #include "core/text/cp1252.h"
@@ -18,7 +18,7 @@
 
 namespace tolva {
 
-Wizard8FORM::Wizard8FORM(WizardRun& run) : WizardPage(run, 8) {
+Wizard8FORM::Wizard8FORM(PageRun& run) : WizardPage(run, 8) {
     addText(QStringLiteral("The tolva! wizard has now all the information needed to update the bleem! database with "
                            "your game information. Click 'Finish' to complete setup."));
     content()->addSpacing(8);
@@ -32,14 +32,13 @@ Wizard8FORM::Wizard8FORM(WizardRun& run) : WizardPage(run, 8) {
     LoadLABEL->setSizePolicy(keep);
     content()->addSpacing(8);
     addText(QStringLiteral("Activate the following option when you want to sort the ini afterwards :"));
-    Check1 = new QCheckBox(QStringLiteral("Clean Up the ini afterwards"), this);
-    Check1->setObjectName(QStringLiteral("Check1"));
+    Check1 = Named<QCheckBox>(this, "Check1", QStringLiteral("Clean Up the ini afterwards"));
     content()->addWidget(Check1);
     content()->addStretch(1);
     ForwardBUTTON->setText(QStringLiteral("Finish"));
 }
 
-void Wizard8FORM::back() { run().switchTo(this, PreviousPage(8, wizard().EditFlags)); }
+void Wizard8FORM::back() { run().goTo(PreviousPage(8, wizard().EditFlags)); }
 
 void Wizard8FORM::next() {
     // From here on the page cannot be left by its buttons: the run always ends below.

@@ -12,7 +12,7 @@ class Wizard8FORM : public WizardPage {
     Q_OBJECT
 
 public:
-    explicit Wizard8FORM(WizardRun& run);
+    explicit Wizard8FORM(PageRun& run);
 
     QLabel* LoadLABEL = nullptr;
     QCheckBox* Check1 = nullptr;

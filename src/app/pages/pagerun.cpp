@@ -1,0 +1,204 @@
+#include "app/pages/pagerun.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <exception>
+
+#include "app/host/mainhost.h"
+#include "app/platform/controls.h"
+#include "app/platform/messages.h"
+#include "app/platform/resources.h"
+#include "app/platform/waiting.h"
+#include "core/state.h"
+
+namespace tolva {
+
+PageRun::PageRun(MainHost& main, PageMaker make) : main_(main), make_(std::move(make)) {}
+
+PageRun::~PageRun() {
+    // No page may outlive the run it refers to: one still standing (the program ended under it)
+    // or left but not yet deleted goes now, when none of its handlers can be running.
+    retire(current_);
+    for (const QPointer<RunPage>& page : std::as_const(retired_)) delete page.data();
+}
+
+ProgramState& PageRun::state() { return main_.state(); }
+Platform& PageRun::platform() { return main_.platform(); }
+bool PageRun::active() const { return main_.state().wizard.WizardActive; }
+
+void PageRun::retire(RunPage* page) {
+    if (!page) return;
+    page->hide();
+    page->deleteLater();  // its own click may still be on the way back through it
+    retired_.append(page);
+}
+
+RunPage* PageRun::create(int number) {
+    RunPage* created = make_(number);
+    current_ = created;
+    created->Form_Load();
+    created->adjustSize();
+    return created;
+}
+
+bool PageRun::Run() {
+    RunPage* first = create(1);
+    if (platform().ended()) return false;
+    // The first page always opens in the middle of the screen.
+    const QRect screen = main_.ownerWindow()->screen()->geometry();
+    first->move(screen.x() + screen.width() / 2 - first->width() / 2,
+                screen.y() + screen.height() / 2 - first->height() / 2);
+    first->show();
+    first->raise();
+    first->activateWindow();
+    const ToolWindowGuard aside(main_, first->suffix());
+    state().wizard.WizardActive = true;
+
+    const FrontKeeper keeper(main_.ownerWindow(), [this]() -> QWidget* { return active() ? current() : nullptr; });
+    while (active() && !platform().ended()) loop_.exec();
+    if (platform().ended()) return false;
+    main_.ownerWindow()->activateWindow();
+    return true;
+}
+
+void PageRun::goTo(int number) {
+    RunPage* from = current_;
+    const QPoint place = from ? from->pos() : QPoint();  // a page the user has moved is replaced where it stands
+    RunPage* target = create(number);
+    if (platform().ended()) {
+        retire(from);
+        end();
+        return;
+    }
+    if (from) target->move(place);
+    target->show();
+    target->raise();
+    target->activateWindow();
+    retire(from);
+}
+
+void PageRun::end() {
+    state().wizard.WizardActive = false;
+    if (!platform().ended()) main_.ownerWindow()->setEnabled(true);
+    retire(current_);
+    current_ = nullptr;
+    loop_.quit();
+}
+
+RunPage::RunPage(PageRun& run, const QString& name, int number, const QString& suffix, const QString& picture,
+                 int column)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                           Qt::MSWindowsFixedSizeDialogHint),
+      run_(run),
+      number_(number),
+      suffix_(suffix) {
+    setObjectName(name);
+    setWindowIcon(ProgramIcon());
+
+    PICTUREBOX = new QLabel(this);
+    PICTUREBOX->setObjectName(QStringLiteral("PICTUREBOX"));
+    PICTUREBOX->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    PICTUREBOX->setAccessibleName(picture.left(1) + picture.mid(1).toLower());
+    PICTUREBOX->setFixedSize(PictureSize(picture));
+    PICTUREBOX->setPixmap(Picture(picture, devicePixelRatioF()));
+
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(PICTUREBOX, 0, Qt::AlignTop);
+    auto* texts = new QWidget(this);
+    // The texts wrap at one width on every page of a wizard, so a page's size does not depend on
+    // its words.
+    if (column > 0)
+        texts->setFixedWidth(column);
+    else
+        texts->setMinimumWidth(360);
+    content_ = new QVBoxLayout(texts);
+    content_->setContentsMargins(0, 0, 0, 0);
+    columns->addWidget(texts, 1, Qt::AlignTop);
+
+    buttons_ = new QHBoxLayout;
+    buttons_->addStretch(1);
+    auto* page = new QVBoxLayout(this);
+    page->addLayout(columns, 1);
+    page->addLayout(buttons_);
+    page->setSizeConstraint(QLayout::SetFixedSize);  // fixed size: no resizing, no maximising
+}
+
+QLabel* RunPage::addText(const QString& text, const char* name, bool bold) {
+    QLabel* label = WrappedLabel(this, text, name ? name : "");
+    if (bold) {
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+    }
+    content_->addWidget(label);
+    return label;
+}
+
+QPushButton* RunPage::addButton(const char* name, const QString& caption) {
+    QPushButton* button = NamedButton(this, name, caption);
+    button->setAutoDefault(false);
+    buttons_->addWidget(button);
+    return button;
+}
+
+void RunPage::addStartButtons() {
+    OkBUTTON = addButton("OkBUTTON", QStringLiteral("Start"));
+    OkBUTTON->setDefault(true);
+    AbortBUTTON = addButton("AbortBUTTON", QStringLiteral("Abort"));
+    on(OkBUTTON, &QPushButton::clicked, "OkBUTTON_Click", [this] { next(); });
+    on(AbortBUTTON, &QPushButton::clicked, "AbortBUTTON_Click", [this] { run_.end(); });
+}
+
+void RunPage::addPageButtons(const QString& forwardCaption) {
+    BackBUTTON = addButton("BackBUTTON", QStringLiteral("< Back"));
+    ForwardBUTTON = addButton("ForwardBUTTON", forwardCaption);
+    ForwardBUTTON->setDefault(true);
+    buttons_->addSpacing(12);
+    AbortBUTTON = addButton("AbortBUTTON", QStringLiteral("Abort"));
+    on(ForwardBUTTON, &QPushButton::clicked, "ForwardBUTTON_Click", [this] { next(); });
+    on(BackBUTTON, &QPushButton::clicked, "BackBUTTON_Click", [this] { back(); });
+    on(AbortBUTTON, &QPushButton::clicked, "AbortBUTTON_Click", [this] { run_.end(); });
+}
+
+void RunPage::Form_Load() {
+    guarded("Form_Load", [this] {
+        state().wizard.ActivePage = number_;
+        main().setCaptionSuffix(suffix_);
+        setWindowTitle(kTitle + suffix_);
+        load();
+    });
+}
+
+bool RunPage::guarded(const char* handler, const std::function<void()>& body) {
+    try {
+        body();
+    } catch (const std::exception& failure) {
+        const QString module = objectName() + QLatin1Char('.') + QString::fromLatin1(handler);
+        ShowCommonError(platform(), this, Failure{failure.what(), module.toStdString()});
+    }
+    return !ended();
+}
+
+bool RunPage::ended() {
+    if (!platform().ended()) return false;
+    if (run_.active()) run_.end();  // the program is over: let the waiting loop go
+    return true;
+}
+
+void RunPage::closeEvent(QCloseEvent* event) {
+    // Closing through the frame is Abort; a page that cannot be left (Finish under way, a window
+    // of its own open) stays.
+    event->ignore();
+    if (isVisible() && AbortBUTTON && AbortBUTTON->isEnabled() && isEnabled() && run_.current() == this)
+        AbortBUTTON->click();
+}
+
+MainHost& RunPage::main() { return run_.main(); }
+ProgramState& RunPage::state() { return run_.state(); }
+Platform& RunPage::platform() { return run_.platform(); }
+
+}  // namespace tolva

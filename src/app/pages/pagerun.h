@@ -1,0 +1,133 @@
+#pragma once
+// One run of a page wizard (Add/Edit, Repair, Compare): shows its first page centred on the
+// screen with the main window aside, waits in a local event loop while WizardActive is true,
+// moves from page to page by number (the next page takes the place of the current one where it
+// stands), and ends on Abort, on Finish or with the program. Pages exist one at a time; what must
+// outlive a page is in the wizard state or in the run.
+//
+// A page describes only itself: its texts and choices, what Next (or Start, or Finish) and Back
+// do, and its own preselection. The frame around it (picture, buttons, captions, closing through
+// the frame as Abort, the common error message for a failure in any of its handlers) is RunPage.
+#include <QEventLoop>
+#include <QList>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+class QLabel;
+class QHBoxLayout;
+class QPushButton;
+class QVBoxLayout;
+
+namespace tolva {
+
+class MainHost;
+class RunPage;
+struct Platform;
+struct ProgramState;
+
+class PageRun {
+public:
+    /// Makes page `number` of this wizard.
+    using PageMaker = std::function<RunPage*(int number)>;
+
+    PageRun(MainHost& main, PageMaker make);
+    virtual ~PageRun();
+    PageRun(const PageRun&) = delete;
+    PageRun& operator=(const PageRun&) = delete;
+
+    /// Shows page 1 and returns once the run has ended: true with the main window active again,
+    /// false when the program ended meanwhile.
+    bool Run();
+    /// Page `number` takes the place of the current page.
+    void goTo(int number);
+    /// Abort and the end of Finish: WizardActive false, the main window enabled (unless the
+    /// program has ended), the page closed, the waiting over.
+    void end();
+
+    bool active() const;
+    RunPage* current() const { return current_; }
+    MainHost& main() { return main_; }
+    ProgramState& state();
+    Platform& platform();
+
+private:
+    RunPage* create(int number);
+    void retire(RunPage* page);
+
+    MainHost& main_;
+    PageMaker make_;
+    QEventLoop loop_;
+    QPointer<RunPage> current_;
+    QList<QPointer<RunPage>> retired_;  ///< left pages, deleted later or with the run
+};
+
+class RunPage : public QWidget {
+    Q_OBJECT
+
+public:
+    /// name: the page's objectName; number: its ActivePage; suffix: what follows the title in its
+    /// caption and the main window's; picture: the resource on its left; column: the fixed
+    /// width of its texts, or 0 for a column as wide as they need.
+    RunPage(PageRun& run, const QString& name, int number, const QString& suffix, const QString& picture,
+            int column = 0);
+
+    int number() const { return number_; }
+    const QString& suffix() const { return suffix_; }
+
+    /// The common steps (ActivePage, captions), then the page's own preselection.
+    void Form_Load();
+
+    QLabel* PICTUREBOX = nullptr;
+    QPushButton* OkBUTTON = nullptr;  ///< a start page's "Start"
+    QPushButton* BackBUTTON = nullptr;
+    QPushButton* ForwardBUTTON = nullptr;
+    QPushButton* AbortBUTTON = nullptr;
+
+protected:
+    /// The page's own preselection.
+    virtual void load() {}
+    /// Next, Start or Finish: the page's checks and stores, ending in a move (or staying).
+    virtual void next() {}
+    /// Back: the page's stores, ending in a move.
+    virtual void back() {}
+
+    /// The column that holds the page's texts and choices.
+    QVBoxLayout* content() const { return content_; }
+    /// A text of the page, wrapped to the column's width; named when `name` is given.
+    QLabel* addText(const QString& text, const char* name = nullptr, bool bold = false);
+    /// A start page's buttons: "Start" (next) and "Abort".
+    void addStartButtons();
+    /// A page's buttons: "< Back", forwardCaption (next) and "Abort".
+    void addPageButtons(const QString& forwardCaption);
+
+    /// Runs a handler of this page; a failure inside shows the common error message naming
+    /// "<page>.<handler>". Returns false when the program has ended (the run is then over).
+    bool guarded(const char* handler, const std::function<void()>& body);
+    /// Connects a control's signal to a handler of this page, guarded under the handler's name.
+    template <typename Sender, typename Signal>
+    void on(Sender* sender, Signal signal, const char* handler, std::function<void()> body) {
+        connect(sender, signal, this, [this, handler, body = std::move(body)] { guarded(handler, body); });
+    }
+    /// True when the program was ended meanwhile; the run is then over.
+    bool ended();
+
+    PageRun& run() { return run_; }
+    MainHost& main();
+    ProgramState& state();
+    Platform& platform();
+
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QPushButton* addButton(const char* name, const QString& caption);
+
+    PageRun& run_;
+    int number_;
+    QString suffix_;
+    QVBoxLayout* content_ = nullptr;
+    QHBoxLayout* buttons_ = nullptr;
+};
+
+}  // namespace tolva

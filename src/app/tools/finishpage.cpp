@@ -1,0 +1,39 @@
+#include "app/tools/finishpage.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/platform/controls.h"
+#include "app/tools/cleanupform.h"
+
+namespace tolva {
+
+ToolFinishPage::ToolFinishPage(PageRun& run, const QString& name, int number, const QString& suffix,
+                               const QString& picture)
+    : RunPage(run, name, number, suffix, picture) {
+    addText(QStringLiteral("The tolva! wizard has now all the information needed to update the bleem! "
+                           "database with your game information. Click 'Finish' to complete setup."),
+            "LABEL");
+    addText(QStringLiteral("Activate the following option when you want to sort the ini afterwards :"), "LABEL");
+    Check1 = Named<QCheckBox>(this, "Check1", QStringLiteral("Clean Up the ini afterwards"));
+    content()->addWidget(Check1);
+    addPageButtons(QStringLiteral("Finish"));
+}
+
+void ToolFinishPage::back() { run().goTo(number() - 1); }
+
+void ToolFinishPage::next() {
+    for (QWidget* control : {static_cast<QWidget*>(ForwardBUTTON), static_cast<QWidget*>(BackBUTTON),
+                             static_cast<QWidget*>(AbortBUTTON), static_cast<QWidget*>(Check1)})
+        control->setEnabled(false);
+    const bool carryOn = finishWork();
+    if (ended()) return;
+    if (carryOn && Check1->isChecked()) {
+        CleanUpFORM::RunFromPage(main(), this);
+        if (ended()) return;
+    }
+    run().end();
+}
+
+}  // namespace tolva

@@ -3,11 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFileInfo>
-#include <QTimer>
 #include <QWidget>
-#include <memory>
 
 namespace tolva::test {
 
@@ -48,31 +45,6 @@ QWidget* TopLevel(const QString& objectName) {
     for (QWidget* widget : QApplication::topLevelWidgets())
         if (widget->objectName() == objectName && widget->isVisible()) return widget;
     return nullptr;
-}
-
-void WhenShown(const QString& objectName, std::function<void(QWidget*)> act) {
-    auto* timer = new QTimer;
-    auto clock = std::make_shared<QElapsedTimer>();
-    clock->start();
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, objectName, act, clock] {
-        if (QWidget* window = TopLevel(objectName)) {
-            timer->stop();
-            timer->deleteLater();
-            act(window);
-        } else if (clock->elapsed() > 5000) {
-            timer->stop();
-            timer->deleteLater();
-            qWarning("window %s never appeared", qPrintable(objectName));
-        }
-    });
-    timer->start();
-}
-
-QByteArray Fixture(const QString& name) {
-    QFile in(QStringLiteral(TOLVA_FIXTURES "/") + name);
-    if (!in.open(QIODevice::ReadOnly)) qFatal("missing fixture %s", qPrintable(name));
-    return in.readAll();
 }
 
 QByteArray Entry(const QByteArray& id, const QByteArray& title, const QByteArray& flags) {

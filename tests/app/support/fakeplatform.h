@@ -126,13 +126,6 @@ struct TestPlatform {
 /// The visible top-level window of that objectName, or null.
 QWidget* TopLevel(const QString& objectName);
 
-/// Runs `act` on the window of that objectName as soon as it is shown (the program is then
-/// waiting for it in its own loop). Gives up after a few seconds, failing the test.
-void WhenShown(const QString& objectName, std::function<void(QWidget*)> act);
-
-/// Copies of the small fixture files in tests/fixtures.
-QByteArray Fixture(const QString& name);
-
 /// "ID=..\r\nTitle=..\r\nFlags=..\r\n" entries for hand-made files.
 QByteArray Entry(const QByteArray& id, const QByteArray& title, const QByteArray& flags);
 

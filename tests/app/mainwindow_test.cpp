@@ -1,0 +1,517 @@
+// The real main window on temporary folders and scripted settings: start-up, the other folders,
+// the list, the search box and the details, the menus, removing and cleaning up.
+#include <QMenu>
+#include <QMenuBar>
+
+#include "support/window.h"
+
+using namespace tolva;
+using namespace tolva::test;
+
+namespace {
+
+const QByteArray kHeader = "; my games\r\n; keep this\r\n\r\n";
+const QByteArray kIni = kHeader + "Version=2001-03-04\r\n\r\n" + Entry("0000000002", "beta", "80000000H") +
+                        "; a note\r\n\r\n" + Entry("0000000001", "Alpha", "40000000H") + "\r\n" +
+                        Entry("0000000003", "Gamma", "01211010H");
+
+// Disc ID 0172831837 stands in the disc ID table with SLPS-00982.
+const QByteArray kDetailsIni = "Version=3\r\n" + Entry("0172831837", "Ocean Odyssey", "01211010H") +
+                               Entry("1111111111", "Final Quest VII", "80005000H") +
+                               Entry("2222222222", "Final Fury", "40000000H") +
+                               Entry("3333333333", "Zebra Zone", "80000000H") + Entry("4444444444", "Fin", "07000000H");
+const QByteArray kDetailsTxt =
+    "Header|Title|Publisher|Product Code|Region|x|Status|D3D|Details|\r\n"
+    "|Deep Sea Trip (JP)|Wave Works|SLPS-00982|J|x|Partially|yes|Minor glitches in the menus|\r\n"
+    "|FINAL QUEST VII|Big Square|SLUS-90010|U/C|x|Yes!||Runs fine|\r\n"
+    "|Final Fury Special|Fury Inc|SLUS-90011|PAL|x|Yes!|yes|wrong status, never joined|\r\n";
+
+QString Sep() { return QDir::separator(); }
+QString IniPath(const LoadedMain& run) { return QString::fromStdString(run.state.folders.IniPath); }
+QString Picture(const LoadedMain& run, const char* name) { return run.get(name)->property("picture").toString(); }
+bool Hidden(const LoadedMain& run, const char* name) { return run.get(name)->isHidden(); }
+
+/// Several games of many entries each: more than the table holds.
+QByteArray Overflowing() {
+    QByteArray ini;
+    for (int i = 0; i < 4100; ++i)
+        ini += Entry(QByteArray::number(1000000000 + i), "Game " + QByteArray::number(i), "80000000H");
+    return ini;
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void filesBesideTheProgramNeedNoSettings() {
+        LoadedMain run(kIni);
+        QCOMPARE(IniPath(run), run.t.program.dir);
+        QCOMPARE(QString::fromStdString(run.state.folders.TxtPath), run.t.program.dir);
+        QVERIFY(!run.t.settings.reads.contains("INI Path") && !run.t.settings.reads.contains("TXT Path"));
+        QCOMPARE(Rows(run.list()), QStringList({"Alpha", "beta", "Gamma"}));
+        QCOMPARE(run.list()->currentRow(), 0);
+        const QStringList counts{"versionTEXT", "YesTEXT", "NoTEXT", "PartTEXT", "TotalTEXT"};
+        QStringList shown;
+        for (const QString& name : counts) shown << Text(run.main.get(), name);
+        QCOMPARE(shown, QStringList({"2001-03-04", "1 (33.3%)", "1 (33.3%)", "1 (33.3%)", "3"}));
+        QCOMPARE(run.main->windowTitle(), QString("tolva!"));
+        QVERIFY(run.t.prompter.shown.isEmpty());
+    }
+
+    void storedIniPathWithAndWithoutTrailingSeparator() {
+        for (bool trailing : {true, false}) {
+            LoadedMain run;
+            run.t.write("data/bleem!.INI", kIni);
+            run.t.write("data/Compatibility.TXT", kTxt);
+            const QString folder = run.t.path("data");
+            run.t.settings.values["INI Path"] = trailing ? folder + Sep() : folder;
+            QVERIFY(run.start());
+            QCOMPARE(IniPath(run), folder);
+            QCOMPARE(QString::fromStdString(run.state.folders.TxtPath), folder);  // found beside it
+            QVERIFY(!run.t.settings.reads.contains("TXT Path"));
+        }
+    }
+
+    void aStaleStoredPathAsksForTheFolderAndSavesIt() {
+        LoadedMain run;
+        run.t.write("moved/bleem!.INI", kIni);
+        run.t.write("program/Compatibility.TXT", kTxt);
+        run.t.settings.values["INI Path"] = run.t.path("gone");
+        bool started = false;
+        QVERIFY(Walk().on("SearchFORM", [&](QWidget* search) {
+            QCOMPARE(search->windowTitle(), QString("tolva!"));
+            QCOMPARE(Text(search, "PathTEXT"), QString());
+            QVERIFY(!Find(search, "OkBUTTON")->isEnabled());
+            QVERIFY(Checked(search, "SaveCHECK"));  // saving is the default
+            Find<QLineEdit>(search, "PathTEXT")->setText(run.t.path("moved"));
+            QVERIFY(Find(search, "OkBUTTON")->isEnabled());
+            Click(search, "OkBUTTON");
+        }).run([&] { started = run.start(); }));
+        QVERIFY(started);
+        QCOMPARE(IniPath(run), run.t.path("moved") + Sep());
+        QCOMPARE(run.t.settings.values["INI Path"], run.t.path("moved"));
+        QCOMPARE(run.list()->count(), 3);
+    }
+
+    void abortOrFrameCloseAtStartUpEndsTheProgram() {
+        for (bool frame : {false, true}) {
+            LoadedMain run;
+            run.t.write("program/Compatibility.TXT", kTxt);
+            bool started = true;
+            QVERIFY(Walk().on("SearchFORM", [frame](QWidget* search) {
+                frame ? (void)search->close() : Click(search, "AbortBUTTON");
+            }).run([&] { started = run.start(); }));
+            QVERIFY(!started && run.t.terminator.ended());
+            QCOMPARE(run.t.prompter.shown.size(), 1);
+            QCOMPARE(run.t.prompter.shown[0].title, QString("Aborted by user"));
+            QCOMPARE(run.t.prompter.shown[0].text, QString("tolva! could not be started."));
+            QCOMPARE(run.t.prompter.shown[0].icon, MsgIcon::Critical);
+        }
+    }
+
+    void theCompatibilityFolderIsAskedForWhenNotFound() {
+        LoadedMain run;
+        run.t.write("program/bleem!.INI", kIni);
+        run.t.write("elsewhere/Compatibility.TXT", kTxt);
+        bool started = false;
+        QVERIFY(Walk().on("Search2FORM", [&](QWidget* search) {
+            QVERIFY(Text(search, "LABEL").contains("\"compatiblity.txt\""));
+            Find<QLineEdit>(search, "PathTEXT")->setText(run.t.path("elsewhere") + Sep());
+            Find<QCheckBox>(search, "SaveCHECK")->setChecked(false);
+            Click(search, "OkBUTTON");
+        }).run([&] { started = run.start(); }));
+        QVERIFY(started);
+        QCOMPARE(QString::fromStdString(run.state.folders.TxtPath), run.t.path("elsewhere") + Sep());
+        QVERIFY(!run.t.settings.values.contains("TXT Path"));
+    }
+
+    void otherFolderMenusReloadOnlyOnChange() {
+        LoadedMain run(kIni);
+        run.t.write("second/bleem!.INI", Entry("0000000009", "Zeta", "80000000H"));
+        run.t.write("picked/bleem!.INI", kIni);
+        run.t.write("picked/other.txt", "x");
+        run.t.chooser.picks << run.t.path("picked/other.txt") << QString();  // the second cancelled
+        for (bool frame : {false, true}) {
+            QVERIFY(Walk().on("SearchFORM", [&](QWidget* search) {
+                QVERIFY(!run.main->isEnabled());
+                QCOMPARE(Text(search, "PathTEXT"), run.t.program.dir);
+                if (frame) return (void)search->close();
+                for (int pick = 0; pick < 2; ++pick) {  // the second pick is cancelled
+                    Click(search, "SearchBUTTON");
+                    QCOMPARE(Text(search, "PathTEXT"), run.t.path("picked") + Sep());
+                }
+                QVERIFY(Find(search, "OkBUTTON")->isEnabled());
+                Click(search, "AbortBUTTON");
+            }).run(run, "OtherIniMENU"));
+            QCOMPARE(IniPath(run), run.t.program.dir);  // left without OK: the old folder
+            QVERIFY(run.back() && !run.t.terminator.ended());
+        }
+        QCOMPARE(run.t.chooser.folders.value(0), run.t.program.dir + Sep());
+        QVERIFY(run.t.chooser.filters.value(0).startsWith("bleem!.INI (bleem!.INI"));
+        QVERIFY(Walk().on("SearchFORM", [&](QWidget* search) {
+            Find<QLineEdit>(search, "PathTEXT")->setText(run.t.path("second"));
+            Click(search, "OkBUTTON");
+        }).run(run, "OtherIniMENU"));
+        QVERIFY(run.back());
+        QCOMPARE(Rows(run.list()), QStringList{"Zeta"});
+    }
+
+    void txtUpdateSettingAtStartUp() {
+        const QList<QPair<QString, bool>> cases = {{"false", false}, {"FALSE", false}, {"False", false},
+                                                   {"True", true},   {"no", true},     {"", true}};
+        for (const auto& [stored, on] : cases) {
+            LoadedMain run;
+            run.t.write("program/bleem!.INI", kIni);
+            run.t.write("program/Compatibility.TXT", kTxt);
+            if (!stored.isEmpty()) run.t.settings.values["TxtUpdate"] = stored;
+            QVERIFY(run.start());
+            QCOMPARE(run.get<QAction>("AcuMENU")->isChecked(), on);
+            QCOMPARE(run.state.txt.TxtCount > 0, on);  // switched off, the file is not even read
+            for (const char* name : {"PublisherLABEL", "PublisherTEXT", "CountryLABEL", "CountryTEXT",
+                                     "DetailsLABEL", "DetailsTEXT"})
+                QVERIFY2(Hidden(run, name) == !on, name);
+            // Alpha's product code comes from Compatibility.TXT alone.
+            QCOMPARE(Text(run.main.get(), "ProductCodeTEXT"), on ? QString("SLUS-90001") : QString());
+            QVERIFY(Hidden(run, "ProductCodeLABEL") == !on && Hidden(run, "ProductCodeTEXT") == !on);
+        }
+    }
+
+    void switchingCompatibilityOffAndOn() {
+        LoadedMain run(kDetailsIni, kDetailsTxt);
+        run.select("Final Fury");
+        run.trigger("AcuMENU");
+        QVERIFY(!run.get<QAction>("AcuMENU")->isChecked());
+        QCOMPARE(run.t.settings.values["TxtUpdate"], QString("False"));
+        for (const QString& title : {QString("Ocean Odyssey"), QString("Final Fury")}) {
+            run.select(title);
+            QCOMPARE(Text(run.main.get(), "ProductCodeTEXT"), QString());
+            QVERIFY(Hidden(run, "ProductCodeLABEL") && Hidden(run, "ProductCodeTEXT") && Hidden(run, "CountryLABEL"));
+            QVERIFY(!run.get("d3dPICTURE")->isVisible());
+        }
+        run.trigger("AcuMENU");
+        QVERIFY(run.get<QAction>("AcuMENU")->isChecked());
+        QCOMPARE(run.t.settings.values["TxtUpdate"], QString("True"));
+        QVERIFY(run.main->isEnabled());  // disabled only while the file is read again
+        QVERIFY(!Hidden(run, "CountryLABEL") && !Hidden(run, "ProductCodeLABEL"));
+        run.select("Ocean Odyssey");
+        QCOMPARE(Text(run.main.get(), "PublisherTEXT"), QString("Wave Works"));
+    }
+
+    void aSecondCopyOrAnEmptyDatabaseEndsTheProgram() {
+        struct Case {
+            bool running;
+            QByteArray ini;
+            QString title, text;
+        };
+        const QList<Case> cases = {
+            {true, kIni, "tolva!", "tolva! is already in use"},
+            {false, "Version=1\r\n; nothing else\r\n", "tolva! Error", "bleem!'s game compatibility database is missing!"}};
+        for (const Case& c : cases) {
+            LoadedMain run;
+            run.t.instance.running = c.running;
+            run.t.write("program/bleem!.INI", c.ini);
+            run.t.write("program/Compatibility.TXT", kTxt);
+            QVERIFY(!run.start());
+            QVERIFY(run.t.terminator.ended());
+            QCOMPARE(run.t.prompter.shown.size(), 1);
+            QCOMPARE(run.t.prompter.shown[0].title, c.title);
+            QCOMPARE(run.t.prompter.shown[0].text, c.text);
+        }
+    }
+
+    void garbageGivesAMessageAndTheFileIsUntouched() {
+        QByteArray garbage;
+        for (int i = 0; i < 70000; ++i) garbage.append(static_cast<char>((i * 7919 + 13) % 256));
+        LoadedMain run;
+        run.t.write("program/bleem!.INI", garbage);
+        run.t.write("program/Compatibility.TXT", kTxt);
+        QVERIFY(run.start() || !run.t.prompter.shown.isEmpty());
+        QCOMPARE(run.file(), garbage);
+    }
+
+    void cancelInTheCommonErrorMessageEnds() {
+        LoadedMain run;
+        run.t.write("program/bleem!.INI", "Title=Orphan\r\n" + Entry("0000000001", "Alpha", "80000000H"));
+        run.t.write("program/Compatibility.TXT", kTxt);
+        run.t.prompter.answers.enqueue(MsgAnswer::Cancel);
+        QVERIFY(!run.start());
+        QVERIFY(run.t.terminator.ended());
+        const QString text = run.t.prompter.shown.value(0).text;
+        QVERIFY(text.startsWith("Description : "));
+        QVERIFY(text.endsWith("\r\nModul : GLOBAL.ReadINI\r\n\r\nplease contact me : tolva@tolva.example\r\n\r\nResume?"));
+    }
+
+    // One end-to-end test of the table's limit: the core proves the rest.
+    void aTableCutAtItsLimitIsNeverWrittenBack() {
+        const QByteArray ini = Overflowing();
+        LoadedMain run(ini);
+        QCOMPARE(run.t.prompter.shown.size(), 1);
+        QCOMPARE(run.t.prompter.shown[0].title, QString("tolva! Critical Error"));
+        QVERIFY(run.t.prompter.shown[0].text.contains("Modul : GLOBAL.ReadINI"));
+        QCOMPARE(run.list()->count(), 4096);
+        QVERIFY(Walk().on("CleanUpFORM", [](QWidget* form) { Click(form, "OkBUTTON"); }).run(run, "CleanUpMENU"));
+        QCOMPARE(run.t.prompter.shown.size(), 2);
+        QVERIFY(run.t.prompter.shown[1].text.contains("GLOBAL.CleanUpINI"));
+        LoopbackServer server;
+        qputenv("TOLVA_UPDATE_SERVER", server.endpoint());
+        run.trigger("UpdateMENU");
+        qunsetenv("TOLVA_UPDATE_SERVER");
+        QCOMPARE(run.t.prompter.shown.size(), 3);
+        QCOMPARE(run.t.prompter.shown[2].title, QString("tolva! Online Update"));
+        QVERIFY(run.t.prompter.shown[2].text.contains("nothing was changed"));
+        QCOMPARE(server.connections, 0);
+        QCOMPARE(run.file(), ini);
+        QVERIFY(run.back());
+    }
+
+    void theDetailsOfAGameJoinedByItsProductCode() {
+        LoadedMain run(kDetailsIni, kDetailsTxt);
+        run.select("Ocean Odyssey");
+        const QList<QPair<const char*, QString>> fields = {
+            {"titleTEXT", "Ocean Odyssey"},
+            {"idTEXT", "0172831837"},
+            {"ProductCodeTEXT", "SLPS-00982"},
+            {"PublisherTEXT", "Wave Works"},
+            {"CountryTEXT", "J"},
+            {"DetailsTEXT", "Minor glitches in the menus"},
+            {"OtherTEXT", "Some Video Sequences do not display"},
+            {"MemCardTEXT", "Game Saves can be loaded, but not saved"},
+            {"SoundTEXT", "No sound effects and/or music will be heard"},
+            {"GraphicsTEXT", "Some graphics may exhibit minor flaws"}};
+        for (const auto& [name, text] : fields) QCOMPARE(Text(run.main.get(), name), text);
+        QCOMPARE(Picture(run, "StatusPICTURE"), QString("PART"));
+        QVERIFY(!run.get<QLabel>("StatusPICTURE")->pixmap().isNull());
+        QVERIFY(run.get("d3dPICTURE")->isVisible());
+        QCOMPARE(Picture(run, "d3dPICTURE"), QString("D3D"));
+        QCOMPARE((QList<bool>{Checked(run.main.get(), "Check1"), Checked(run.main.get(), "Check2"),
+                              Checked(run.main.get(), "Check3"), Checked(run.main.get(), "Check4")}),
+                 (QList<bool>{true, false, false, false}));
+        QVERIFY(run.get("frameLABEL")->font().bold());
+    }
+
+    void aTitleJoinNeedsTheStatusToAgree() {
+        LoadedMain run(kDetailsIni, kDetailsTxt);
+        run.select("Ocean Odyssey");
+        run.select("Final Quest VII");  // works; its record says "Yes!" with an empty D3D field
+        QCOMPARE(Text(run.main.get(), "PublisherTEXT"), QString("Big Square"));
+        QCOMPARE(Text(run.main.get(), "ProductCodeTEXT"), QString("SLUS-90010"));
+        QCOMPARE(Picture(run, "d3dPICTURE"), QString("NOD3D"));
+        QCOMPARE(Picture(run, "StatusPICTURE"), QString("YES"));
+        QCOMPARE(Text(run.main.get(), "SoundTEXT"),
+                 QString("Some sound effects and/or music may exhibit flaws (Minor choppiness)"));
+        QCOMPARE(Text(run.main.get(), "OtherTEXT"), QString());  // nothing stays behind
+        QVERIFY(!Checked(run.main.get(), "Check1"));
+
+        run.select("Final Fury");  // does not work; the only prefix record says "Yes!"
+        QCOMPARE(Text(run.main.get(), "PublisherTEXT"), QString());
+        QCOMPARE(Picture(run, "StatusPICTURE"), QString("NO"));
+        QVERIFY(run.get("d3dPICTURE")->isVisible());
+        QCOMPARE(Picture(run, "d3dPICTURE"), QString("NOD3D"));
+
+        run.select("Zebra Zone");  // works, unjoined: no Direct3D picture
+        QVERIFY(!run.get("d3dPICTURE")->isVisible());
+        QCOMPARE(Picture(run, "StatusPICTURE"), QString("YES"));
+
+        run.select("Fin");  // position 2 is "7": the software-mode pair
+        QCOMPARE((QList<bool>{Checked(run.main.get(), "Check1"), Checked(run.main.get(), "Check2"),
+                              Checked(run.main.get(), "Check3"), Checked(run.main.get(), "Check4")}),
+                 (QList<bool>{false, false, true, true}));
+        QCOMPARE(Text(run.main.get(), "Check3"), QString("Alternate Display Mode :\r\nSoftware Mode = On, D3D = Off"));
+    }
+
+    void theSearchBoxSelectsColoursAndKeepsTheSelection() {
+        LoadedMain run(kDetailsIni, kDetailsTxt);
+        auto* search = run.get<QLineEdit>("SearchTEXT");
+        QTest::keyClicks(search, "fin");
+        QCOMPARE(search->text(), QString("FIN"));
+        QCOMPARE(run.selected(), QString("Fin"));  // "FIN " before "FINAL..."
+        QCOMPARE(search->palette().color(QPalette::Text), QColor(0, 0, 255));
+        QTest::keyClicks(search, "al Q");
+        QCOMPARE(run.selected(), QString("Final Quest VII"));
+        QTest::keyClicks(search, "x");
+        QCOMPARE(search->palette().color(QPalette::Text), QColor(255, 0, 0));
+        QCOMPARE(run.selected(), QString("Final Quest VII"));
+        QTest::keyClick(search, Qt::Key_Escape);
+        QCOMPARE(search->text(), QString());
+        QCOMPARE(run.list()->currentRow(), 0);
+        search->setText("F?NAL F");
+        QCOMPARE(run.selected(), QString("Final Fury"));
+        search->setText("*QUEST");
+        QCOMPARE(run.selected(), QString("Final Quest VII"));
+
+        search->clear();
+        run.list()->setFocus();
+        QTest::keyClicks(run.list(), "z");  // typing in the list moves to the search box
+        QCOMPARE(run.main->focusWidget(), static_cast<QWidget*>(search));
+        QTest::keyClicks(search, "e");
+        QCOMPARE(search->text(), QString("ZE"));
+        QCOMPARE(run.selected(), QString("Zebra Zone"));
+        run.list()->setFocus();
+        QTest::keyClick(run.list(), Qt::Key_Escape);
+        QCOMPARE(search->text(), QString());
+        QCOMPARE(run.list()->currentRow(), 0);
+        QCOMPARE(run.main->focusWidget(), static_cast<QWidget*>(run.list()));
+    }
+
+    void moreInformationOpensTheGamePage() {
+        LoadedMain run(kDetailsIni, kDetailsTxt);
+        const QString page = "http://games.psxinfo.example/cgi-bin/detailed2.cgi?prodcode=";
+        for (const char* title : {"Ocean Odyssey", "Final Quest VII", "Zebra Zone"}) {
+            run.select(title);
+            run.trigger("GotoBleemMENU");
+        }
+        QCOMPARE(run.t.shell.opened, QStringList({page + "SLPS-00982", page + "SLUS-90010"}));
+        QCOMPARE(run.t.prompter.shown.size(), 1);  // Zebra Zone has no known code
+        QCOMPARE(run.t.prompter.shown[0].icon, MsgIcon::Information);
+        QVERIFY(run.t.prompter.shown[0].text.startsWith("Tolva! needs the region code of this game"));
+    }
+
+    void theMenuBarAsCreated() {
+        LoadedMain run(kIni);
+        // Name, caption ("-" a separator, "" the mnemonic-free menu title follows), available, ticked.
+        const QStringList expected = {
+            "FileMENU File",  "NewMENU Add/Edit Item 1 0", "RemoveMENU Remove Item 1 0", "SEPARATOR1 - 1 0",
+            "ExitMENU Exit 1 0", "FormatMENU Tools", "CleanUpMENU Clean Up 1 0", "RepairMENU Repair 0 0",
+            "CompareMENU Compare 0 0", "SEPARATOR2 - 1 0", "UpdateMENU Online Update (based on MSWINSCK) 1 0",
+            "Update2MENU Online Update (based on MSINET) 1 0", "MailMENU Mail to Tolva! 1 0", "SEPERATOR4 - 1 0",
+            "GotoBleemMENU More information about the selected game 1 0", "SettingsMENU Settings",
+            "OtherIniMENU Select another bleem!.ini file. 1 0", "OtherTxtMENU Select another Compatibility.txt file. 1 0",
+            "SEPARATOR6 - 1 0",
+            "AcuMENU Automatic Compatibility Reload (Switch off for better performance) 1 1", "HelpMENU Help",
+            "HomepageMENU tolva! Homepage 1 0", "DownloadMENU Download section 1 0",
+            "FaqMENU Frequently Asked Questions 1 0", "SupportMENU Support 1 0",
+            "MessageboardMENU Dravik Message Board 1 0", "SEPARATOR3 - 1 0", "DravikHpMENU Dravik Homepage 1 0",
+            "bleemHpMENU bleem! Homepage 1 0", "CheaterMENU CheatPal 1 0", "SEPARATOR4 - 1 0",
+            "AboutMENU About... 1 0"};
+        QStringList bar;
+        for (QAction* entry : run.main->menuBar()->actions()) {
+            bar << entry->menu()->objectName() + " " + entry->menu()->title().remove('&');
+            for (QAction* item : entry->menu()->actions()) {
+                QString caption = item->isSeparator() ? "-" : item->text();
+                if (item->objectName() == "CheaterMENU" && caption.contains("CheatPal")) caption = "CheatPal";
+                bar << QString("%1 %2 %3 %4").arg(item->objectName(), caption).arg(item->isEnabled()).arg(item->isChecked());
+            }
+        }
+        QCOMPARE(bar, expected);
+        // The unavailable entries open nothing when triggered.
+        int opened = 0;
+        QTimer spy;
+        connect(&spy, &QTimer::timeout, &spy, [&] { opened += TopLevel("Repair1FORM") || TopLevel("Compare1FORM"); });
+        spy.start(1);
+        run.get<QAction>("RepairMENU")->trigger();
+        run.get<QAction>("CompareMENU")->trigger();
+        QTest::qWait(50);
+        QCOMPARE(opened, 0);
+        QVERIFY(run.back());
+    }
+
+    void everyWebLinkOpensItsAddressAndSaysNothing() {
+        const QList<QPair<const char*, const char*>> links = {
+            {"HomepageMENU", "http://www.tolva.example/"},
+            {"DownloadMENU", "http://www.tolva.example/download.htm"},
+            {"FaqMENU", "http://www.tolva.example/faq.htm"},
+            {"SupportMENU", "http://www.tolva.example/support.htm"},
+            {"MessageboardMENU", "http://board.dravik.example/"},
+            {"DravikHpMENU", "http://www.dravik.example/"},
+            {"bleemHpMENU", "http://www.bleem.example/"},
+            {"CheaterMENU", "http://www.cheatpal.example/"}};
+        LoadedMain run(kIni);
+        run.list()->setCurrentRow(-1);  // with no game selected as well
+        QStringList expected;
+        for (const auto& [name, address] : links) {
+            run.trigger(name);
+            expected << address;
+        }
+        QCOMPARE(run.t.shell.opened, expected);
+        QVERIFY(run.t.prompter.shown.isEmpty());
+        QVERIFY(run.back());
+    }
+
+    void aboutHidesTheMainWindowUntilTheSplashIsClickedAway() {
+        for (const char* how : {"window", "label", "frame"}) {
+            LoadedMain run(kIni);
+            QVERIFY(Walk().on("SplashFORM", [&](QWidget* splash) {
+                QVERIFY(!run.main->isVisible());
+                auto* label = Find<QLabel>(splash, "VersionLABEL");
+                QCOMPARE(label->text(), QString("Release 5\nBuild 118"));  // the test platform's build
+                QVERIFY(label->alignment() & Qt::AlignRight);
+                // As far from the right as from the top.
+                QCOMPARE(splash->width() - label->geometry().right() - 1, label->geometry().top());
+                if (QString(how) == "window")
+                    QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(5, splash->height() - 5));
+                else if (QString(how) == "label")
+                    QTest::mouseClick(label, Qt::LeftButton);
+                else
+                    splash->close();
+            }).run(run, "AboutMENU"));
+            QVERIFY2(run.back(), how);
+            QVERIFY(run.t.prompter.shown.isEmpty());
+        }
+    }
+
+    void removeAsksAndDisablesTheEntry() {
+        for (MsgAnswer answer : {MsgAnswer::Yes, MsgAnswer::No}) {
+            LoadedMain run(kIni);
+            run.get<QLineEdit>("SearchTEXT")->setText("BE");
+            QCOMPARE(run.list()->currentRow(), 1);
+            run.t.prompter.answers << answer;
+            bool enabledMeanwhile = false;
+            run.t.prompter.onShow = [&](const Message&) { enabledMeanwhile = run.main->isEnabled(); };
+            Click(run.main.get(), "RemoveBUTTON");
+            QCOMPARE(run.t.prompter.shown.size(), 1);
+            QCOMPARE(run.t.prompter.shown[0].text, QString("Are you sure that the game should be removed ?"));
+            QCOMPARE(run.t.prompter.shown[0].title, QString("tolva!"));
+            QCOMPARE(run.t.prompter.shown[0].icon, MsgIcon::Question);
+            QCOMPARE(run.t.prompter.shown[0].buttons, MsgButtons::YesNo);
+            QVERIFY(enabledMeanwhile);
+            QByteArray expected = kIni;
+            if (answer == MsgAnswer::Yes)
+                expected.replace(Entry("0000000002", "beta", "80000000H"), ";ID=0000000002\r\n;Title=beta\r\n;Flags=80000000H\r\n");
+            QCOMPARE(run.file(), expected);
+            QCOMPARE(run.list()->count(), answer == MsgAnswer::Yes ? 2 : 3);
+            QCOMPARE(run.list()->currentRow(), 0);
+            QVERIFY(run.back());  // the search box emptied either way
+        }
+        LoadedMain run(kIni);  // the entry is gone from the file since it was loaded
+        const QByteArray other = "Version=7\r\n\r\n" + Entry("0000000009", "Zeta", "80000000H");
+        run.writeFile(other);
+        run.trigger("RemoveMENU");
+        QCOMPARE(run.file(), other);
+        QVERIFY(run.t.prompter.shown.value(1).text.contains("GLOBAL.RemoveGame"));
+        QVERIFY(run.back());
+    }
+
+    void cleanUpWritesWhatItsOptionsSay() {
+        LoadedMain run(kIni);
+        run.get<QLineEdit>("SearchTEXT")->setText("AL");  // shows Alpha, which joins it to its record
+        QVERIFY(Walk().on("CleanUpFORM", [&](QWidget* form) {
+            QCOMPARE(run.main->windowTitle(), QString("tolva! Clean Up"));
+            QCOMPARE(form->windowTitle(), QString("tolva! Clean Up"));
+            QVERIFY(!run.main->isEnabled());
+            QCOMPARE(Text(run.main.get(), "SearchTEXT"), QString());
+            QVERIFY(Checked(form, "Option1"));
+            Click(form, "Check1");
+            Click(form, "Check4");
+            Click(form, "Option2");
+            Click(form, "OkBUTTON");
+        }).run([&] { Click(run.main.get(), "CleanUpBUTTON"); }));
+        QVERIFY(run.back());
+        QCOMPARE(run.file(), kHeader + "Version=2001-03-04\r\n\r\n" + Entry("0000000001", "Alpha", "40000000H") +
+                                 "; Nowhere Soft\r\n; Not Yet\r\n\r\n" + Entry("0000000002", "beta", "80000000H") +
+                                 "\r\n" + Entry("0000000003", "Gamma", "01211010H"));
+        for (bool frame : {false, true}) {
+            run.writeFile(kIni);
+            QVERIFY(Walk().on("CleanUpFORM", [frame](QWidget* form) {
+                Click(form, "Check1");
+                frame ? (void)form->close() : Click(form, "AbortBUTTON");
+            }).run(run, "CleanUpMENU"));
+            QCOMPARE(run.file(), kIni);
+            QVERIFY(run.back());
+        }
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "mainwindow_test.moc"

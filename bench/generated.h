@@ -84,13 +84,21 @@ inline constexpr std::array<std::string_view, 7> kRemarks = {"123567", "123", "1
 
 }  // namespace detail
 
-/// An entries-entry bleem!.INI and an entries-record Compatibility.TXT, CR LF, Windows-1252.
+/// An entries-entry bleem!.INI and an entries-record Compatibility.TXT, CR LF, Windows-1252,
+/// as a user could have them: Compatibility.TXT holds at most 4096 records (its header
+/// included), and the comment lines and disabled entries are left out where they would take
+/// bleem!.INI beyond the 16385 lines a change holds (a full database of 4096 entries has none).
 inline Database GenerateDatabase(int entries, std::uint64_t seed = 1) {
     using namespace detail;
+    constexpr std::size_t kRecordCapacity = 4096;
+    constexpr long long kLineBudget = 16385;
     SplitMix64 rng(seed);
-    std::vector<std::string> ini = {"; bleem! game compatibility database",
-                                    "; generated: " + std::to_string(entries) + " entries, seed " + std::to_string(seed),
-                                    "Version=GEN-" + std::to_string(seed) + "-" + std::to_string(entries)};
+    std::vector<std::string> ini;
+    if (3 + 4LL * entries <= kLineBudget) {
+        ini = {"; bleem! game compatibility database",
+               "; generated: " + std::to_string(entries) + " entries, seed " + std::to_string(seed)};
+    }
+    ini.push_back("Version=GEN-" + std::to_string(seed) + "-" + std::to_string(entries));
     std::vector<Entry> active;
     std::vector<std::string> txt = {"No|Title|Publisher|Product Code|Region|Genre|Status|D3D|Details|Notes"};
     for (int k = 0; k < entries; ++k) {
@@ -122,7 +130,8 @@ inline Database GenerateDatabase(int entries, std::uint64_t seed = 1) {
 
         if (rng.below(40) == 0) {
             const std::string disabledID = DiscID(rng);
-            ini.insert(ini.end(), {"", ";ID=" + disabledID, ";Title=" + title, ";Flags=" + flags});
+            if (static_cast<long long>(ini.size()) + 4 + 4LL * (entries - k) <= kLineBudget)
+                ini.insert(ini.end(), {"", ";ID=" + disabledID, ";Title=" + title, ";Flags=" + flags});
         }
         ini.insert(ini.end(), {"", "ID=" + gameID, "Title=" + title, "Flags=" + flags});
         active.push_back({gameID, title, flags});
@@ -145,7 +154,7 @@ inline Database GenerateDatabase(int entries, std::uint64_t seed = 1) {
         std::string record = std::to_string(k + 1) + "|" + recordTitle + "|" + std::string(publisher) + "|" + code +
                              "|" + std::string(region) + "|" + std::string(genre) + "|" + recordStatus + "|" +
                              std::string(d3d) + "|" + std::string(details) + "|";
-        txt.push_back(std::move(record));
+        if (txt.size() < kRecordCapacity) txt.push_back(std::move(record));
     }
     Database out;
     out.entries = std::move(active);

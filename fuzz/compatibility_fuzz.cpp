@@ -1,9 +1,10 @@
 // Compatibility.TXT and bleem!.INI as any files might hold them (the input's first NUL divides
 // the INI's bytes from the TXT's): reading and joining never fail, every join names a record that
 // was read, a title join agrees with the game's title and status, and after the INI is read again
-// (which moves entries) each game gets its own join back.
+// (which moves entries) each game gets its own join back, duplicate entries included.
 #include <map>
 #include <set>
+#include <tuple>
 
 #include "core/database/compatibility.h"
 #include "core/database/gametable.h"
@@ -43,15 +44,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(txt.TxtTitle[0].empty() && txt.TxtProductCode[0].empty());
 
     const GameTable& games = state.games;
-    std::map<std::pair<std::string, std::string>, int> identities;
-    for (int i = 0; i <= games.GameLast; ++i) ++identities[{games.GameID[i], games.GameTitle[i]}];
-
-    std::map<std::pair<std::string, std::string>, std::int32_t> joined;
+    // Duplicate entries (one disc ID and title) are told apart by their place in the file.
+    const auto identity = [&games](int i) { return std::make_tuple(games.GameID[i], games.GameTitle[i], games.GameTwin[i]); };
+    std::map<std::tuple<std::string, std::string, std::int32_t>, std::int32_t> joined;
     std::set<std::int32_t> titleJoins;
     for (int i = 0; i <= games.GameLast; ++i) {
         const std::int32_t j = JoinGame(state, i);
         FUZZ_CHECK(j >= 0 && (j == 0 || j < txt.TxtCount));
         FUZZ_CHECK(games.GameTxtIndex[i] == j);
+        FUZZ_CHECK(joined.emplace(identity(i), j).second);
         if (j == 0) continue;
         FUZZ_CHECK(JoinGame(state, i) == j);  // a join, once made, stays
         // The record of the first of the game's product codes that some record holds, if any.
@@ -70,18 +71,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             FUZZ_CHECK(!title.empty() && games.GameTitleKey[i].starts_with(title));
             FUZZ_CHECK(titleJoins.insert(j).second);
         }
-        if (identities[{games.GameID[i], games.GameTitle[i]}] == 1) joined[{games.GameID[i], games.GameTitle[i]}] = j;
     }
     FUZZ_CHECK(JoinGame(state, -1) == 0 && JoinGame(state, games.GameLast + 1) == 0);
 
-    // Read the same INI again and give the joins back: each game keeps its own record.
+    // Read the same INI again and give the joins back: each game keeps its own record, and a
+    // game that was not joined is not joined now.
     ReadINIText(state.games, ini, Resume);
     ReloadTXT(state);
-    for (int i = 0; i <= games.GameLast; ++i) {
-        const auto own = joined.find({games.GameID[i], games.GameTitle[i]});
-        if (own == joined.end()) continue;
-        FUZZ_CHECK(games.GameTxtIndex[i] == own->second);
-        FUZZ_CHECK(JoinGame(state, i) == own->second);
-    }
+    for (int i = 0; i <= games.GameLast; ++i) FUZZ_CHECK(games.GameTxtIndex[i] == joined.at(identity(i)));
     return 0;
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -23,7 +24,7 @@ struct GameTable {
     /// A table of fewer slots, for entries known to be fewer than the capacity (an update's).
     explicit GameTable(std::size_t slots)
         : GameID(slots), GameTitle(slots), GameFlags(slots), GameTitleUpper(slots), GameTitleKey(slots),
-          GameTxtIndex(slots, 0) {}
+          GameTxtIndex(slots, 0), GameTwin(slots, 0) {}
 
     std::vector<std::string> GameID = std::vector<std::string>(kTableCapacity);
     std::vector<std::string> GameTitle = std::vector<std::string>(kTableCapacity);
@@ -31,6 +32,9 @@ struct GameTable {
     std::vector<std::string> GameTitleUpper = std::vector<std::string>(kTableCapacity);
     std::vector<std::string> GameTitleKey = std::vector<std::string>(kTableCapacity);
     std::vector<std::int32_t> GameTxtIndex = std::vector<std::int32_t>(kTableCapacity, 0);
+    /// How many entries before this one in the file have its disc ID and title: tells the joins
+    /// of duplicate entries apart (the table's order among equal titles can change with a re-read).
+    std::vector<std::int32_t> GameTwin = std::vector<std::int32_t>(kTableCapacity, 0);
     std::int32_t GameLast = -1;
     std::string IniVersion;
     /// The last ReadINI met more entries than the table holds, or could not read the file
@@ -51,9 +55,9 @@ struct CompatibilityTable {
     std::vector<std::string> TxtDetails = std::vector<std::string>(kTableCapacity);
     std::vector<std::string> TxtTitleUpper = std::vector<std::string>(kTableCapacity);
     std::int32_t TxtCount = 0;
-    /// Every join made since the file was read, by its game's disc ID and title: a re-read of
-    /// bleem!.INI moves entries to other slots, and this gives each one its own join back.
-    std::map<std::pair<std::string, std::string>, std::int32_t> TxtJoins;
+    /// Every join made since the file was read, by its game's disc ID, title and GameTwin: a
+    /// re-read of bleem!.INI moves entries to other slots, and this gives each one its own join back.
+    std::map<std::tuple<std::string, std::string, std::int32_t>, std::int32_t> TxtJoins;
 };
 
 /// Number of rows of the disc ID table.
@@ -63,6 +67,9 @@ inline constexpr int kDiscIDCount = 1551;
 /// directly by the product code. Filled once by InitDiscIDs, read-only afterwards.
 struct DiscIDTable {
     std::vector<std::string> rows;
+    /// Marks the rows whose disc ID had to be invented (parallel to rows; a table without marks
+    /// has none): they never answer a lookup by product code.
+    std::vector<bool> inventedDiscID;
     /// Row indexes ordered by disc ID, equal disc IDs in index order: a join looks its game up
     /// here instead of scanning 1551 rows.
     std::vector<std::int32_t> byDiscID;

@@ -230,5 +230,43 @@ TEST(Join, FollowsItsGameThroughARereadOfTheFile) {
     EXPECT_EQ(log.said(), "");
 }
 
+// Duplicate entries (one disc ID and title, as the update offers them) keep their own joins
+// through every read of bleem!.INI, with or without ReloadTXT, even when a new entry reverses
+// their order in the table; an entry never joined stays unjoined.
+TEST(Join, DuplicatesKeepTheirOwnJoinsAfterEveryRead) {
+    for (const bool reloadTXT : {true, false}) {
+        for (const std::string firstFlags : {"80000000H", "40000000H"}) {
+            SCOPED_TRACE(firstFlags + (reloadTXT ? " with ReloadTXT" : " without"));
+            TempFolder folder;
+            ProgramState state = With({}, "");
+            state.folders.IniPath = folder.path();
+            const std::vector<std::string> twins = {"ID=0000000001", "Title=Twin Game", "Flags=" + firstFlags,
+                                                    "ID=0000000001", "Title=Twin Game", "Flags=80000001H"};
+            folder.write("bleem!.INI", Ini(twins));
+            FailureLog log;
+            ASSERT_TRUE(ReadINI(state, log.sink()));
+            LoadTXT(state, kTxtHeader + TxtRecord("Twin Game", "X", "Yes!") + TxtRecord("Twin Game", "Y", "Yes!"));
+            const auto joinOf = [&](char mark) {  // the entry whose flags end in mark before the "H"
+                for (int i = 0; i <= state.games.GameLast; ++i)
+                    if (state.games.GameFlags[i][7] == mark) return state.games.GameTxtIndex[i];
+                return -1;
+            };
+            JoinGame(state, 0);
+            JoinGame(state, 1);
+            const int first = firstFlags[0] == '8' ? 1 : 0;
+            ASSERT_EQ(std::pair(joinOf('0'), joinOf('1')), std::pair(first, first + 1));
+
+            std::vector<std::string> more = twins;
+            more.insert(more.end(), {"ID=0000000002", "Title=Aardvark", "Flags=80000002H"});
+            folder.write("bleem!.INI", Ini(more));
+            ASSERT_TRUE(ReadINI(state, log.sink()));
+            if (reloadTXT) ReloadTXT(state);
+            ASSERT_EQ(state.games.GameFlags[1], "80000001H");  // the twins changed places in the table
+            EXPECT_EQ(std::vector<int>({joinOf('0'), joinOf('1'), joinOf('2')}), std::vector<int>({first, first + 1, 0}));
+            EXPECT_EQ(log.said(), "");
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tolva

@@ -26,9 +26,9 @@ constexpr struct {
     {985, "2271434423SLUS-00152"},  {1549, "4294667405SLUS-00370"}, {1550, "2213760177SLPS-02553"},
 };
 
-// Known rows at their indexes, every other row a placeholder numbered outside every real range
-// (a code read from a real disc must never find an invented disc ID), two ascending runs and a
-// lone last row, and the doubled disc IDs and codes.
+// Known rows at their indexes; every other row's disc ID is invented and marked so, and never
+// answers a lookup by product code (a real disc must never get an invented disc ID); two
+// ascending runs and a lone last row, and the doubled disc IDs and codes.
 TEST(DiscIDTable, ShapeAndKnownRows) {
     ASSERT_EQ(DiscIDs().rows.size(), std::size_t(kDiscIDCount));
     std::set<int> known;
@@ -44,7 +44,9 @@ TEST(DiscIDTable, ShapeAndKnownRows) {
         ASSERT_LE(std::stoull(row.substr(0, 10)), 4294967295ull) << k;
         ASSERT_EQ(row.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ", 10), 14u) << k;
         ASSERT_EQ(row.substr(14, 1) + std::to_string(row.find_first_not_of("0123456789", 15)), "-" + std::to_string(std::string::npos));
-        EXPECT_TRUE(known.count(k) || RowProductCode(row) == "SLUS-00707" || std::stoi(row.substr(15)) >= 90000) << k;
+        const bool invented = DiscIDs().inventedDiscID.at(std::size_t(k));
+        EXPECT_EQ(invented, known.count(k) == 0) << k;
+        EXPECT_TRUE(!invented || DiscIDForProductCode(DiscIDs(), RowProductCode(row)) != RowDiscID(row)) << k;
         EXPECT_TRUE(k == 0 || k == 339 || k == 1550 || RowDiscID(Row(k - 1)) < RowDiscID(row)) << k;
         EXPECT_LE(RowDiscID(Row(339)), RowDiscID(row));
         ++prefixes[row.substr(10, 4)];
@@ -67,6 +69,7 @@ TEST(DiscIDLookup, FirstMatchAllMatchesAndExactComparisons) {
     EXPECT_EQ(DiscIDForProductCode(t, "SLPS-02553"), "2213760177");
     EXPECT_EQ(DiscIDForProductCode(t, "SLUS-00152"), "0033330665");  // one code in four rows: the first
     EXPECT_EQ(DiscIDForProductCode(t, "SLES-61903"), "0099269388");
+    EXPECT_EQ(DiscIDForProductCode(t, "SLUS-00707"), "");  // it stands only in rows of invented disc IDs
     for (const char* id : {"99269388", "0099269388 ", "009926938", "", "1"}) {
         EXPECT_EQ(ProductCodeForDiscID(t, id), "") << id;
         EXPECT_TRUE(ProductCodesForDiscID(t, id).empty()) << id;

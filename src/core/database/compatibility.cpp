@@ -56,10 +56,15 @@ std::size_t Slot(int i) { return static_cast<std::size_t>(i); }
 // The entries 0..GameLast, never beyond the table.
 int LastEntry(const GameTable& games) { return games.GameLast < kTableCapacity ? games.GameLast : kTableCapacity - 1; }
 
+// A join is remembered for the entry's identity: its disc ID, its title, and, for duplicate
+// entries, its place among them in the file.
+auto Identity(const GameTable& games, int i) {
+    return std::make_tuple(games.GameID[Slot(i)], games.GameTitle[Slot(i)], games.GameTwin[Slot(i)]);
+}
+
 void SetJoin(ProgramState& state, int i, std::int32_t j) {
-    GameTable& games = state.games;
-    games.GameTxtIndex[Slot(i)] = j;
-    state.txt.TxtJoins[{games.GameID[Slot(i)], games.GameTitle[Slot(i)]}] = j;
+    state.games.GameTxtIndex[Slot(i)] = j;
+    state.txt.TxtJoins[Identity(state.games, i)] = j;
 }
 
 }  // namespace
@@ -131,7 +136,7 @@ void ReloadTXT(ProgramState& state) {
 void RestoreJoins(GameTable& games, const CompatibilityTable& txt) {
     for (int i = 0; i <= LastEntry(games); ++i) {
         games.GameTitleKey[Slot(i)] = games.GameTitleUpper[Slot(i)];
-        const auto joined = txt.TxtJoins.find({games.GameID[Slot(i)], games.GameTitle[Slot(i)]});
+        const auto joined = txt.TxtJoins.find(Identity(games, i));
         const bool valid = joined != txt.TxtJoins.end() && joined->second > 0 && joined->second < txt.TxtCount;
         games.GameTxtIndex[Slot(i)] = valid ? joined->second : 0;
     }

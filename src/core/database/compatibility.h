@@ -3,7 +3,8 @@
 // join that gives a game of the game table its record: by product code through the disc ID
 // table first, else by the longest record title that begins the game's title with an agreeing
 // status. A title join consumes its record until ReloadTXT. Joins are remembered by the game's
-// disc ID and title, so a re-read of bleem!.INI, which moves entries, gives each its own back.
+// disc ID, title and place among its duplicates in the file, so every read of bleem!.INI, which
+// moves entries, gives each its own back and never joins a game that was not joined.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -30,8 +31,8 @@ bool ReadTXTText(GameTable& games, CompatibilityTable& txt, std::string_view byt
 /// (run after each re-read of bleem!.INI).
 void ReloadTXT(ProgramState& state);
 
-/// Gives every entry of a freshly read game table the join remembered for its disc ID and title,
-/// and its title key; entries never joined get record 0. Safe to run any number of times.
+/// Gives every entry of a freshly read game table the join remembered for its identity (disc ID,
+/// title, GameTwin) and its title key; entries never joined get record 0. Idempotent.
 void RestoreJoins(GameTable& games, const CompatibilityTable& txt);
 
 /// The record of game i: its join if it has one, else the join is run now (it may set

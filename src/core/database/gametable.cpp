@@ -22,10 +22,12 @@
 #include <algorithm>
 #include <cstdint>
 #include <exception>
+#include <map>
 #include <numeric>
 #include <utility>
 #include <vector>
 
+#include "core/database/compatibility.h"
 #include "core/database/iniline.h"
 #include "core/text/cp1252.h"
 #include "core/files/files.h"
@@ -40,13 +42,15 @@ void ExchangeEntries(GameTable& games, int a, int b) {
     SwapStrings(games.GameID[a], games.GameID[b]);
     SwapStrings(games.GameTitleKey[a], games.GameTitleKey[b]);
     std::swap(games.GameTxtIndex[a], games.GameTxtIndex[b]);
+    std::swap(games.GameTwin[a], games.GameTwin[b]);
 }
 
 // The number of meaningful slots, never more than the columns hold.
 int EntryCount(const GameTable& games) {
     const int slots = static_cast<int>(std::min({games.GameID.size(), games.GameTitle.size(),
                                                  games.GameFlags.size(), games.GameTitleUpper.size(),
-                                                 games.GameTitleKey.size(), games.GameTxtIndex.size()}));
+                                                 games.GameTitleKey.size(), games.GameTxtIndex.size(),
+                                                 games.GameTwin.size()}));
     return std::clamp(games.GameLast + 1, 0, slots);
 }
 
@@ -90,6 +94,14 @@ void ExchangePasses(std::uint32_t* a, int n) {
         std::uint32_t carried = a[i];
         for (int j = i + 1; j < n; ++j) Step(carried, a[j]);
         a[i] = carried;
+    }
+}
+
+// GameTwin of every entry, in file order: how many entries before it share its disc ID and title.
+void CountTwins(GameTable& games) {
+    std::map<std::pair<std::string_view, std::string_view>, std::int32_t> seen;
+    for (int i = 0; i < EntryCount(games); ++i) {
+        games.GameTwin[i] = seen[{games.GameID[i], games.GameTitle[i]}]++;
     }
 }
 
@@ -207,6 +219,7 @@ bool ReadINIText(GameTable& games, std::string_view bytes, const FailureSink& si
         }
     }
 
+    CountTwins(games);
     SortGames(games);
     return true;
 }
@@ -222,7 +235,11 @@ bool ReadINI(ProgramState& state, const FailureSink& sink) {
             games.Truncated = true;
             return sink(Failure{file.error, kReadINIModule}) == Resolution::Resume;
         }
-        return ReadINIText(games, file.bytes, sink, located);
+        const bool resumed = ReadINIText(games, file.bytes, sink, located);
+        // Every entry gets its own join back, whatever TxtUpdate says: Clean Up and the details
+        // view read the joins while the switch is off too.
+        RestoreJoins(games, state.txt);
+        return resumed;
     } catch (const std::exception& error) {
         // Running out of memory on a huge file, say: report it like any other failed read.
         games.GameLast = -1;

@@ -8,7 +8,8 @@
 
 namespace tolva {
 
-/// Rebuilds the game table and IniVersion from IniPath/bleem!.INI, then sorts it.
+/// Rebuilds the game table and IniVersion from IniPath/bleem!.INI, sorts it and gives every
+/// entry the join remembered for it (RestoreJoins).
 /// Returns false when the sink answered Cancel (the caller ends the program).
 bool ReadINI(ProgramState& state, const FailureSink& sink);
 

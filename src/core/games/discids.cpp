@@ -11,9 +11,18 @@ namespace {
 
 constexpr std::size_t kDiscIDLength = 10;
 
-constexpr std::array<const char*, kDiscIDCount> kRows = {
-#include "core/games/discid_data.inc"
+// Whether a row's disc ID is known or had to be invented (the generator marks each row).
+constexpr bool kKnownDiscID = false;
+constexpr bool kInventedDiscID = true;
+
+struct Row {
+    const char* text;
+    bool inventedDiscID;
 };
+
+constexpr std::array<Row, kDiscIDCount> kRows = {{
+#include "core/games/discid_data.inc"
+}};
 
 }  // namespace
 
@@ -42,7 +51,12 @@ bool Indexed(const DiscIDTable& table) { return table.byDiscID.size() == table.r
 }  // namespace
 
 void InitDiscIDs(DiscIDTable& table) {
-    table.rows.assign(kRows.begin(), kRows.end());
+    table.rows.clear();
+    table.inventedDiscID.clear();
+    for (const Row& row : kRows) {
+        table.rows.emplace_back(row.text);
+        table.inventedDiscID.push_back(row.inventedDiscID);
+    }
     table.byDiscID.resize(table.rows.size());
     std::iota(table.byDiscID.begin(), table.byDiscID.end(), 0);
     std::stable_sort(table.byDiscID.begin(), table.byDiscID.end(), [&](std::int32_t a, std::int32_t b) {
@@ -74,8 +88,10 @@ std::string ProductCodeForDiscID(const DiscIDTable& table, std::string_view disc
 }
 
 std::string DiscIDForProductCode(const DiscIDTable& table, std::string_view productCode) {
-    for (const std::string& row : table.rows) {
-        if (RowProductCode(row) == productCode) return std::string(RowDiscID(row));
+    for (std::size_t k = 0; k < table.rows.size(); ++k) {
+        // A real disc must never be given a disc ID that was made up.
+        if (k < table.inventedDiscID.size() && table.inventedDiscID[k]) continue;
+        if (RowProductCode(table.rows[k]) == productCode) return std::string(RowDiscID(table.rows[k]));
     }
     return {};
 }

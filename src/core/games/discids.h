@@ -25,7 +25,7 @@ std::string ProductCodeForDiscID(const DiscIDTable& table, std::string_view disc
 /// The product codes of every row with this disc ID, in index order (views into the table).
 std::vector<std::string_view> ProductCodesForDiscID(const DiscIDTable& table, std::string_view discID);
 
-/// The disc ID of the first row with this product code, or "" when none has it.
+/// The disc ID of the first row with this product code whose disc ID is not invented, or "".
 std::string DiscIDForProductCode(const DiscIDTable& table, std::string_view productCode);
 
 /// The game information page of a product code; bytes that have no place in an address are

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 
 #include <stdexcept>
 
@@ -135,30 +136,61 @@ TEST(ReplaceFile, AFailingWriteLeavesTheOriginalUntouched) {
     EXPECT_EQ(folder.names(), Names{"bleem!.INI"});
 }
 
-// A real full disk and a real read-only place: a small tmpfs where this process may mount one
-// (the superuser writes through permission bits, so only a read-only mount stops it).
-TEST(ReplaceFile, ARealFullDiskOrReadOnlyPlaceLeavesTheOriginalUntouched) {
+// A real full disk, then a real read-only file system: a small tmpfs, where this process may
+// mount one.
+TEST(ReplaceFile, ARealFullDiskOrReadOnlyFileSystemLeavesTheOriginalUntouched) {
     TempFolder folder;
     fs::create_directories(folder.file("disk"));
-    const std::string path = folder.file("disk/bleem!.INI");
     SmallTmpfs tmpfs(folder.file("disk"), "64k");
-    if (!tmpfs.mounted() && ::geteuid() == 0) GTEST_SKIP() << "no tmpfs here; the injected failures cover this";
-    const std::string original(20000, 'o');
-    folder.write("disk/bleem!.INI", original);
-    if (tmpfs.mounted()) {
-        const WriteOutcome full = ReplaceFile(path, std::string(60000, 'n'));
-        EXPECT_NE(full.error.find("no space left on device"), std::string::npos) << full.error;
-        EXPECT_EQ(ReadFileBytes(path), original);
-        ASSERT_TRUE(tmpfs.makeReadOnly());
-    } else {
-        ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
-        ASSERT_EQ(::chmod(folder.file("disk").c_str(), 0555), 0);
-    }
-    const WriteOutcome refused = ReplaceFile(path, kNew);
-    ::chmod(folder.file("disk").c_str(), 0755);
-    EXPECT_NE(refused.error.find("cannot write " + path + ": "), std::string::npos) << refused.error;
-    EXPECT_EQ(ReadFileBytes(path), original);
+    if (!tmpfs.mounted()) GTEST_SKIP() << "no tmpfs here; the injected failures cover this";
+    const std::string path = folder.write("disk/bleem!.INI", std::string(20000, 'o'));
+    const WriteOutcome full = ReplaceFile(path, std::string(60000, 'n'));
+    EXPECT_EQ(full.error, "cannot write " + path + ": no space left on device; the file was left unchanged");
+    ASSERT_TRUE(tmpfs.makeReadOnly());
+    const WriteOutcome readOnly = ReplaceFile(path, kNew);
+    EXPECT_EQ(readOnly.error, "cannot write " + path + ": read-only file system; the file was left unchanged");
+    EXPECT_EQ(ReadFileBytes(path), std::string(20000, 'o'));
     EXPECT_EQ(folder.names("disk"), Names{"bleem!.INI"});
+}
+
+/// What ReplaceFile says in a child process run as a user whom permission bits bind (the tests
+/// may run as root, who writes through them), or nothing when no such user can be had.
+std::optional<std::string> ReplaceAsUnprivilegedUser(const std::string& path) {
+    int channel[2];
+    if (::pipe(channel) != 0) return std::nullopt;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(3);
+        const std::string error = ReplaceFile(path, kNew).error;
+        ::_exit(::write(channel[1], error.data(), error.size()) == ssize_t(error.size()) ? 0 : 4);
+    }
+    ::close(channel[1]);
+    std::string said(4096, '\0');
+    said.resize(std::size_t(std::max<ssize_t>(0, ::read(channel[0], said.data(), said.size()))));
+    ::close(channel[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return std::nullopt;
+    return said;
+}
+
+// Renaming over a file needs no write access to it: a file the user made read-only must not be
+// replaced quietly.
+TEST(ReplaceFile, AReadOnlyFileOrFolderIsLeftAsItIsAndSaysSo) {
+    for (const bool folderReadOnly : {false, true}) {
+        TempFolder folder;
+        const std::string path = folder.write("bleem!.INI", kOld);
+        ASSERT_EQ(::chmod(path.c_str(), folderReadOnly ? 0666 : 0444), 0);
+        ASSERT_EQ(::chmod(folder.path().c_str(), folderReadOnly ? 0555 : 0777), 0);
+        const std::optional<std::string> said = ReplaceAsUnprivilegedUser(path);
+        ::chmod(folder.path().c_str(), 0755);
+        if (!said) GTEST_SKIP() << "cannot run as an unprivileged user here";
+        EXPECT_EQ(*said, "cannot write " + path + ": " + (folderReadOnly ? "cannot create a temporary file in " + folder.path() + ": " : "") +
+                             "permission denied; the file was left unchanged");
+        EXPECT_EQ(ReadFileBytes(path), kOld);
+        EXPECT_EQ(folder.names(), Names{"bleem!.INI"});
+        EXPECT_EQ(ModeOf(path), folderReadOnly ? 0666u : 0444u);
+    }
 }
 
 TEST(ReplaceFile, RefusesWhatIsNotARegularFileInAFolder) {
@@ -200,6 +232,7 @@ TEST(ReadWholeFile, EveryByteOrWhyNot) {
         EXPECT_TRUE(refused.bytes.empty());
     }
     EXPECT_TRUE(ReadWholeFile(dir.file("f.bin"), 7).ok);  // exactly at the limit
+    EXPECT_TRUE(ReadWholeFile("/dev/null").ok);  // a device has no size to reserve
     EXPECT_EQ(ReadWholeFile(dir.file("m"), (1 << 20) + 1).bytes.size(), (1u << 20) + 1);
 }
 

@@ -53,6 +53,8 @@ TEST(FindFirstMatch, TheFirstTitleBeginningWithTheTypedTextWildcardsIncluded) {
     };
     for (const auto& [typed, row] : cases) EXPECT_EQ(FindFirstMatch(games, typed), row) << typed;
     EXPECT_EQ(FindFirstMatch(GameTable{}, ""), -1);
+    games.GameTitleUpper[5] = "STALE";  // slots after the last entry are never searched
+    EXPECT_EQ(FindFirstMatch(games, "STALE"), -1);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // what the machine makes of it.
 #include "core/update/http_download.h"
 
+#include "core/endpoints.h"
+
 #include <gtest/gtest.h>
 
 #include "../../fuzz/fuzz_support.h"
@@ -38,6 +40,21 @@ TEST(UpdateRequest, TheExactHttp10RequestAndTheAddressShown) {
     EXPECT_EQ(UpdateAddress("www.tolva.example", 80, "/update.ini"), "http://www.tolva.example/update.ini");
     EXPECT_EQ(UpdateAddress("127.0.0.1", 8080, "/update.ini"), "http://127.0.0.1:8080/update.ini");
     EXPECT_EQ(UpdateAddress("::1", 8080, "/update.ini"), "http://[::1]:8080/update.ini");
+}
+
+TEST(ParseEndpoint, HostAndPortOrTheDefaults) {
+    const std::tuple<std::string, std::string, int> cases[] = {
+        {"", "default", 25}, {"mail.example", "mail.example", 25}, {"mail.example:2525", "mail.example", 2525},
+        {"127.0.0.1:65535", "127.0.0.1", 65535}, {"h:65536", "h", 25}, {"h:0", "h", 25}, {"h:-1", "h", 25},
+        {"h:12x", "h", 25}, {"h:", "h", 25}, {":2525", "default", 2525}, {"::1", "::1", 25},
+        {"[::1]:2525", "::1", 2525}, {"[::1]", "::1", 25}, {"[::1]:", "::1", 25}, {"[::1]:65536", "::1", 25},
+        {"[::1]:1x", "::1", 25}, {"[::1", "[::1", 25}, {"[::1]x", "::1", 25}};
+    for (const auto& [text, host, port] : cases) {
+        const Endpoint endpoint = ParseEndpoint(text, "default", 25);
+        EXPECT_EQ(endpoint.host + ":" + std::to_string(endpoint.port), host + ":" + std::to_string(port)) << text;
+    }
+    EXPECT_EQ(MaintainersMailbox("me@home.example"), "me@home.example");
+    EXPECT_EQ(MaintainersMailbox(""), kMailbox);
 }
 
 TEST(HttpDownload, CompletesOnTheLastByteWithProgressKnownOnceTheHeaderEnds) {
@@ -100,7 +117,11 @@ TEST(HttpDownload, ResponsesThatFailSayWhy) {
     }
     for (const char* length : {"2147483648", "2147483647", "99999999999999999999999", "-5", "12abc", ""}) {
         HttpDownload download;  // fails before any body arrives
-        EXPECT_EQ(download.feed(std::string("HTTP/1.0 200 OK\r\nContent-Length: ") + length + "\r\n\r\n"), State::Failed) << length;
+        EXPECT_EQ(download.feed(std::string("HTTP/1.0 200 OK\r\nContent-Length: ") + length + " \r\n\r\n"), State::Failed) << length;
+        const std::string said = std::string_view(length).size() == 10 ? std::string("the server announced ") + length +
+                                                                 " bytes, more than an update can be (8388608 bytes)"
+                                                           : std::string("unreadable Content-Length \"") + length + "\"";
+        EXPECT_NE(download.failure().find(said), std::string::npos) << download.failure();
     }
     HttpDownload unbounded;  // a body without a length ends at its limit
     unbounded.feed("HTTP/1.0 200 OK\r\n\r\n");

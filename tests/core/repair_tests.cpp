@@ -114,6 +114,10 @@ TEST(RepairSearch, AnnouncesThePhasesInOrderAndStopsWhenTold) {
     // A new search starts from nothing; one stopped in its second phase finds no wrong IDs.
     EXPECT_FALSE(RunRepairSearch(table, store, [](RepairPhase phase) { return phase != RepairPhase::WrongIDs; }));
     EXPECT_EQ(std::vector<int>({store.DupCount(), store.WrongIDCount(), store.WrongFlagsCount()}), std::vector<int>({1, 0, 0}));
+    EXPECT_FALSE(RunRepairSearch(table, store, [](RepairPhase phase) { return phase != RepairPhase::WrongFlags; }));
+    EXPECT_EQ(std::vector<int>({store.DupCount(), store.WrongIDCount(), store.WrongFlagsCount()}), std::vector<int>({1, 2, 0}));
+    EXPECT_FALSE(RunRepairSearch(table, store, [](RepairPhase) { return false; }));
+    EXPECT_EQ(store.DupCount(), 0);
 }
 
 TEST(RepairPages, TicksListsAndMarkedEntries) {

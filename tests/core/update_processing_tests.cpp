@@ -165,6 +165,7 @@ TEST(CheckedEntries, GivesTheCheckedRowsInRowOrder) {
     EXPECT_EQ(entries[1].Flags, "");
     EXPECT_TRUE(CheckedEntries(result.update, {false, false, false}).empty());
     EXPECT_EQ(CheckedEntries(result.update, {true}).size(), 1u);  // fewer flags than rows
+    EXPECT_EQ(CheckedEntries(result.update, {true, true, true, true, true}).size(), 3u);  // or more
 }
 
 TEST(DownloadErrorMessage, NamesSourceAndDescription) {

@@ -1,42 +1,39 @@
-// The update processing on hand-made update texts against hand-made game tables.
+// The update processing on hand-made update texts against hand-made game tables, and its limits.
 #include "core/update/update_processing.h"
-#include "core/update/update_limits.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
+#include "core/update/update_limits.h"
+#include "support.h"
 
 namespace tolva {
 namespace {
 
-GameTable Table(const std::string& version, const std::vector<std::string>& ids) {
+using Rows = std::vector<std::string>;
+
+GameTable Table(const std::string& version, const Rows& ids) {
     GameTable games;
     games.IniVersion = version;
-    for (const std::string& id : ids) {
-        ++games.GameLast;
-        games.GameID[games.GameLast] = id;
-        games.GameTitle[games.GameLast] = "Known " + id;
-        games.GameFlags[games.GameLast] = "80000000H";
-    }
+    for (const std::string& id : ids) testing::AddGame(games, id, "Known " + id);
     return games;
 }
 
-std::string Entry(const std::string& id, const std::string& title, const std::string& flags,
-                  const char* eol = "\r\n") {
+std::string Entry(const std::string& id, const std::string& title, const std::string& flags, const char* eol = "\r\n") {
     return eol + std::string("ID=") + id + eol + "Title=" + title + eol + "Flags=" + flags + eol;
 }
 
-TEST(UpdateINI, EmptyDownloadIsAFailedConnection) {
+TEST(UpdateINI, EmptyDownloadIsAFailedConnectionAndAnErrorNamesItsSource) {
     const UpdateResult result = UpdateINI("", Table("1.2", {"1"}));
     EXPECT_EQ(result.outcome, UpdateOutcome::FailedToConnect);
-    EXPECT_EQ(result.message.titleSuffix, " Can't connect");
+    EXPECT_EQ(result.message.titleSuffix + "|" + result.message.text,
+              " Can't connect|tolva! failed to connect to the server.\n\nPlease establish a internet connection first, before you "
+              "run tolva! Online Update. When you have any further problems, please check your modem and internet settings.");
     EXPECT_EQ(result.message.icon, UpdateIcon::Critical);
-    EXPECT_EQ(result.message.text,
-              "tolva! failed to connect to the server.\n\nPlease establish a internet connection first, "
-              "before you run tolva! Online Update. When you have any further problems, please check "
-              "your modem and internet settings.");
     EXPECT_TRUE(result.rows.empty());
+    const UpdateMessage message = DownloadErrorMessage("QTcpSocket", "Connection refused");
+    EXPECT_EQ(message.titleSuffix + "|" + message.text,
+              " Can't connect|While processing the ini-update an error occured.\n\nSource : QTcpSocket\nDescription : Connection refused");
+    EXPECT_EQ(message.icon, UpdateIcon::Critical);
 }
 
 TEST(UpdateINI, OffersOnlyNewDiscIDsSortedByUpperCaseTitle) {
@@ -45,7 +42,7 @@ TEST(UpdateINI, OffersOnlyNewDiscIDsSortedByUpperCaseTitle) {
                              Entry("0000000004", "beta", "");
     const UpdateResult result = UpdateINI(text, Table("1.2.9", {"0000000001"}));
     ASSERT_EQ(result.outcome, UpdateOutcome::NewEntries);
-    EXPECT_EQ(result.rows, (std::vector<std::string>{"Alpha (Yes!)", "beta (Partially)", "zeta (Not Yet)"}));
+    EXPECT_EQ(result.rows, (Rows{"Alpha (Yes!)", "beta (Partially)", "zeta (Not Yet)"}));
     EXPECT_EQ(result.update.UpdCount, 3);
     EXPECT_EQ(result.update.UpdLast, 3);
     EXPECT_EQ(result.update.UpdTitleUpper[0], "ALPHA");
@@ -66,7 +63,7 @@ TEST(UpdateINI, NewDiscIDsCompareExactlyAndEachGetsItsStatusWord) {
     const std::string text = "Version=1.0\r\n" + Entry("5555555555", "Disc", "80000000H") + Entry("5555555555", "Disc again", "40000000H") +
                              Entry("12345678AB", "Letters", "C0000000H") + Entry("0123", "Short", "");
     EXPECT_EQ(UpdateINI(text, Table("1.0", {"12345678ab", "123"})).rows,
-              (std::vector<std::string>{"Disc (Yes!)", "Disc again (Not Yet)", "Letters (Partially)", "Short (Partially)"}));
+              (Rows{"Disc (Yes!)", "Disc again (Not Yet)", "Letters (Partially)", "Short (Partially)"}));
     EXPECT_EQ(UpdateRowText("A", "00000000H"), "A (Partially)");
 }
 
@@ -106,12 +103,12 @@ TEST(UpdateINI, LinesEndAtCrLfLoneCrAndLoneLf) {
                                  Entry("1", "Alpha", "8", eol);
         const UpdateResult result = UpdateINI(text, Table("1.0", {}));
         ASSERT_EQ(result.outcome, UpdateOutcome::NewEntries) << int(eol[0]);
-        EXPECT_EQ(result.rows, (std::vector<std::string>{"Alpha (Yes!)", "Beta (Not Yet)"})) << int(eol[0]);
+        EXPECT_EQ(result.rows, (Rows{"Alpha (Yes!)", "Beta (Not Yet)"})) << int(eol[0]);
         EXPECT_EQ(result.update.UpdFlags[result.update.UpdRow[1]], "4");
     }
     // Mixed line ends in one text, the last line without any.
     const UpdateResult mixed = UpdateINI("Version=1.0\nID=9\r\nTitle=Nine\rFlags=8", Table("1.0", {}));
-    ASSERT_EQ(mixed.rows, (std::vector<std::string>{"Nine (Yes!)"}));
+    ASSERT_EQ(mixed.rows, (Rows{"Nine (Yes!)"}));
     EXPECT_EQ(mixed.update.UpdID[0], "9");
 }
 
@@ -121,7 +118,7 @@ TEST(UpdateINI, KeysAreReadLikeTheIniFileAndTitlesSortByTheirUpperCase) {
                              "FLAGS= 80000000H\r\n;ID=0000000043\r\n;Title=Disabled\r\n" + Entry("1", "\xE9t\xE9", "8") +
                              Entry("2", "Zorro", "8") + Entry("3", "eagle", "8");
     const UpdateResult result = UpdateINI(text, Table("1.0", {}));
-    EXPECT_EQ(result.rows, (std::vector<std::string>{"eagle (Yes!)", "Spaced Out (Yes!)", "Zorro (Yes!)", "\xE9t\xE9 (Yes!)"}));
+    EXPECT_EQ(result.rows, (Rows{"eagle (Yes!)", "Spaced Out (Yes!)", "Zorro (Yes!)", "\xE9t\xE9 (Yes!)"}));
     EXPECT_EQ(result.update.UpdID[result.update.UpdRow[1]], "0000000042");
     EXPECT_EQ(result.update.UpdTitleUpper[result.update.UpdRow[3]], "\xC9T\xC9");
 }
@@ -151,30 +148,18 @@ TEST(UpdateINI, OverCapacityIsRefused) {
 }
 
 TEST(CheckedEntries, GivesTheCheckedRowsInRowOrder) {
-    const std::string text = "Version=1.0\r\n" + Entry("3", "Cee", "4") + Entry("1", "Known", "8") +
-                             Entry("2", "Bee", "8") + Entry("4", "Dee", "");
+    const std::string text = "Version=1.0\r\n" + Entry("3", "Cee", "4") + Entry("1", "Known", "8") + Entry("2", "Bee", "8") + Entry("4", "Dee", "");
     const UpdateResult result = UpdateINI(text, Table("1.0", {"1"}));
-    ASSERT_EQ(result.rows, (std::vector<std::string>{"Bee (Yes!)", "Cee (Not Yet)", "Dee (Partially)"}));
-    const std::vector<IniEntry> entries = CheckedEntries(result.update, {true, false, true});
-    ASSERT_EQ(entries.size(), 2u);
-    EXPECT_EQ(entries[0].ID, "2");
-    EXPECT_EQ(entries[0].Title, "Bee");
-    EXPECT_EQ(entries[0].Flags, "8");
-    EXPECT_EQ(entries[1].ID, "4");
-    EXPECT_EQ(entries[1].Title, "Dee");
-    EXPECT_EQ(entries[1].Flags, "");
-    EXPECT_TRUE(CheckedEntries(result.update, {false, false, false}).empty());
-    EXPECT_EQ(CheckedEntries(result.update, {true}).size(), 1u);  // fewer flags than rows
-    EXPECT_EQ(CheckedEntries(result.update, {true, true, true, true, true}).size(), 3u);  // or more
-}
-
-TEST(DownloadErrorMessage, NamesSourceAndDescription) {
-    const UpdateMessage message = DownloadErrorMessage("QTcpSocket", "Connection refused");
-    EXPECT_EQ(message.titleSuffix, " Can't connect");
-    EXPECT_EQ(message.icon, UpdateIcon::Critical);
-    EXPECT_EQ(message.text,
-              "While processing the ini-update an error occured.\n\nSource : QTcpSocket\n"
-              "Description : Connection refused");
+    ASSERT_EQ(result.rows, (Rows{"Bee (Yes!)", "Cee (Not Yet)", "Dee (Partially)"}));
+    auto checked = [&](const std::vector<bool>& marks) {
+        std::string out;
+        for (const IniEntry& e : CheckedEntries(result.update, marks)) out += e.ID + "," + e.Title + "," + e.Flags + ";";
+        return out;
+    };
+    EXPECT_EQ(checked({true, false, true}), "2,Bee,8;4,Dee,;");
+    EXPECT_EQ(checked({false, false, false}), "");
+    EXPECT_EQ(checked({false, true}), "3,Cee,4;");  // fewer marks than rows
+    EXPECT_EQ(checked({true, true, true, true, true}), "2,Bee,8;3,Cee,4;4,Dee,;");  // or more
 }
 
 TEST(UpdateLimits, ATableReadShortIsRefusedAndTheTableMayFillUpExactly) {

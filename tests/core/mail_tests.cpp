@@ -1,0 +1,204 @@
+// The mail: its lines and the dot-stuffed text sent after DATA, and the SMTP dialogue that
+// sends it, row by row of its reply table and from replies in any pieces.
+#include <gtest/gtest.h>
+
+#include "core/mail/message.h"
+#include "core/mail/smtp.h"
+#include "support.h"
+
+namespace tolva {
+namespace {
+
+using Lines = std::vector<std::string>;
+const std::string kHyphens(89, '-');
+
+TEST(MailBodyLines, TheInputsThenEveryEntryAsLoaded) {
+    GameTable games;
+    games.IniVersion = "1.0.3";
+    testing::AddGame(games, "0000000001", "Alpha", "80000000H");
+    testing::AddGame(games, "0000000002", "Caf\xE9 Racer", "40000000H");  // é as the file's single byte
+    games.GameID[2] = "stale slot";  // beyond GameLast: never sent
+    EXPECT_EQ(MailBodyLines({"Ana\r\nRCPT TO:<x>", "a\nb", "one\r\ntwo\nthree\rfour\n"}, games, "Release 5"),
+              (Lines{"--- tolva - Release 5 ---", "Name : Ana  RCPT TO:<x>", "Mail : a b", kHyphens, "one", "two", "three",
+                     "four", "", kHyphens, "VERSION=1.0.3", "", "ID=0000000001", "Title=Alpha", "Flags=80000000H", "",
+                     "ID=0000000002", "Title=Caf\xE9 Racer", "Flags=40000000H", ""}));
+    EXPECT_EQ(MailBodyLines({}, GameTable{}, "R"), (Lines{"--- tolva - R ---", "Name : ", "Mail : ", kHyphens, "", kHyphens, "VERSION=", ""}));
+    EXPECT_EQ(MailBodyLines({}, GameTable{}).front(), std::string("--- tolva - ") + TOLVA_RELEASE_NAME + " ---");
+    EXPECT_EQ(MailBodyLines({"", "", "a\n\nb\r\n"}, GameTable{}, "R")[6], "b");
+}
+
+TEST(MailDataText, TheHeaderAndBodyInCrLfLinesDotStuffedEndingInADot) {
+    EXPECT_EQ(MailHeaderLines({2003, 11, 7, 9, 5, 0}, "tolva@tolva.example"),
+              (Lines{"Date: 07 Nov 03 09:05:00", "To: tolva@tolva.example", "From: tolva@tolva.example",
+                     "Subject: [Tolva!AutomaticMail]", "Cc: ", ""}));
+    EXPECT_EQ(MailDateText({1999, 12, 31, 23, 59, 59}), "31 Dec 99 23:59:59");
+    EXPECT_EQ(MailDateText({2000, 1, 1, 0, 0, 0}), "01 Jan 00 00:00:00");
+    EXPECT_EQ(MailDataText({"Cc: ", ""}, {"body", ".", "", "..x", "a.", "\xE9"}), "Cc: \r\n\r\nbody\r\n..\r\n\r\n...x\r\na.\r\n\xE9\r\n.\r\n");
+    EXPECT_EQ(MailDataText({}, {}), ".\r\n");
+}
+
+SmtpDialogue Dialogue() {
+    return SmtpDialogue("mail.tolva.example", "tolva@tolva.example", {"line one"}, [] { return MailDate{2024, 3, 5, 14, 3, 9}; });
+}
+
+/// Feeds whole replies, one per piece, and returns the last action.
+SmtpAction Replies(SmtpDialogue& dialogue, const std::vector<int>& codes) {
+    SmtpAction last;
+    for (int code : codes) last = dialogue.feed(std::to_string(code) + " ok\r\n");
+    return last;
+}
+
+TEST(SmtpDialogue, EveryRowOfTheReplyTable) {
+    const std::string message = MailDataText(MailHeaderLines({2024, 3, 5, 14, 3, 9}, "tolva@tolva.example"), {"line one"});
+    const std::string error = "Error sending mail...";
+    const struct {
+        std::vector<int> before;  // replies that bring the dialogue into its state
+        int stateBefore, code;
+        std::string send;
+        std::optional<std::string> status;
+        int stateAfter;
+        bool closes;
+    } rows[] = {
+        {{}, 0, 220, "HELO mail.tolva.example\r\n", "Mail Server is ready...", 6, false},
+        {{220, 250, 250}, 2, 220, "HELO mail.tolva.example\r\n", "Mail Server is ready...", 6, false},
+        {{220}, 6, 250, "RSET\r\n", "Sending Rset to server...", 1, false},
+        {{220, 250}, 1, 250, "MAIL FROM:<tolva@tolva.example>\r\n", "Sending FROM command...", 2, false},
+        {{220, 250, 250}, 2, 250, "RCPT TO:<tolva@tolva.example>\r\n", "Sending RCPT command...", 3, false},
+        {{220, 250, 250, 250}, 3, 250, "DATA\r\n", "Sending DATA command...", 4, false},
+        {{220, 250, 250, 250, 250}, 4, 354, message, std::nullopt, 5, false},
+        {{}, 0, 354, message, std::nullopt, 5, false},
+        {{220, 250, 250, 250, 250, 354}, 5, 250, "QUIT\r\n", "Sending Quit command to disconnecting from mail server...", 5, true},
+        {{}, 0, 250, "", std::nullopt, 0, false},
+        {{220, 250, 250, 250, 250}, 4, 250, "", std::nullopt, 4, false},
+        {{220}, 6, 221, "", "Disconnected from mail server...", 0, false},
+        {{220, 550}, 999, 221, "", "Disconnected from mail server after error...", 0, false},
+        {{}, 0, 500, "QUIT\r\n", error, 999, false},
+        {{220, 250, 250}, 2, 550, "QUIT\r\n", error, 999, false},
+        {{220, 250, 250, 250, 250}, 4, 599, "QUIT\r\n", error, 999, false},
+        {{220, 250, 250, 250, 250, 354}, 5, 554, "QUIT\r\n", error, 999, false},
+        {{220, 550}, 999, 250, "", std::nullopt, 999, false},
+        {{220}, 6, 421, "", std::nullopt, 6, false},
+        {{220}, 6, 600, "", std::nullopt, 6, false},
+        {{220, 250}, 1, 499, "", std::nullopt, 1, false},
+    };
+    for (const auto& row : rows) {
+        SmtpDialogue dialogue = Dialogue();
+        Replies(dialogue, row.before);
+        ASSERT_EQ(dialogue.state(), row.stateBefore);
+        const SmtpAction action = dialogue.feed(std::to_string(row.code) + " text\r\n");
+        EXPECT_EQ(action.send, row.send) << row.code << " in " << row.stateBefore;
+        EXPECT_EQ(action.status, row.status) << row.code << " in " << row.stateBefore;
+        EXPECT_EQ(dialogue.state(), row.stateAfter) << row.code << " in " << row.stateBefore;
+        EXPECT_EQ(action.closeSocket, row.closes) << row.code << " in " << row.stateBefore;
+        EXPECT_EQ(action.closeWindow, row.closes) << row.code << " in " << row.stateBefore;
+    }
+}
+
+// Replies arrive in any pieces: each is acted on once, when its line ends (CR LF or LF); a
+// multi-line reply acts on its final line; a line without a code is ignored.
+TEST(SmtpDialogue, RepliesAreActedOnOnceTheirLineIsWhole) {
+    for (const auto& [line, code] : {std::pair{"250 OK", 250}, {"250", 250}, {"250-PIPELINING", -1},
+                                     {" 250 OK", 0}, {"hello there", 0}, {"", 0}, {"99999999999999 big", 0}})
+        EXPECT_EQ(ReplyCode(line), code) << line;
+    SmtpDialogue dialogue = Dialogue();
+    EXPECT_EQ(dialogue.feed("Welcome\r\n2").send, "");
+    EXPECT_EQ(dialogue.feed("20 mail.tolva.example ES").send, "");
+    EXPECT_EQ(dialogue.feed("MTP ready\r").send, "");
+    EXPECT_EQ(dialogue.feed("\n").send, "HELO mail.tolva.example\r\n");
+    EXPECT_EQ(dialogue.feed("").send, "");
+    EXPECT_EQ(dialogue.feed("250-mail.tolva.example\r\n250-SIZE 10240000\n").send, "");
+    const SmtpAction two = dialogue.feed("250 HELP\r\n250\n");
+    EXPECT_EQ(two.send, "RSET\r\nMAIL FROM:<tolva@tolva.example>\r\n");
+    EXPECT_EQ(two.status, "Sending FROM command...");
+    EXPECT_EQ(dialogue.state(), 2);
+}
+
+// A line beyond the limit, a socket error or time-out and a close before the goodbye end the
+// dialogue in the error, once; a close after the goodbye or the sent mail is no error.
+TEST(SmtpDialogue, EndsInTheErrorOnceOrQuietlyAfterTheGoodbye) {
+    for (const std::size_t piece : {std::size_t(1) << 20, std::size_t(100)}) {
+        SmtpDialogue dialogue = Dialogue();
+        SmtpAction last;
+        for (std::size_t sent = 0; sent <= kMaxReplyLine && !dialogue.ended(); sent += piece) last = dialogue.feed(std::string(piece, 'y'));
+        EXPECT_TRUE(dialogue.ended());
+        EXPECT_EQ(last.status, "Error sending mail...");
+        EXPECT_EQ(last.send, "");
+        EXPECT_TRUE(last.closeSocket && !last.closeWindow);
+        EXPECT_EQ(dialogue.feed("\r\n220 ready\r\n").send, "");  // nothing is acted on afterwards
+    }
+    SmtpDialogue failed = Dialogue();
+    Replies(failed, {220, 250});
+    const SmtpAction action = failed.failed("lost");
+    EXPECT_EQ(action.status, "Error sending mail...");
+    EXPECT_TRUE(action.closeSocket && !action.closeWindow);
+    EXPECT_EQ(failed.state(), kSmtpErrorState);
+    EXPECT_FALSE(failed.failed("lost").status);
+    EXPECT_EQ(Dialogue().closed().status, "Error sending mail...");
+    SmtpDialogue goodbye = Dialogue();
+    Replies(goodbye, {220, 550, 221});
+    EXPECT_FALSE(goodbye.closed().status);
+    EXPECT_TRUE(goodbye.ended());
+    SmtpDialogue sent = Dialogue();
+    Replies(sent, {220, 250, 250, 250, 250, 354, 250});
+    EXPECT_TRUE(sent.ended());
+    EXPECT_FALSE(sent.failed("lost").status);  // the window is closing; a late error changes nothing
+}
+
+// The first 354 sends the message, even before DATA; a server asking again gets nothing, and
+// one that starts over to have it again without end ends the dialogue in the error.
+TEST(SmtpDialogue, TheMessageGoesOutOnceHoweverOftenTheServerAsksForIt) {
+    SmtpDialogue dialogue = Dialogue();
+    const std::string message = Replies(dialogue, {220, 250, 250, 250, 250, 354}).send;
+    ASSERT_TRUE(message.ends_with("\r\n.\r\n"));
+    std::string flood;
+    for (int k = 0; k < 10000; ++k) flood += "354 go ahead\r\n";
+    EXPECT_EQ(dialogue.feed(flood).send, "");
+    EXPECT_EQ(Replies(dialogue, {250}).send, "QUIT\r\n");
+    SmtpDialogue early = Dialogue();
+    EXPECT_EQ(Replies(early, {354}).send, message);
+    EXPECT_EQ(Replies(early, {354}).send, "");
+    EXPECT_EQ(Replies(early, {220, 250, 250, 250, 250}).send, "DATA\r\n");
+    std::string cycles;
+    for (int k = 0; k < 1000; ++k) cycles += "354 go ahead\r\n220 hi\r\n250 a\r\n250 b\r\n250 c\r\n250 d\r\n";
+    const SmtpAction restarted = early.feed(cycles);
+    EXPECT_EQ(restarted.send, "");
+    EXPECT_EQ(restarted.status, "Error sending mail...");
+    EXPECT_TRUE(early.ended());
+}
+
+// A reply code glued to its text still counts; the failure keeps the reason; Abort takes leave
+// with QUIT between commands and drops the connection once the message is on its way.
+TEST(SmtpDialogue, GluedCodesReasonsAndAbort) {
+    EXPECT_EQ(ReplyCode("250OK x"), 250);
+    SmtpDialogue glued = Dialogue();
+    EXPECT_EQ(glued.feed("220mail.tolva.example\r\n250OK\r\n").send, "HELO mail.tolva.example\r\nRSET\r\n");
+    EXPECT_EQ(Replies(glued, {250, 250}).send, "RCPT TO:<tolva@tolva.example>\r\n");
+    glued.feed("550 5.1.1 no such mailbox\r\n");
+    EXPECT_EQ(glued.failure(), "550 5.1.1 no such mailbox");
+    EXPECT_TRUE(glued.unsent());
+    SmtpDialogue lost = Dialogue();
+    Replies(lost, {220});
+    EXPECT_EQ(lost.failed("no reply for 30 seconds").status, "Error sending mail...");
+    EXPECT_EQ(lost.failure(), "no reply for 30 seconds");
+
+    struct Case { std::vector<int> replies; std::string send; bool dropHard; };
+    for (const Case& c : std::vector<Case>{{{220, 250}, "QUIT\r\n", false},
+                                           {{220, 250, 250, 250, 250}, "QUIT\r\n", false},
+                                           {{220, 250, 250, 250, 250, 354}, "", true}}) {
+        SmtpDialogue dialogue = Dialogue();
+        EXPECT_EQ(Replies(dialogue, c.replies).message, c.dropHard);
+        const SmtpAction action = dialogue.cancel();
+        EXPECT_EQ(action.send, c.send);
+        EXPECT_EQ(action.dropHard, c.dropHard);
+        EXPECT_TRUE(action.closeSocket);
+        EXPECT_EQ(action.status, "Sending cancelled...");
+        EXPECT_TRUE(dialogue.ended() && dialogue.unsent());
+        EXPECT_FALSE(dialogue.cancel().status);
+    }
+    SmtpDialogue accepted = Dialogue();
+    Replies(accepted, {220, 250, 250, 250, 250, 354, 250});
+    EXPECT_FALSE(accepted.unsent());
+}
+
+}  // namespace
+}  // namespace tolva

@@ -104,7 +104,6 @@ TEST(CleanUpINI, RewritesTheFileSoThatItLoadsToTheSameTableOrSaysWhyNot) {
     for (const auto column : {&GameTable::GameID, &GameTable::GameTitle, &GameTable::GameFlags})
         EXPECT_EQ(Column(again.games, again.games.*column), Column(state.games, state.games.*column));
     EXPECT_EQ(log.said(), "");
-
     log.answer = Resolution::Cancel;
     EXPECT_FALSE(CleanUpINI(state, {}, log.sink(), DiskWithRoom(40)));
     state.games.Truncated = true;

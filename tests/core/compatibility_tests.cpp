@@ -30,8 +30,7 @@ ProgramState With(const std::vector<std::array<std::string, 3>>& games, const st
 
 TEST(ReadTXT, ARecordNeedsNinePipesAndEveryLineEndingEndsOne) {
     ProgramState state;
-    LoadTXT(state, "H0|H1|H2|H3|H4|H5|H6|H7|H8|\r\n"
-                   "0|eight|pipes|only|x|x|Yes!|x|x\r\n"
+    LoadTXT(state, "H0|H1|H2|H3|H4|H5|H6|H7|H8|\r\n" "0|eight|pipes|only|x|x|Yes!|x|x\r\n"
                    "0|  Spaced \xE9  | Pub |SLUS-00001| U/C |x| Yes! ||  Some details  |\r"
                    "0|||||||||\n"
                    "0|Ten|P|SLUS-00002|J|x|Not Yet|D3D|D|after|the ninth");
@@ -81,7 +80,6 @@ TEST(ReadTXT, FromTheFolderInAnyLetterCaseResettingEveryJoin) {
     EXPECT_EQ(state.games.GameTitleKey[0], "LOWER GAME");
     EXPECT_TRUE(state.txt.TxtJoins.empty());
     EXPECT_EQ(state.txt.TxtTitleUpper[1], "LOWER");  // the consumed record is back
-
     std::filesystem::remove(folder.file("compatibility.txt"));  // missing: Resume goes on, empty
     EXPECT_TRUE(ReadTXT(state, log.sink()));
     EXPECT_EQ(log.said(), "GLOBAL.ReadTXT: cannot open " + folder.file("Compatibility.TXT") + ": no such file\n");
@@ -153,10 +151,8 @@ TEST(Join, NothingToJoin) {
 int ReferenceJoin(const ProgramState& state, int i, std::vector<std::string>& titleUpper) {
     const GameTable& g = state.games;
     const CompatibilityTable& t = state.txt;
-    for (const std::string& row : state.discIDs.rows)
-        if (row.substr(0, 10) == g.GameID[i])
-            for (int j = 0; j < t.TxtCount; ++j)
-                if (t.TxtProductCode[j] == row.substr(10)) return j;
+    for (const std::string& row : state.discIDs.rows) if (row.substr(0, 10) == g.GameID[i])
+            for (int j = 0; j < t.TxtCount; ++j) if (t.TxtProductCode[j] == row.substr(10)) return j;
     const std::string& key = g.GameTitleKey[i];
     const std::string_view flags = TrimSpaces(g.GameFlags[i]);
     const bool works = flags.empty() || flags[0] != '4';

@@ -59,7 +59,6 @@ struct Place {
     TempFolder folder;
     std::string ini = folder.write(kIniFileName, kDatabase);
     ProgramState state;
-
     Place() {
         folder.write(kTxtFileName, kTxt);
         state.folders.IniPath = state.folders.TxtPath = folder.path();
@@ -106,7 +105,6 @@ TEST_P(EveryWritePath, AKillAtAnyStepLeavesTheOldOrTheNewFile) {
     const std::string after = ReadFileBytes(reference.ini);
     ASSERT_NE(after, kDatabase);
     ASSERT_GE(steps, 3) << "a write in several pieces, then the sync";
-
     Place place;
     for (int k = 1; k <= steps + 1; ++k) {
         place.folder.write(kIniFileName, kDatabase);

@@ -81,7 +81,6 @@ TEST(ReadINI, TitleOrFlagsBeforeTheFirstIDIsReportedAndSkipped) {
     EXPECT_EQ(games.GameTitle[0], "Real");
     EXPECT_EQ(games.GameFlags[0], "");
     EXPECT_FALSE(games.Truncated);
-
     log.answer = Resolution::Cancel;  // Cancel stops at the first failure, with nothing loaded
     GameTable cancelled;
     EXPECT_FALSE(ReadINIText(cancelled, Ini({"Title=Orphan", "Flags=0", "ID=1"}), log.sink()));
@@ -102,7 +101,6 @@ TEST(ReadINI, ARereadStartsFreshButKeepsTheVersionUntilAFileHasOne) {
     EXPECT_EQ(games.IniVersion, "1.5");
     EXPECT_EQ(games.GameLast, 0);
     EXPECT_EQ(log.said(), "");
-
     ASSERT_TRUE(ReadINIText(games, "", log.sink()));
     EXPECT_EQ(log.said(), "GLOBAL.ReadINI: cannot read the first line of bleem!.INI: the file is empty\n");
     EXPECT_EQ(games.GameLast, -1);
@@ -123,7 +121,6 @@ TEST(ReadINI, MoreThan4096EntriesAreCappedReportedOnceAndMarked) {
     const std::set<std::string> ids(games.GameID.begin(), games.GameID.end()), titles(games.GameTitle.begin(), games.GameTitle.end());
     EXPECT_EQ(ids.size(), std::size_t(kTableCapacity));
     EXPECT_EQ(ids.count("9999999999") + ids.count("1000005000") + titles.count("CLOBBER"), 0u);
-
     EXPECT_TRUE(ReadINIText(games, Entries(3), log.sink()));  // a file that fits is whole again
     EXPECT_FALSE(games.Truncated);
     EXPECT_EQ(games.GameLast, 2);
@@ -153,12 +150,10 @@ TEST(ReadINI, FromIniPathInAnyLetterCaseOrWhyNot) {
     log.answer = Resolution::Cancel;
     std::filesystem::remove(dir.file("BLEEM!.ini"));
     EXPECT_FALSE(ReadINI(state, log.sink()));
-
     dir.write("BLEEM!.ini", Ini({"Version=disk", "ID=1", "Title=On Disk"}));
     ASSERT_TRUE(ReadINI(state, log.sink()));
     EXPECT_EQ(state.games.GameTitle[0], "On Disk");
     EXPECT_FALSE(state.games.Truncated);
-
     state.folders.IniPath = TOLVA_SAMPLE;  // the sample database loads cleanly
     ASSERT_TRUE(ReadINI(state, log.sink()));
     EXPECT_EQ(log.failures.size(), 4u);
@@ -190,16 +185,6 @@ TEST(SortGames, AgreesWithTheExchangeProcedureOnRandomTablesFullOfEqualKeys) {
     // sending the first B there.
     const GameTable games = Load(Ini({"ID=b1", "Title=B", "ID=b2", "Title=b", "ID=a", "Title=A"}));
     EXPECT_EQ(Column(games, games.GameID), (Texts{"a", "b2", "b1"}));
-}
-
-TEST(SwapStrings, ExchangesWithoutCopyingTheCharacters) {
-    std::string a(100, 'a'), b(200, 'b');
-    const char *aData = a.data(), *bData = b.data();
-    SwapStrings(a, b);
-    EXPECT_EQ(a, std::string(200, 'b'));
-    EXPECT_EQ(b, std::string(100, 'a'));
-    EXPECT_EQ(a.data(), bData);
-    EXPECT_EQ(b.data(), aData);
 }
 
 // The matcher as described, with 1-based Mid and InStr on copies of the texts: "?" one

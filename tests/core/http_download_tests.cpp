@@ -23,8 +23,7 @@ std::string WithLength(const std::string& body, const std::string& name = "Conte
 
 /// The download fed piece by piece (each byte apart when pieces is empty), then told the server closed.
 HttpDownload Download(const std::string& all, std::vector<std::string_view> pieces = {}) {
-    if (pieces.empty())
-        for (std::size_t k = 0; k < all.size(); ++k) pieces.push_back(std::string_view(all).substr(k, 1));
+    if (pieces.empty()) for (std::size_t k = 0; k < all.size(); ++k) pieces.push_back(std::string_view(all).substr(k, 1));
     HttpDownload download;
     for (const std::string_view piece : pieces) {
         download.feed(piece);

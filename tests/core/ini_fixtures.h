@@ -26,8 +26,7 @@ inline std::string Entries(int count, int from = 0, const char* eol = "\r\n") {
 }
 
 /// Three entries out of title order, a comment header and an unfinished last line.
-const std::string kThree =
-    "; my games\r\nVersion=1.0\r\n\r\nID=2222222222\r\nTitle=beta\r\nFlags=40000000H\r\n\r\n"
+const std::string kThree = "; my games\r\nVersion=1.0\r\n\r\nID=2222222222\r\nTitle=beta\r\nFlags=40000000H\r\n\r\n"
     "ID=1111111111\r\nTitle=Alpha\r\nFlags=80000000H\r\n\r\nID=3333333333\r\nTitle=Gamma\r\nFlags=00000000H";
 
 const std::string kTxtHeader = "ID|Title|Publisher|Code|Region|Genre|Status|D3D|Details|\r\n";
@@ -48,8 +47,7 @@ inline const DiscIDTable& DiscIDs() {
 
 /// The row of the first entry with this title, -1 when none.
 inline int RowOf(const GameTable& g, const std::string& title) {
-    for (int i = 0; i <= g.GameLast; ++i)
-        if (g.GameTitle[i] == title) return i;
+    for (int i = 0; i <= g.GameLast; ++i) if (g.GameTitle[i] == title) return i;
     return -1;
 }
 

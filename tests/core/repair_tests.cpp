@@ -42,7 +42,6 @@ TEST(RepairDuplicates, EveryPairSharingADiscIDExactlyInPairOrder) {
     std::vector<int> entries;
     for (const RepairLine& line : lines) entries.push_back(line.entry);
     EXPECT_EQ(entries, (std::vector<int>{0, 1, -1, 0, 3, -1, 1, 3}));
-
     std::vector<std::array<std::string, 3>> many;  // 66 * 65 / 2 = 2145 pairs: the first 2048 kept
     for (int i = 0; i < 66; ++i) many.push_back({"1111111111", "Game " + std::to_string(i), "8"});
     const RepairStore full = Search(many);
@@ -131,7 +130,6 @@ TEST(RepairPages, TicksListsAndMarkedEntries) {
     for (std::size_t k = 0; k < lines.size(); ++k) EXPECT_EQ(LineTicked(lines[k], marked), lines[k].text == "Beta") << k;
     ClickDuplicateLine(lines[6], marked);  // and of the third unticks it everywhere
     EXPECT_TRUE(marked.empty());
-
     const RepairStore wrong = Search({{"123", "Short ID", "80000000H"}, {"1234567890", "Fine", "80000000H"},
                                       {"123456789012345", "Long ID", "9H"}});
     EXPECT_EQ(TextsOf(WrongIDLines(wrong, {})), (Texts{"123" + std::string(14, ' ') + "Short ID", "123456789012345  Long ID"}));
@@ -144,8 +142,7 @@ TEST(RepairPages, TicksListsAndMarkedEntries) {
     EXPECT_EQ(entries[1].ID + entries[1].Title + entries[1].Flags, "123456789012345Long ID9H");
 }
 
-const std::string kTwins =
-    "; header\r\nVersion=3\r\n\r\nID=1111111111\r\nTitle=Alpha\r\nFlags=80000000H\r\n"
+const std::string kTwins = "; header\r\nVersion=3\r\n\r\nID=1111111111\r\nTitle=Alpha\r\nFlags=80000000H\r\n"
     "\r\nID=1111111111\r\nTitle=Beta\r\nFlags=40000000H\r\n"
     "\r\nid = 2222222222\r\n  TITLE=Gamma\r\nTitle=Gamma 2\r\nFlags=0\r\n"
     "\r\nID=3333333333\r\nFlags=9\r\n";
@@ -156,8 +153,7 @@ TEST(RepairDisable, DisablesTheBlocksMatchingTheLoadedEntries) {
     const EditedText edited = DisableEntriesText(
         kTwins, {{"1111111111", "Alpha", "80000000H"}, {"2222222222", "Gamma 2", "0"}, {"3333333333", kUnknownTitle, "9"}});
     ASSERT_TRUE(edited.ok) << edited.error;
-    EXPECT_EQ(edited.bytes,
-              "; header\r\nVersion=3\r\n\r\n;ID=1111111111\r\n;Title=Alpha\r\n;Flags=80000000H\r\n"
+    EXPECT_EQ(edited.bytes, "; header\r\nVersion=3\r\n\r\n;ID=1111111111\r\n;Title=Alpha\r\n;Flags=80000000H\r\n"
               "\r\nID=1111111111\r\nTitle=Beta\r\nFlags=40000000H\r\n"
               "\r\n;id = 2222222222\r\n;  TITLE=Gamma\r\n;Title=Gamma 2\r\n;Flags=0\r\n"
               "\r\n;ID=3333333333\r\n;Flags=9\r\n");
@@ -191,7 +187,6 @@ TEST(RepairDisable, WritesTheFileOrSaysWhyNot) {
     folder.write("bleem!.INI", "ID=1\nTitle=A\nFlags=8");  // would gain CR LF endings on any rewrite
     EXPECT_TRUE(DisableEntries(state, {}, log.sink()));
     EXPECT_EQ(ReadFileBytes(path), "ID=1\nTitle=A\nFlags=8");
-
     log.answer = Resolution::Cancel;
     EXPECT_FALSE(DisableEntries(state, {{"9999999999", "Nobody", ""}}, log.sink()));
     EXPECT_FALSE(DisableEntries(state, {{"1", "A", "8"}}, log.sink(), FailingWrites(EROFS)));

@@ -1,7 +1,6 @@
 #pragma once
 // What the core tests share: a temp folder, whole-file bytes, a failure sink that records, the
 // low-level writes of a failing disk, and the exchange sort as the program once wrote it.
-#include <sys/mount.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -38,7 +37,6 @@ public:
     }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
-
     std::string path() const { return path_.string(); }
     std::string file(std::string_view name) const { return (path_ / name).string(); }
     /// Writes bytes exactly as given to name inside the folder and returns its path.
@@ -108,25 +106,6 @@ inline FileOps FailingWrites(int error) {
     };
     return ops;
 }
-
-/// A tmpfs of the given size mounted on a folder for a test, when this process may mount one.
-class SmallTmpfs {
-public:
-    SmallTmpfs(const std::string& folder, const std::string& size) : folder_(folder) {
-        mounted_ = ::mount("tmpfs", folder.c_str(), "tmpfs", 0, ("size=" + size).c_str()) == 0;
-    }
-    ~SmallTmpfs() {
-        if (mounted_) ::umount2(folder_.c_str(), MNT_DETACH);
-    }
-    SmallTmpfs(const SmallTmpfs&) = delete;
-    SmallTmpfs& operator=(const SmallTmpfs&) = delete;
-    bool mounted() const { return mounted_; }
-    bool makeReadOnly() { return ::mount("tmpfs", folder_.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr) == 0; }
-
-private:
-    std::string folder_;
-    bool mounted_ = false;
-};
 
 /// Puts an entry straight into the table, as a loaded bleem!.INI would leave it (unsorted).
 inline int AddGame(GameTable& g, const std::string& id, const std::string& title, const std::string& flags = "80000000H") {

@@ -7,6 +7,7 @@
 
 #include "core/mail/smtp.h"
 #include "fuzz_support.h"
+#include "../tests/core/support.h"
 
 using namespace tolva;
 using namespace tolva::fuzz;
@@ -18,14 +19,9 @@ const std::set<int> kStates = {0, 1, 2, 3, 4, 5, 6, kSmtpErrorState};
 GameTable& Games() {
     static GameTable* games = [] {
         auto* made = new GameTable;
-        made->GameLast = 1;
         made->IniVersion = "2000.11";
-        made->GameID[0] = "1234567890";
-        made->GameTitle[0] = ".hack";  // a line beginning with "." must be stuffed
-        made->GameFlags[0] = "80000000H";
-        made->GameID[1] = "2345678901";
-        made->GameTitle[1] = "Aether Drift Racing";
-        made->GameFlags[1] = "40000000H";
+        testing::AddGame(*made, "1234567890", ".hack");  // a line beginning with "." must be stuffed
+        testing::AddGame(*made, "2345678901", "Aether Drift Racing", "40000000H");
         return made;
     }();
     return *games;
@@ -34,10 +30,7 @@ GameTable& Games() {
 struct Run {
     std::string sent;
     std::optional<std::string> status;
-    bool closeSocket = false;
-    bool closeWindow = false;
-    int state = 0;
-    bool ended = false;
+    bool closeSocket = false, closeWindow = false;
 
     void take(const SmtpAction& action) {
         sent += action.send;

@@ -24,9 +24,7 @@ using Entries = std::multiset<std::string>;
 Resolution Resume(const Failure&) { return Resolution::Resume; }
 
 std::string Key(std::string_view id, std::string_view title, std::string_view flags) {
-    std::string key(id);
-    key.append(1, '\n').append(title).append(1, '\n').append(flags);
-    return key;
+    return std::string(id) + '\n' + std::string(title) + '\n' + std::string(flags);
 }
 
 Entries EntriesOf(const GameTable& games) {
@@ -49,10 +47,7 @@ GameTable& RereadTable() {
     return table;
 }
 
-GameTable& Reread(std::string_view bytes) {
-    ReadINIText(RereadTable(), bytes, Resume);
-    return RereadTable();
-}
+GameTable& Reread(std::string_view bytes) { return ReadINIText(RereadTable(), bytes, Resume), RereadTable(); }
 
 void CheckCrLf(std::string_view bytes) {
     for (std::size_t k = 0; k < bytes.size(); ++k) {
@@ -92,12 +87,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                 ReadsBackAsItself(entry.Flags);
 
     ProgramState& state = State();
-    const AtEnd release{[&state] { 
-        // A re-read holds at most the one entry more that an addition made.
-        ReleaseTexts(state.games, state.games.count());
-        ReleaseTexts(state.txt);
-        ReleaseTexts(RereadTable(), state.games.count() + 1);
-     }};
+    // A re-read holds at most the one entry more that an addition made.
+    const AtEnd release{[&state] { ReleaseTexts(state.games, state.games.count()), ReleaseTexts(state.txt),
+                                   ReleaseTexts(RereadTable(), state.games.count() + 1); }};
     GameTable& games = state.games;
     ReadINIText(games, ini, Resume);
     const Entries before = EntriesOf(games);
@@ -160,25 +152,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Clean Up: every entry and the version kept, in table order, comments as the options say.
     ReadTXTText(games, state.txt, fields[1], Resume);
     for (int i = 0; i <= games.GameLast; ++i) JoinGame(state, i);
-    CleanUpOptions cleanUp;
-    cleanUp.Publisher = options & 1;
-    cleanUp.ProductCode = options & 2;
-    cleanUp.Country = options & 4;
-    cleanUp.Works = options & 8;
-    cleanUp.D3D = options & 16;
-    cleanUp.Details = options & 32;
-    cleanUp.Place = options & 64 ? CommentPlace::After : CommentPlace::Before;
+    const CleanUpOptions cleanUp{bool(options & 1), bool(options & 2), bool(options & 4), bool(options & 8),
+                                 bool(options & 16), bool(options & 32), options & 64 ? CommentPlace::After : CommentPlace::Before};
     const EditedText cleaned = CleanUpText(ini, games, state.txt, cleanUp);
     FUZZ_CHECK(cleaned.ok);
     CheckCrLf(cleaned.bytes);
     const std::string version = games.IniVersion;
     const GameTable& reread = Reread(cleaned.bytes);
     FUZZ_CHECK(reread.count() == games.count());
-    for (int i = 0; i <= games.GameLast; ++i) {
-        FUZZ_CHECK(reread.GameID[i] == games.GameID[i]);
-        FUZZ_CHECK(reread.GameTitle[i] == games.GameTitle[i]);
-        FUZZ_CHECK(reread.GameFlags[i] == games.GameFlags[i]);
-    }
+    for (int i = 0; i <= games.GameLast; ++i)
+        FUZZ_CHECK(Key(reread.GameID[i], reread.GameTitle[i], reread.GameFlags[i]) == Key(games.GameID[i], games.GameTitle[i], games.GameFlags[i]));
     FUZZ_CHECK(reread.IniVersion == version);
     return 0;
 }

@@ -110,7 +110,7 @@ TEST(CleanUpINI, RewritesTheFileSoThatItLoadsToTheSameTableOrSaysWhyNot) {
     state.games.Truncated = true;
     EXPECT_FALSE(CleanUpINI(state, {}, log.sink()));
     EXPECT_EQ(log.said(), "GLOBAL.CleanUpINI: cannot write " + path + ": no space left on device; the file was left unchanged\n"
-                          "GLOBAL.CleanUpINI: cannot clean up " + path + ": " + TruncatedTableReason() + "; the file was left unchanged\n");
+                          "GLOBAL.CleanUpINI: cannot write " + path + ": " + TruncatedTableReason() + "; the file was left unchanged\n");
     EXPECT_EQ(ReadFileBytes(path), cleaned);
 }
 

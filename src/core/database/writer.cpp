@@ -7,7 +7,6 @@
 
 #include <exception>
 
-#include "core/database/compatibility.h"
 #include "core/database/gametable.h"
 #include "core/database/iniline.h"
 #include "core/text/cp1252.h"

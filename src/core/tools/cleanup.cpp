@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <exception>
 
 #include "core/text/cp1252.h"
 #include "core/files/files.h"

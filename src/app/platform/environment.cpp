@@ -1,7 +1,5 @@
 #include "app/platform/environment.h"
 
-#include <QString>
-
 namespace tolva {
 
 Endpoint UpdateServer() {
@@ -16,5 +14,11 @@ std::string MaintainersMailbox() {
     const QString mailbox = qEnvironmentVariable("TOLVA_MAILBOX");
     return mailbox.isEmpty() ? std::string(kMailbox) : mailbox.toStdString();
 }
+
+ProxyEnvironment HttpProxy() {
+    return {qEnvironmentVariable("http_proxy").toStdString(), qEnvironmentVariable("no_proxy").toStdString()};
+}
+
+QString ScreenshotFile() { return qEnvironmentVariable("TOLVA_SCREENSHOT"); }
 
 }  // namespace tolva

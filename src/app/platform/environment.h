@@ -1,7 +1,8 @@
 #pragma once
-// The one place that reads the environment's overrides (README, Environment), at each use, so a
-// server started after the program (as the tests start theirs) is found. The core takes the values
-// as parameters.
+// The one place that reads the environment (README, Environment), at each use, so a server
+// started after the program (as the tests start theirs) is found. The core takes the values as
+// parameters.
+#include <QString>
 #include <string>
 
 #include "core/endpoints.h"
@@ -16,5 +17,16 @@ Endpoint MailServer();
 
 /// The maintainers' mailbox: TOLVA_MAILBOX when set, else theirs.
 std::string MaintainersMailbox();
+
+/// The web proxy as the environment names it for every HTTP client: http_proxy and no_proxy.
+struct ProxyEnvironment {
+    std::string proxy;
+    std::string noProxy;
+};
+ProxyEnvironment HttpProxy();
+
+/// TOLVA_SCREENSHOT: where to save a picture of the main window once it has painted, then end
+/// (scripts/run uses it on machines without a display); empty when unset.
+QString ScreenshotFile();
 
 }  // namespace tolva

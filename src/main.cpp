@@ -3,6 +3,7 @@
 #include <QTimer>
 
 #include "app/mainwindow/mainform.h"
+#include "app/platform/environment.h"
 #include "app/platform/qtseams.h"
 #include "core/state.h"
 
@@ -32,9 +33,7 @@ int main(int argc, char* argv[]) {
     if (!main.Form_Load()) return 0;
     main.show();
 
-    // TOLVA_SCREENSHOT=file.png: save a picture of the main window once it has painted, then end
-    // (scripts/run uses it on machines without a display).
-    const QString screenshot = qEnvironmentVariable("TOLVA_SCREENSHOT");
+    const QString screenshot = tolva::ScreenshotFile();
     if (!screenshot.isEmpty()) {
         QTimer::singleShot(1500, &main, [&main, screenshot] {
             main.grab().save(screenshot);

@@ -1,7 +1,6 @@
 #include "core/endpoints.h"
 
 #include <charconv>
-#include <cstdlib>
 
 namespace tolva {
 
@@ -33,12 +32,6 @@ Endpoint ParseEndpoint(const std::string& text, const std::string& defaultHost, 
     }
     if (endpoint.host.empty()) endpoint.host = defaultHost;
     return endpoint;
-}
-
-std::string MaintainersMailbox(const char* overrideValue) {
-    if (overrideValue == nullptr) overrideValue = std::getenv("TOLVA_MAILBOX");
-    if (overrideValue != nullptr && *overrideValue != '\0') return overrideValue;
-    return kMailbox;
 }
 
 }  // namespace tolva

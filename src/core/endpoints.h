@@ -1,7 +1,8 @@
 #pragma once
 // Every server name, mailbox and web address the program uses. They all lie under the reserved
 // .example domain: no real site answers them, and self-hosters and tests redirect the servers
-// with TOLVA_UPDATE_SERVER, TOLVA_MAIL_SERVER ("host[:port]") and TOLVA_MAILBOX.
+// with TOLVA_UPDATE_SERVER, TOLVA_MAIL_SERVER ("host[:port]") and TOLVA_MAILBOX, which the app
+// reads in app/platform/environment.h.
 #include <string>
 
 namespace tolva {
@@ -27,8 +28,5 @@ struct Endpoint {
     int port = 0;
 };
 Endpoint ParseEndpoint(const std::string& text, const std::string& defaultHost, int defaultPort);
-
-/// The maintainers' mailbox: TOLVA_MAILBOX when set (the app passes the environment's value).
-std::string MaintainersMailbox(const char* overrideValue = nullptr);
 
 }  // namespace tolva

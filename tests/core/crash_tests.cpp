@@ -45,8 +45,8 @@ const WritePath kWritePaths[] = {
     {"cleanup", [](ProgramState& state, const FailureSink& sink, const FileOps& ops) {
          CleanUpINI(state, {true, false, false, true, false, false, CommentPlace::After}, sink, ops);
      }},
-    {"finish", [](ProgramState& state, const FailureSink&, const FileOps& ops) {
-         AppendEntries(IniFilePath(state.folders), {{"5555555555", "Update", "8"}}, ops);
+    {"finish", [](ProgramState& state, const FailureSink& sink, const FileOps& ops) {
+         AppendEntries(state, {{"5555555555", "Update", "8"}}, sink, ops);
      }},
     {"disable", [](ProgramState& state, const FailureSink& sink, const FileOps& ops) {
          const GameTable& g = state.games;

@@ -34,7 +34,8 @@ public:
 
     /// A failure sink that reports through the common error message under `module`.
     virtual FailureSink sinkFor(const char* module) = 0;
-    /// After bleem!.INI or its folder changed: the tables read again and the list rewritten.
+    /// After bleem!.INI or its folder changed: the tables read again and the list rewritten. The
+    /// writers never reload; their callers run this once the user carries on from the write.
     /// False when a failure stopped it or the program ended.
     virtual bool reloadAfterChange(const char* module) = 0;
 

@@ -13,6 +13,7 @@
 
 #include "app/host/mainhost.h"
 #include "app/platform/controls.h"
+#include "app/platform/environment.h"
 #include "app/platform/messages.h"
 #include "app/platform/resources.h"
 #include "app/platform/text.h"
@@ -31,10 +32,6 @@ MailDate LocalDate(const QDateTime& when) {
 }
 
 }  // namespace
-
-Endpoint MailServer() {
-    return ParseEndpoint(qEnvironmentVariable("TOLVA_MAIL_SERVER").toStdString(), kMailHost, kMailPort);
-}
 
 MailFORM::MailFORM(MainHost& main) : QWidget(nullptr, Qt::Window), main_(main) {
     setObjectName(QStringLiteral("MailFORM"));

@@ -7,7 +7,6 @@
 #include <chrono>
 #include <memory>
 
-#include "core/endpoints.h"
 #include "core/mail/smtp.h"
 
 class QLabel;
@@ -21,8 +20,6 @@ namespace tolva {
 
 class MainHost;
 
-/// The mail server: TOLVA_MAIL_SERVER ("host[:port]") when set, else the maintainers' server.
-Endpoint MailServer();
 
 class MailFORM : public QWidget {
     Q_OBJECT

@@ -68,7 +68,7 @@ public:
     void showGame(const QString& title) override;
     void clearSearch() override;
     FailureSink sinkFor(const char* module) override;
-    /// ReadINI, ReloadTXT (when switched on), WriteList.
+    /// ReadINI, ReloadTXT (when switched on), WriteList: the program's one reload.
     bool reloadAfterChange(const char* module) override;
     void setCaptionSuffix(const QString& suffix) override;
 

@@ -20,10 +20,8 @@ void MainFORM::RemoveBUTTON_Click() {
     if (answer == MsgAnswer::Yes) {
         setEnabled(false);
         QCoreApplication::processEvents();  // show the disabled window before the rewrite
-        const bool carryOn = RemoveGame(state_, selectedRow(), sinkFor("GLOBAL.RemoveGame"));
-        if (!carryOn || ended()) return;
-        WriteList();
-        if (ended()) return;
+        const char* const module = "GLOBAL.RemoveGame";
+        if (!RemoveGame(state_, selectedRow(), sinkFor(module)) || ended() || !reloadAfterChange(module)) return;
         setEnabled(true);
     }
     SearchTEXT->setText(QString());

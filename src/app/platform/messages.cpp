@@ -1,7 +1,7 @@
 #include "app/platform/messages.h"
 
+#include "app/platform/environment.h"
 #include "app/platform/text.h"
-#include "core/endpoints.h"
 
 namespace tolva {
 

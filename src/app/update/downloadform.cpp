@@ -11,6 +11,7 @@
 #include <limits>
 
 #include "app/platform/controls.h"
+#include "app/platform/environment.h"
 #include "app/platform/messages.h"
 #include "app/platform/text.h"
 #include "app/update/updatemessages.h"
@@ -74,8 +75,8 @@ void DownloadFORM::Form_Load() {
 
 void DownloadFORM::connectToTarget() {
     stallTimer_->start();
-    const auto proxy = ProxyFor(target_, qEnvironmentVariable("http_proxy").toStdString(),
-                                qEnvironmentVariable("no_proxy").toStdString());
+    const ProxyEnvironment environment = HttpProxy();
+    const auto proxy = ProxyFor(target_, environment.proxy, environment.noProxy);
     throughProxy_ = proxy.has_value();
     const HttpAddress& peer = proxy ? *proxy : target_;
     // Qt would tunnel a raw socket through the environment's proxy with CONNECT, which web

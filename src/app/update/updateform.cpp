@@ -139,12 +139,9 @@ void UpdateFORM::OkBUTTON_Click() {
         ShowUpdateMessage(platform, this, *refused);
         return;
     }
-    const WriteOutcome written = AppendEntries(IniFilePath(state.folders), entries);
-    if (!written.ok && ShowCommonError(platform, this, Failure{written.error, kFinishModule}) == Resolution::Cancel)
-        return;
+    if (!AppendEntries(state, entries, CommonErrorSink(platform, this, kFinishModule))) return;
     hide();
-    main_.reloadAfterChange(kFinishModule);
-    if (platform.ended()) return;
+    if (!main_.reloadAfterChange(kFinishModule)) return;
     if (Check1->isChecked()) {
         // Clean Up closes while every other window is hidden: that must not end the program.
         const bool quitOnLast = QGuiApplication::quitOnLastWindowClosed();

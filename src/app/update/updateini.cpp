@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "app/host/mainhost.h"
+#include "app/platform/environment.h"
 #include "core/state.h"
 #include "app/update/downloadform2.h"
 #include "app/update/updateform.h"
@@ -42,10 +43,6 @@ void CloseDownload(QPointer<QWidget>& download) {
 }
 
 }  // namespace
-
-Endpoint UpdateServer() {
-    return ParseEndpoint(qEnvironmentVariable("TOLVA_UPDATE_SERVER").toStdString(), kUpdateHost, kUpdatePort);
-}
 
 void UpdateINI(MainHost& main, int mode, std::chrono::milliseconds stall) {
     ProgramState& state = main.state();

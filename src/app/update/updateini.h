@@ -4,14 +4,11 @@
 #include <chrono>
 
 #include "app/update/downloadform.h"
-#include "core/endpoints.h"
 
 namespace tolva {
 
 class MainHost;
 
-/// The update's server: TOLVA_UPDATE_SERVER ("host[:port]") when set, else the maintainers'.
-Endpoint UpdateServer();
 
 /// Route 1 (socket) for mode 1, route 2 (HTTP transfer) otherwise. Called with the main window
 /// hidden; returns with it shown again after an ending message, or with UpdateFORM open.

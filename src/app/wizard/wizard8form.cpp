@@ -52,11 +52,10 @@ void Wizard8FORM::next() {
 
     LoadLABEL->show();
     QCoreApplication::processEvents();  // let the label paint before the file is written
-    const bool carryOn = WriteINI(state(), main().selectedRow(), CommonErrorSink(platform(), this));
+    const bool carryOn = WriteINI(state(), main().selectedRow(), CommonErrorSink(platform(), this)) && !ended() &&
+                         main().reloadAfterChange("GLOBAL.WriteINI");
     LoadLABEL->hide();
-    if (!carryOn || ended()) return;
-    main().WriteList();
-    if (ended()) return;
+    if (!carryOn) return;
 
     if (Check1->isChecked()) {
         CleanUpFORM::RunFromPage(main(), this);

@@ -7,7 +7,6 @@
 
 #include <exception>
 
-#include "core/database/compatibility.h"
 #include "core/database/gametable.h"
 #include "core/database/iniline.h"
 #include "core/text/cp1252.h"
@@ -131,26 +130,32 @@ void AppendEntry(std::string& out, const IniEntry& entry) {
     out += "Flags=" + entry.Flags + kCrLf;
 }
 
-/// Reports a description to the sink; true when the procedure may carry on.
-bool Carry(const FailureSink& sink, const char* module, const std::string& description) {
+/// Reports a failure to the sink; true when the procedure may carry on.
+bool Carry(const FailureSink& sink, const std::string& module, const std::string& description) {
     return sink(Failure{description, module}) == Resolution::Resume;
 }
 
-/// Reads bleem!.INI and rewrites it with change applied; an empty text when all went well.
-template <typename Change>
-std::string RewriteIni(const ProgramState& state, const std::string& path, const FileOps& ops,
-                       Change change) {
-    if (state.games.Truncated) return "cannot write " + path + ": " + TruncatedTableReason() + kUnchanged;
+/// The change made, or why not; the file is as it was on failure.
+WriteOutcome Rewrite(const ProgramState& state, const IniChange& change, const RewriteSeams& seams) {
+    const std::string path = IniFilePath(state.folders);
+    const auto refused = [&](const std::string& why) -> WriteOutcome {
+        return {false, change.refusal + " " + path + ": " + why + kUnchanged};
+    };
+    if (state.games.Truncated && !change.keepsEveryByte) {
+        return {false, "cannot write " + path + ": " + TruncatedTableReason() + kUnchanged};
+    }
     try {
         const FileBytes file = ReadWholeFile(path);
-        if (!file.ok) return file.error + "; nothing was written";
-        const EditedText edited = change(file.bytes);
-        if (!edited.ok) return edited.error;
-        const WriteOutcome written = ReplaceFile(path, edited.bytes, ops);
-        return written.ok ? std::string() : written.error;
+        if (!file.ok) return {false, file.error + "; nothing was written"};
+        const EditedText edited = change.edit(file.bytes);
+        if (!edited.ok) return refused(edited.error);
+        if (seams.keepPrevious) {
+            if (const WriteOutcome kept = seams.keepPrevious(file.bytes, change.action); !kept.ok) return refused(kept.error);
+        }
+        return ReplaceFile(path, edited.bytes, seams.ops);
     } catch (const std::exception& error) {
         // Running out of memory on a huge file, say; the replacement has removed its temporary file.
-        return "cannot write " + path + ": " + error.what() + kUnchanged;
+        return refused(error.what());
     }
 }
 
@@ -210,61 +215,47 @@ std::string IniFilePath(const Folders& folders) {
     return LocateFile(path).value_or(path);
 }
 
-WriteOutcome AppendEntries(const std::string& path, const std::vector<IniEntry>& entries,
-                           const FileOps& ops) {
-    const FileBytes file = ReadWholeFile(path);
-    if (!file.ok) return {false, file.error + "; nothing was written"};
-    const EditedText edited = AppendEntriesText(file.bytes, entries);
-    if (!edited.ok) return {false, "cannot add the entries to " + path + ": " + edited.error + kUnchanged};
-    return ReplaceFile(path, edited.bytes, ops);
+bool RewriteINI(const ProgramState& state, const IniChange& change, const FailureSink& sink,
+                const RewriteSeams& seams) {
+    const WriteOutcome written = Rewrite(state, change, seams);
+    return written.ok || Carry(sink, change.module, written.error);
 }
 
-bool WriteINI(ProgramState& state, int selectedRow, const FailureSink& sink, const FileOps& ops) {
-    const std::string path = IniFilePath(state.folders);
+bool WriteINI(const ProgramState& state, int selectedRow, const FailureSink& sink, const RewriteSeams& seams) {
     const WizardState& wizard = state.wizard;
     const IniEntry entry{wizard.EditID, wizard.EditTitle, wizard.EditFlags};
-    std::string error;
     if (!wizard.EditMode) {
-        error = RewriteIni(state, path, ops, [&](std::string_view bytes) {
-            EditedText edited = AppendEntriesText(bytes, {entry});
-            if (!edited.ok) edited.error = "cannot add the entry to " + path + ": " + edited.error + kUnchanged;
-            return edited;
-        });
-    } else if (!ValidRow(state.games, selectedRow)) {
-        error = "cannot change an entry of " + path + ": no game is selected";
-    } else {
-        const std::string gameID = state.games.GameID[static_cast<std::size_t>(selectedRow)];
-        error = RewriteIni(state, path, ops, [&](std::string_view bytes) {
-            EditedText edited = ChangeEntryText(bytes, gameID, entry);
-            if (!edited.ok) edited.error = "cannot change the entry in " + path + ": " + edited.error + kUnchanged;
-            return edited;
-        });
+        const IniChange add{"Add: " + entry.Title, "cannot add the entry to", kWriteModule,
+                            [&](std::string_view bytes) { return AppendEntriesText(bytes, {entry}); }};
+        return RewriteINI(state, add, sink, seams);
     }
-    if (!error.empty() && !Carry(sink, kWriteModule, error)) return false;
-    return ReloadAfterChange(state, sink);
-}
-
-bool RemoveGame(ProgramState& state, int selectedRow, const FailureSink& sink, const FileOps& ops) {
-    const std::string path = IniFilePath(state.folders);
-    std::string error;
     if (!ValidRow(state.games, selectedRow)) {
-        error = "cannot remove an entry from " + path + ": no game is selected";
-    } else {
-        const std::string gameID = state.games.GameID[static_cast<std::size_t>(selectedRow)];
-        error = RewriteIni(state, path, ops, [&](std::string_view bytes) {
-            EditedText edited = DisableEntryText(bytes, gameID);
-            if (!edited.ok) edited.error = "cannot remove the entry from " + path + ": " + edited.error + kUnchanged;
-            return edited;
-        });
+        const std::string why = "cannot change an entry of " + IniFilePath(state.folders) + ": no game is selected";
+        return Carry(sink, kWriteModule, why);
     }
-    if (!error.empty() && !Carry(sink, kRemoveModule, error)) return false;
-    return ReloadAfterChange(state, sink);
+    const std::string gameID = state.games.GameID[static_cast<std::size_t>(selectedRow)];
+    const IniChange edit{"Edit: " + entry.Title, "cannot change the entry in", kWriteModule,
+                         [&](std::string_view bytes) { return ChangeEntryText(bytes, gameID, entry); }};
+    return RewriteINI(state, edit, sink, seams);
 }
 
-bool ReloadAfterChange(ProgramState& state, const FailureSink& sink) {
-    if (!ReadINI(state, sink)) return false;
-    if (state.folders.TxtUpdate) ReloadTXT(state);
-    return true;
+bool RemoveGame(const ProgramState& state, int selectedRow, const FailureSink& sink, const RewriteSeams& seams) {
+    if (!ValidRow(state.games, selectedRow)) {
+        const std::string why = "cannot remove an entry from " + IniFilePath(state.folders) + ": no game is selected";
+        return Carry(sink, kRemoveModule, why);
+    }
+    const auto row = static_cast<std::size_t>(selectedRow);
+    const std::string gameID = state.games.GameID[row];
+    const IniChange remove{"Remove: " + state.games.GameTitle[row], "cannot remove the entry from", kRemoveModule,
+                           [&](std::string_view bytes) { return DisableEntryText(bytes, gameID); }};
+    return RewriteINI(state, remove, sink, seams);
+}
+
+bool AppendEntries(const ProgramState& state, const std::vector<IniEntry>& entries, const FailureSink& sink,
+                   const RewriteSeams& seams) {
+    const IniChange append{"Online Update: " + std::to_string(entries.size()) + " entries", "cannot add the entries to",
+                           {}, [&](std::string_view bytes) { return AppendEntriesText(bytes, entries); }, true};
+    return RewriteINI(state, append, sink, seams);
 }
 
 }  // namespace tolva

@@ -1,8 +1,11 @@
 #pragma once
-// The writers of bleem!.INI: adding, changing and disabling entries. Every change goes through
-// ReplaceFile, so the file holds either its old or its new content, and a change that cannot be
-// made safely (entry not found, entries not shaped as the program writes them, a file beyond the
-// line buffer, a game table that was not read whole) changes nothing and says why.
+// The writers of bleem!.INI: adding, changing and disabling entries. Every change of the file,
+// these and Clean Up and the repair wizard's alike, goes through RewriteINI, so the file holds
+// either its old or its new content, and a change that cannot be made safely (entry not found,
+// entries not shaped as the program writes them, a file beyond the line buffer, a game table that
+// was not read whole) changes nothing and says why. No writer reloads the table: the caller runs
+// the reload rule once the user carries on.
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -52,23 +55,53 @@ std::string IniFilePath(const Folders& folders);
 /// Why nothing is written back after a load that did not read the whole file (Truncated).
 std::string TruncatedTableReason();
 
-/// Appends entries to the file at path through the atomic replacement (the update's Finish).
-WriteOutcome AppendEntries(const std::string& path, const std::vector<IniEntry>& entries,
-                           const FileOps& ops = {});
+/// Keeps the bytes a change is about to replace, under a label naming the change ("Add: <title>",
+/// "Edit: <title>", "Remove: <title>", "Clean Up", "Repair: 2 entries", "Online Update: 3
+/// entries"; titles as the file holds them). A failure stops the change and leaves the file as it was.
+using KeepPrevious = std::function<WriteOutcome(std::string_view previous, const std::string& action)>;
 
-// ops replaces the low-level writes in tests (a full disk, a read-only file); callers omit it.
+/// What a rewrite is given besides its edit. Callers omit it; tests replace the low-level writes
+/// (a full disk, a read-only file), which is why a FileOps alone converts to it.
+struct RewriteSeams {
+    FileOps ops;
+    KeepPrevious keepPrevious;  ///< empty: the previous bytes are not kept
+
+    RewriteSeams() = default;
+    RewriteSeams(FileOps fileOps) : ops(std::move(fileOps)) {}  // NOLINT(google-explicit-constructor)
+};
+
+/// One change of bleem!.INI: the new bytes made from the old ones.
+struct IniChange {
+    std::string action;   ///< the label the previous bytes are kept under
+    std::string refusal;  ///< how a refusal begins, naming what failed: "cannot remove the entry from"
+    std::string module;   ///< the name a failure carries ("GLOBAL.RemoveGame"); empty: the sink names it
+    std::function<EditedText(std::string_view file)> edit;
+    bool keepsEveryByte = false;  ///< an append: safe even after a load that did not read the whole file
+};
+
+/// The one way bleem!.INI (in IniPath) changes: reads the file whole, applies change.edit, hands
+/// the old bytes to seams.keepPrevious, then replaces the file through ReplaceFile. Refused while
+/// the table is Truncated unless the change keeps every byte. A failure (worded for a person,
+/// naming the file) goes to sink and leaves the file as it was. Returns false when the sink
+/// answered Cancel (the caller ends the program); true when the user carries on, with the file
+/// changed or, after a failure, as it was. It does not reload: the caller then runs the reload
+/// rule (ReadINI, ReloadTXT when TxtUpdate is on, WriteList), except after Clean Up, which writes
+/// the table as it is. Every writer below and Clean Up and the repair wizard's disabling are such
+/// changes and answer the same.
+bool RewriteINI(const ProgramState& state, const IniChange& change, const FailureSink& sink,
+                const RewriteSeams& seams = {});
 
 /// Writes the wizard's entry: appended when EditMode is off, else the entry of selectedRow
-/// changed. Then reloads (ReloadAfterChange). Failures go to sink as "GLOBAL.WriteINI".
-/// Returns false when the sink answered Cancel (the caller ends the program).
-bool WriteINI(ProgramState& state, int selectedRow, const FailureSink& sink, const FileOps& ops = {});
+/// changed. Failures are named "GLOBAL.WriteINI".
+bool WriteINI(const ProgramState& state, int selectedRow, const FailureSink& sink, const RewriteSeams& seams = {});
 
-/// Disables the entry of selectedRow, then reloads (ReloadAfterChange). Failures go to sink as
-/// "GLOBAL.RemoveGame". Returns false when the sink answered Cancel.
-bool RemoveGame(ProgramState& state, int selectedRow, const FailureSink& sink, const FileOps& ops = {});
+/// Disables the entry of selectedRow. Failures are named "GLOBAL.RemoveGame".
+bool RemoveGame(const ProgramState& state, int selectedRow, const FailureSink& sink,
+                const RewriteSeams& seams = {});
 
-/// What follows every change of bleem!.INI: ReadINI, then ReloadTXT when TxtUpdate is on. The
-/// caller refills the list (WriteList). Returns false when the sink answered Cancel.
-bool ReloadAfterChange(ProgramState& state, const FailureSink& sink);
+/// Appends entries to bleem!.INI in IniPath (the update's Finish). Failures carry no module: the
+/// caller's sink names its handler.
+bool AppendEntries(const ProgramState& state, const std::vector<IniEntry>& entries, const FailureSink& sink,
+                   const RewriteSeams& seams = {});
 
 }  // namespace tolva

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <exception>
 
 #include "core/text/cp1252.h"
 #include "core/files/files.h"
@@ -102,26 +101,11 @@ EditedText CleanUpText(std::string_view file, const GameTable& games, const Comp
 }
 
 bool CleanUpINI(const ProgramState& state, const CleanUpOptions& options, const FailureSink& sink,
-               const FileOps& ops) {
-    const std::string path = IniFilePath(state.folders);
-    std::string error;
-    try {
-        const FileBytes file = ReadWholeFile(path);
-        if (!file.ok) {
-            error = file.error + "; nothing was written";
-        } else {
-            const EditedText cleaned = CleanUpText(file.bytes, state.games, state.txt, options);
-            if (!cleaned.ok) {
-                error = "cannot clean up " + path + ": " + cleaned.error + "; the file was left unchanged";
-            } else if (const WriteOutcome written = ReplaceFile(path, cleaned.bytes, ops); !written.ok) {
-                error = written.error;
-            }
-        }
-    } catch (const std::exception& caught) {
-        error = "cannot clean up " + path + ": " + caught.what() + "; the file was left unchanged";
-    }
-    if (error.empty()) return true;
-    return sink(Failure{error, kCleanUpModule}) == Resolution::Resume;
+               const RewriteSeams& seams) {
+    const IniChange cleanUp{"Clean Up", "cannot clean up", kCleanUpModule, [&](std::string_view bytes) {
+                                return CleanUpText(bytes, state.games, state.txt, options);
+                            }};
+    return RewriteINI(state, cleanUp, sink, seams);
 }
 
 }  // namespace tolva

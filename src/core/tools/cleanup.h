@@ -29,10 +29,10 @@ struct CleanUpOptions {
 EditedText CleanUpText(std::string_view file, const GameTable& games, const CompatibilityTable& txt,
                        const CleanUpOptions& options);
 
-/// Rewrites bleem!.INI in IniPath by CleanUpText through the atomic replacement. Failures go to
-/// sink as "GLOBAL.CleanUpINI". Returns false when the sink answered Cancel. ops replaces the
-/// low-level writes in tests.
+/// Rewrites bleem!.INI in IniPath by CleanUpText through RewriteINI. Failures are named
+/// "GLOBAL.CleanUpINI". Returns false when the sink answered Cancel. No reload follows: the file
+/// then holds the table as it is.
 bool CleanUpINI(const ProgramState& state, const CleanUpOptions& options, const FailureSink& sink,
-               const FileOps& ops = {});
+               const RewriteSeams& seams = {});
 
 }  // namespace tolva

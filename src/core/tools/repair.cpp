@@ -302,22 +302,11 @@ EditedText DisableEntriesText(std::string_view file, const std::vector<IniEntry>
 }
 
 bool DisableEntries(const ProgramState& state, const std::vector<IniEntry>& entries, const FailureSink& sink,
-                    const FileOps& ops) {
+                    const RewriteSeams& seams) {
     if (entries.empty()) return true;
-    const std::string path = IniFilePath(state.folders);
-    const char* const unchanged = "; the file was left unchanged";
-    std::string error;
-    if (state.games.Truncated) {
-        error = "cannot disable entries in " + path + ": " + TruncatedTableReason() + unchanged;
-    } else if (const FileBytes file = ReadWholeFile(path); !file.ok) {
-        error = file.error + "; nothing was written";
-    } else if (const EditedText edited = DisableEntriesText(file.bytes, entries); !edited.ok) {
-        error = "cannot disable the entries in " + path + ": " + edited.error + unchanged;
-    } else if (const WriteOutcome written = ReplaceFile(path, edited.bytes, ops); !written.ok) {
-        error = written.error;
-    }
-    if (error.empty()) return true;
-    return sink(Failure{error, {}}) == Resolution::Resume;
+    const IniChange disable{"Repair: " + std::to_string(entries.size()) + " entries", "cannot disable the entries in",
+                            {}, [&](std::string_view bytes) { return DisableEntriesText(bytes, entries); }};
+    return RewriteINI(state, disable, sink, seams);
 }
 
 }  // namespace tolva

@@ -115,10 +115,9 @@ std::vector<IniEntry> MarkedEntries(const RepairStore& store, const std::set<int
 /// more lines than the line buffer.
 EditedText DisableEntriesText(std::string_view file, const std::vector<IniEntry>& entries);
 
-/// Disables the entries in bleem!.INI through the atomic replacement. Failures go to sink
-/// without a module (the caller names its handler). Does not reload. Returns false when the sink
-/// answered Cancel.
+/// Disables the entries in bleem!.INI through RewriteINI. Failures go to sink without a module
+/// (the caller names its handler). Returns false when the sink answered Cancel.
 bool DisableEntries(const ProgramState& state, const std::vector<IniEntry>& entries, const FailureSink& sink,
-                    const FileOps& ops = {});
+                    const RewriteSeams& seams = {});
 
 }  // namespace tolva

@@ -1,8 +1,12 @@
 // The real main window on temporary folders and scripted settings: start-up, the other folders,
 // the list, the search box and the details, the menus, removing and cleaning up.
+#include <QGroupBox>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMenuBar>
 
+#include "app/platform/qtseams.h"
+#include "app/platform/text.h"
 #include "support/window.h"
 
 using namespace tolva;
@@ -36,6 +40,36 @@ QByteArray Overflowing() {
     for (int i = 0; i < 4100; ++i)
         ini += Entry(QByteArray::number(1000000000 + i), "Game " + QByteArray::number(i), "80000000H");
     return ini;
+}
+
+/// What a caption shows: a label with a buddy, a button and a group box take "&" as a mnemonic.
+QString Shown(QWidget* w) {
+    QString text;
+    bool mnemonic = true;
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        text = label->text();
+        mnemonic = label->buddy() != nullptr;
+    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        text = button->text();
+    } else if (auto* frame = qobject_cast<QGroupBox*>(w)) {
+        text = frame->title();
+    }
+    if (!mnemonic) return text;
+    QString shown;
+    for (qsizetype i = 0; i < text.size(); ++i) shown += text[text[i] == '&' && i + 1 < text.size() ? ++i : i];
+    return shown;
+}
+
+/// Types text key by key, as a keyboard of any layout would (keyClicks sends Latin-1 only).
+void Type(QWidget* w, const QString& text) {
+    for (const QChar c : text) QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+/// Every caption, label and the title of a window, as shown, must hold each of texts.
+void ExpectCaptions(QWidget* window, const QStringList& texts) {
+    QStringList shown = {window->windowTitle()};
+    for (QWidget* w : window->findChildren<QWidget*>()) shown << Shown(w);
+    for (const QString& text : texts) QVERIFY2(shown.contains(text), qPrintable(window->objectName() + ": " + text));
 }
 
 }  // namespace
@@ -453,6 +487,121 @@ private Q_SLOTS:
             }).run(run, "CleanUpMENU"));
             QCOMPARE(run.file(), kIni);
             QVERIFY(run.back());
+        }
+    }
+    void everyCaptionShowsAsTheSystemNamesIt() {
+        LoadedMain run(kIni);
+        ExpectCaptions(run.main.get(),
+                       {"tolva!", "Game Title :", "Disc ID :", "Status :", "Product Code :", "Publisher :", "Region :",
+                        "Details :", "Graphics", "Sound", "Memory Cards", "Other (MDEC and CD-ROM)",
+                        "Advanced Graphics Settings", "Alternate Display Mode on", "Enable Frame Skip off",
+                        "Alternate Display Mode :\r\nSoftware Mode = On, D3D = Off",
+                        "Frame Skip :\r\nSoftware Mode = Off, D3D = On", "Yes :", "Not Yet :", "Partial :", "Total :",
+                        "Database Version :"});
+        QVERIFY(Walk().on("MailFORM", [](QWidget* mail) {
+            ExpectCaptions(mail, {"tolva! Mail", "Name :", "E-Mail :", "Comments & Suggestions :", "Finish", "Abort",
+                                  "This wizard allows you to send your bleem!.ini, your comments and your bug reports "
+                                  "regarding tolva! directly to the tolva! team."});
+            Click(mail, "AbortBUTTON");
+        }).on("Mail2FORM", [](QWidget* notice) {
+            ExpectCaptions(notice, {"tolva! Mail", "How does it work?", "Click here for more info :",
+                                    "If you help bleem! out by testing your games you can get this t-shirt FREE!"});
+            Click(notice, "OkBUTTON");
+        }).run(run, "MailMENU"));
+    }
+
+    void typedLettersTakeTheCodePagesUpperCaseAndOthersAreRefused() {
+        LoadedMain run(kIni);
+        auto* search = run.get<QLineEdit>("SearchTEXT");
+        QString typed, upper;
+        for (int b = 0x80; b <= 0xFF; ++b) {
+            const QChar c = FromFile(std::string(1, char(b))).at(0);
+            if (!c.isPrint() || c.isSpace()) continue;
+            typed += c;
+            const bool letter = b == 0x9A || b == 0x9C || b == 0x9E || (b >= 0xE0 && b <= 0xFE && b != 0xF7);
+            upper += letter ? FromFile(std::string(1, char(b == 0x9A || b == 0x9C || b == 0x9E ? b - 0x10 : b - 0x20)))
+                            : b == 0xFF ? QString(QChar(0x178)) : QString(c);
+        }
+        Type(search, typed);
+        QCOMPARE(search->text(), upper);
+        QVERIFY(run.t.prompter.shown.isEmpty());
+        search->clear();
+        run.list()->setFocus();
+        Type(run.list(), QString::fromUtf8("\u00b5\u00df\u00e0"));  // µ ß stay; à is À
+        QCOMPARE(search->text(), QString::fromUtf8("\u00b5\u00df\u00c0"));
+        search->insert(QString::fromUtf8("\u03a9\u65e5A"));  // pasted: Ω and 日 are not in the code page
+        QCOMPARE(search->text(), QString::fromUtf8("\u00b5\u00df\u00c0A"));
+        QCOMPARE(run.t.prompter.shown.size(), 1);
+        QCOMPARE(run.t.prompter.shown[0].text, OutsideCp1252Text(QString::fromUtf8("\u03a9\u65e5")));
+    }
+
+    void messageBoxesShowTheirTextAsPlainText() {
+        QtPrompter prompter;
+        Qt::TextFormat format = Qt::AutoText;
+        QTimer::singleShot(0, [&] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+                    format = box->textFormat();
+                    box->accept();
+                }
+        });
+        prompter.ask(nullptr, "tolva!", "/home/<b>me</b>/bleem!.INI", MsgIcon::Critical, MsgButtons::Ok);
+        QCOMPARE(format, Qt::PlainText);
+    }
+
+    void aLongValueIsShownCutAndNeverWidensTheWindow() {
+        const QByteArray title = "Zz" + QByteArray(5000, 'W');
+        LoadedMain run(kIni + Entry("0000000009", title, "80000000H"));
+        run.list()->setCurrentRow(3);
+        QCoreApplication::processEvents();
+        QVERIFY(run.main->width() <= 1280 && run.main->minimumSizeHint().width() <= 1280);
+        QVERIFY(Text(run.main.get(), "titleTEXT").size() < title.size());
+        QVERIFY(run.get("titleTEXT")->toolTip().endsWith(title));
+        run.select("Alpha");
+        QCoreApplication::processEvents();
+        QVERIFY(run.main->width() <= 1280);
+        QCOMPARE(run.get("titleTEXT")->toolTip(), QString("The name of the game."));
+    }
+
+    void switchingCompatibilityOnKeepsEveryJoinAndFreesTheRecords() {
+        LoadedMain run(kDetailsIni, kDetailsTxt);
+        run.select("Final Quest VII");  // joined to record 2 by its title, which consumes it
+        const int row = run.list()->currentRow();
+        QCOMPARE(run.state.txt.TxtTitleUpper[2], std::string("***clear***"));
+        run.trigger("AcuMENU");
+        run.trigger("AcuMENU");
+        QCOMPARE(run.state.games.GameTxtIndex[row], 2);
+        QCOMPARE(run.state.txt.TxtTitleUpper[2], std::string("FINAL QUEST VII"));
+        QCOMPARE(Text(run.main.get(), "PublisherTEXT"), QString("Big Square"));
+    }
+
+    void otherCompatibilityFolderIsTakenAndStored() {
+        LoadedMain run(kIni);
+        run.t.write("second/Compatibility.TXT", kTxt);
+        QVERIFY(Walk().on("Search2FORM", [&](QWidget* search) {
+            Find<QLineEdit>(search, "PathTEXT")->setText(run.t.path("second"));
+            Click(search, "OkBUTTON");
+        }).run(run, "OtherTxtMENU"));
+        QVERIFY(run.back());
+        QVERIFY(QString::fromStdString(run.state.folders.TxtPath).startsWith(run.t.path("second")));
+        QVERIFY(run.t.settings.values["TXT Path"].startsWith(run.t.path("second")));
+        QCOMPARE(run.list()->count(), 3);
+    }
+
+    void cancelInTheCommonErrorMessageOfRemoveOrCleanUpEnds() {
+        for (const bool cleanUp : {false, true}) {
+            LoadedMain run(kIni);
+            run.writeFile("Version=7\r\n");  // the entries are gone from the file since it was loaded
+            run.t.prompter.answers << MsgAnswer::Yes << MsgAnswer::Cancel;
+            if (cleanUp) {
+                QFile::remove(run.t.path("program/bleem!.INI"));
+                QDir().mkpath(run.t.path("program/bleem!.INI"));  // nothing can replace a folder
+                QVERIFY(Walk().on("CleanUpFORM", [](QWidget* form) { Click(form, "OkBUTTON"); }).run(run, "CleanUpMENU"));
+            } else {
+                run.trigger("RemoveMENU");
+            }
+            QVERIFY(run.t.prompter.shown.last().text.contains(cleanUp ? "GLOBAL.CleanUpINI" : "GLOBAL.RemoveGame"));
+            QVERIFY(run.t.terminator.ended());
         }
     }
 };

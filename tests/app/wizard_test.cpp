@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "app/platform/text.h"
 #include "support/window.h"
 
 using namespace tolva;
@@ -545,6 +546,27 @@ private Q_SLOTS:
                                   "- the game often crashes",    "- major graphic errors occur",
                                   "- the game runs really slow", "0"};
         QCOMPARE(seen, once + once);
+    }
+    void theTitleBoxRefusesWhatTheCodePageLacksAndCancelOfAFailedWriteEnds() {
+        LoadedMain run(kIni);
+        QVERIFY(OnPage2(run, [](QWidget* p) {
+            auto* title = Find<QLineEdit>(p, "titleTEXT");
+            title->insert(QString::fromUtf8("Greek \u03a9mega \u65e5\u00e9"));  // pasted
+            QTest::sendKeyEvent(QTest::Click, title, Qt::Key_unknown, QString::fromUtf8("\u0394"), Qt::NoModifier);
+            QCOMPARE(title->text(), QString::fromUtf8("Greek mega \u00e9"));
+        }));
+        QCOMPARE(run.t.prompter.shown.size(), 2);
+        QCOMPARE(run.t.prompter.shown[0].text, OutsideCp1252Text(QString::fromUtf8("\u03a9\u65e5")));
+        QCOMPARE(run.t.prompter.shown[1].text, OutsideCp1252Text(QString::fromUtf8("\u0394")));
+
+        run.list()->setCurrentRow(2);  // Gamma, gone from the file before Finish
+        run.t.prompter.answers << MsgAnswer::Cancel;
+        QVERIFY(Pages().click(1, {"editOPTION", "ForwardBUTTON"}).forward(2, 7).on(8, [&](QWidget* p) {
+            run.writeFile("Version=7\r\n");
+            Click(p, "ForwardBUTTON");
+        }).run(run));
+        QVERIFY(run.t.prompter.shown.last().text.contains("Modul : GLOBAL.WriteINI"));
+        QVERIFY(run.t.terminator.ended());
     }
 };
 

@@ -66,7 +66,7 @@ MailFORM::MailFORM(MainHost& main) : QWidget(nullptr, Qt::Window), main_(main) {
     fields->setColumnStretch(1, 1);
     content->addLayout(fields);
 
-    auto* commentLabel = WrappedLabel(this, QStringLiteral("Comments & Suggestions :"));
+    auto* commentLabel = WrappedLabel(this, QStringLiteral("Comments && Suggestions :"));  // a buddy takes "&" as a mnemonic
     CommentTEXT = new QPlainTextEdit(this);
     CommentTEXT->setObjectName(QStringLiteral("CommentTEXT"));
     CommentTEXT->setTabChangesFocus(true);

@@ -31,6 +31,10 @@ QLabel* Field(QWidget* parent, const char* name, const QString& tooltip, QLabel*
     field->setFrameShadow(QFrame::Sunken);
     field->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     field->setMinimumHeight(field->fontMetrics().height() + 6);
+    field->setTextFormat(Qt::PlainText);
+    // What a field holds never widens the window: it takes the width the layout gives it.
+    field->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    field->setMinimumWidth(field->fontMetrics().averageCharWidth() * 8);
     if (!tooltip.isEmpty()) {
         field->setToolTip(tooltip);
         field->setAccessibleDescription(tooltip);

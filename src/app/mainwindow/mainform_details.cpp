@@ -4,6 +4,7 @@
 #include <QListWidget>
 
 #include "app/mainwindow/mainform.h"
+#include "app/platform/controls.h"
 #include "app/platform/messages.h"
 #include "app/platform/resources.h"
 #include "app/platform/text.h"
@@ -44,18 +45,18 @@ void MainFORM::gameLIST_Click() {
     const CompatibilityTable& txt = state_.txt;
     const bool txtUpdate = state_.folders.TxtUpdate;
 
-    titleTEXT->setText(FromFile(games.GameTitle[slot]));
-    idTEXT->setText(FromFile(games.GameID[slot]));
+    ShowValue(titleTEXT, FromFile(ShownBytes(games.GameTitle[slot])));
+    ShowValue(idTEXT, FromFile(ShownBytes(games.GameID[slot])));
     const DecodedFlags flags = DecodeFlags(games.GameFlags[slot]);
 
     if (state_.games.GameTxtIndex[slot] == 0) JoinGame(state_, i);
     const auto k = static_cast<std::size_t>(state_.games.GameTxtIndex[slot]);
 
     ProductCodeTEXT->clear();
-    PublisherTEXT->setText(FromFile(txt.TxtPublisher[k]));
-    if (txtUpdate) ProductCodeTEXT->setText(FromFile(txt.TxtProductCode[k]));
-    CountryTEXT->setText(FromFile(txt.TxtRegion[k]));
-    DetailsTEXT->setText(FromFile(txt.TxtDetails[k]));
+    ShowValue(PublisherTEXT, FromFile(ShownBytes(txt.TxtPublisher[k])));
+    if (txtUpdate) ShowValue(ProductCodeTEXT, FromFile(ShownBytes(txt.TxtProductCode[k])));
+    ShowValue(CountryTEXT, FromFile(ShownBytes(txt.TxtRegion[k])));
+    ShowValue(DetailsTEXT, FromFile(ShownBytes(txt.TxtDetails[k])));
     if (!ProductCodeTEXT->text().isEmpty()) {
         ProductCodeLABEL->show();
         ProductCodeTEXT->show();

@@ -7,6 +7,7 @@
 #include <QLocale>
 
 #include "app/mainwindow/mainform.h"
+#include "app/platform/controls.h"
 #include "app/platform/messages.h"
 #include "app/platform/text.h"
 #include "core/database/gamelist.h"
@@ -25,15 +26,25 @@ QString Caption(int n, int total) {
 
 void MainFORM::WriteList() {
     const GameTable& games = state_.games;
-    versionTEXT->setText(FromFile(games.IniVersion));
+    ShowValue(versionTEXT, FromFile(ShownBytes(games.IniVersion)));
 
     QStringList rows;
     rows.reserve(games.count());
-    for (int i = 0; i <= games.GameLast; ++i) rows.append(FromFile(games.GameTitle[static_cast<std::size_t>(i)]));
+    // A row shows what a screen can; a longer title is whole in the row's tooltip.
+    QList<int> cut;
+    for (int i = 0; i <= games.GameLast; ++i) {
+        const std::string& title = games.GameTitle[static_cast<std::size_t>(i)];
+        if (title.size() > static_cast<std::size_t>(kShownCharacters)) cut.append(i);
+        rows.append(FromFile(std::string_view(title).substr(0, static_cast<std::size_t>(kShownCharacters))));
+    }
     {
         const QSignalBlocker quiet(GameLIST);  // the selection is set once, below
         GameLIST->clear();
         GameLIST->addItems(rows);
+        for (const int i : cut) {
+            const std::string_view title(games.GameTitle[static_cast<std::size_t>(i)]);
+            GameLIST->item(i)->setToolTip(FromFile(title.substr(0, static_cast<std::size_t>(16 * kShownCharacters))));
+        }
     }
 
     const SummaryCounts counts = CountGames(games);
@@ -55,6 +66,12 @@ void MainFORM::WriteList() {
 }
 
 void MainFORM::SearchTEXT_Change() {
+    // No title holds a character Windows-1252 lacks; written to the core it would become the
+    // wildcard "?". Taking it out runs this search again on the rest.
+    if (const QString refused = DropOutsideCp1252(SearchTEXT); !refused.isEmpty()) {
+        platform_.prompter->ask(this, kTitle, OutsideCp1252Text(refused), MsgIcon::Exclamation, MsgButtons::Ok);
+        return;
+    }
     if (GameLIST->count() == 0) return;
     const int row = FindFirstMatch(state_.games, ToFile(SearchTEXT->text()));
     QPalette palette = SearchTEXT->palette();
@@ -72,7 +89,7 @@ bool MainFORM::SearchTEXT_KeyPress(QKeyEvent* event) {
     }
     const QString typed = event->text();
     if (typed.isEmpty() || !typed.at(0).isPrint()) return false;
-    const QString upper = typed.toUpper();
+    const QString upper = UpperCase1252(typed);
     if (upper == typed) return false;
     // Typed letters reach the box in upper case.
     QKeyEvent shouted(QEvent::KeyPress, event->key(), event->modifiers(), upper, event->isAutoRepeat(),
@@ -90,7 +107,7 @@ bool MainFORM::gameLIST_KeyPress(QKeyEvent* event) {
     }
     const QString typed = event->text();
     if (typed.isEmpty() || !typed.at(0).isPrint()) return false;  // arrows and the like move in the list
-    SearchTEXT->setText(SearchTEXT->text() + typed.toUpper());
+    SearchTEXT->setText(SearchTEXT->text() + UpperCase1252(typed));
     SearchTEXT->setCursorPosition(static_cast<int>(SearchTEXT->text().size()));
     SearchTEXT->setFocus(Qt::OtherFocusReason);
     // The list's own type-ahead would move the selection away from the search's match.

@@ -2,7 +2,10 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+
+#include "app/platform/text.h"
 
 namespace tolva {
 
@@ -11,6 +14,48 @@ QLabel* WrappedLabel(QWidget* parent, const QString& text, const char* name) {
     label->setObjectName(QString::fromLatin1(name));
     label->setWordWrap(true);
     return label;
+}
+
+QString DropOutsideCp1252(QLineEdit* box) {
+    const QString text = box->text();
+    QString kept;
+    QString dropped;
+    int caret = box->cursorPosition();
+    const int oldCaret = caret;
+    for (qsizetype at = 0; at < text.size();) {
+        const qsizetype width = text.at(at).isHighSurrogate() && at + 1 < text.size() ? 2 : 1;
+        const QString character = text.mid(at, width);
+        if (InCp1252(character.toUcs4().value(0))) {
+            kept += character;
+        } else {
+            dropped += character;
+            if (at < oldCaret) caret -= static_cast<int>(width);
+        }
+        at += width;
+    }
+    if (!dropped.isEmpty()) {
+        box->setText(kept);
+        box->setCursorPosition(caret);
+    }
+    return dropped;
+}
+
+void ShowValue(QLabel* field, const QString& value) {
+    constexpr qsizetype kTooltipCharacters = 16 * kShownCharacters;
+    if (!field->property("ownToolTip").isValid()) field->setProperty("ownToolTip", field->toolTip());
+    const QString own = field->property("ownToolTip").toString();
+    const QString shown = value.left(kShownCharacters);
+    field->setTextFormat(Qt::PlainText);
+    field->setText(shown);
+    const bool fits = shown.size() == value.size() &&
+                      field->fontMetrics().horizontalAdvance(shown) <= field->contentsRect().width();
+    if (fits) {
+        field->setToolTip(own);
+        return;
+    }
+    QString whole = value.left(kTooltipCharacters);
+    if (whole.size() < value.size()) whole += QChar(0x2026);
+    field->setToolTip(own.isEmpty() ? whole : own + QStringLiteral("\n\n") + whole);
 }
 
 QPushButton* NamedButton(QWidget* parent, const char* name, const QString& caption) {

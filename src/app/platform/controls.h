@@ -1,11 +1,13 @@
 #pragma once
 // Builders for the controls every window makes, named as the program names them (objectName).
 #include <QString>
+#include <string_view>
 #include <initializer_list>
 
 class QBoxLayout;
 class QLabel;
 class QLayout;
+class QLineEdit;
 class QPushButton;
 class QWidget;
 
@@ -13,6 +15,24 @@ namespace tolva {
 
 /// A word-wrapping label; "LABEL" is the name the program gives its plain captions.
 QLabel* WrappedLabel(QWidget* parent, const QString& text, const char* name = "LABEL");
+
+/// Takes out of box the characters Windows-1252 cannot hold, typed or pasted, keeping the caret
+/// where it was; returns what was taken out (empty when nothing was), for the caller to explain.
+QString DropOutsideCp1252(QLineEdit* box);
+
+/// Characters of a value a display field or list row shows at most: more than any screen holds
+/// on a line, and few enough that laying them out stays instant whatever the file holds.
+inline constexpr qsizetype kShownCharacters = 1024;
+
+/// The part of a file's value that ShowValue can use: converting more would only cost time.
+inline std::string_view ShownBytes(std::string_view value) {
+    return value.substr(0, static_cast<std::size_t>(16 * kShownCharacters + 1));
+}
+
+/// Shows a value in a display field that never widens its window (the field takes the width it
+/// is given): at most kShownCharacters, as plain text, cut at the field's edge; when it does not
+/// fit, the tooltip adds the whole value (up to a limit) to the field's own tooltip.
+void ShowValue(QLabel* field, const QString& value);
 
 /// A push button with that objectName.
 QPushButton* NamedButton(QWidget* parent, const char* name, const QString& caption);

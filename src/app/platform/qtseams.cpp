@@ -20,6 +20,7 @@ MsgAnswer QtPrompter::ask(QWidget* owner, const QString& title, const QString& t
                           MsgButtons buttons) {
     QMessageBox box(owner);
     box.setWindowTitle(title);
+    box.setTextFormat(Qt::PlainText);  // a path or title is shown as written, never as markup
     box.setText(text);
     switch (icon) {
         case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;

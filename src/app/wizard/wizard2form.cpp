@@ -130,7 +130,11 @@ void Wizard2FORM::idTEXT_Change() {
     enableForward();
 }
 
-void Wizard2FORM::titleTEXT_Change() { enableForward(); }
+void Wizard2FORM::titleTEXT_Change() {
+    // bleem!.INI holds Windows-1252 only: a character it lacks is refused here, never written as "?".
+    if (const QString refused = DropOutsideCp1252(titleTEXT); !refused.isEmpty()) report(OutsideCp1252Text(refused));
+    enableForward();
+}
 
 bool Wizard2FORM::idTEXT_KeyPress(QKeyEvent* event) {
     const char32_t code = TypedCode(event);

@@ -309,6 +309,48 @@ private Q_SLOTS:
         QCOMPARE(run.file(), kIni + "\r\n" + Entry("9876543210", "Zulu", "80000000H"));
     }
 
+    void cancelEndsAtOnceAndSaysSo_data() {
+        QTest::addColumn<int>("route");
+        QTest::addColumn<bool>("byFrame");
+        for (const int route : {1, 2})
+            for (const bool byFrame : {false, true})
+                QTest::newRow(qPrintable(QString("route %1%2").arg(route).arg(byFrame ? ", frame" : ""))) << route << byFrame;
+    }
+    void cancelEndsAtOnceAndSaysSo() {
+        QFETCH(int, route);
+        QFETCH(bool, byFrame);
+        LoopbackServer server;  // silent
+        Run run;
+        qint64 took = 0;
+        QVERIFY(Walk().on(route == 1 ? "DownloadFORM" : "DownloadFORM2", [byFrame](QWidget* window) {
+            QTimer::singleShot(100, window, [window, byFrame] { byFrame ? void(window->close()) : Click(window, "CancelBUTTON"); });
+        }).run([&] { took = run.update(route, server.endpoint(), 20s); }));
+        QVERIFY2(took < 5000, qPrintable(QString::number(took)));
+        QCOMPARE(run.t.prompter.shown.size(), 1);
+        QCOMPARE(run.t.prompter.shown[0].text, QString("The update was cancelled. Nothing was changed."));
+        QVERIFY(run.back());
+        QCOMPARE(run.file(), kIni);
+    }
+
+    // http_proxy gets the socket route's request with the whole address; no_proxy spares a host.
+    void theSocketRouteAsksTheProxyForTheWholeAddress() {
+        const QByteArray answer = "HTTP/1.0 200 OK\r\n\r\nVersion=2001-03-04\r\n" + kKnown;
+        LoopbackServer proxy(Answer({answer}));
+        LoopbackServer direct(Answer({answer}));
+        qputenv("http_proxy", "http://" + proxy.endpoint());
+        Run run;
+        run.update(1, "www.tolva.example");
+        QCOMPARE(proxy.received, QByteArray("GET http://www.tolva.example/update.ini HTTP/1.0\r\nUser-Agent: Mozilla/3.0 "
+                                            "(Win95; I)\r\nHost: www.tolva.example\r\nAccept: */*\r\n\r\n"));
+        qputenv("no_proxy", "localhost, 127.0.0.1");
+        run.update(1, direct.endpoint());
+        qunsetenv("http_proxy");
+        qunsetenv("no_proxy");
+        QVERIFY(direct.received.startsWith("GET /update.ini HTTP/1.0\r\n"));
+        QCOMPARE(proxy.connections, 1);
+        QCOMPARE(run.t.prompter.shown.size(), 2);
+        QCOMPARE(run.t.prompter.shown[1].text, QString("You're already using the latest ini update."));
+    }
 
     void aSilentServerEndsWithinTheStallTime_data() { Routes(); }
     void aSilentServerEndsWithinTheStallTime() {

@@ -5,11 +5,23 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QNetworkProxy>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTcpSocket>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <limits>
+
+#ifdef Q_OS_UNIX
+#include <sys/socket.h>
+#endif
+#ifdef __linux__
+#include <linux/sockios.h>
+#include <sys/ioctl.h>
+#endif
 
 #include "app/host/mainhost.h"
 #include "app/platform/controls.h"
@@ -20,6 +32,7 @@
 #include "app/update/updatemessages.h"
 #include "core/mail/message.h"
 #include "core/state.h"
+#include "core/update/http_download.h"
 
 namespace tolva {
 namespace {
@@ -29,6 +42,43 @@ MailDate LocalDate(const QDateTime& when) {
     const QDate day = local.date();
     const QTime time = local.time();
     return {day.year(), day.month(), day.day(), time.hour(), time.minute(), time.second()};
+}
+
+/// Bytes the system still holds to send on the socket (sent but not yet acknowledged included);
+/// 0 where the system cannot tell.
+qint64 QueuedBytes(const QTcpSocket& socket) {
+#ifdef __linux__
+    int queued = 0;
+    if (::ioctl(static_cast<int>(socket.socketDescriptor()), SIOCOUTQ, &queued) == 0) return queued;
+#else
+    Q_UNUSED(socket);
+#endif
+    return 0;
+}
+
+/// Closes at once with a reset, throwing away what the system has not sent yet: a cancelled
+/// message must not be completed by its final "." going out after all.
+void DropHard(QTcpSocket& socket) {
+#ifdef Q_OS_UNIX
+    const struct linger hard {1, 0};
+    ::setsockopt(static_cast<int>(socket.socketDescriptor()), SOL_SOCKET, SO_LINGER, &hard, sizeof hard);
+#endif
+    const QSignalBlocker quiet(&socket);
+    socket.abort();
+}
+
+/// Raw mail never goes through a web proxy; a SOCKS proxy in all_proxy is used unless no_proxy
+/// spares the mail server.
+QNetworkProxy MailProxy(const std::string& host) {
+    const QUrl proxy(qEnvironmentVariable("all_proxy"));
+    const QString scheme = proxy.scheme().toLower();
+    if ((scheme != QLatin1String("socks5") && scheme != QLatin1String("socks5h")) || proxy.host().isEmpty() ||
+        ProxySpares(host, qEnvironmentVariable("no_proxy").toStdString()))
+        return QNetworkProxy(QNetworkProxy::NoProxy);
+    QNetworkProxy socks(QNetworkProxy::Socks5Proxy, proxy.host(), static_cast<quint16>(proxy.port(1080)),
+                        proxy.userName(), proxy.password());
+    if (scheme == QLatin1String("socks5")) socks.setCapabilities(socks.capabilities() & ~QNetworkProxy::HostNameLookupCapability);
+    return socks;
 }
 
 }  // namespace
@@ -81,6 +131,11 @@ MailFORM::MailFORM(MainHost& main) : QWidget(nullptr, Qt::Window), main_(main) {
     StatusTEXT->setFocusPolicy(Qt::NoFocus);
     StatusTEXT->setAccessibleName(QStringLiteral("Status"));
     content->addWidget(StatusTEXT);
+    ProgressBar = new QProgressBar(this);
+    ProgressBar->setObjectName(QStringLiteral("ProgressBar"));
+    ProgressBar->setAccessibleName(QStringLiteral("Mail sent"));
+    ProgressBar->hide();  // until the message goes out
+    content->addWidget(ProgressBar);
 
     OkBUTTON = NamedButton(this, "OkBUTTON", QStringLiteral("Finish"));
     OkBUTTON->setDefault(true);
@@ -98,14 +153,18 @@ MailFORM::MailFORM(MainHost& main) : QWidget(nullptr, Qt::Window), main_(main) {
     deadlineTimer_->setSingleShot(true);
     deadlineTimer_->setTimerType(Qt::PreciseTimer);  // a limit, not a hint
     deadlineTimer_->setInterval(std::chrono::seconds(kMailReplySeconds) * kMailDeadlineReplies);
+    queueTimer_ = new QTimer(this);
+    queueTimer_->setInterval(100);
 
     connect(OkBUTTON, &QPushButton::clicked, this, &MailFORM::OkBUTTON_Click);
     connect(AbortBUTTON, &QPushButton::clicked, this, &MailFORM::AbortBUTTON_Click);
     connect(MSWINSCK, &QTcpSocket::readyRead, this, &MailFORM::MSWINSCK_DataArrival);
     connect(MSWINSCK, &QTcpSocket::disconnected, this, &MailFORM::MSWINSCK_Close);
     connect(MSWINSCK, &QTcpSocket::errorOccurred, this, &MailFORM::MSWINSCK_Error);
+    connect(MSWINSCK, &QTcpSocket::bytesWritten, this, &MailFORM::MSWINSCK_SendProgress);
+    connect(queueTimer_, &QTimer::timeout, this, &MailFORM::watchQueue);
     connect(replyTimer_, &QTimer::timeout, this, &MailFORM::ReplyTimedOut);
-    connect(deadlineTimer_, &QTimer::timeout, this, &MailFORM::ReplyTimedOut);
+    connect(deadlineTimer_, &QTimer::timeout, this, &MailFORM::ReplyTimedOut);  // inactive then
 
     // Form_Load
     setWindowTitle(kTitle + QStringLiteral(" Mail"));
@@ -127,13 +186,25 @@ int MailFORM::dialogueState() const { return dialogue_ ? dialogue_->state() : 0;
 
 void MailFORM::setStatus(const std::string& text) { StatusTEXT->setText(FromFile(text)); }
 
+bool MailFORM::sending() const { return dialogue_ && !dialogue_->ended() && dialogue_->state() != kSmtpErrorState; }
+
+void MailFORM::setInputsEnabled(bool enabled) {
+    for (QWidget* input : {static_cast<QWidget*>(CommentTEXT), static_cast<QWidget*>(NickTEXT),
+                           static_cast<QWidget*>(UserMailTEXT), static_cast<QWidget*>(OkBUTTON)})
+        input->setEnabled(enabled);
+}
+
 void MailFORM::OkBUTTON_Click() {
-    if (dialogue_) return;  // sending already
-    for (QWidget* input :
-         {static_cast<QWidget*>(CommentTEXT), static_cast<QWidget*>(NickTEXT), static_cast<QWidget*>(UserMailTEXT),
-          static_cast<QWidget*>(OkBUTTON), static_cast<QWidget*>(AbortBUTTON)})
-        input->setEnabled(false);
+    if (dialogue_ && !dialogue_->unsent()) return;  // sending already, or sent
+    setInputsEnabled(false);
     setStatus(kMailStatusConnecting);
+    {
+        const QSignalBlocker quiet(MSWINSCK);  // a failed attempt's connection ends unheard
+        MSWINSCK->abort();
+    }
+    written_ = left_ = queued_ = messageSize_ = 0;
+    messageStart_ = -1;
+    ProgressBar->hide();
 
     Platform& platform = main_.platform();
     const MailInputs inputs{ToFile(NickTEXT->text()), ToFile(UserMailTEXT->text()), ToFile(CommentTEXT->toPlainText())};
@@ -145,10 +216,16 @@ void MailFORM::OkBUTTON_Click() {
     // A connection that never completes counts as a reply that never comes.
     replyTimer_->start();
     deadlineTimer_->start();
+    MSWINSCK->setProxy(MailProxy(server.host));
     MSWINSCK->connectToHost(QString::fromStdString(server.host), static_cast<quint16>(server.port));
 }
 
 void MailFORM::AbortBUTTON_Click() {
+    // While sending, Abort cancels and keeps the window, so the user sees it and may try again.
+    if (sending()) {
+        apply(dialogue_->cancel());
+        return;
+    }
     abortSending();
     main_.ownerWindow()->setEnabled(true);
     closing_ = true;
@@ -168,6 +245,17 @@ void MailFORM::closeEvent(QCloseEvent* event) {
 void MailFORM::abortSending() {
     replyTimer_->stop();
     deadlineTimer_->stop();
+    queueTimer_->stop();
+    // Leaving in the middle: a polite goodbye when between commands, a hard drop otherwise.
+    if (sending() && MSWINSCK->state() == QAbstractSocket::ConnectedState) {
+        const SmtpAction goodbye = dialogue_->cancel();
+        if (!goodbye.dropHard) {
+            MSWINSCK->write(goodbye.send.data(), static_cast<qint64>(goodbye.send.size()));
+            MSWINSCK->flush();
+        } else {
+            DropHard(*MSWINSCK);
+        }
+    }
     MSWINSCK->disconnect(this);
     MSWINSCK->abort();
 }
@@ -193,17 +281,61 @@ void MailFORM::MSWINSCK_Error() {
 }
 
 void MailFORM::ReplyTimedOut() {
-    if (dialogue_) apply(dialogue_->failed("no reply from the server for " + WaitText(std::chrono::milliseconds(replyTimer_->interval()))));
+    if (!dialogue_) return;
+    const std::string wait = WaitText(std::chrono::milliseconds(replyTimer_->interval()));
+    const bool stuck = left_ < written_ || queued_ > 0;  // still sending when the wait ran out
+    apply(dialogue_->failed(deadlineTimer_->isActive() ? (stuck ? "the server took none of the mail for " : "no reply from the server for ") + wait
+                                                       : std::string("the server took too long in all")));
+}
+
+void MailFORM::MSWINSCK_SendProgress(qint64 bytes) {
+    left_ += bytes;
+    if (!dialogue_ || dialogue_->ended()) return;
+    replyTimer_->start();  // bytes are leaving: that is no silence
+    if (MSWINSCK->bytesToWrite() == 0) watchQueue();
+}
+
+void MailFORM::watchQueue() {
+    const qint64 queued = left_ == written_ ? QueuedBytes(*MSWINSCK) : 0;
+    if (queued < queued_ && dialogue_ && !dialogue_->ended()) replyTimer_->start();
+    queued_ = queued;
+    if (queued > 0)
+        queueTimer_->start();
+    else
+        queueTimer_->stop();
+    if (messageStart_ >= 0)
+        ProgressBar->setValue(static_cast<int>(std::clamp<qint64>(left_ - queued - messageStart_, 0, messageSize_)));
 }
 
 void MailFORM::apply(const SmtpAction& action) {
-    if (!action.send.empty()) MSWINSCK->write(action.send.data(), static_cast<qint64>(action.send.size()));
-    if (action.status) setStatus(*action.status);
+    if (action.message) {
+        messageStart_ = written_;
+        messageSize_ = static_cast<qint64>(action.send.size());
+        ProgressBar->setRange(0, static_cast<int>(std::min<qint64>(messageSize_, std::numeric_limits<int>::max())));
+        ProgressBar->setValue(0);
+        ProgressBar->show();
+        // The whole dialogue's limit grows by the time a slow uplink needs for the message.
+        deadlineTimer_->start(deadlineTimer_->remainingTime() + messageSize_ * 1000 / kMailSlowestUplinkBytesPerSecond);
+    }
+    if (!action.send.empty() && !action.dropHard) {
+        written_ += static_cast<qint64>(action.send.size());
+        MSWINSCK->write(action.send.data(), static_cast<qint64>(action.send.size()));
+    }
+    if (action.status) {
+        // After a failure the reason stands beside the status: the server's reply, or ours.
+        const std::string& why = dialogue_->failure();
+        setStatus(why.empty() ? *action.status : *action.status + " " + why);
+        StatusTEXT->setToolTip(StatusTEXT->text());
+        StatusTEXT->setCursorPosition(0);
+    }
     if (dialogue_->ended()) {
         replyTimer_->stop();
         deadlineTimer_->stop();
+        queueTimer_->stop();
     }
-    if (action.closeSocket) {
+    if (action.dropHard) {
+        DropHard(*MSWINSCK);
+    } else if (action.closeSocket) {
         // Leaving the connection after the last command: what was written still goes out first.
         if (MSWINSCK->state() == QAbstractSocket::ConnectedState)
             MSWINSCK->disconnectFromHost();
@@ -215,8 +347,8 @@ void MailFORM::apply(const SmtpAction& action) {
         close();
         return;
     }
-    // Once the dialogue has failed the user leaves through "Abort"; the inputs stay as they are.
-    if (dialogue_->ended() || dialogue_->state() == kSmtpErrorState) AbortBUTTON->setEnabled(true);
+    // Once the mail is known not to go, the typed texts may be sent again.
+    if (dialogue_->unsent()) setInputsEnabled(true);
 }
 
 }  // namespace tolva

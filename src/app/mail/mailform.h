@@ -2,7 +2,9 @@
 // MailFORM sends the user's name, address and comment with the whole game table to the
 // maintainers. "Finish" opens a TCP connection to the mail server; from then on every reply the
 // server sends is fed to the SMTP dialogue of the core, and this window only moves its bytes and
-// shows its status texts.
+// shows its status texts and the message's progress. Silence is measured only once our last byte
+// has left: while the message is still going out, every byte that leaves restarts the wait.
+// Abort while sending cancels and keeps the window, like a failure, so the user may send again.
 #include <QWidget>
 #include <chrono>
 #include <memory>
@@ -12,6 +14,7 @@
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QProgressBar;
 class QPushButton;
 class QTcpSocket;
 class QTimer;
@@ -41,6 +44,7 @@ public:
     QLineEdit* UserMailTEXT = nullptr;
     QPlainTextEdit* CommentTEXT = nullptr;
     QLineEdit* StatusTEXT = nullptr;
+    QProgressBar* ProgressBar = nullptr;
     QPushButton* OkBUTTON = nullptr;
     QPushButton* AbortBUTTON = nullptr;
     QTcpSocket* MSWINSCK = nullptr;
@@ -52,7 +56,13 @@ private:
     void MSWINSCK_DataArrival();
     void MSWINSCK_Close();
     void MSWINSCK_Error();
+    void MSWINSCK_SendProgress(qint64 bytes);
+    /// Follows what the system still holds of our bytes: a shrinking queue is progress, an
+    /// empty one starts the wait for the reply.
+    void watchQueue();
     void ReplyTimedOut();
+    void setInputsEnabled(bool enabled);
+    bool sending() const;
     void apply(const SmtpAction& action);
     void setStatus(const std::string& text);
     void abortSending();
@@ -61,6 +71,12 @@ private:
     std::unique_ptr<SmtpDialogue> dialogue_;
     QTimer* replyTimer_ = nullptr;
     QTimer* deadlineTimer_ = nullptr;  // the whole dialogue's limit
+    QTimer* queueTimer_ = nullptr;     // looks at the system's queue while it drains
+    qint64 written_ = 0;               // bytes handed to the socket in this attempt
+    qint64 left_ = 0;                  // bytes the socket handed to the system
+    qint64 queued_ = 0;                // bytes the system held at the last look
+    qint64 messageStart_ = -1;         // written_ when the message began, -1 before
+    qint64 messageSize_ = 0;
     bool closing_ = false;
 };
 

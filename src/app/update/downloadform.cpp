@@ -5,9 +5,11 @@
 #include <QLabel>
 #include <QNetworkProxy>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTcpSocket>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <limits>
 
 #include "app/platform/controls.h"
@@ -20,17 +22,33 @@
 
 namespace tolva {
 
-QLabel* SetUpDownloadWindow(QWidget* window, const char* name) {
+QLabel* SetUpDownloadWindow(QWidget* window, const char* name, QProgressBar*& bar, QPushButton*& cancel) {
     window->setObjectName(QString::fromLatin1(name));
     window->setAttribute(Qt::WA_QuitOnClose, false);
     window->setWindowTitle(kTitle + QStringLiteral(" Online Update"));
     QLabel* label = WrappedLabel(
         window, QStringLiteral("tolva! will now connect to the server to transfer the latest update information."),
         "Label1");
+    bar = new QProgressBar(window);
+    bar->setObjectName(QStringLiteral("ProgressBar"));
+    bar->setAccessibleName(QStringLiteral("Download progress"));
+    bar->setRange(0, 0);  // busy until the response announces its length
+    cancel = NamedButton(window, "CancelBUTTON", QStringLiteral("Cancel"));
     auto* layout = new QVBoxLayout(window);
     layout->addWidget(label);
+    layout->addWidget(bar);
+    AddButtonRow(layout, {cancel});
     window->setMinimumWidth(360);
     return label;
+}
+
+void ShowDownloadProgress(QProgressBar* bar, std::int64_t received, std::int64_t total) {
+    if (total <= 0 || total > std::numeric_limits<int>::max()) {
+        bar->setRange(0, 0);
+        return;
+    }
+    if (bar->maximum() != total) bar->setRange(0, static_cast<int>(total));
+    bar->setValue(static_cast<int>(std::min(received, total)));
 }
 
 DownloadFORM::DownloadFORM(UpdateValues& values, Platform& platform, Endpoint server,
@@ -40,12 +58,8 @@ DownloadFORM::DownloadFORM(UpdateValues& values, Platform& platform, Endpoint se
       platform_(platform),
       server_(std::move(server)),
       stall_(stall) {
-    Label1 = SetUpDownloadWindow(this, "DownloadFORM");
-    ProgressBar = new QProgressBar(this);
-    ProgressBar->setObjectName(QStringLiteral("ProgressBar"));
-    ProgressBar->setAccessibleName(QStringLiteral("Download progress"));
-    ProgressBar->setRange(0, 0);  // busy until the response announces its length
-    layout()->addWidget(ProgressBar);
+    Label1 = SetUpDownloadWindow(this, "DownloadFORM", ProgressBar, CancelBUTTON);
+    connect(CancelBUTTON, &QPushButton::clicked, this, &DownloadFORM::CancelBUTTON_Click);
 
     MSWINSCK = new QTcpSocket(this);
     MSWINSCK->setObjectName(QStringLiteral("MSWINSCK"));
@@ -142,10 +156,7 @@ void DownloadFORM::MSWINSCK_Error(QAbstractSocket::SocketError error) {
 }
 
 void DownloadFORM::showProgress() {
-    const std::int64_t maximum = download_.progressMaximum();
-    if (maximum <= 0 || maximum > std::numeric_limits<int>::max()) return;
-    if (ProgressBar->maximum() != maximum) ProgressBar->setRange(0, static_cast<int>(maximum));
-    ProgressBar->setValue(static_cast<int>(download_.progressPosition()));
+    ShowDownloadProgress(ProgressBar, download_.progressPosition(), download_.progressMaximum());
 }
 
 void DownloadFORM::stalled() {
@@ -170,7 +181,7 @@ void DownloadFORM::finishIfDone() {
     // The socket has nothing more to say to this download; its close must not come back here.
     QObject::disconnect(MSWINSCK, nullptr, this, nullptr);
     MSWINSCK->abort();
-    if (download_.state() == HttpDownload::State::Failed && !closedByUser_) {
+    if (download_.state() == HttpDownload::State::Failed && !cancelled_) {
         const std::string source = target_.host + ":" + std::to_string(target_.port);
         ShowUpdateMessage(platform_, this, DownloadErrorMessage(source, download_.failure()));
     }
@@ -178,13 +189,15 @@ void DownloadFORM::finishIfDone() {
     Q_EMIT downloadFinished();
 }
 
+void DownloadFORM::CancelBUTTON_Click() {
+    if (announced_) return;
+    cancelled_ = true;
+    download_.fail("the download was cancelled");
+    finishIfDone();
+}
+
 void DownloadFORM::closeEvent(QCloseEvent* event) {
-    // Closing the window gives the download up, without a message of its own.
-    if (!announced_) {
-        closedByUser_ = true;
-        download_.fail("the download window was closed");
-        finishIfDone();
-    }
+    CancelBUTTON_Click();  // the frame's close button is Cancel
     event->accept();
 }
 

@@ -15,6 +15,7 @@
 
 class QLabel;
 class QProgressBar;
+class QPushButton;
 class QTcpSocket;
 class QTimer;
 
@@ -27,8 +28,12 @@ struct UpdateValues;
 inline constexpr std::chrono::milliseconds kDownloadStall{kDownloadStallSeconds * 1000};
 
 /// What both download windows share: objectName, a window that may close while the main window
-/// is hidden without ending the program, the caption, and Label1 at the top of a column layout.
-QLabel* SetUpDownloadWindow(QWidget* window, const char* name);
+/// is hidden without ending the program, the caption, Label1 at the top of a column layout, the
+/// progress bar (busy until a length is known) and CancelBUTTON below it.
+QLabel* SetUpDownloadWindow(QWidget* window, const char* name, QProgressBar*& bar, QPushButton*& cancel);
+
+/// Shows a download's progress: busy while the total is unknown.
+void ShowDownloadProgress(QProgressBar* bar, std::int64_t received, std::int64_t total);
 
 class DownloadFORM : public QWidget {
     Q_OBJECT
@@ -48,8 +53,13 @@ public:
 
     const HttpDownload& download() const { return download_; }
 
+    /// Ends the download at once; the update then says it was cancelled. Closing the window too.
+    void CancelBUTTON_Click();
+    bool cancelled() const { return cancelled_; }
+
     QLabel* Label1 = nullptr;
     QProgressBar* ProgressBar = nullptr;
+    QPushButton* CancelBUTTON = nullptr;
     QTcpSocket* MSWINSCK = nullptr;
 
 Q_SIGNALS:
@@ -82,7 +92,7 @@ private:
     QTimer* stallTimer_ = nullptr;
     QTimer* deadlineTimer_ = nullptr;  // the whole download's limit
     bool announced_ = false;
-    bool closedByUser_ = false;
+    bool cancelled_ = false;
 };
 
 }  // namespace tolva

@@ -7,9 +7,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QLayout>
-#include <QProgressBar>
-#include <limits>
+#include <QPushButton>
 #include <QTimer>
 
 #include "app/platform/messages.h"
@@ -27,12 +25,8 @@ DownloadFORM2::DownloadFORM2(UpdateValues& values, Platform& platform, QUrl addr
       platform_(platform),
       address_(std::move(address)),
       timeout_(timeout) {
-    Label1 = SetUpDownloadWindow(this, "DownloadFORM2");
-    ProgressBar = new QProgressBar(this);
-    ProgressBar->setObjectName(QStringLiteral("ProgressBar"));
-    ProgressBar->setAccessibleName(QStringLiteral("Download progress"));
-    ProgressBar->setRange(0, 0);  // busy until the response announces its length
-    layout()->addWidget(ProgressBar);
+    Label1 = SetUpDownloadWindow(this, "DownloadFORM2", ProgressBar, CancelBUTTON);
+    connect(CancelBUTTON, &QPushButton::clicked, this, &DownloadFORM2::CancelBUTTON_Click);
     MSINET = new QNetworkAccessManager(this);
     MSINET->setObjectName(QStringLiteral("MSINET"));
 }
@@ -64,6 +58,10 @@ DownloadFORM2::Fetched DownloadFORM2::fetch() {
 
     QUrl address = address_;
     for (int redirects = 0;; ++redirects) {
+        if (closedByUser_) {
+            fetched.error = "the download was cancelled";
+            return fetched;
+        }
         QNetworkRequest request(address);
         request.setTransferTimeout(static_cast<int>(timeout_.count()));
         // Redirects are followed here, by the rules of the socket route.
@@ -76,7 +74,7 @@ DownloadFORM2::Fetched DownloadFORM2::fetch() {
                 tooLong = true;
                 reply->abort();
             }
-            showProgress(received, total);
+            ShowDownloadProgress(ProgressBar, received, total);
         });
         if (!reply->isFinished()) {
             QEventLoop loop;
@@ -130,22 +128,13 @@ DownloadFORM2::Fetched DownloadFORM2::fetch() {
     }
 }
 
-void DownloadFORM2::showProgress(qint64 received, qint64 total) {
-    // Without a length the bar shows that something is happening.
-    if (total <= 0 || total > std::numeric_limits<int>::max()) {
-        ProgressBar->setRange(0, 0);
-        return;
-    }
-    ProgressBar->setRange(0, static_cast<int>(total));
-    ProgressBar->setValue(static_cast<int>(std::min(received, total)));
+void DownloadFORM2::CancelBUTTON_Click() {
+    closedByUser_ = true;
+    if (reply_ && !reply_->isFinished()) reply_->abort();
 }
 
 void DownloadFORM2::closeEvent(QCloseEvent* event) {
-    // Closing the window gives the transfer up; the processing then reports the failed connection.
-    if (reply_ && !reply_->isFinished()) {
-        closedByUser_ = true;
-        reply_->abort();
-    }
+    CancelBUTTON_Click();  // the frame's close button is Cancel
     event->accept();
 }
 

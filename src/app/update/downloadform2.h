@@ -12,6 +12,7 @@ class QLabel;
 class QNetworkAccessManager;
 class QNetworkReply;
 class QProgressBar;
+class QPushButton;
 
 namespace tolva {
 
@@ -29,8 +30,13 @@ public:
     /// Shows the window and returns once the transfer has ended and DownloadText is set.
     void Form_Load();
 
+    /// Ends the transfer at once; the update then says it was cancelled. Closing the window too.
+    void CancelBUTTON_Click();
+    bool cancelled() const { return closedByUser_; }
+
     QLabel* Label1 = nullptr;
     QProgressBar* ProgressBar = nullptr;
+    QPushButton* CancelBUTTON = nullptr;
     QNetworkAccessManager* MSINET = nullptr;
 
 protected:
@@ -44,7 +50,6 @@ private:
         std::string error;
     };
     Fetched fetch();
-    void showProgress(qint64 received, qint64 total);
 
     UpdateValues& values_;
     Platform& platform_;

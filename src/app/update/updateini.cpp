@@ -62,6 +62,14 @@ void UpdateINI(MainHost& main, int mode, std::chrono::milliseconds stall) {
         CloseDownload(download);
         return;
     }
+    const auto* bySocket = qobject_cast<DownloadFORM*>(download.data());
+    const auto* byTransfer = qobject_cast<DownloadFORM2*>(download.data());
+    if ((bySocket && bySocket->cancelled()) || (byTransfer && byTransfer->cancelled())) {
+        ShowUpdateMessage(platform, main.ownerWindow(), UpdateCancelledMessage());
+        main.ownerWindow()->show();
+        CloseDownload(download);
+        return;
+    }
 
     const UpdateResult result = UpdateINI(state.update.DownloadText, state.games);
     if (result.outcome != UpdateOutcome::NewEntries) {

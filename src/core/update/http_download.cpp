@@ -115,26 +115,28 @@ std::optional<HttpAddress> RedirectTarget(const HttpAddress& from, std::string_v
     return target;
 }
 
-std::optional<HttpAddress> ProxyFor(const HttpAddress& target, std::string_view httpProxy,
-                                    std::string_view noProxy) {
-    httpProxy = TrimBlanks(httpProxy);
-    if (httpProxy.empty()) return std::nullopt;
+bool ProxySpares(std::string_view host, std::string_view noProxy) {
     for (std::size_t start = 0; start <= noProxy.size();) {
         std::size_t comma = noProxy.find(',', start);
         if (comma == std::string_view::npos) comma = noProxy.size();
         std::string_view entry = TrimBlanks(noProxy.substr(start, comma - start));
         start = comma + 1;
-        if (entry == "*") return std::nullopt;
+        if (entry == "*") return true;
         if (entry.starts_with('*')) entry.remove_prefix(1);
         if (entry.starts_with('.')) entry.remove_prefix(1);
         if (entry.empty()) continue;
-        const std::string host = target.host;
         // A suffix at a dot: "example" spares "www.example", not "badexample".
-        if (host.size() >= entry.size() &&
-            EqualsIgnoringCase(std::string_view(host).substr(host.size() - entry.size()), entry) &&
+        if (host.size() >= entry.size() && EqualsIgnoringCase(host.substr(host.size() - entry.size()), entry) &&
             (host.size() == entry.size() || host[host.size() - entry.size() - 1] == '.'))
-            return std::nullopt;
+            return true;
     }
+    return false;
+}
+
+std::optional<HttpAddress> ProxyFor(const HttpAddress& target, std::string_view httpProxy,
+                                    std::string_view noProxy) {
+    httpProxy = TrimBlanks(httpProxy);
+    if (httpProxy.empty() || ProxySpares(target.host, noProxy)) return std::nullopt;
     std::string text(httpProxy);
     if (text.find("://") == std::string::npos) text.insert(0, "http://");
     auto proxy = ParseHttpAddress(text);

@@ -61,6 +61,9 @@ std::string UpdateAddress(std::string_view host, int port, std::string_view path
 /// Nothing when it leads away from plain http (https, ftp, ...).
 std::optional<HttpAddress> RedirectTarget(const HttpAddress& from, std::string_view location);
 
+/// Whether no_proxy (host suffixes at a dot, "*" for every host) lets `host` go direct.
+bool ProxySpares(std::string_view host, std::string_view noProxy);
+
 /// The web proxy for `target` as the environment names it (http_proxy, no_proxy as Qt reads
 /// them: a missing port is 8080; no_proxy holds host suffixes, "*" for every host). Nothing when
 /// the target goes direct.

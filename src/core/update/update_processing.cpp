@@ -181,6 +181,11 @@ std::vector<IniEntry> CheckedEntries(const UpdateData& update, const std::vector
     return entries;
 }
 
+UpdateMessage UpdateCancelledMessage() {
+    return {" Online Update", "The update was cancelled. Nothing was changed.", UpdateIcon::Information,
+            UpdateButtons::Ok};
+}
+
 UpdateMessage DownloadErrorMessage(std::string_view source, std::string_view description) {
     std::string text = "While processing the ini-update an error occured.\n\nSource : ";
     text.append(source).append("\nDescription : ").append(description);

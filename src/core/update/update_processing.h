@@ -69,6 +69,9 @@ std::string UpdateRowText(std::string_view title, std::string_view flags);
 /// The entries of the checked rows (checked[r] for row r), in row order, for AppendEntries.
 std::vector<IniEntry> CheckedEntries(const UpdateData& update, const std::vector<bool>& checked);
 
+/// The message after the user cancelled the download.
+UpdateMessage UpdateCancelledMessage();
+
 /// The message of a socket error during the download ("tolva! Can't connect", critical).
 UpdateMessage DownloadErrorMessage(std::string_view source, std::string_view description);
 

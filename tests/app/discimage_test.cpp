@@ -2,17 +2,13 @@
 // (xorriso for ISO 9660, scripts/mkbincue.py for the raw sectors and the CUE sheets), each with
 // another form of BOOT line, read through --identify and through page 2 of the wizard; damaged
 // inputs are named in their messages.
-#include <QLineEdit>
 #include <QMimeData>
-#include <QProcess>
-#include <QPushButton>
 #include <QStandardPaths>
 #include <QTextStream>
-#include <QtTest>
 
 #include "app/startup/identify.h"
 #include "core/wizard/identity.h"
-#include "support/wizardwalk.h"
+#include "support/window.h"
 
 using namespace tolva;
 using namespace tolva::test;
@@ -111,9 +107,9 @@ private Q_SLOTS:
     }
 
     void page2ReadsAChosenOrDroppedImage() {
-        WizardWalk walk(run_.state);
-        walk.on(1, [](QWidget* p) { Click(p, "ForwardBUTTON"); });
-        walk.on(2, [&](QWidget* p) {
+        Walk walk;
+        walk.on("Wizard1FORM", [](QWidget* p) { Click(p, "ForwardBUTTON"); });
+        walk.on("Wizard2FORM", [&](QWidget* p) {
             auto* id = Find<QLineEdit>(p, "idTEXT");
             for (const Image& image : kImages + QList<Image>{{"cut.iso", "", {}, "-\t-"}}) {
                 id->setText("1");
@@ -141,7 +137,7 @@ private Q_SLOTS:
             QCOMPARE(id->text(), QString("0099269388"));
             Click(p, "AbortBUTTON");
         });
-        QVERIFY(walk.run(*run_.main));
+        QVERIFY(walk.run(run_, "NewMENU"));
     }
 };
 

@@ -11,15 +11,6 @@ using namespace tolva::fuzz;
 
 namespace {
 
-const DiscIDTable& Table() {
-    static const DiscIDTable table = [] {
-        DiscIDTable made;
-        InitDiscIDs(made);
-        return made;
-    }();
-    return table;
-}
-
 // Characters first.. (1-based) of text, up to count of them, as far as text reaches.
 std::string Mid(const std::string& text, std::size_t first, std::size_t count = std::string::npos) {
     return first > text.size() ? std::string() : text.substr(first - 1, count);
@@ -29,7 +20,7 @@ std::string Mid(const std::string& text, std::size_t first, std::size_t count = 
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text = AsText(data, size);
-    const DiscIdentity identity = IdentifyDisc(text, "/media/cdrom/SYSTEM.CNF", Table());
+    const DiscIdentity identity = IdentifyDisc(text, "/media/cdrom/SYSTEM.CNF", DiscIDs());
     if (identity.result != DiscRead::Found && identity.result != DiscRead::NotInTable) {
         FUZZ_CHECK(identity.description.find("SYSTEM.CNF") != std::string::npos);
         FUZZ_CHECK(identity.discID.empty());
@@ -57,9 +48,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     if (identity.result == DiscRead::Found) {
         FUZZ_CHECK(identity.discID.size() == 10);
-        FUZZ_CHECK(DiscIDForProductCode(Table(), *code) == identity.discID);
+        FUZZ_CHECK(DiscIDForProductCode(DiscIDs(), *code) == identity.discID);
     } else {
-        FUZZ_CHECK(DiscIDForProductCode(Table(), *code).empty());
+        FUZZ_CHECK(DiscIDForProductCode(DiscIDs(), *code).empty());
     }
     return 0;
 }

@@ -10,9 +10,20 @@
 #include <string_view>
 #include <vector>
 
+#include "core/games/discids.h"
 #include "core/state.h"
 
 namespace tolva::fuzz {
+
+/// The program's disc ID table, filled once for every input.
+inline const DiscIDTable& DiscIDs() {
+    static const DiscIDTable table = [] {
+        DiscIDTable made;
+        InitDiscIDs(made);
+        return made;
+    }();
+    return table;
+}
 
 inline std::string_view AsText(const std::uint8_t* data, std::size_t size) {
     return {reinterpret_cast<const char*>(data), size};

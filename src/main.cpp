@@ -1,16 +1,69 @@
 // tolva!: builds the real platform seams and starts the main window.
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QTextStream>
 #include <QTimer>
+#include <cstring>
 
 #include "app/mainwindow/mainform.h"
 #include "app/platform/environment.h"
 #include "app/platform/qtseams.h"
+#include "app/startup/identify.h"
 #include "core/state.h"
 
+namespace {
+
+void NameApplication() {
+    QCoreApplication::setApplicationName(QStringLiteral("tolva!"));
+    QCoreApplication::setOrganizationName(QStringLiteral("tolva!"));
+}
+
+bool WantsIdentify(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--identify") == 0) return true;
+    }
+    return false;
+}
+
+// tolva --identify FILE-OR-DEVICE... [--ini FOLDER]: prints which game each disc holds. It runs
+// without a display, so it needs no windowing at all.
+int Identify(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    NameApplication();
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    const QCommandLineOption identify(QStringLiteral("identify"),
+                                      QStringLiteral("Print the product code, disc ID and bleem!.INI title of each "
+                                                     "disc image or drive, one line each."));
+    const QCommandLineOption ini(QStringLiteral("ini"), QStringLiteral("Read bleem!.INI from <folder>."),
+                                 QStringLiteral("folder"));
+    parser.addOption(identify);
+    parser.addOption(ini);
+    parser.addPositionalArgument(QStringLiteral("FILE-OR-DEVICE"), QStringLiteral("Disc images or drives."),
+                                 QStringLiteral("FILE-OR-DEVICE..."));
+    parser.process(app);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    tolva::QtSettingsStore settings;
+    tolva::QtFileSystem files;
+    tolva::QtProgramInfo program;
+    tolva::Platform platform;
+    platform.settings = &settings;
+    platform.files = &files;
+    platform.program = &program;
+    if (parser.positionalArguments().isEmpty()) {
+        err << "tolva: --identify needs at least one disc image or drive\n";
+        return 1;
+    }
+    return tolva::IdentifyDiscs(parser.positionalArguments(), parser.value(ini), platform, out, err);
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+    if (WantsIdentify(argc, argv)) return Identify(argc, argv);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("tolva!"));
-    QApplication::setOrganizationName(QStringLiteral("tolva!"));
+    NameApplication();
     // The main window is hidden while some tools run, and closing it ends the program itself:
     // the last visible window closing must not end it behind the user's back.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -106,7 +106,9 @@ void MainFORM::buildControls() {
     auto* searchLabel = new QLabel(QStringLiteral("&Search :"), central);
     SearchTEXT = new QLineEdit(central);
     SearchTEXT->setObjectName(QStringLiteral("SearchTEXT"));
-    SearchTEXT->setToolTip(QStringLiteral("Search for a particular game in the database."));
+    SearchTEXT->setToolTip(QStringLiteral("Search for a particular game in the database.\n"
+                                          "Titles come first; when no title matches, a disc ID (10 digits) or a "
+                                          "product code (SLUS-00707, SLUS_007.07, SLUS00707) finds its game."));
     SearchTEXT->setAccessibleDescription(SearchTEXT->toolTip());
     searchLabel->setBuddy(SearchTEXT);
     searchRow->addWidget(searchLabel);

@@ -73,7 +73,7 @@ void MainFORM::SearchTEXT_Change() {
         return;
     }
     if (GameLIST->count() == 0) return;
-    const int row = FindFirstMatch(state_.games, ToFile(SearchTEXT->text()));
+    const int row = FindGame(state_, ToFile(SearchTEXT->text()));
     QPalette palette = SearchTEXT->palette();
     palette.setColor(QPalette::Text, row >= 0 ? QColor(0, 0, 255) : QColor(255, 0, 0));
     SearchTEXT->setPalette(palette);

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QStorageInfo>
@@ -12,6 +13,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/platform/discimage.h"
+#include "app/platform/text.h"
 #include "core/files/files.h"
 
 namespace tolva {
@@ -88,12 +91,19 @@ void QtShell::open(const QString& address) { QDesktopServices::openUrl(QUrl(addr
 
 QList<Drive> QtDriveQuery::cdromDrives() {
     QList<Drive> drives;
+    QStringList mountedDevices;
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
         const QByteArray type = volume.fileSystemType().toLower();
         if (type != "iso9660" && type != "udf") continue;
         QString caption = volume.name();
         if (caption.isEmpty()) caption = QDir(volume.rootPath()).dirName();
         drives.append({caption, volume.rootPath()});
+        mountedDevices.append(QFileInfo(QString::fromLocal8Bit(volume.device())).canonicalFilePath());
+    }
+    // Drives whose disc is not mounted are read directly; a mounted one is listed once, by its volume.
+    for (const std::string& device : OpticalDrives()) {
+        const QString path = FromPath(device);
+        if (!mountedDevices.contains(path)) drives.append({QFileInfo(path).fileName(), path});
     }
     return drives;
 }

@@ -57,7 +57,8 @@ public:
     QDateTime now() override { return QDateTime::currentDateTime(); }
 };
 
-/// On Linux the mounted iso9660 and udf volumes, in mount order.
+/// On Linux the mounted iso9660 and udf volumes, in mount order, then the optical drives
+/// without a mounted disc (read directly).
 class QtDriveQuery final : public DriveQuery {
 public:
     QList<Drive> cdromDrives() override;

@@ -64,7 +64,8 @@ public:
     virtual QDateTime now() = 0;
 };
 
-/// The roots of the mounted game discs (CD-ROM volumes), in drive order, with their captions.
+/// The game discs the drive buttons read, with their captions: a mounted volume's root folder,
+/// or the device of an optical drive read directly.
 struct Drive {
     QString caption;
     QString root;

@@ -1,18 +1,22 @@
 #include "app/wizard/wizard2form.h"
 
 #include <QCheckBox>
+#include <QDropEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "app/host/mainhost.h"
 #include "app/platform/controls.h"
+#include "app/platform/discimage.h"
 #include "app/platform/messages.h"
 #include "app/platform/text.h"
 #include "app/platform/waiting.h"
+#include "app/startup/dialog.h"
 #include "app/wizard/info1form.h"
 #include "core/games/flags.h"
 #include "core/state.h"
@@ -82,6 +86,15 @@ Wizard2FORM::Wizard2FORM(PageRun& run) : WizardPage(run, 2) {
         driveRoots_.append(drives[index].root);
         connect(button, &QPushButton::clicked, this, [this, index] { driveBUTTON_Click(index); });
     }
+    ImageBUTTON = new QPushButton(QStringLiteral("Disc image..."), this);
+    ImageBUTTON->setObjectName(QStringLiteral("ImageBUTTON"));
+    ImageBUTTON->setAutoDefault(false);
+    ImageBUTTON->setToolTip(QStringLiteral("Read the 10 digit code from a disc image (%1); dropping one here does the same")
+                                .arg(QString::fromLatin1(kDiscImageFormats)));
+    ImageBUTTON->setAccessibleDescription(ImageBUTTON->toolTip());
+    idRow->addWidget(ImageBUTTON);
+    connect(ImageBUTTON, &QPushButton::clicked, this, [this] { ImageBUTTON_Click(); });
+    setAcceptDrops(true);
     idRow->addStretch(1);
     content()->addLayout(idRow);
 
@@ -152,10 +165,31 @@ void Wizard2FORM::report(const QString& text) {
 }
 
 void Wizard2FORM::driveBUTTON_Click(int index) {
-    // The drive buttons report their own failures, and idTEXT keeps what it held.
-    if (index < 0 || index >= driveRoots_.size()) return;
+    if (index >= 0 && index < driveRoots_.size()) readDisc(driveRoots_[index]);
+}
+
+void Wizard2FORM::ImageBUTTON_Click() {
+    const QString filter = QStringLiteral("Disc images|%1|Alle Dateien (*.*)|*.*").arg(QString::fromLatin1(kDiscImagePatterns));
+    const QString path = Dialog(*platform().chooser, this).OpenFile(filter);
+    if (!path.isEmpty()) readDisc(path);
+}
+
+void Wizard2FORM::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.front().isLocalFile()) event->acceptProposedAction();
+}
+
+void Wizard2FORM::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile()) return;
+    event->acceptProposedAction();
+    readDisc(urls.front().toLocalFile());
+}
+
+void Wizard2FORM::readDisc(const QString& path) {
+    // Reading a disc reports its own failures, and idTEXT keeps what it held.
     try {
-        const DiscIdentity identity = ReadDiscIdentity(ToPath(driveRoots_[index]), state().discIDs);
+        const DiscIdentity identity = ReadDiscAt(ToPath(path), state().discIDs);
         switch (identity.result) {
             case DiscRead::Found: idTEXT->setText(FromFile(identity.discID)); break;
             case DiscRead::NotInTable: report(FromFile(DiscIDNotFoundText(identity.productCode))); break;

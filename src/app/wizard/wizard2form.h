@@ -7,6 +7,8 @@
 #include "app/wizard/wizardpage.h"
 
 class QCheckBox;
+class QDragEnterEvent;
+class QDropEvent;
 class QKeyEvent;
 class QLineEdit;
 
@@ -22,6 +24,8 @@ public:
     void titleTEXT_Change();
     /// Reads the disc ID of the game CD in drive button `index`.
     void driveBUTTON_Click(int index);
+    /// Reads the disc ID from a disc image the user picks.
+    void ImageBUTTON_Click();
     void InfoBUTTON_Click();
 
     QLineEdit* titleTEXT = nullptr;
@@ -30,17 +34,24 @@ public:
     QPushButton* InfoBUTTON = nullptr;
     /// One per CD-ROM drive, in drive order; each has the objectName "driveBUTTON".
     QList<QPushButton*> driveBUTTON;
+    /// "Disc image...", beside the drive buttons.
+    QPushButton* ImageBUTTON = nullptr;
 
 protected:
     void load() override;
     void next() override;
     void back() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    /// A disc image dropped on the page is read as the "Disc image..." button reads one.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     bool idTEXT_KeyPress(QKeyEvent* event);
     void enableForward();
     void report(const QString& text);
+    /// What a drive button does with the disc at path: its disc ID into idTEXT, or the message.
+    void readDisc(const QString& path);
 
     QList<QString> driveRoots_;
 };

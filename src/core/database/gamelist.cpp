@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "core/database/gametable.h"
+#include "core/games/discids.h"
 #include "core/text/cp1252.h"
 
 namespace tolva {
@@ -66,6 +67,35 @@ int FindFirstMatch(const GameTable& games, std::string_view typed) {
         row += ' ';
         row += '\0';
         if (CheckIfSameMarked(row, pattern)) return i;
+    }
+    return -1;
+}
+
+}  // namespace tolva
+
+namespace tolva {
+
+int FindGame(const ProgramState& state, std::string_view typed) {
+    const GameTable& games = state.games;
+    const int title = FindFirstMatch(games, typed);
+    if (title >= 0) return title;
+    const int rows = RowCount(games);
+    if (IsDiscID(typed)) {
+        for (int i = 0; i < rows; ++i) {
+            if (games.GameID[static_cast<std::size_t>(i)] == typed) return i;
+        }
+        return -1;
+    }
+    const std::string code = NormalProductCode(typed);
+    if (code.empty()) return -1;
+    const CompatibilityTable& txt = state.txt;
+    for (int i = 0; i < rows; ++i) {
+        const std::int32_t k = games.GameTxtIndex[static_cast<std::size_t>(i)];
+        if (k > 0 && k < txt.TxtCount && NormalProductCode(txt.TxtProductCode[static_cast<std::size_t>(k)]) == code)
+            return i;
+        for (std::string_view known : ProductCodesForDiscID(state.discIDs, games.GameID[static_cast<std::size_t>(i)])) {
+            if (known == code) return i;
+        }
     }
     return -1;
 }

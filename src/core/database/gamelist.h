@@ -27,4 +27,9 @@ std::string CountCaption(int n, int total, char decimalSeparator = '.');
 /// followed by "*"; -1 when none does. typed is Windows-1252.
 int FindFirstMatch(const GameTable& games, std::string_view typed);
 
+/// The row the search box selects: the first title match; when no title matches and typed is a
+/// disc ID or a product code in any spelling, the first row with that disc ID, or whose product
+/// code (its joined Compatibility.TXT record's, or the disc ID table's) is that code; -1 when none.
+int FindGame(const ProgramState& state, std::string_view typed);
+
 }  // namespace tolva

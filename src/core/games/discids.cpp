@@ -96,6 +96,29 @@ std::string DiscIDForProductCode(const DiscIDTable& table, std::string_view prod
     return {};
 }
 
+std::string NormalProductCode(std::string_view text) {
+    std::string kept;
+    for (char c : text) {
+        if (c == '-' || c == '_' || c == '.' || c == ' ') continue;
+        if (kept.size() == 9) return {};
+        kept += c;
+    }
+    constexpr std::size_t kLetters = 4;
+    if (kept.size() != 9) return {};
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+        const auto c = static_cast<unsigned char>(kept[i]);
+        const bool ok = i < kLetters ? ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) : (c >= '0' && c <= '9');
+        if (!ok) return {};
+        if (i < kLetters && c >= 'a') kept[i] = static_cast<char>(c - 'a' + 'A');
+    }
+    return kept.substr(0, kLetters) + '-' + kept.substr(kLetters);
+}
+
+bool IsDiscID(std::string_view text) {
+    return text.size() == kDiscIDLength &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 std::string GameInfoAddress(std::string_view productCode) {
     static constexpr char kHex[] = "0123456789ABCDEF";
     std::string address = std::string(kGameInfoSite) + kGameInfoPath;

@@ -28,6 +28,14 @@ std::vector<std::string_view> ProductCodesForDiscID(const DiscIDTable& table, st
 /// The disc ID of the first row with this product code whose disc ID is not invented, or "".
 std::string DiscIDForProductCode(const DiscIDTable& table, std::string_view productCode);
 
+/// A product code in any common spelling ("SLUS-00707", "slus_007.07", "SLUS00707"): four
+/// letters and five digits, with "-", "_", "." or " " anywhere between, written as "SLUS-00707";
+/// "" when the text is no product code.
+std::string NormalProductCode(std::string_view text);
+
+/// Whether text is a disc ID: exactly ten digits.
+bool IsDiscID(std::string_view text);
+
 /// The game information page of a product code; bytes that have no place in an address are
 /// percent-encoded, so a code read from Compatibility.TXT cannot change the address's meaning.
 std::string GameInfoAddress(std::string_view productCode);

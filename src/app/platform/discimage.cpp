@@ -1,0 +1,245 @@
+// How a disc is read: a folder is a mounted disc (its SYSTEM.CNF is an ordinary file); a device
+// is opened through libcdio's device driver and an NRG through its NRG driver, and the ISO 9660
+// root is read from the first track; every other file is an image of bare sectors, 2048 bytes
+// each (ISO) or raw 2352 bytes, which libiso9660 reads once we have found its primary volume
+// descriptor where one of those layouts puts it. A CUE sheet names the BIN that holds the data
+// track: read as bare sectors when the track begins the BIN (every game CD's rip), else through
+// libcdio's BIN/CUE driver.
+#include "app/platform/discimage.h"
+
+#include <cdio/cdio.h>
+#include <cdio/iso9660.h>
+#include <cdio/logging.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <string_view>
+
+#include "core/files/files.h"
+#include "core/text/cp1252.h"
+#include "core/wizard/cuesheet.h"
+
+namespace tolva {
+namespace {
+
+constexpr std::size_t kSector = 2048;
+constexpr std::size_t kRawSector = 2352;
+constexpr std::size_t kVolumeDescriptorSector = 16;
+
+// libcdio's default handler ends the process on an error and aborts on an assertion: ours stays
+// quiet, and every failure reaches the caller as a result worded by us.
+void QuietLog(cdio_log_level_t, const char[]) {}
+
+void InstallLogHandler() {
+    static const bool installed = (cdio_log_set_handler(QuietLog), true);
+    (void)installed;
+}
+
+struct CloseIso {
+    void operator()(iso9660_t* iso) const { iso9660_close(iso); }
+};
+struct CloseCdio {
+    void operator()(CdIo_t* cdio) const { cdio_destroy(cdio); }
+};
+struct FreeList {
+    void operator()(CdioList_t* list) const { iso9660_filelist_free(list); }
+};
+using IsoImage = std::unique_ptr<iso9660_t, CloseIso>;
+using Cdio = std::unique_ptr<CdIo_t, CloseCdio>;
+using FileList = std::unique_ptr<CdioList_t, FreeList>;
+
+DiscIdentity Failed(DiscRead result, std::string description) {
+    DiscIdentity identity;
+    identity.result = result;
+    identity.description = std::move(description);
+    return identity;
+}
+
+DiscIdentity Unreadable(const std::string& path, const std::string& why) {
+    return Failed(DiscRead::Unreadable, "cannot read " + path + ": " + why);
+}
+
+std::string NoImage() {
+    return std::string("it holds no ISO 9660 file system, so it is no image of a game CD (the formats that work: ") +
+           kDiscImageFormats + ")";
+}
+
+const char* kDamaged = "the disc image is damaged or cut short";
+
+std::filesystem::path FsPath(const std::string& path) {
+    return std::filesystem::path(std::u8string(path.begin(), path.end()));
+}
+
+bool EndsWithNoCase(const std::string& text, std::string_view suffix) {
+    return text.size() >= suffix.size() && UpperCase(text.substr(text.size() - suffix.size())) == UpperCase(suffix);
+}
+
+// Up to size bytes of the file from offset; fewer where the file ends.
+std::string ReadAt(const std::string& path, std::uint64_t offset, std::size_t size) {
+    std::ifstream in(FsPath(path), std::ios::binary);
+    std::string bytes(size, '\0');
+    if (!in.seekg(static_cast<std::streamoff>(offset))) return {};
+    in.read(bytes.data(), static_cast<std::streamsize>(size));
+    bytes.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
+    return bytes;
+}
+
+// Where a sector layout puts the primary volume descriptor's first byte (type 1, "CD001",
+// version 1, and the zero byte after it: what libiso9660 needs to see to take it).
+enum class Layout { None, Iso, Raw };
+Layout FindLayout(const std::string& path) {
+    static constexpr std::string_view kDescriptor("\x01" "CD001" "\x01\x00", 8);
+    if (ReadAt(path, kVolumeDescriptorSector * kSector, kDescriptor.size()) == kDescriptor) return Layout::Iso;
+    for (const std::size_t header : {std::size_t{16}, std::size_t{24}}) {  // MODE1, MODE2 Form 1
+        if (ReadAt(path, kVolumeDescriptorSector * kRawSector + header, kDescriptor.size()) == kDescriptor)
+            return Layout::Raw;
+    }
+    return Layout::None;
+}
+
+// SYSTEM.CNF's entry in a root directory listing: the exact name first, then any letter case;
+// ISO 9660 names carry a version (";1") that is no part of the name.
+const iso9660_stat_t* FindSystemCnf(CdioList_t* root) {
+    const iso9660_stat_t* caseless = nullptr;
+    for (CdioListNode_t* node = _cdio_list_begin(root); node; node = _cdio_list_node_next(node)) {
+        const auto* entry = static_cast<const iso9660_stat_t*>(_cdio_list_node_data(node));
+        if (!entry || entry->type != iso9660_stat_s::_STAT_FILE) continue;
+        std::string_view name(entry->filename);
+        name = name.substr(0, name.find(';'));
+        if (name == kSystemCnfName) return entry;
+        if (!caseless && UpperCase(name) == kSystemCnfName) caseless = entry;
+    }
+    return caseless;
+}
+
+// Reads SYSTEM.CNF through a root listing and a sector reader, then identifies the disc.
+template <class ReadSectors>
+DiscIdentity IdentifyFromRoot(CdioList_t* root, const std::string& path, const DiscIDTable& table,
+                              ReadSectors readSectors) {
+    if (!root) return Unreadable(path, kDamaged);
+    const iso9660_stat_t* file = FindSystemCnf(root);
+    if (!file) {
+        return Failed(DiscRead::NoFile, std::string("cannot open ") + kSystemCnfName + " on " + path +
+                                            ": the disc's root holds no such file");
+    }
+    const std::string where = std::string(kSystemCnfName) + " on " + path;
+    if (file->size > kSystemCnfLimit) return Unreadable(where, "the file is too large to be a boot file");
+    const std::size_t sectors = (file->size + kSector - 1) / kSector;
+    std::string bytes(sectors * kSector, '\0');
+    if (sectors > 0 && !readSectors(bytes.data(), file->lsn, sectors)) return Unreadable(path, kDamaged);
+    bytes.resize(file->size);
+    return IdentifyDisc(bytes, where, table);
+}
+
+DiscIdentity ReadBareImage(const std::string& path, const DiscIDTable& table) {
+    const Layout layout = FindLayout(path);
+    if (layout == Layout::None) return Unreadable(path, NoImage());
+    // The raw layout is found again by libiso9660's own search, which we keep to one sector: the
+    // descriptor seen above is where that search starts.
+    IsoImage iso(layout == Layout::Iso ? iso9660_open_ext(path.c_str(), ISO_EXTENSION_NONE)
+                                       : iso9660_open_fuzzy_ext(path.c_str(), ISO_EXTENSION_NONE, 1));
+    if (!iso) return Unreadable(path, kDamaged);
+    FileList root(iso9660_ifs_readdir(iso.get(), "/"));
+    return IdentifyFromRoot(root.get(), path, table, [&](char* into, lsn_t lsn, std::size_t count) {
+        const long wanted = static_cast<long>(count * kSector);
+        return iso9660_iso_seek_read(iso.get(), into, lsn, static_cast<long>(count)) == wanted;
+    });
+}
+
+// A disc that libcdio opens as a CD (a drive, a CUE sheet's BINs, an NRG): the file system of
+// its first track, which is the data track on every game CD.
+DiscIdentity ReadCdio(Cdio cdio, const std::string& path, const DiscIDTable& table) {
+    if (!cdio) return Unreadable(path, kDamaged);
+    const track_t first = cdio_get_first_track_num(cdio.get());
+    if (first == CDIO_INVALID_TRACK || cdio_get_track_format(cdio.get(), first) == TRACK_FORMAT_AUDIO)
+        return Unreadable(path, "its first track holds no data");
+    FileList root(iso9660_fs_readdir(cdio.get(), "/"));
+    return IdentifyFromRoot(root.get(), path, table, [&](char* into, lsn_t lsn, std::size_t count) {
+        return cdio_read_data_sectors(cdio.get(), into, lsn, kSector, static_cast<std::uint32_t>(count)) ==
+               DRIVER_OP_SUCCESS;
+    });
+}
+
+DiscIdentity ReadCueImage(const std::string& path, const DiscIDTable& table) {
+    const FileBytes sheet = ReadWholeFile(path, kCueSheetLimit);
+    if (!sheet.ok) return Failed(DiscRead::Unreadable, sheet.error);
+    std::optional<std::string> dataFile;  // the BIN that begins with the data track
+    bool data = false;
+    for (const CueFile& file : ParseCueSheet(sheet.bytes)) {
+        // The sheet names its BINs relative to its own folder.
+        const std::u8string named = (FsPath(path).parent_path() / FsPath(file.name)).u8string();
+        const std::string bin(named.begin(), named.end());
+        std::error_code ec;
+        if (!std::filesystem::is_regular_file(FsPath(bin), ec)) {
+            const std::error_code why = ec ? ec : std::make_error_code(std::errc::no_such_file_or_directory);
+            return Unreadable(path, "the file it names, " + bin + ", cannot be opened: " + why.message());
+        }
+        if (!data && !file.tracks.empty() && IsDataTrack(file.tracks.front().mode)) dataFile = bin;
+        for (const CueTrack& track : file.tracks) data = data || IsDataTrack(track.mode);
+    }
+    if (!data) return Unreadable(path, "the CUE sheet names no data track");
+    // A BIN that begins with the data track is an image of bare sectors; libcdio's BIN/CUE
+    // driver would read a MODE1/2048 track as if its sectors were 2352 bytes.
+    if (dataFile) {
+        DiscIdentity identity = ReadBareImage(*dataFile, table);
+        if (!identity.description.empty()) identity.description += " (named by " + path + ")";
+        return identity;
+    }
+    return ReadCdio(Cdio(cdio_open_cue(path.c_str())), path, table);
+}
+
+bool IsNrg(const std::string& path, std::uint64_t size) {
+    if (EndsWithNoCase(path, ".nrg")) return true;
+    // Nero images end in a pointer to their track list, behind "NER5" (or "NERO" in old ones).
+    const std::string tail5 = size >= 12 ? ReadAt(path, size - 12, 4) : std::string();
+    const std::string tail = size >= 8 ? ReadAt(path, size - 8, 4) : std::string();
+    return tail5 == "NER5" || tail == "NERO";
+}
+
+}  // namespace
+
+DiscIdentity ReadDiscAt(const std::string& path, const DiscIDTable& table) {
+    InstallLogHandler();
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return Failed(DiscRead::Unreadable, "cannot open " + path + ": " + std::strerror(errno));
+    if (S_ISDIR(info.st_mode)) return ReadDiscIdentity(path, table);
+    if (S_ISBLK(info.st_mode) || S_ISCHR(info.st_mode)) {
+        Cdio drive(cdio_open(path.c_str(), DRIVER_DEVICE));
+        if (!drive) return Unreadable(path, "the drive holds no disc, or it cannot be read");
+        return ReadCdio(std::move(drive), path, table);
+    }
+    if (!S_ISREG(info.st_mode)) return Unreadable(path, "it is no disc image and no drive");
+    const auto size = static_cast<std::uint64_t>(info.st_size);
+    if (size == 0) return Unreadable(path, "the file is empty, so it is no disc image");
+    if (ReadAt(path, 0, 8) == "MComprHD") {
+        return Unreadable(path, std::string("CHD images cannot be read; the formats that work are ") + kDiscImageFormats +
+                                    " (a CHD image can be turned into BIN/CUE first)");
+    }
+    if (EndsWithNoCase(path, ".cue")) return ReadCueImage(path, table);
+    if (IsNrg(path, size)) return ReadCdio(Cdio(cdio_open_nrg(path.c_str())), path, table);
+    return ReadBareImage(path, table);
+}
+
+std::vector<std::string> OpticalDrives() {
+    InstallLogHandler();
+    std::vector<std::string> drives;
+    char** list = cdio_get_devices(DRIVER_DEVICE);
+    for (char** device = list; device && *device; ++device) {
+        std::error_code ec;
+        const std::filesystem::path real = std::filesystem::canonical(FsPath(*device), ec);
+        const std::u8string name = ec ? FsPath(*device).u8string() : real.u8string();
+        std::string text(name.begin(), name.end());
+        if (std::find(drives.begin(), drives.end(), text) == drives.end()) drives.push_back(std::move(text));
+    }
+    if (list) cdio_free_device_list(list);
+    return drives;
+}
+
+}  // namespace tolva

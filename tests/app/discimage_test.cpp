@@ -1,0 +1,145 @@
+// Disc images read through libcdio: each kind built here from a folder holding a SYSTEM.CNF
+// (xorriso for ISO 9660, scripts/mkbincue.py for the raw sectors and the CUE sheets), each with
+// another form of BOOT line, read through --identify and through page 2 of the wizard; damaged
+// inputs are named in their messages.
+#include <QMimeData>
+#include <QStandardPaths>
+#include <QTextStream>
+
+#include "app/startup/identify.h"
+#include "core/wizard/identity.h"
+#include "support/window.h"
+
+using namespace tolva;
+using namespace tolva::test;
+
+namespace {
+
+const QByteArray kIni = "Version=2001\r\n\r\n" + Entry("0033330665", "Alpha", "80000000H");
+
+struct Image {
+    const char* file;        // the file the program is given
+    const char* bootLine;    // in SYSTEM.CNF
+    QStringList mkbincue;    // options of scripts/mkbincue.py; none: the ISO itself
+    const char* line;        // what --identify prints after the path
+};
+
+const QList<Image> kImages = {
+    {"iso/game.iso", "BOOT = cdrom:\\SLUS_001.52;1", {}, "SLUS-00152\t0033330665\tAlpha"},
+    {"mode2/game.cue", "  boot=cdrom:\\slps_009.82;1", {"--mode", "MODE2/2352"},
+     "SLPS-00982\t0172831837\tnot in bleem!.INI"},
+    {"mode1/game.cue", "BOOT2 = cdrom0:\\SLES_019.03;1", {"--mode", "MODE1/2048"},
+     "SLES-01903\t0099269388\tnot in bleem!.INI"},
+    {"multi/game.cue", "BOOT=cdrom:\\SCES_999.99;1", {"--audio", "2"},
+     "SCES-99999\tnot in the disc ID table\tnot in bleem!.INI"},
+    {"bare/game.bin", "TCB = 4\r\nBOOT = cdrom:\\SLUS_001.52;1", {"--no-cue"}, "SLUS-00152\t0033330665\tAlpha"},
+};
+
+void Run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        qFatal("%s failed: %s", qPrintable(program), process.readAllStandardError().constData());
+}
+
+}  // namespace
+
+class DiscImageTest : public QObject {
+    Q_OBJECT
+
+    LoadedMain run_{kIni};
+    QMap<QString, QString> damaged_;  // file → what its message says
+
+    QString path(const QString& relative) const { return run_.t.path("discs/" + relative); }
+
+    int identify(const QStringList& discs, QString& out, QString& err) {
+        QTextStream outStream(&out), errStream(&err);
+        return IdentifyDiscs(discs, QString(), run_.t.platform, outStream, errStream);
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        if (QStandardPaths::findExecutable("xorriso").isEmpty()) QSKIP("xorriso builds the images: scripts/install-deps");
+        const QString mkbincue = QStringLiteral(TOLVA_FIXTURES "/../../scripts/mkbincue.py");
+        for (const Image& image : kImages) {
+            const QString folder = QFileInfo(path(image.file)).absolutePath();
+            QDir().mkpath(folder);
+            run_.t.write("discs/root/SYSTEM.CNF", QByteArray(image.bootLine) + "\r\n");
+            run_.t.write("discs/root/SLUS_001.52", QByteArray(3000, 'x'));
+            const QString iso = image.mkbincue.isEmpty() ? path(image.file) : folder + "/game.iso";
+            Run("xorriso", {"-as", "mkisofs", "-quiet", "-o", iso, path("root")});
+            if (!image.mkbincue.isEmpty()) Run("python3", QStringList{mkbincue, iso, folder + "/game.bin"} + image.mkbincue);
+        }
+        QByteArray iso = run_.t.read("discs/iso/game.iso");
+        run_.t.write("discs/cut.iso", iso.left(18 * 2048));
+        run_.t.write("discs/empty.iso", {});
+        run_.t.write("discs/text.iso", QByteArray("not a disc\r\n").repeated(4000));
+        run_.t.write("discs/missing.cue", "FILE \"gone.bin\" BINARY\r\n  TRACK 01 MODE2/2352\r\n");
+        run_.t.write("discs/game.chd", "MComprHD" + QByteArray(200, '\0'));
+        damaged_ = {{"missing.cue", "gone.bin, cannot be opened"},
+                    {"cut.iso", "damaged or cut short"},
+                    {"empty.iso", "the file is empty"},
+                    {"text.iso", "no ISO 9660 file system"},
+                    {"game.chd", "CHD images cannot be read; the formats that work are ISO, BIN/CUE, NRG"},
+                    {"nothing.iso", "No such file"}};
+    }
+
+    void identifyPrintsOneLinePerDisc() {
+        QString out, err;
+        QStringList read;
+        QString expected;
+        for (const Image& image : kImages) {
+            read << path(image.file);
+            expected += path(image.file) + '\t' + image.line + '\n';
+        }
+        QCOMPARE(identify(read, out, err), 0);
+        QCOMPARE(out, expected);
+        QCOMPARE(err, QString());
+    }
+
+    void damagedInputsAreRefusedByName() {
+        for (auto [file, says] : damaged_.asKeyValueRange()) {
+            QString out, err;
+            QCOMPARE(identify({path(file), path("iso/game.iso")}, out, err), 1);
+            QVERIFY2(err.startsWith("tolva: cannot ") && err.contains(path(file)) && err.contains(says), qPrintable(err));
+            QCOMPARE(out.count('\n'), 1);  // the good image after it is still read
+        }
+    }
+
+    void page2ReadsAChosenOrDroppedImage() {
+        Walk walk;
+        walk.on("Wizard1FORM", [](QWidget* p) { Click(p, "ForwardBUTTON"); });
+        walk.on("Wizard2FORM", [&](QWidget* p) {
+            auto* id = Find<QLineEdit>(p, "idTEXT");
+            for (const Image& image : kImages + QList<Image>{{"cut.iso", "", {}, "-\t-"}}) {
+                id->setText("1");
+                run_.t.prompter.shown.clear();
+                run_.t.chooser.picks.enqueue(path(image.file));
+                Click(p, "ImageBUTTON");
+                const QString discID = QString(image.line).section('\t', 1, 1);
+                if (discID == "-") {  // idTEXT keeps what it held, and the message names the file
+                    QCOMPARE(id->text(), QString("1"));
+                    QVERIFY(run_.t.prompter.shown.value(0).text.contains(path(image.file)));
+                } else if (discID.size() == 10) {
+                    QCOMPARE(id->text(), discID);
+                } else {
+                    QCOMPARE(run_.t.prompter.shown.value(0).text, QString::fromLatin1(DiscIDNotFoundText("SCES-99999")));
+                }
+            }
+            QVERIFY(run_.t.chooser.filters.last().startsWith("Disc images (*.iso "));
+
+            QMimeData mime;
+            mime.setUrls({QUrl::fromLocalFile(path("mode1/game.cue"))});
+            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(p, &enter);
+            QCoreApplication::sendEvent(p, &drop);
+            QCOMPARE(id->text(), QString("0099269388"));
+            Click(p, "AbortBUTTON");
+        });
+        QVERIFY(walk.run(run_, "NewMENU"));
+    }
+};
+
+QTEST_MAIN(DiscImageTest)
+#include "discimage_test.moc"

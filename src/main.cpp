@@ -4,18 +4,21 @@
 #include <QTextStream>
 #include <QTimer>
 #include <cstring>
+#include <cstdio>
 
 #include "app/mainwindow/mainform.h"
 #include "app/platform/environment.h"
 #include "app/platform/qtseams.h"
 #include "app/startup/identify.h"
+#include "app/startup/commandline.h"
 #include "core/state.h"
 
 namespace {
 
-void NameApplication() {
+void Name() {
     QCoreApplication::setApplicationName(QStringLiteral("tolva!"));
     QCoreApplication::setOrganizationName(QStringLiteral("tolva!"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TOLVA_VERSION));
 }
 
 bool WantsIdentify(int argc, char* argv[]) {
@@ -29,7 +32,7 @@ bool WantsIdentify(int argc, char* argv[]) {
 // without a display, so it needs no windowing at all.
 int Identify(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    NameApplication();
+    Name();
     QCommandLineParser parser;
     parser.addHelpOption();
     const QCommandLineOption identify(QStringLiteral("identify"),
@@ -62,8 +65,21 @@ int Identify(int argc, char* argv[]) {
 
 int main(int argc, char* argv[]) {
     if (WantsIdentify(argc, argv)) return Identify(argc, argv);
+    // The command line is read before the window system is reached: help, version and mistakes
+    // are answered on a console without a display.
+    tolva::CommandLine line;
+    {
+        QCoreApplication console(argc, argv);
+        Name();
+        line = tolva::ParseCommandLine(QCoreApplication::arguments());
+    }
+    if (line.finish) {
+        std::fputs(line.output.toLocal8Bit().constData(), line.exitCode == 0 ? stdout : stderr);
+        return line.exitCode;
+    }
+
     QApplication app(argc, argv);
-    NameApplication();
+    Name();
     // The main window is hidden while some tools run, and closing it ends the program itself:
     // the last visible window closing must not end it behind the user's back.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -82,6 +98,7 @@ int main(int argc, char* argv[]) {
                              &shell,    &clock,    &drives,   &program, &terminator};
 
     auto state = std::make_unique<tolva::ProgramState>();
+    tolva::UseStartFolder(line.options, state->folders, platform);
     tolva::MainFORM main(*state, platform);
     if (!main.Form_Load()) return 0;
     main.show();

@@ -74,7 +74,9 @@ bool MainFORM::Form_Load() {
     if (!appPath.endsWith(Sep())) appPath.append(Sep());
     folders.AppPath = ToPath(appPath);
 
-    if (platform_.files->exists(appPath + kIniFile)) {
+    // A folder named on the command line has set IniPath (and TxtPath) for this run already.
+    if (!folders.IniPath.empty()) {
+    } else if (platform_.files->exists(appPath + kIniFile)) {
         folders.IniPath = ToPath(WithoutLastCharacter(appPath));
     } else if (!findWithSetting(QStringLiteral("INI Path"), kIniFile, folders.IniPath)) {
         splash->setEnabled(false);
@@ -85,7 +87,8 @@ bool MainFORM::Form_Load() {
     }
 
     const QString iniPath = FromPath(folders.IniPath);
-    if (platform_.files->exists(appPath + kTxtFile)) {
+    if (!folders.TxtPath.empty()) {
+    } else if (platform_.files->exists(appPath + kTxtFile)) {
         folders.TxtPath = ToPath(WithoutLastCharacter(appPath));
     } else if (platform_.files->exists(iniPath + Sep() + kTxtFile)) {
         folders.TxtPath = folders.IniPath;

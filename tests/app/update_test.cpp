@@ -309,19 +309,6 @@ private Q_SLOTS:
         QCOMPARE(run.file(), kIni + "\r\n" + Entry("9876543210", "Zulu", "80000000H"));
     }
 
-    void aSlowButSteadyAnswerWithoutLengthEndsAtTheClose() {
-        // Each piece comes within the stall time, the whole answer takes far longer.
-        const QByteArray body = "Version=2001-03-04\n" + kKnown + "\r\n" + Entry("0000000007", "Zulu", "80000000H");
-        LoopbackServer server(Answer({"HTTP/1.0 200 OK\r\n", "Server: drip\r\n\r\n", body.left(20), body.mid(20, 30),
-                                      body.mid(50), ""}, 150));
-        Run run;
-        QVERIFY(run.update(1, server.endpoint(), 700ms) > 700);  // longer than the stall, yet whole
-        QCOMPARE(run.t.prompter.shown.value(0).text, kDisclaimer);
-        QVERIFY(run.form());
-        QCOMPARE(Rows(run.rows()), QStringList({"Zulu (Yes!)"}));
-        Click(run.form(), "AbortBUTTON");
-        QVERIFY(run.back());
-    }
 
     void aSilentServerEndsWithinTheStallTime_data() { Routes(); }
     void aSilentServerEndsWithinTheStallTime() {
@@ -344,17 +331,6 @@ private Q_SLOTS:
         run.failed("no answer from the server for 300 milliseconds");
     }
 
-    void anEndlessHeaderIsCutAtItsLimit_data() { Routes(); }
-    void anEndlessHeaderIsCutAtItsLimit() {
-        QFETCH(int, route);
-        LoopbackServer server([](LoopbackServer&, QTcpSocket* client) {
-            client->write("HTTP/1.0 200 OK\r\n");
-            LoopbackServer::Every(client, 1, [client] { client->write("X-Padding: " + QByteArray(2000, 'x') + "\r\n"); });
-        });
-        Run run;
-        QVERIFY(run.update(route, server.endpoint(), kStall) < 10000);
-        run.failed(route == 1 ? QString("runs beyond %1 bytes").arg(kMaxHeaderBytes) : QString());
-    }
 
     void aHugeContentLengthWithAShortBody_data() {
         QTest::addColumn<int>("route");
@@ -471,28 +447,6 @@ private Q_SLOTS:
         QCOMPARE(Rows(run.list()), QStringList({"Alpha", "beta", "Bravo"}));
     }
 
-    void entriesBeyondTheTableAreNotWritten() {
-        const QByteArray update = WithNewEntries();
-        HttpServer server(&update);
-        QVERIFY2(server.failure.isEmpty(), qPrintable(server.failure));
-        QByteArray ini = kIni;
-        for (int i = 0; i < 4092; ++i)
-            ini += "\r\n" + Entry(QByteArray::number(1000000000 + i), "Game " + QByteArray::number(100000 + i), "80000000H");
-        Run run(ini);
-        run.update(2, server.endpoint());
-        QVERIFY(run.form());
-        for (int row : {0, 1, 2}) run.tick(row);
-        Click(run.form(), "OkBUTTON");
-        QVERIFY(run.t.prompter.shown.value(1).text.contains("Please mark at most 2 entries. Nothing was written."));
-        QCOMPARE(run.file(), ini);
-        QVERIFY(run.form());  // the user may unmark some
-        run.tick(0, false);
-        Click(run.form(), "OkBUTTON");
-        QVERIFY(run.back());
-        QCOMPARE(run.list()->count(), 4096);
-        QCOMPARE(run.file(), ini + "\r\n" + Entry("0000000011", "Charlie", "40000000H") + "\r\n" +
-                                 Entry("0000000010", "delta", "80000000H"));
-    }
 };
 
 QTEST_MAIN(UpdateTest)

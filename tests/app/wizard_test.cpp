@@ -201,32 +201,6 @@ private Q_SLOTS:
         }).run(run));
     }
 
-    void changingAnEntryOfAnotherFormOfFlagsAndDiscID() {
-        // Decimal words: 65536 is 00010000H ("Can Load but not Save"), 1073741824 is 40000000H.
-        LoadedMain run("Version=1\r\n" + Entry("0000000008", "Omega", "1073741824") + "\r\n" +
-                       Entry("00-000-000-07x", "Theta", "65536"));
-        run.list()->setCurrentRow(0);  // Omega, the first row
-        QVERIFY(Pages().click(1, {"editOPTION", "ForwardBUTTON"}).on(2, [](QWidget* p) {
-            QVERIFY(!Checked(p, "runningCHECK"));
-            QCOMPARE(Text(p, "titleTEXT"), QString("Omega"));
-            Click(p, "AbortBUTTON");
-        }).run(run));
-        run.list()->setCurrentRow(1);  // Theta
-        Pages walk;
-        walk.click(1, {"editOPTION", "ForwardBUTTON"});
-        walk.on(2, [](QWidget* p) {
-            QCOMPARE(Text(p, "idTEXT"), QString("0000000007"));
-            Click(p, "ForwardBUTTON");
-        });
-        walk.forward(3, 4);
-        walk.on(5, [](QWidget* p) {
-            QVERIFY(Checked(p, "Option4"));
-            Click(p, "ForwardBUTTON");
-        });
-        QVERIFY(walk.forward(6, 8).run(run));
-        QCOMPARE(run.file(), "Version=1\r\n" + Entry("0000000008", "Omega", "1073741824") + "\r\n" +
-                                 Entry("0000000007", "Theta", "00010000H"));
-    }
 
     void changingNeedsASelectedGame() {
         LoadedMain run(kIni);

@@ -14,14 +14,12 @@
 namespace tolva::test {
 
 struct Message {
-    QString title;
-    QString text;
+    QString title, text;
     MsgIcon icon;
     MsgButtons buttons;
 };
 
-class ScriptedPrompter final : public Prompter {
-public:
+struct ScriptedPrompter final : Prompter {
     MsgAnswer ask(QWidget*, const QString& title, const QString& text, MsgIcon icon, MsgButtons buttons) override;
     /// Answers in order; once empty, OK (or Yes for a question).
     QQueue<MsgAnswer> answers;
@@ -30,8 +28,7 @@ public:
     std::function<void(const Message&)> onShow;
 };
 
-class MemorySettings final : public SettingsStore {
-public:
+struct MemorySettings final : SettingsStore {
     QString read(const QString& key, const QString& fallback) override {
         reads.append(key);
         return values.value(key, fallback);
@@ -41,60 +38,44 @@ public:
     QStringList reads;
 };
 
-class FakeInstance final : public InstanceGuard {
-public:
+struct FakeInstance final : InstanceGuard {
     bool anotherIsRunning() override { return running; }
     bool running = false;
 };
 
-/// Real files, plus paths the test declares to exist (the root folder, say).
-class TestFileSystem final : public FileSystem {
-public:
-    bool exists(const QString& path) override { return extra.contains(path) || real.exists(path); }
-    QStringList extra;
-    QtFileSystem real;
-};
-
-class ScriptedChooser final : public FileChooser {
-public:
+struct ScriptedChooser final : FileChooser {
     QString chooseExisting(QWidget*, const QString& nameFilters, const QString& folder) override {
         filters.append(nameFilters);
         folders.append(folder);
         return picks.isEmpty() ? QString() : picks.dequeue();
     }
     QQueue<QString> picks;
-    QStringList filters;
-    QStringList folders;
+    QStringList filters, folders;
 };
 
-class RecordingShell final : public Shell {
-public:
+struct RecordingShell final : Shell {
     void open(const QString& address) override { opened.append(address); }
     QStringList opened;
 };
 
-class FixedClock final : public Clock {
-public:
+struct FixedClock final : Clock {
     QDateTime now() override { return when; }
     QDateTime when = QDateTime(QDate(2001, 3, 4), QTime(13, 5, 9));
 };
 
-class FolderDrives final : public DriveQuery {
-public:
+struct FolderDrives final : DriveQuery {
     QList<Drive> cdromDrives() override { return drives; }
     QList<Drive> drives;
 };
 
-class FakeProgram final : public ProgramInfo {
-public:
+struct FakeProgram final : ProgramInfo {
     QString folder() override { return dir; }
     QString releaseName() override { return QStringLiteral("Release 5"); }
     int revision() override { return 118; }
     QString dir;
 };
 
-class RecordingTerminator final : public Terminator {
-public:
+struct RecordingTerminator final : Terminator {
     void endProgram() override { endedFlag = true; }
     bool ended() const override { return endedFlag; }
     bool endedFlag = false;
@@ -106,7 +87,7 @@ struct TestPlatform {
     ScriptedPrompter prompter;
     MemorySettings settings;
     FakeInstance instance;
-    TestFileSystem files;
+    QtFileSystem files;
     ScriptedChooser chooser;
     RecordingShell shell;
     FixedClock clock;

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "core/database/gametable.h"
 #include "ini_fixtures.h"
 
@@ -145,58 +143,6 @@ TEST(Join, NothingToJoin) {
     LoadTXT(state, kTxtHeader + TxtRecord("Racer", "X", "Yes!"));
     state.games.GameTitleKey[0].clear();  // a table read before Compatibility.TXT joins no title
     EXPECT_EQ(JoinGame(state, 0), 0);
-}
-
-// The join as the literal double loop over prefix lengths and records, consumption included.
-int ReferenceJoin(const ProgramState& state, int i, std::vector<std::string>& titleUpper) {
-    const GameTable& g = state.games;
-    const CompatibilityTable& t = state.txt;
-    for (const std::string& row : state.discIDs.rows) if (row.substr(0, 10) == g.GameID[i])
-            for (int j = 0; j < t.TxtCount; ++j) if (t.TxtProductCode[j] == row.substr(10)) return j;
-    const std::string& key = g.GameTitleKey[i];
-    const std::string_view flags = TrimSpaces(g.GameFlags[i]);
-    const bool works = flags.empty() || flags[0] != '4';
-    for (std::size_t length = key.size(); length >= 1; --length) {
-        for (int j = 0; j < t.TxtCount; ++j) {
-            const std::string& status = t.TxtStatus[j];
-            if (key.substr(0, length) != titleUpper[j] || (status != "Yes!" && status != "Partially" && status != "Not Yet"))
-                continue;
-            if ((status != "Not Yet") == works) {
-                titleUpper[j] = kConsumedTitle;
-                return j;
-            }
-        }
-    }
-    return 0;
-}
-
-TEST(Join, AgreesWithTheLiteralDoubleLoop) {
-    std::mt19937 random(20260);
-    auto pick = [&](std::initializer_list<const char*> from) { return std::string(*(from.begin() + random() % from.size())); };
-    for (int round = 0; round < 200; ++round) {
-        ProgramState state = With({}, "");
-        const int games = 1 + int(random() % 12);
-        for (int k = 0; k < games; ++k) {
-            std::string title;
-            for (int n = int(random() % 7); n > 0; --n) title += pick({"a", "B", " ", "c"});
-            AddGame(state.games, pick({"0099269388", "0172831837", "1", "2"}), title, pick({"8", "40000000H", " 4", "0", ""}));
-        }
-        std::string text = kTxtHeader;
-        for (int k = int(random() % 15); k > 0; --k) {
-            std::string title;
-            for (int n = int(random() % 4); n > 0; --n) title += pick({"A", "b", " ", "C"});
-            text += TxtRecord(title, pick({"SLES-01903", "SLES-61903", "SLPS-00982", "X"}), pick({"Yes!", "Partially", "Not Yet", "Maybe"}));
-        }
-        LoadTXT(state, text);
-        std::vector<std::string> titleUpper = state.txt.TxtTitleUpper;
-        for (int n = 0; n < games * 2; ++n) {
-            const int i = int(random() % unsigned(games));
-            if (state.games.GameTxtIndex[i] != 0) continue;  // the view joins only unjoined games
-            const int expected = ReferenceJoin(state, i, titleUpper);
-            ASSERT_EQ(JoinGame(state, i), expected) << "round " << round << ", game " << i;
-            ASSERT_EQ(state.txt.TxtTitleUpper, titleUpper) << "round " << round;
-        }
-    }
 }
 
 // A re-read of bleem!.INI moves entries to other slots; each keeps its own join, a game whose

@@ -242,12 +242,5 @@ TEST(LocateFile, TheExactNameFirstThenAnyLetterCaseOfTheCodePage) {
     EXPECT_EQ(LocateFile(""), std::nullopt);
 }
 
-TEST(Paths, JoinWithTheNativeSeparator) {
-    EXPECT_EQ(JoinPath("folder", "bleem!.INI"), "folder/bleem!.INI");
-    EXPECT_TRUE(EndsWithSeparator("folder/"));
-    EXPECT_FALSE(EndsWithSeparator("folder"));
-    EXPECT_FALSE(EndsWithSeparator(""));
-}
-
 }  // namespace
 }  // namespace tolva

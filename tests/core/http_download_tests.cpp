@@ -52,8 +52,6 @@ TEST(ParseEndpoint, HostAndPortOrTheDefaults) {
         const Endpoint endpoint = ParseEndpoint(text, "default", 25);
         EXPECT_EQ(endpoint.host + ":" + std::to_string(endpoint.port), host + ":" + std::to_string(port)) << text;
     }
-    EXPECT_EQ(MaintainersMailbox("me@home.example"), "me@home.example");
-    EXPECT_EQ(MaintainersMailbox(""), kMailbox);
 }
 
 TEST(HttpDownload, CompletesOnTheLastByteWithProgressKnownOnceTheHeaderEnds) {

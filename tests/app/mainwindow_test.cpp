@@ -658,23 +658,6 @@ private Q_SLOTS:
         QVERIFY(run.t.settings.values["TXT Path"].startsWith(run.t.path("second")));
         QCOMPARE(run.list()->count(), 3);
     }
-
-    void cancelInTheCommonErrorMessageOfRemoveOrCleanUpEnds() {
-        for (const bool cleanUp : {false, true}) {
-            LoadedMain run(kIni);
-            run.writeFile("Version=7\r\n");  // the entries are gone from the file since it was loaded
-            run.t.prompter.answers << MsgAnswer::Yes << MsgAnswer::Cancel;
-            if (cleanUp) {
-                QFile::remove(run.t.path("program/bleem!.INI"));
-                QDir().mkpath(run.t.path("program/bleem!.INI"));  // nothing can replace a folder
-                QVERIFY(Walk().on("CleanUpFORM", [](QWidget* form) { Click(form, "OkBUTTON"); }).run(run, "CleanUpMENU"));
-            } else {
-                run.trigger("RemoveMENU");
-            }
-            QVERIFY(run.t.prompter.shown.last().text.contains(cleanUp ? "GLOBAL.CleanUpINI" : "GLOBAL.RemoveGame"));
-            QVERIFY(run.t.terminator.ended());
-        }
-    }
 };
 
 QTEST_MAIN(MainWindowTest)

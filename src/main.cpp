@@ -1,15 +1,39 @@
 // tolva!: builds the real platform seams and starts the main window.
 #include <QApplication>
 #include <QTimer>
+#include <cstdio>
 
 #include "app/mainwindow/mainform.h"
 #include "app/platform/qtseams.h"
+#include "app/startup/commandline.h"
 #include "core/state.h"
 
+namespace {
+
+void Name() {
+    QCoreApplication::setApplicationName(QStringLiteral("tolva!"));
+    QCoreApplication::setOrganizationName(QStringLiteral("tolva!"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TOLVA_VERSION));
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+    // The command line is read before the window system is reached: help, version and mistakes
+    // are answered on a console without a display.
+    tolva::CommandLine line;
+    {
+        QCoreApplication console(argc, argv);
+        Name();
+        line = tolva::ParseCommandLine(QCoreApplication::arguments());
+    }
+    if (line.finish) {
+        std::fputs(line.output.toLocal8Bit().constData(), line.exitCode == 0 ? stdout : stderr);
+        return line.exitCode;
+    }
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("tolva!"));
-    QApplication::setOrganizationName(QStringLiteral("tolva!"));
+    Name();
     // The main window is hidden while some tools run, and closing it ends the program itself:
     // the last visible window closing must not end it behind the user's back.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -28,6 +52,7 @@ int main(int argc, char* argv[]) {
                              &shell,    &clock,    &drives,   &program, &terminator};
 
     auto state = std::make_unique<tolva::ProgramState>();
+    tolva::UseStartFolder(line.options, state->folders, platform);
     tolva::MainFORM main(*state, platform);
     if (!main.Form_Load()) return 0;
     main.show();

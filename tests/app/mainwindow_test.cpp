@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "app/startup/commandline.h"
 #include "support/window.h"
 
 using namespace tolva;
@@ -44,6 +45,76 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+
+    void commandLine() {
+        QCoreApplication::setApplicationVersion("9.8.7");
+        const struct {
+            QStringList arguments;
+            bool finish;
+            int exitCode;
+            QString output;  // the start of it
+        } cases[] = {
+            {{"tolva"}, false, 0, ""},
+            {{"tolva", "--version"}, true, 0, "tolva! 9.8.7\n"},
+            {{"tolva", "-h"}, true, 0, "Usage: "},
+            {{"tolva", "--ini"}, true, 1, "tolva: Unknown option 'ini'."},
+            {{"tolva", "a", "b"}, true, 1, "tolva: one FOLDER at most, not 2"},
+        };
+        for (const auto& c : cases) {
+            const CommandLine line = ParseCommandLine(c.arguments);
+            QCOMPARE(line.finish, c.finish);
+            QCOMPARE(line.exitCode, c.exitCode);
+            QVERIFY2(line.output.startsWith(c.output), qPrintable(line.output));
+        }
+        QVERIFY(ParseCommandLine({"tolva", "-h"}).output.contains("[FOLDER]"));
+        QCOMPARE(ParseCommandLine({"tolva", "x/../data/"}).options.folder,
+                 QDir::toNativeSeparators(QDir::currentPath() + "/data"));
+    }
+
+    void aStartFolderServesThisRunOnly() {
+        for (bool holdsIni : {true, false}) {
+            LoadedMain run;
+            run.t.write("program/bleem!.INI", kIni);
+            run.t.write("program/Compatibility.TXT", kTxt);
+            if (holdsIni) run.t.write("given/BLEEM!.ini", Entry("0000000009", "Zeta", "80000000H"));
+            run.t.write("given/Compatibility.TXT", kTxt);
+            run.t.settings.values["INI Path"] = run.t.path("program");
+            const auto stored = run.t.settings.values;
+            UseStartFolder({run.t.path("given")}, run.state.folders, run.t.platform);
+            QVERIFY(run.start());
+            QCOMPARE(run.t.settings.values, stored);
+            const QString used = run.t.path(holdsIni ? "given" : "program");
+            QCOMPARE(IniPath(run), used);
+            QCOMPARE(QString::fromStdString(run.state.folders.TxtPath), used);
+            QCOMPARE(run.list()->count(), holdsIni ? 1 : 3);
+            QCOMPARE(run.t.prompter.shown.size(), holdsIni ? 0 : 1);
+            if (!holdsIni)
+                QCOMPARE(run.t.prompter.shown[0].text, "There is no bleem!.INI in " + run.t.path("given") +
+                                                           ".\n\ntolva! looks for it where it usually does.");
+        }
+    }
+
+    void winePrefixesAreOfferedAtStartUp() {
+        LoadedMain run;
+        run.t.write("program/Compatibility.TXT", kTxt);
+        run.t.write("home/.wine/drive_c/Program Files/bleem/bleem!.INI", kIni);
+        const QString found = run.t.path("home/.wine/drive_c/Program Files/bleem");
+        const QByteArray home = qgetenv("HOME");
+        qputenv("HOME", run.t.path("home").toLocal8Bit());
+        bool started = false;
+        QVERIFY(Walk().on("SearchFORM", [&](QWidget* search) {
+            QCOMPARE(Text(search, "PathTEXT"), QString());
+            auto* offered = Find<QListWidget>(search, "FoundLIST");
+            QVERIFY(offered->isVisible());
+            QCOMPARE(Rows(offered), QStringList{found});
+            offered->setCurrentRow(0);
+            QCOMPARE(Text(search, "PathTEXT"), found);
+            Click(search, "OkBUTTON");
+        }).run([&] { started = run.start(); }));
+        qputenv("HOME", home);
+        QVERIFY(started);
+        QCOMPARE(IniPath(run), found + Sep());
+    }
     void filesBesideTheProgramNeedNoSettings() {
         LoadedMain run(kIni);
         QCOMPARE(IniPath(run), run.t.program.dir);

@@ -74,7 +74,10 @@ bool MainFORM::Form_Load() {
     if (!appPath.endsWith(Sep())) appPath.append(Sep());
     folders.AppPath = ToPath(appPath);
 
-    if (platform_.files->exists(appPath + kIniFile)) {
+    const QString startPath = FromPath(folders.StartPath);
+    if (!startPath.isEmpty()) {
+        folders.IniPath = folders.StartPath;
+    } else if (platform_.files->exists(appPath + kIniFile)) {
         folders.IniPath = ToPath(WithoutLastCharacter(appPath));
     } else if (!findWithSetting(QStringLiteral("INI Path"), kIniFile, folders.IniPath)) {
         splash->setEnabled(false);
@@ -85,7 +88,9 @@ bool MainFORM::Form_Load() {
     }
 
     const QString iniPath = FromPath(folders.IniPath);
-    if (platform_.files->exists(appPath + kTxtFile)) {
+    if (!startPath.isEmpty() && platform_.files->exists(startPath + Sep() + kTxtFile)) {
+        folders.TxtPath = folders.StartPath;
+    } else if (platform_.files->exists(appPath + kTxtFile)) {
         folders.TxtPath = ToPath(WithoutLastCharacter(appPath));
     } else if (platform_.files->exists(iniPath + Sep() + kTxtFile)) {
         folders.TxtPath = folders.IniPath;

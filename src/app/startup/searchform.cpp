@@ -6,16 +6,31 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 #include "app/platform/controls.h"
 #include "app/platform/messages.h"
 #include "app/platform/seams.h"
 #include "app/platform/text.h"
 #include "app/startup/dialog.h"
+#include "core/startup/wineprefixes.h"
 #include "core/state.h"
 
 namespace tolva {
+namespace {
+
+/// The folders of bleem!.INI in the user's Wine prefixes, as the environment names them.
+QStringList FoldersInWinePrefixes() {
+    const WineHome where{ToPath(qEnvironmentVariable("HOME")), ToPath(qEnvironmentVariable("WINEPREFIX")),
+                         ToPath(qEnvironmentVariable("XDG_DATA_HOME"))};
+    QStringList folders;
+    for (const std::string& folder : FindBleemInPrefixes(WinePrefixes(where)).folders) folders.append(FromPath(folder));
+    return folders;
+}
+
+}  // namespace
 
 SearchFORM::SearchFORM(ProgramState& state, Platform& platform, Dialog& dialog, Kind kind, QWidget* parent)
     : QWidget(parent, Qt::Window), state_(state), platform_(platform), dialog_(dialog), kind_(kind) {
@@ -43,24 +58,46 @@ SearchFORM::SearchFORM(ProgramState& state, Platform& platform, Dialog& dialog, 
     SaveCHECK->setChecked(true);
     AbortBUTTON = NamedButton(this, "AbortBUTTON", QStringLiteral("Abort"));
 
+    FoundLABEL = new QLabel(QStringLiteral("Found in Wine prefixes:"), this);
+    FoundLABEL->setObjectName(QStringLiteral("FoundLABEL"));
+    FoundLIST = new QListWidget(this);
+    FoundLIST->setObjectName(QStringLiteral("FoundLIST"));
+    FoundLIST->setToolTip(QStringLiteral("Choose a folder to put it into the field above"));
+    FoundLABEL->setBuddy(FoundLIST);
+
     auto* grid = new QGridLayout(this);
     grid->addWidget(LABEL, 0, 0, 1, 3);
     grid->addWidget(PathTEXT, 1, 0, 1, 2);
     grid->addWidget(SearchBUTTON, 1, 2);
-    grid->addWidget(SaveCHECK, 2, 0);
-    grid->addWidget(OkBUTTON, 2, 1, Qt::AlignRight);
-    grid->addWidget(AbortBUTTON, 2, 2);
+    grid->addWidget(FoundLABEL, 2, 0, 1, 3);
+    grid->addWidget(FoundLIST, 3, 0, 1, 3);
+    grid->addWidget(SaveCHECK, 4, 0);
+    grid->addWidget(OkBUTTON, 4, 1, Qt::AlignRight);
+    grid->addWidget(AbortBUTTON, 4, 2);
     grid->setColumnStretch(0, 1);
 
     connect(PathTEXT, &QLineEdit::textChanged, this, &SearchFORM::PathTEXT_Change);
     connect(SearchBUTTON, &QPushButton::clicked, this, &SearchFORM::SearchBUTTON_Click);
     connect(OkBUTTON, &QPushButton::clicked, this, &SearchFORM::OkBUTTON_Click);
     connect(AbortBUTTON, &QPushButton::clicked, this, &SearchFORM::AbortBUTTON_Click);
+    connect(FoundLIST, &QListWidget::currentTextChanged, this, [this](const QString& folder) {
+        if (!folder.isEmpty()) PathTEXT->setText(folder);
+    });
 
     // Form_Load
     setWindowTitle(kTitle);
     PathTEXT->setText(FromPath(folderVariable()));
     PathTEXT_Change();
+
+    // Only start-up, which knows no folder yet, searches: the Settings menu opens at the known one.
+    const QStringList found = kind == Kind::Ini && folderVariable().empty() ? FoldersInWinePrefixes() : QStringList();
+    {
+        const QSignalBlocker quiet(FoundLIST);  // the field starts empty whatever the list does
+        FoundLIST->addItems(found);
+        FoundLIST->setCurrentRow(-1);
+    }
+    FoundLABEL->setVisible(!found.isEmpty());
+    FoundLIST->setVisible(!found.isEmpty());
 }
 
 QString SearchFORM::fileName() const {

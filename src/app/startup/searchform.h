@@ -6,6 +6,7 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 
 namespace tolva {
@@ -37,6 +38,10 @@ public:
     QPushButton* OkBUTTON = nullptr;
     QCheckBox* SaveCHECK = nullptr;
     QPushButton* AbortBUTTON = nullptr;
+    /// Folders holding a bleem!.INI found in the user's Wine prefixes when start-up asks;
+    /// choosing one fills PathTEXT. Hidden when there are none.
+    QLabel* FoundLABEL = nullptr;
+    QListWidget* FoundLIST = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,0 +1,33 @@
+#pragma once
+// The command line: tolva [FOLDER], --help and --version. It is read before any window exists,
+// so that help and version work on a console without a display.
+#include <QString>
+#include <QStringList>
+
+namespace tolva {
+
+struct Folders;
+struct Platform;
+
+/// What the command line asks of this run.
+struct StartOptions {
+    QString folder;  ///< FOLDER: where bleem!.INI is, for this run only; empty when not given
+};
+
+/// Options to start with, or text to print and an exit code to end with at once.
+struct CommandLine {
+    StartOptions options;
+    bool finish = false;
+    int exitCode = 0;
+    QString output;  ///< for standard output when exitCode is 0, for standard error otherwise
+};
+
+/// Reads arguments (the program's name first). The version printed is the application's.
+CommandLine ParseCommandLine(const QStringList& arguments);
+
+/// Makes the folder of options the folder of bleem!.INI for this run, and of Compatibility.TXT
+/// when that lies beside it; the stored settings stay as they are. A folder without bleem!.INI
+/// is named in a message, and start-up looks for the files as usual.
+void UseStartFolder(const StartOptions& options, Folders& folders, Platform& platform);
+
+}  // namespace tolva

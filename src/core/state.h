@@ -81,9 +81,6 @@ struct Folders {
     std::string IniPath;  ///< folder of bleem!.INI (with or without a trailing separator)
     std::string TxtPath;  ///< folder of Compatibility.TXT
     bool TxtUpdate = true;  ///< "Automatic Compatibility Reload" is on
-    /// The folder of bleem!.INI named when the program was started: looked at first, for this
-    /// run only. Empty when none was named.
-    std::string StartPath;
 };
 
 /// Shared by the Add/Edit wizard's pages, the entry writer and the tool wizards.

@@ -74,9 +74,8 @@ bool MainFORM::Form_Load() {
     if (!appPath.endsWith(Sep())) appPath.append(Sep());
     folders.AppPath = ToPath(appPath);
 
-    const QString startPath = FromPath(folders.StartPath);
-    if (!startPath.isEmpty()) {
-        folders.IniPath = folders.StartPath;
+    // A folder named on the command line has set IniPath (and TxtPath) for this run already.
+    if (!folders.IniPath.empty()) {
     } else if (platform_.files->exists(appPath + kIniFile)) {
         folders.IniPath = ToPath(WithoutLastCharacter(appPath));
     } else if (!findWithSetting(QStringLiteral("INI Path"), kIniFile, folders.IniPath)) {
@@ -88,8 +87,7 @@ bool MainFORM::Form_Load() {
     }
 
     const QString iniPath = FromPath(folders.IniPath);
-    if (!startPath.isEmpty() && platform_.files->exists(startPath + Sep() + kTxtFile)) {
-        folders.TxtPath = folders.StartPath;
+    if (!folders.TxtPath.empty()) {
     } else if (platform_.files->exists(appPath + kTxtFile)) {
         folders.TxtPath = ToPath(WithoutLastCharacter(appPath));
     } else if (platform_.files->exists(iniPath + Sep() + kTxtFile)) {

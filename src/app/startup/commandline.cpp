@@ -71,7 +71,9 @@ void UseStartFolder(const StartOptions& options, Folders& folders, Platform& pla
                                MsgIcon::Exclamation, MsgButtons::Ok);
         return;
     }
-    folders.StartPath = ToPath(options.folder);
+    folders.IniPath = ToPath(options.folder);
+    if (platform.files->exists(options.folder + QDir::separator() + QStringLiteral("Compatibility.TXT")))
+        folders.TxtPath = folders.IniPath;
 }
 
 }  // namespace tolva

@@ -37,12 +37,12 @@ set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # tolva_<version>_<architecture>.deb
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)  # "games" is for packages that hold a game
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.tolva.example/)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
-tolva! reads the two game database files of the bleem! PlayStation
+# The extended description only: CPack puts the summary above it itself.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "tolva! reads the two game database files of the bleem! PlayStation
 emulator, bleem!.INI and Compatibility.TXT, and lets you browse and search
 the games, see how well each one runs, add, change and disable entries with
 a wizard that reads the disc ID from the game CD, clean the file up, merge

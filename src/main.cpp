@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "app/mainwindow/mainform.h"
+#include "app/platform/endwhenshown.h"
 #include "app/platform/environment.h"
 #include "app/platform/qtseams.h"
 #include "app/startup/identify.h"
@@ -102,6 +103,7 @@ int main(int argc, char* argv[]) {
     tolva::MainFORM main(*state, platform);
     if (!main.Form_Load()) return 0;
     main.show();
+    if (tolva::EndWhenShown()) tolva::EndWhenExposed(main.windowHandle());
 
     const QString screenshot = tolva::ScreenshotFile();
     if (!screenshot.isEmpty()) {

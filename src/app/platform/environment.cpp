@@ -21,4 +21,6 @@ ProxyEnvironment HttpProxy() {
 
 QString ScreenshotFile() { return qEnvironmentVariable("TOLVA_SCREENSHOT"); }
 
+bool EndWhenShown() { return qEnvironmentVariableIsSet("TOLVA_END_WHEN_SHOWN"); }
+
 }  // namespace tolva

@@ -29,4 +29,7 @@ ProxyEnvironment HttpProxy();
 /// (scripts/run uses it on machines without a display); empty when unset.
 QString ScreenshotFile();
 
+/// TOLVA_END_WHEN_SHOWN: end the moment the main window is first shown (the start-up benchmark).
+bool EndWhenShown();
+
 }  // namespace tolva

@@ -1,0 +1,357 @@
+// What the user feels: tolva!'s main window on a full database (4096 entries, 4096 records),
+// each action timed from the user's input to the window being ready again (handler returned,
+// pending events processed, list refresh included), and the process start-up of tolva! against
+// a bare Qt Widgets window of the same size, alternating, so both meet the same machine.
+//
+//   tolva_window_bench [RUNS]      (RUNS: samples per figure, 15 when not given)
+//
+// The in-process actions run on the offscreen platform; the start-up comparison runs offscreen
+// and, when DISPLAY names an X server, on it as well.
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <spawn.h>
+#include <string>
+#include <fcntl.h>
+#include <unistd.h>
+#include <sys/wait.h>
+#include <vector>
+
+#include "../generated.h"
+#include "app/mainwindow/mainform.h"
+#include "app/platform/qtseams.h"
+#include "app/platform/seams.h"
+#include "core/state.h"
+
+extern char** environ;
+
+namespace tolva::bench {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double MillisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+struct Figures {
+    std::vector<double> samples;
+    double median() {
+        std::sort(samples.begin(), samples.end());
+        return samples.empty() ? 0 : samples[samples.size() / 2];
+    }
+};
+
+void Report(const char* what, Figures figures, const char* target) {
+    const double median = figures.median();
+    std::printf("%-46s median %9.2f ms  min %9.2f  max %9.2f   target %s\n", what, median,
+                figures.samples.front(), figures.samples.back(), target);
+}
+
+// The user's side of the seams: every question answered Yes, settings in memory, bleem!'s files
+// in a folder of the benchmark's own.
+struct YesPrompter final : Prompter {
+    MsgAnswer ask(QWidget*, const QString&, const QString&, MsgIcon, MsgButtons buttons) override {
+        return buttons == MsgButtons::Ok ? MsgAnswer::Ok : buttons == MsgButtons::OkCancel ? MsgAnswer::Ok
+                                                                                           : MsgAnswer::Yes;
+    }
+};
+struct MemorySettings final : SettingsStore {
+    QString read(const QString& key, const QString& fallback) override { return values.value(key, fallback); }
+    void write(const QString& key, const QString& value) override { values[key] = value; }
+    QMap<QString, QString> values;
+};
+struct NoOther final : InstanceGuard {
+    bool anotherIsRunning() override { return false; }
+};
+struct NoChooser final : FileChooser {
+    QString chooseExisting(QWidget*, const QString&, const QString&) override { return {}; }
+};
+struct NoShell final : Shell {
+    void open(const QString&) override {}
+};
+struct NoDrives final : DriveQuery {
+    QList<Drive> cdromDrives() override { return {}; }
+};
+struct Folder final : ProgramInfo {
+    QString folder() override { return dir; }
+    QString releaseName() override { return QStringLiteral("Release 5"); }
+    int revision() override { return 118; }
+    QString dir;
+};
+struct Stays final : Terminator {
+    void endProgram() override { ended_ = true; }
+    bool ended() const override { return ended_; }
+    bool ended_ = false;
+};
+
+void Write(const QString& path, const std::string& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) qFatal("cannot write %s", qPrintable(path));
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+/// The main window started on a database written into a folder of its own.
+class Session {
+public:
+    Session(std::string ini, std::string txt) : ini_(std::move(ini)), txt_(std::move(txt)) {
+        program_.dir = dir_.path();
+        platform_ = Platform{&prompter_, &settings_, &instance_, &files_, &chooser_,
+                             &shell_,    &clock_,    &drives_,   &program_, &terminator_};
+        restoreFiles();
+    }
+
+    QString file(const char* name) const { return QDir(dir_.path()).filePath(QString::fromLatin1(name)); }
+    void restoreFiles() const {
+        Write(file("bleem!.INI"), ini_);
+        Write(file("Compatibility.TXT"), txt_);
+    }
+
+    /// Start-up as the program runs it: the window made, loaded, shown and exposed.
+    MainFORM& start() {
+        main_.reset();
+        state_ = std::make_unique<ProgramState>();
+        main_ = std::make_unique<MainFORM>(*state_, platform_);
+        if (!main_->Form_Load()) qFatal("the main window did not load");
+        main_->show();
+        if (!QTest::qWaitForWindowExposed(main_.get())) qFatal("the main window was never shown");
+        return *main_;
+    }
+    MainFORM& main() { return *main_; }
+    template <class T>
+    T* get(const char* name) {
+        auto* control = main_->findChild<T*>(QString::fromLatin1(name));
+        if (!control) qFatal("no %s", name);
+        return control;
+    }
+
+    /// The files as they were and the window reloaded on them, outside the timing.
+    void reset() {
+        restoreFiles();
+        main_->reloadAfterChange("bench");
+        QCoreApplication::processEvents();
+    }
+
+private:
+    std::string ini_, txt_;
+    QTemporaryDir dir_;
+    YesPrompter prompter_;
+    MemorySettings settings_;
+    NoOther instance_;
+    QtFileSystem files_;
+    NoChooser chooser_;
+    NoShell shell_;
+    QtClock clock_;
+    NoDrives drives_;
+    Folder program_;
+    Stays terminator_;
+    Platform platform_;
+    std::unique_ptr<ProgramState> state_;
+    std::unique_ptr<MainFORM> main_;
+};
+
+/// Times act, then the events it left pending: the window ready for the next input.
+double Timed(const std::function<void()>& act) {
+    const auto start = Clock::now();
+    act();
+    QCoreApplication::processEvents();
+    return MillisecondsSince(start);
+}
+
+/// Serves the first top-level window named window once it is shown (from the event loop its
+/// opener waits in), timing from serve's input to the opener's return.
+double TimedInWindow(const char* window, const std::function<void()>& open,
+                     const std::function<void(QWidget*)>& serve) {
+    Clock::time_point start{};
+    QTimer poll;
+    poll.setInterval(1);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->objectName() == QLatin1String(window) && top->isVisible() && top->isEnabled()) {
+                poll.stop();
+                start = Clock::now();
+                serve(top);
+                return;
+            }
+        }
+    });
+    poll.start();
+    open();
+    QCoreApplication::processEvents();
+    if (start == Clock::time_point{}) qFatal("%s never opened", window);
+    return MillisecondsSince(start);
+}
+
+void Click(QWidget* window, const char* button) {
+    auto* control = window->findChild<QPushButton*>(QString::fromLatin1(button));
+    if (!control) qFatal("no %s", button);
+    control->click();
+}
+
+void Actions(int runs) {
+    const generated::Database db = generated::GenerateDatabase(4096);
+    Session session(db.ini, db.txt);
+
+    Figures startUp;
+    for (int k = 0; k < runs; ++k) startUp.samples.push_back(Timed([&] { session.start(); }));
+    Report("start-up in process (made, loaded, exposed)", startUp, "-");
+
+    MainFORM& main = session.main();
+    auto* search = session.get<QLineEdit>("SearchTEXT");
+    auto* list = session.get<QListWidget>("GameLIST");
+
+    Figures keystroke;
+    for (int k = 0; k < runs; ++k) {
+        search->clear();
+        QCoreApplication::processEvents();
+        keystroke.samples.push_back(Timed([&] { QTest::keyClick(search, 'N'); }));
+    }
+    Report("search keystroke", keystroke, "<= 16 ms");
+    search->clear();
+
+    Figures click;
+    for (int k = 0; k < runs; ++k) {
+        const int row = (k * 257) % list->count();
+        click.samples.push_back(Timed([&] { list->setCurrentRow(row); }));
+    }
+    Report("row click (details and join)", click, "<= 16 ms");
+
+    Figures remove;
+    for (int k = 0; k < runs; ++k) {
+        list->setCurrentRow(100 + k);
+        QCoreApplication::processEvents();
+        remove.samples.push_back(Timed([&] { main.RemoveBUTTON_Click(); }));
+        session.reset();
+    }
+    Report("Remove", remove, "<= 16 ms");
+
+    Figures cleanUp;
+    for (int k = 0; k < runs; ++k) {
+        cleanUp.samples.push_back(TimedInWindow(
+            "CleanUpFORM", [&] { main.CleanUpBUTTON_Click(); }, [](QWidget* w) { Click(w, "OkBUTTON"); }));
+        session.reset();
+    }
+    Report("Clean Up's Finish", cleanUp, "<= 16 ms");
+}
+
+/// A row click on a 5 MB title among a few games: what cannot be shown whole is shown cut.
+void HugeTitle(int runs) {
+    const std::string huge = "Zz" + std::string(5 * 1024 * 1024, 'W');
+    const std::string ini = "Version=HUGE\r\n\r\nID=1111111111\r\nTitle=Alpha\r\nFlags=80000000H\r\n"
+                            "\r\nID=2222222222\r\nTitle=" + huge + "\r\nFlags=80000000H\r\n";
+    Session session(ini, "No|Title\r\n");
+    session.start();
+    auto* list = session.get<QListWidget>("GameLIST");
+    Figures click;
+    for (int k = 0; k < runs; ++k) {
+        list->setCurrentRow(0);
+        QCoreApplication::processEvents();
+        click.samples.push_back(Timed([&] { list->setCurrentRow(1); }));
+    }
+    Report("row click on a 5 MB title", click, "< 100 ms");
+}
+
+struct Run {
+    double ms;
+    long peakKiB;
+};
+
+/// One process from spawn to its end (it ends the moment its window is exposed, printing its
+/// peak memory: a spawned child's own rusage would start from this process's size).
+Run Spawn(const std::vector<std::string>& argv, const std::vector<std::string>& extraEnv) {
+    std::vector<std::string> env;
+    for (char** e = environ; *e; ++e) env.emplace_back(*e);
+    env.insert(env.end(), extraEnv.begin(), extraEnv.end());
+    std::vector<char*> args, envp;
+    for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+    for (const auto& e : env) envp.push_back(const_cast<char*>(e.c_str()));
+    args.push_back(nullptr);
+    envp.push_back(nullptr);
+    int out[2];
+    if (pipe(out) != 0) qFatal("no pipe");
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    const auto start = Clock::now();
+    pid_t pid = 0;
+    if (posix_spawn(&pid, args[0], &actions, nullptr, args.data(), envp.data()) != 0) qFatal("cannot start %s", args[0]);
+    close(out[1]);
+    std::string printed;
+    char buffer[256];
+    for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;) printed.append(buffer, static_cast<std::size_t>(n));
+    int status = 0;
+    waitpid(pid, &status, 0);
+    const double ms = MillisecondsSince(start);
+    close(out[0]);
+    posix_spawn_file_actions_destroy(&actions);
+    const auto at = printed.find("peak-kib ");
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || at == std::string::npos) qFatal("%s did not end well", args[0]);
+    return {ms, std::strtol(printed.c_str() + at + 9, nullptr, 10)};
+}
+
+void StartUpAgainstBare(int runs, const char* platform, const QString& folder, QSize size) {
+    const std::vector<std::string> env = {std::string("QT_QPA_PLATFORM=") + platform, "TOLVA_END_WHEN_SHOWN=1",
+                                          "XDG_CONFIG_HOME=" + folder.toStdString() + "/config"};
+    const std::vector<std::string> tolva = {TOLVA_BINARY, folder.toStdString()};
+    const std::vector<std::string> bare = {TOLVA_BARE_WINDOW, std::to_string(size.width()),
+                                           std::to_string(size.height())};
+    Spawn(tolva, env);  // warm the page cache for both
+    Spawn(bare, env);
+    Figures tolvaMs, bareMs, tolvaKiB, bareKiB;
+    for (int k = 0; k < runs; ++k) {
+        const Run a = Spawn(tolva, env);
+        const Run b = Spawn(bare, env);
+        tolvaMs.samples.push_back(a.ms);
+        bareMs.samples.push_back(b.ms);
+        tolvaKiB.samples.push_back(static_cast<double>(a.peakKiB));
+        bareKiB.samples.push_back(static_cast<double>(b.peakKiB));
+    }
+    const double t = tolvaMs.median(), b = bareMs.median();
+    const double tm = tolvaKiB.median(), bm = bareKiB.median();
+    std::printf("start-up on %-9s tolva! %7.1f ms  bare window %7.1f ms  ratio %.2f (target <= 1.3)\n", platform,
+                t, b, t / b);
+    std::printf("peak memory on %-6s tolva! %7.0f KiB bare window %7.0f KiB ratio %.2f (target <= 1.5)\n",
+                platform, tm, bm, tm / bm);
+}
+
+void StartUps(int runs) {
+    const generated::Database db = generated::GenerateDatabase(4096);
+    QTemporaryDir folder;
+    Write(QDir(folder.path()).filePath(QStringLiteral("bleem!.INI")), db.ini);
+    Write(QDir(folder.path()).filePath(QStringLiteral("Compatibility.TXT")), db.txt);
+    QSize size;
+    {
+        Session session(db.ini, db.txt);
+        size = session.start().size();
+    }
+    StartUpAgainstBare(runs, "offscreen", folder.path(), size);
+    if (!qEnvironmentVariableIsEmpty("DISPLAY")) StartUpAgainstBare(runs, "xcb", folder.path(), size);
+}
+
+}  // namespace
+}  // namespace tolva::bench
+
+int main(int argc, char* argv[]) {
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    tolva::bench::Actions(runs);
+    tolva::bench::HugeTitle(runs);
+    tolva::bench::StartUps(runs);
+    return 0;
+}

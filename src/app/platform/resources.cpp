@@ -1,5 +1,7 @@
 #include "app/platform/resources.h"
 
+#include <QHash>
+#include <QIconEngine>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -24,6 +26,11 @@ QSize PictureSize(const QString& name) {
 }
 
 QPixmap Picture(const QString& name, qreal devicePixelRatio, QSize size) {
+    // Drawn once per name, size and density: a row click shows two pictures, and SVG rendering
+    // costs far more than the click's own work.
+    static QHash<QString, QPixmap> drawn;
+    const QString key = QStringLiteral("%1 %2x%3 %4").arg(name).arg(size.width()).arg(size.height()).arg(devicePixelRatio);
+    if (const auto found = drawn.constFind(key); found != drawn.cend()) return *found;
     QSvgRenderer renderer(PathOf(name));
     if (!renderer.isValid()) return {};
     if (size.isEmpty()) size = renderer.defaultSize();
@@ -33,12 +40,35 @@ QPixmap Picture(const QString& name, qreal devicePixelRatio, QSize size) {
     renderer.render(&painter);
     painter.end();
     pixmap.setDevicePixelRatio(devicePixelRatio);
+    drawn.insert(key, pixmap);
     return pixmap;
 }
 
+namespace {
+
+// Draws the icon at the size the window system asks for, when it asks: drawing every size up
+// front would hold up the first window.
+class PictureIconEngine final : public QIconEngine {
+public:
+    explicit PictureIconEngine(QString name) : name_(std::move(name)) {}
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        painter->drawPixmap(rect, Picture(name_, painter->device()->devicePixelRatioF(), rect.size()));
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override { return Picture(name_, 1.0, size); }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode, QIcon::State, qreal scale) override {
+        return Picture(name_, scale, size / scale);
+    }
+    QIconEngine* clone() const override { return new PictureIconEngine(name_); }
+    QString key() const override { return QStringLiteral("tolva-picture"); }
+
+private:
+    QString name_;
+};
+
+}  // namespace
+
 QIcon ProgramIcon() {
-    QIcon icon;
-    for (int side : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(Picture(QStringLiteral("ICON2"), 1.0, {side, side}));
+    static const QIcon icon(new PictureIconEngine(QStringLiteral("ICON2")));
     return icon;
 }
 

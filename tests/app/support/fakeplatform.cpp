@@ -17,6 +17,11 @@ MsgAnswer ScriptedPrompter::ask(QWidget*, const QString& title, const QString& t
     return buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok;
 }
 
+char* toString(const Message& m) {
+    return qstrdup(qPrintable(QStringLiteral("%1 | %2 | icon %3, buttons %4")
+                                  .arg(m.title, m.text).arg(int(m.icon)).arg(int(m.buttons))));
+}
+
 TestPlatform::TestPlatform() {
     platform = Platform{&prompter, &settings, &instance, &files, &chooser,
                         &shell,    &clock,    &drives,   &program, &terminator};

@@ -15,9 +15,11 @@ namespace tolva::test {
 
 struct Message {
     QString title, text;
-    MsgIcon icon;
-    MsgButtons buttons;
+    MsgIcon icon = MsgIcon::Information;
+    MsgButtons buttons = MsgButtons::Ok;
+    bool operator==(const Message&) const = default;
 };
+char* toString(const Message& message);  // for QCOMPARE
 
 struct ScriptedPrompter final : Prompter {
     MsgAnswer ask(QWidget*, const QString& title, const QString& text, MsgIcon icon, MsgButtons buttons) override;

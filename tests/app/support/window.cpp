@@ -53,10 +53,11 @@ QList<bool> Ticks(const QListWidget* list) {
     return ticks;
 }
 
+void Leave(QWidget* window, bool byFrame) { byFrame ? (void)window->close() : Click(window, QStringLiteral("AbortBUTTON")); }
+
 Watchdog::Watchdog(int ms) {
     timer_.setSingleShot(true);
-    QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] {
-        fired = true;
+    QObject::connect(&timer_, &QTimer::timeout, &timer_, [] {
         QTest::qFail("the program still waited when the test's time was up", __FILE__, __LINE__);
         CloseAllButMain();
     });
@@ -64,9 +65,13 @@ Watchdog::Watchdog(int ms) {
 }
 
 LoadedMain::LoadedMain(const QByteArray& ini, const QByteArray& txt) {
-    t.write(QStringLiteral("program/bleem!.INI"), ini);
-    t.write(QStringLiteral("program/Compatibility.TXT"), txt);
+    prepare(ini, txt);
     if (!start()) qFatal("the main window did not load");
+}
+
+void LoadedMain::prepare(const QByteArray& ini, const QByteArray& txt) const {
+    writeFile(ini);
+    t.write(QStringLiteral("program/Compatibility.TXT"), txt);
 }
 
 LoadedMain::~LoadedMain() { CloseAllButMain(); }
@@ -123,7 +128,6 @@ bool Walk::run(const std::function<void()>& start) {
         if (window && window->isEnabled()) {
             ++next;
             waiting.restart();
-            visited << step.window;
             QPointer<QWidget> target = window;
             QTimer::singleShot(0, &poll, [target, act = step.act] {
                 if (target && act) act(target);

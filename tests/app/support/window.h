@@ -41,6 +41,8 @@ bool Checked(const QObject* window, const QString& button);
 QString Text(const QObject* window, const QString& control);  // a label's, a field's or a button's
 QStringList Rows(const QListWidget* list);
 QList<bool> Ticks(const QListWidget* list);
+/// Leaves a window by its Abort button, or by the frame's close button (Abort as well).
+void Leave(QWidget* window, bool byFrame);
 
 /// Closes every window but the main one (the frame's close is Abort everywhere) once the time is
 /// up, and fails the test: a program waiting for a window that no step serves ends instead of
@@ -48,7 +50,6 @@ QList<bool> Ticks(const QListWidget* list);
 class Watchdog {
 public:
     explicit Watchdog(int ms = 60000);
-    bool fired = false;
 
 private:
     QTimer timer_;
@@ -59,6 +60,8 @@ struct LoadedMain {
     LoadedMain() = default;  // nothing written: the test prepares t, then calls start()
     explicit LoadedMain(const QByteArray& ini, const QByteArray& txt = kTxt);
     ~LoadedMain();  // closes what a failed or ended run left open
+    /// Writes bleem!.INI and Compatibility.TXT into the program folder.
+    void prepare(const QByteArray& ini, const QByteArray& txt = kTxt) const;
     bool start();  // false when the program ended during start-up
 
     QByteArray file() const { return t.read(QStringLiteral("program/bleem!.INI")); }
@@ -86,12 +89,14 @@ struct LoadedMain {
 class Walk {
 public:
     Walk& on(const QString& window, std::function<void(QWidget*)> act);
+    Walk& press(const QString& window, const QString& button) {
+        return on(window, [button](QWidget* w) { Click(w, button); });
+    }
     /// Runs start (a click, a menu entry) until it returns; whether every step ran.
     bool run(const std::function<void()>& start);
     bool run(const LoadedMain& run, const QString& action) {
         return this->run([&] { run.trigger(action); });
     }
-    QStringList visited;
 
 private:
     struct Step {

@@ -112,7 +112,7 @@ private Q_SLOTS:
             QCOMPARE(run.list()->count(), holdsIni ? 1 : 3);
             const Message absent{"tolva!", "There is no bleem!.INI in " + run.t.path("given") +
                                                ".\n\ntolva! looks for it where it usually does.", MsgIcon::Exclamation};
-            QCOMPARE(run.t.prompter.shown, holdsIni ? QList<Message>() : QList<Message>{absent});
+            QCOMPARE(run.t.prompter.shown, holdsIni ? Said({}) : Said({absent}));
         }
     }
 
@@ -184,7 +184,7 @@ private Q_SLOTS:
             }));
             QVERIFY(!started && run.t.terminator.ended());
             QCOMPARE(run.t.prompter.shown,
-                     (QList<Message>{{"Aborted by user", "tolva! could not be started.", MsgIcon::Critical}}));
+                     Said({{"Aborted by user", "tolva! could not be started.", MsgIcon::Critical}}));
         }
     }
 
@@ -303,7 +303,7 @@ private Q_SLOTS:
             run.prepare(c.ini);
             QVERIFY(!run.start());
             QVERIFY(run.t.terminator.ended());
-            QCOMPARE(run.t.prompter.shown, QList<Message>{c.said});
+            QCOMPARE(run.t.prompter.shown, Said({c.said}));
         }
     }
 
@@ -420,7 +420,7 @@ private Q_SLOTS:
         search->insert(QString::fromUtf8("\u03a9\u65e5A"));  // pasted: Ω and 日 are not in the code page
         QCOMPARE(search->text(), QString::fromUtf8("\u00c0A"));
         QCOMPARE(run.t.prompter.shown,
-                 (QList<Message>{{"tolva!", OutsideCp1252Text(QString::fromUtf8("\u03a9\u65e5")), MsgIcon::Exclamation}}));
+                 Said({{"tolva!", OutsideCp1252Text(QString::fromUtf8("\u03a9\u65e5")), MsgIcon::Exclamation}}));
     }
 
     void moreInformationOpensTheGamePage() {
@@ -494,8 +494,8 @@ private Q_SLOTS:
             bool enabledMeanwhile = false;
             run.t.prompter.onShow = [&](const Message&) { enabledMeanwhile = run.main->isEnabled(); };
             Click(run.main.get(), "RemoveBUTTON");
-            QCOMPARE(run.t.prompter.shown, (QList<Message>{{"tolva!", "Are you sure that the game should be removed ?",
-                                                            MsgIcon::Question, MsgButtons::YesNo}}));
+            QCOMPARE(run.t.prompter.shown, Said({{"tolva!", "Are you sure that the game should be removed ?",
+                                                  MsgIcon::Question, MsgButtons::YesNo}}));
             QVERIFY(enabledMeanwhile);
             QByteArray expected = kIni;
             if (answer == MsgAnswer::Yes)

@@ -451,7 +451,7 @@ private Q_SLOTS:
             Click(p, "AbortBUTTON");
         }).run(run));
         QCOMPARE(run.t.prompter.shown,
-                 (QList<Message>{{"tolva!", QString::fromLatin1(DuplicateDiscIDText("beta")), MsgIcon::Critical}}));
+                 Said({{"tolva!", QString::fromLatin1(DuplicateDiscIDText("beta")), MsgIcon::Critical}}));
         QCOMPARE(run.file(), kIni);
     }
 
@@ -484,7 +484,7 @@ private Q_SLOTS:
             QCOMPARE(title->text(), QString::fromUtf8("Greek mega \u00e9"));
         }));
         QCOMPARE(run.t.prompter.shown,
-                 (QList<Message>{{"tolva!", OutsideCp1252Text(QString::fromUtf8("\u03a9\u65e5")), MsgIcon::Exclamation},
+                 Said({{"tolva!", OutsideCp1252Text(QString::fromUtf8("\u03a9\u65e5")), MsgIcon::Exclamation},
                                  {"tolva!", OutsideCp1252Text(QString::fromUtf8("\u0394")), MsgIcon::Exclamation}}));
     }
 };

@@ -20,6 +20,8 @@ struct Message {
     bool operator==(const Message&) const = default;
 };
 char* toString(const Message& message);  // for QCOMPARE
+/// The messages a test expects, in order (QCOMPARE's macro takes no braced list).
+inline QList<Message> Said(std::initializer_list<Message> messages) { return messages; }
 
 struct ScriptedPrompter final : Prompter {
     MsgAnswer ask(QWidget*, const QString& title, const QString& text, MsgIcon icon, MsgButtons buttons) override;

@@ -11,7 +11,7 @@ using namespace tolva::test;
 
 namespace {
 
-const QByteArray kHeader = "; repair test\r\n\r\n";
+const QByteArray kHeader = "; repair test\r\n\r\nVersion=9\r\n\r\n";
 const QByteArray kAlpha = Entry("1111111111", "Alpha", "80000000H");
 const QByteArray kBeta = Entry("1111111111", "Beta", "01211010H");
 const QByteArray kDelta = Entry("123456789", "Delta", "80000000H");
@@ -19,10 +19,7 @@ const QByteArray kEpsilon = Entry("2222222222", "Epsilon", "90000000H");
 const QByteArray kGamma = Entry("1111111111", "Gamma", "80000000H");
 // Table order: Alpha 0, Beta 1, Delta 2, Epsilon 3, Gamma 4. Alpha, Beta and Gamma share a disc
 // ID; Delta's has nine digits; Epsilon's status digit is not one of 0, 4, 8.
-const QByteArray kIni = kHeader + "Version=9\r\n\r\n" + kGamma + "\r\n" + kAlpha + "\r\n" + kDelta + "\r\n" + kEpsilon +
-                        "\r\n" + kBeta;
-const QByteArray kCleaned = kHeader + "Version=9\r\n\r\n" + kAlpha + "\r\n" + kBeta + "\r\n" + kDelta + "\r\n" +
-                            kEpsilon + "\r\n" + kGamma;
+const QByteArray kIni = kHeader + kGamma + "\r\n" + kAlpha + "\r\n" + kDelta + "\r\n" + kEpsilon + "\r\n" + kBeta;
 const QString kSep(34, '-');
 const QStringList kFinishTexts = {
     "The tolva! wizard has now all the information needed to update the bleem! database with your game "
@@ -38,11 +35,7 @@ QByteArray Disabled(const QByteArray& entry) {
 
 QListWidget* List(QWidget* page) { return Find<QListWidget>(page, "GameLIST"); }
 
-std::function<void(QWidget*)> Press(const char* button) {
-    return [button](QWidget* page) { Click(page, button); };
-}
-
-/// The labels named LABEL, in the order of their index (each must have one).
+/// The labels named LABEL in the order of their index; one without an index comes first.
 QList<QLabel*> Labels(QWidget* page) {
     std::map<int, QLabel*> byIndex;
     for (QLabel* label : page->findChildren<QLabel*>("LABEL")) {
@@ -79,12 +72,7 @@ void PressSpace(QListWidget* list, int row) {
 
 /// The repair run from its start to its finish page, clicking on through pages first to last.
 Walk& Through(Walk& walk, int first, int last) {
-    const QList<QPair<QString, const char*>> pages = {{"Repair1FORM", "OkBUTTON"},
-                                                      {"Repair2FORM", "ForwardBUTTON"},
-                                                      {"Repair3FORM", "ForwardBUTTON"},
-                                                      {"Repair4FORM", "ForwardBUTTON"},
-                                                      {"Repair5FORM", "ForwardBUTTON"}};
-    for (int k = first; k <= last; ++k) walk.on(pages[k - 1].first, Press(pages[k - 1].second));
+    for (int k = first; k <= last; ++k) walk.press(QString("Repair%1FORM").arg(k), k == 1 ? "OkBUTTON" : "ForwardBUTTON");
     return walk;
 }
 
@@ -201,16 +189,15 @@ private Q_SLOTS:
             QVERIFY(!Checked(page, "Check1"));
             Click(page, "BackBUTTON");
         });
-        Through(walk, 4, 5);
-        QVERIFY(walk.run(run, "RepairMENU"));
+        QVERIFY(Through(walk, 4, 5).run(run, "RepairMENU"));
         using Ticked = QList<bool>;
         const Ticked beta{false, true, false, false, false, false, true, false};
         QCOMPARE(ticks, (QList<Ticked>{beta, beta, {true, true, false, true, false, false, true, false}, beta, beta}));
         QCOMPARE(page2At, movedTo);
         QVERIFY(afterDelete.isEmpty());
         QCOMPARE(finish, QStringList{"tolva! Repair [4/4]"} + kFinishTexts);
-        QCOMPARE(run.file(), kHeader + "Version=9\r\n\r\n" + kGamma + "\r\n" + kAlpha + "\r\n" + Disabled(kDelta) +
-                                 "\r\n" + kEpsilon + "\r\n" + Disabled(kBeta));
+        QCOMPARE(run.file(), kHeader + kGamma + "\r\n" + kAlpha + "\r\n" + Disabled(kDelta) + "\r\n" + kEpsilon + "\r\n" +
+                                 Disabled(kBeta));
         QCOMPARE(Rows(run.list()), (QStringList{"Alpha", "Epsilon", "Gamma"}));
         QVERIFY(run.t.prompter.shown.isEmpty());
         QVERIFY(run.back());
@@ -220,8 +207,7 @@ private Q_SLOTS:
         for (bool cleanUpFinish : {true, false}) {
             LoadedMain run(kIni);
             Walk walk;
-            Through(walk, 1, 1);
-            walk.on("Repair2FORM", [](QWidget* page) {
+            Through(walk, 1, 1).on("Repair2FORM", [](QWidget* page) {
                 PressSpace(List(page), 4);  // Gamma
                 Click(page, "ForwardBUTTON");
             });
@@ -242,10 +228,9 @@ private Q_SLOTS:
             });
             QVERIFY(walk.run(run, "RepairMENU"));
             // Gamma is disabled first; Clean Up then writes the reloaded table, without it.
-            QCOMPARE(run.file(), cleanUpFinish ? kHeader + "Version=9\r\n\r\n" + kAlpha + "\r\n" + kBeta + "\r\n" +
-                                                     kDelta + "\r\n" + kEpsilon
-                                               : kHeader + "Version=9\r\n\r\n" + Disabled(kGamma) + "\r\n" + kAlpha +
-                                                     "\r\n" + kDelta + "\r\n" + kEpsilon + "\r\n" + kBeta);
+            QCOMPARE(run.file(), cleanUpFinish ? kHeader + kAlpha + "\r\n" + kBeta + "\r\n" + kDelta + "\r\n" + kEpsilon
+                                               : kHeader + Disabled(kGamma) + "\r\n" + kAlpha + "\r\n" + kDelta + "\r\n" +
+                                                     kEpsilon + "\r\n" + kBeta);
             QCOMPARE(run.list()->count(), 4);
             QVERIFY(run.back());
         }
@@ -255,8 +240,7 @@ private Q_SLOTS:
         for (int last : {1, 2, 3, 5}) {
             LoadedMain run(kIni);
             Walk walk;
-            Through(walk, 1, last - 1);
-            walk.on(QString("Repair%1FORM").arg(last), [](QWidget* page) {
+            Through(walk, 1, last - 1).on(QString("Repair%1FORM").arg(last), [](QWidget* page) {
                 auto* list = page->findChild<QListWidget*>("GameLIST");
                 if (list && list->count() > 1) PressSpace(list, 0);  // must not be acted on
                 page->close();
@@ -286,7 +270,7 @@ private Q_SLOTS:
             });
             Click(page, "OkBUTTON");
             seen << bold();
-        }).on("Repair2FORM", Press("AbortBUTTON")).run(run, "RepairMENU"));
+        }).press("Repair2FORM", "AbortBUTTON").run(run, "RepairMENU"));
         QCOMPARE(seen, (QList<QList<bool>>{{false, false, false},
                                            {true, false, false},
                                            {false, true, false},
@@ -306,7 +290,8 @@ private Q_SLOTS:
     }
 
     void withoutFaultsThePagesAreEmptyAndFinishWritesNothing() {
-        LoadedMain run(Entry("1000000001", "One", "80000000H") + "\r\n" + Entry("1000000002", "Two", "80000000H"));
+        const QByteArray ini = Entry("1000000001", "One", "80000000H") + "\r\n" + Entry("1000000002", "Two", "80000000H");
+        LoadedMain run(ini);
         QStringList rows{"unset"};
         Walk walk;
         Through(walk, 1, 1);
@@ -315,12 +300,10 @@ private Q_SLOTS:
                 rows << Rows(List(p));
                 Click(p, "ForwardBUTTON");
             });
-        Through(walk, 5, 5);
-        const QByteArray before = run.file();
-        QVERIFY(walk.run(run, "RepairMENU"));
+        QVERIFY(Through(walk, 5, 5).run(run, "RepairMENU"));
         QCOMPARE(rows, QStringList{"unset"});
         QVERIFY(run.t.prompter.shown.isEmpty());
-        QCOMPARE(run.file(), before);
+        QCOMPARE(run.file(), ini);
         QVERIFY(run.back());
     }
 
@@ -331,8 +314,7 @@ private Q_SLOTS:
             QByteArray changed = kIni;
             changed.replace("Title=Beta", "Title=Bet");  // another program edits the file meanwhile
             Walk walk;
-            Through(walk, 1, 1);
-            walk.on("Repair2FORM", [&](QWidget* page) {
+            Through(walk, 1, 1).on("Repair2FORM", [&](QWidget* page) {
                 PressSpace(List(page), 1);
                 run.writeFile(changed);
                 Click(page, "ForwardBUTTON");
@@ -375,7 +357,7 @@ private Q_SLOTS:
             note(page);
             Click(page, "BackBUTTON");
         });
-        walk.on("Compare2FORM", Press("ForwardBUTTON")).on("Compare3FORM", Press("ForwardBUTTON"));
+        walk.press("Compare2FORM", "ForwardBUTTON").press("Compare3FORM", "ForwardBUTTON");
         walk.on("Compare4FORM", [&](QWidget* page) {
             note(page);
             texts << FinishTexts(page);
@@ -393,30 +375,26 @@ private Q_SLOTS:
         QVERIFY(run.back());
     }
 
+    // Finish with Clean Up writes the sorted file once Clean Up says OK; Abort there, or on the
+    // middle page (by its button or the frame), writes nothing.
     void compareFinishWithCleanUpAndAbortOnTheMiddlePage() {
+        const QByteArray cleaned = kHeader + kAlpha + "\r\n" + kBeta + "\r\n" + kDelta + "\r\n" + kEpsilon + "\r\n" + kGamma;
+        const auto toPage3 = [] { return Walk().press("Compare1FORM", "OkBUTTON").press("Compare2FORM", "ForwardBUTTON"); };
         for (const char* how : {"OkBUTTON", "AbortBUTTON"}) {
             LoadedMain run(kIni);
-            Walk walk;
-            walk.on("Compare1FORM", Press("OkBUTTON")).on("Compare2FORM", Press("ForwardBUTTON"));
-            walk.on("Compare3FORM", Press("ForwardBUTTON"));
-            walk.on("Compare4FORM", [](QWidget* page) {
+            QVERIFY(toPage3().press("Compare3FORM", "ForwardBUTTON").on("Compare4FORM", [](QWidget* page) {
                 Click(page, "Check1");
                 Click(page, "ForwardBUTTON");
-            });
-            walk.on("CleanUpFORM", [&](QWidget* cleanUp) {
+            }).on("CleanUpFORM", [&](QWidget* cleanUp) {
                 QVERIFY(run.state.wizard.WizardActive && !run.main->isEnabled());
                 Click(cleanUp, how);
-            });
-            QVERIFY(walk.run(run, "CompareMENU"));
-            QCOMPARE(run.file(), QString(how) == "OkBUTTON" ? kCleaned : kIni);
+            }).run(run, "CompareMENU"));
+            QCOMPARE(run.file(), QString(how) == "OkBUTTON" ? cleaned : kIni);
             QVERIFY(run.back());
         }
         for (bool frame : {false, true}) {
             LoadedMain run(kIni);
-            QVERIFY(Walk().on("Compare1FORM", Press("OkBUTTON")).on("Compare2FORM", Press("ForwardBUTTON"))
-                        .on("Compare3FORM", [frame](QWidget* page) {
-                            frame ? (void)page->close() : Click(page, "AbortBUTTON");
-                        }).run(run, "CompareMENU"));
+            QVERIFY(toPage3().on("Compare3FORM", [frame](QWidget* page) { Leave(page, frame); }).run(run, "CompareMENU"));
             QCOMPARE(run.file(), kIni);
             QVERIFY(run.back());
         }

@@ -36,20 +36,11 @@ bool Hidden(const LoadedMain& run, const char* name) { return run.get(name)->isH
 
 /// What a caption shows: a label with a buddy, a button and a group box take "&" as a mnemonic.
 QString Shown(QWidget* w) {
-    QString text;
-    bool mnemonic = true;
-    if (auto* label = qobject_cast<QLabel*>(w)) {
-        text = label->text();
-        mnemonic = label->buddy() != nullptr;
-    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-        text = button->text();
-    } else if (auto* frame = qobject_cast<QGroupBox*>(w)) {
-        text = frame->title();
-    }
-    if (!mnemonic) return text;
-    QString shown;
-    for (qsizetype i = 0; i < text.size(); ++i) shown += text[text[i] == '&' && i + 1 < text.size() ? ++i : i];
-    return shown;
+    const auto mnemonic = [](QString text) { return text.replace(QRegularExpression("&(.)"), "\\1"); };
+    if (auto* label = qobject_cast<QLabel*>(w)) return label->buddy() ? mnemonic(label->text()) : label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) return mnemonic(button->text());
+    if (auto* frame = qobject_cast<QGroupBox*>(w)) return mnemonic(frame->title());
+    return {};
 }
 
 /// Every caption, label and the title of a window, as shown, must hold each of texts.
@@ -246,8 +237,7 @@ private Q_SLOTS:
     }
 
     void txtUpdateSettingAtStartUp() {
-        const QList<QPair<QString, bool>> cases = {{"false", false}, {"FALSE", false}, {"False", false},
-                                                   {"True", true},   {"no", true},     {"", true}};
+        const QList<QPair<QString, bool>> cases = {{"FALSE", false}, {"False", false}, {"True", true}, {"no", true}, {"", true}};
         for (const auto& [stored, on] : cases) {
             LoadedMain run;
             run.prepare(kIni);

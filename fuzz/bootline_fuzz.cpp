@@ -1,7 +1,6 @@
 // SYSTEM.CNF as any disc might hold it: finding the BOOT line and cutting the product code out of
 // it never fail, the code is cut as the rule says, and a disc is only ever identified by a row of
 // the disc ID table that holds its code.
-#include "core/games/discids.h"
 #include "core/text/cp1252.h"
 #include "core/wizard/systemcnf.h"
 #include "fuzz_support.h"
@@ -18,8 +17,7 @@ std::string Mid(const std::string& text, std::size_t first, std::size_t count = 
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string_view text = AsText(data, size);
+TOLVA_FUZZ_TARGET(text) {
     const DiscIdentity identity = IdentifyDisc(text, "/media/cdrom/SYSTEM.CNF", DiscIDs());
     if (identity.result != DiscRead::Found && identity.result != DiscRead::NotInTable) {
         FUZZ_CHECK(identity.description.find("SYSTEM.CNF") != std::string::npos);
@@ -29,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::optional<std::string_view> line = FindBootLine(text);
     FUZZ_CHECK(line.has_value() == (identity.result != DiscRead::Empty && identity.result != DiscRead::NoBootLine));
-    if (!line) return 0;
+    if (!line) return;
     FUZZ_CHECK(line->data() >= text.data() && line->data() + line->size() <= text.data() + text.size());
     FUZZ_CHECK(line->find_first_of("\r\n") == std::string_view::npos);
     const std::string_view trimmed = TrimSpaces(*line);
@@ -37,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::optional<std::string> code = ProductCodeFromBootLine(*line);
     FUZZ_CHECK(code.has_value() == (identity.result != DiscRead::CannotCut));
-    if (!code) return 0;
+    if (!code) return;
     // The name between the last "\" and the last ";", cut as "SLUS_007.07" -> "SLUS-00707".
     const std::size_t semicolon = line->rfind(';');
     const std::size_t backslash = line->rfind('\\');
@@ -45,12 +43,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string name = UpperCase(TrimSpaces(line->substr(start, semicolon - start)));
     FUZZ_CHECK(*code == Mid(name, 1, 4) + "-" + Mid(name, 6, 3) + Mid(name, 10));
     FUZZ_CHECK(identity.productCode == *code);
-
-    if (identity.result == DiscRead::Found) {
-        FUZZ_CHECK(identity.discID.size() == 10);
-        FUZZ_CHECK(DiscIDForProductCode(DiscIDs(), *code) == identity.discID);
-    } else {
-        FUZZ_CHECK(DiscIDForProductCode(DiscIDs(), *code).empty());
-    }
-    return 0;
+    const std::string byCode = DiscIDForProductCode(DiscIDs(), *code);
+    FUZZ_CHECK(identity.result == DiscRead::Found ? identity.discID.size() == 10 && byCode == identity.discID : byCode.empty());
 }

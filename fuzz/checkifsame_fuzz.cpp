@@ -54,19 +54,19 @@ bool ReferenceMatch(std::string text, std::string pattern) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size == 0) return 0;
-    std::string_view rest = AsText(data + 1, size - 1);
+TOLVA_FUZZ_TARGET(input) {
+    std::string_view rest = input;
+    const std::optional<unsigned char> how = TakeByte(rest);
+    if (!how) return;
     std::string text;
     std::string pattern;
-    if (data[0] % 2 == 0) {
+    if (*how % 2 == 0) {
         const auto [first, second] = SplitAtNul(rest);
         text = first;
         pattern = second;
-    } else if (!rest.empty()) {
-        const std::size_t length = std::min<std::size_t>(static_cast<unsigned char>(rest.front()), rest.size() - 1);
-        text = rest.substr(1, length);
-        pattern = rest.substr(1 + length);
+    } else if (const std::optional<unsigned char> length = TakeByte(rest)) {
+        text = rest.substr(0, *length);
+        pattern = rest.substr(text.size());
     }
     const bool expected = ReferenceMatch(text, pattern);
     FUZZ_CHECK(CheckIfSame(text, pattern) == expected);
@@ -75,5 +75,4 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(CheckIfSameMarked(markedText, markedPattern) == expected);
     // The search's own use: a title and a space against the typed text and "*".
     if (text.find_first_of("?*") == std::string::npos) FUZZ_CHECK(CheckIfSame(text + " ", text + "*"));
-    return 0;
 }

@@ -8,35 +8,16 @@
 
 #include "core/database/compatibility.h"
 #include "core/database/gametable.h"
-#include "core/games/discids.h"
 #include "core/text/cp1252.h"
 #include "fuzz_support.h"
 
 using namespace tolva;
 using namespace tolva::fuzz;
 
-namespace {
-
-ProgramState& State() {
-    static ProgramState* state = [] {
-        auto* made = new ProgramState;
-        InitDiscIDs(made->discIDs);
-        return made;
-    }();
-    return *state;
-}
-
-Resolution Resume(const Failure& failure) {
-    FUZZ_CHECK(!failure.description.empty());
-    return Resolution::Resume;
-}
-
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const auto [ini, txtBytes] = SplitAtNul(AsText(data, size));
-    ProgramState& state = State();
-    const AtEnd release{[&state] { ReleaseTexts(state.games, state.games.count()), ReleaseTexts(state.txt); }};
+TOLVA_FUZZ_TARGET(input) {
+    const auto [ini, txtBytes] = SplitAtNul(input);
+    ProgramState& state = SharedState();
+    const ReleaseAtEnd release;
     ReadINIText(state.games, ini, Resume);
     FUZZ_CHECK(ReadTXTText(state.games, state.txt, txtBytes, Resume));
     const CompatibilityTable& txt = state.txt;
@@ -79,5 +60,4 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ReadINIText(state.games, ini, Resume);
     ReloadTXT(state);
     for (int i = 0; i <= games.GameLast; ++i) FUZZ_CHECK(games.GameTxtIndex[i] == joined.at(identity(i)));
-    return 0;
 }

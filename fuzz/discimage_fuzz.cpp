@@ -7,7 +7,6 @@
 #include <fstream>
 
 #include "app/platform/discimage.h"
-#include "core/games/discids.h"
 #include "core/wizard/cuesheet.h"
 #include "fuzz_support.h"
 
@@ -33,11 +32,12 @@ std::string Write(const std::string& name, std::string_view head, std::string_vi
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size == 0) return 0;
-    const std::string_view rest = AsText(data + 1, size - 1);
+TOLVA_FUZZ_TARGET(input) {
+    std::string_view rest = input;
+    const std::optional<unsigned char> kind = TakeByte(rest);
+    if (!kind) return;
     std::string path;
-    switch (data[0] % 3) {
+    switch (*kind % 3) {
         case 0:
             for (const CueFile& file : ParseCueSheet(rest)) {
                 for (const CueTrack& track : file.tracks) FUZZ_CHECK(track.mode.find_first_of("abcdefghijklmnopqrstuvwxyz") == std::string::npos);
@@ -55,5 +55,4 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } else {
         FUZZ_CHECK(identity.description.find(path) != std::string::npos);
     }
-    return 0;
 }

@@ -1,99 +1,73 @@
 #pragma once
-// What every fuzz target shares: the input seen as text, the ways a target cuts it into parts,
-// and a check that turns a broken promise of the code into a crash the fuzzer keeps.
+// What every fuzz target adds to the test fixtures it shares with the core tests: the entry
+// point, a check that turns a broken promise of the code into a crash the fuzzer keeps, state
+// kept between inputs, and the release of what that state holds.
 #include <algorithm>
-#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
-#include <string_view>
-#include <vector>
+#include <optional>
 
-#include "core/games/discids.h"
+#include "../tests/core/support.h"
 #include "core/state.h"
+
+/// A promise of the code under test; a broken one aborts, so libFuzzer records the input.
+#define FUZZ_CHECK(condition)                                                                     \
+    do {                                                                                          \
+        if (!(condition)) {                                                                       \
+            std::fprintf(stderr, "%s:%d: broken promise: %s\n", __FILE__, __LINE__, #condition); \
+            std::abort();                                                                         \
+        }                                                                                         \
+    } while (0)
+
+/// libFuzzer's entry point around a body that sees the input as the text `text`.
+#define TOLVA_FUZZ_TARGET(text)                                                         \
+    static void FuzzOne(std::string_view text);                                         \
+    extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) { \
+        FuzzOne({reinterpret_cast<const char*>(data), size});                           \
+        return 0;                                                                       \
+    }                                                                                   \
+    static void FuzzOne(std::string_view text)
 
 namespace tolva::fuzz {
 
-/// The program's disc ID table, filled once for every input.
-inline const DiscIDTable& DiscIDs() {
-    static const DiscIDTable table = [] {
-        DiscIDTable made;
-        InitDiscIDs(made);
+using namespace tolva::testing;
+
+/// The first byte of text, taken off it; none when text is empty.
+inline std::optional<unsigned char> TakeByte(std::string_view& text) {
+    if (text.empty()) return std::nullopt;
+    const auto byte = static_cast<unsigned char>(text.front());
+    text.remove_prefix(1);
+    return byte;
+}
+
+/// Answers every failure with Resume, as a user who always goes on.
+inline Resolution Resume(const Failure& failure) {
+    FUZZ_CHECK(!failure.description.empty());
+    return Resolution::Resume;
+}
+
+/// The program's state with its disc ID table, reused between inputs: building tables of full
+/// capacity costs more than a read, and the code must not depend on what an earlier input left.
+inline ProgramState& SharedState() {
+    static ProgramState* state = [] {
+        auto* made = new ProgramState;
+        InitDiscIDs(made->discIDs);
         return made;
     }();
-    return table;
+    return *state;
 }
 
-inline std::string_view AsText(const std::uint8_t* data, std::size_t size) {
-    return {reinterpret_cast<const char*>(data), size};
+/// A second game table, reused likewise, for reading a written file back.
+inline GameTable& RereadTable() {
+    static GameTable* table = new GameTable;
+    return *table;
 }
 
-/// A promise of the code under test; a broken one aborts, so libFuzzer records the input.
-#define FUZZ_CHECK(condition)                                                               \
-    do {                                                                                    \
-        if (!(condition)) {                                                                 \
-            std::fprintf(stderr, "%s:%d: broken promise: %s\n", __FILE__, __LINE__, #condition); \
-            std::abort();                                                                   \
-        }                                                                                   \
-    } while (0)
-
-/// The text before the first NUL and the text after it (empty when there is none).
-inline std::pair<std::string_view, std::string_view> SplitAtNul(std::string_view text) {
-    const std::size_t nul = text.find('\0');
-    if (nul == std::string_view::npos) return {text, {}};
-    return {text.substr(0, nul), text.substr(nul + 1)};
-}
-
-/// The first `count` NUL-separated fields; missing ones are empty, the last takes the rest.
-inline std::vector<std::string_view> NulFields(std::string_view text, std::size_t count) {
-    std::vector<std::string_view> fields;
-    for (std::size_t k = 0; k + 1 < count; ++k) {
-        const auto [head, tail] = SplitAtNul(text);
-        fields.push_back(head);
-        text = tail;
-    }
-    fields.push_back(text);
-    return fields;
-}
-
-/// The pieces a network peer might deliver: the input's first byte is the separator, and the
-/// rest is cut at every occurrence of it (the separator itself is dropped). Empty pieces stay,
-/// as a socket may report a read of nothing.
-inline std::vector<std::string_view> Pieces(std::string_view text) {
-    std::vector<std::string_view> pieces;
-    if (text.empty()) return pieces;
-    const char separator = text.front();
-    text.remove_prefix(1);
-    for (std::size_t at = text.find(separator); at != std::string_view::npos; at = text.find(separator)) {
-        pieces.push_back(text.substr(0, at));
-        text.remove_prefix(at + 1);
-    }
-    pieces.push_back(text);
-    return pieces;
-}
-
-/// The pieces joined again: what the peer sent in all.
-inline std::string Joined(const std::vector<std::string_view>& pieces) {
-    std::string all;
-    for (const std::string_view piece : pieces) all.append(piece);
-    return all;
-}
-
-/// Runs a callable when the scope ends, however the target returns.
-template <class F>
-struct AtEnd {
-    F action;
-    ~AtEnd() { action(); }
-};
-template <class F>
-AtEnd(F) -> AtEnd<F>;
-
-/// Gives back the heap blocks that texts in the first `rows` slots of a reused column hold.
+/// Gives back the heap blocks that texts in the first `rows` slots of reused columns hold.
 /// libFuzzer takes an input that leaves more blocks allocated than it found for a possible leak
-/// and scans the whole heap, which costs more than the input itself when tables of full capacity
-/// live between inputs; a target keeping tables calls this at the end of every input for the
-/// slots it used.
+/// and scans the whole heap, which costs more than the input itself; a target keeping tables
+/// releases them at the end of every input.
 inline void ReleaseTexts(std::vector<std::string>& column, int rows) {
     const std::size_t end = std::min(column.size(), static_cast<std::size_t>(std::max(rows, 0)));
     for (std::size_t k = 0; k < end; ++k) std::string().swap(column[k]);
@@ -105,11 +79,20 @@ inline void ReleaseTexts(GameTable& games, int rows) {
     std::string().swap(games.IniVersion);
 }
 
-inline void ReleaseTexts(CompatibilityTable& txt) {
-    for (auto* column : {&txt.TxtTitle, &txt.TxtPublisher, &txt.TxtProductCode, &txt.TxtRegion, &txt.TxtStatus,
-                         &txt.TxtD3D, &txt.TxtDetails, &txt.TxtTitleUpper})
-        ReleaseTexts(*column, txt.TxtCount);
-    txt.TxtJoins.clear();
-}
+/// Releases the shared state and the reread table at the end of the scope, however it returns;
+/// an earlier reread of the same input may have held one entry more than the last.
+struct ReleaseAtEnd {
+    ~ReleaseAtEnd() {
+        ProgramState& state = SharedState();
+        const int rows = state.games.count();
+        ReleaseTexts(state.games, rows);
+        ReleaseTexts(RereadTable(), std::max(rows + 1, RereadTable().count()));
+        CompatibilityTable& txt = state.txt;
+        for (auto* column : {&txt.TxtTitle, &txt.TxtPublisher, &txt.TxtProductCode, &txt.TxtRegion, &txt.TxtStatus,
+                             &txt.TxtD3D, &txt.TxtDetails, &txt.TxtTitleUpper})
+            ReleaseTexts(*column, txt.TxtCount);
+        txt.TxtJoins.clear();
+    }
+};
 
 }  // namespace tolva::fuzz

@@ -13,9 +13,7 @@ namespace {
 enum class Ending { Close, SocketError, StillOpen };
 
 Ending EndingOf(std::string_view& text) {
-    if (text.empty()) return Ending::Close;
-    const unsigned char mark = static_cast<unsigned char>(text.front());
-    text.remove_prefix(1);
+    const unsigned char mark = TakeByte(text).value_or(0);
     return mark % 3 == 0 ? Ending::Close : mark % 3 == 1 ? Ending::SocketError : Ending::StillOpen;
 }
 
@@ -45,8 +43,8 @@ HttpDownload::State End(HttpDownload& download, Ending ending) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::string_view text = AsText(data, size);
+TOLVA_FUZZ_TARGET(input) {
+    std::string_view text = input;
     const Ending ending = EndingOf(text);
     const std::vector<std::string_view> pieces = Pieces(text);
 
@@ -64,11 +62,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     End(cut, ending);
     CheckLimits(cut);
-    if (!cut.finished()) {
-        UpdateValues values;
-        StoreDownload(cut, values);
-        FUZZ_CHECK(!values.DownloadDone && values.DownloadText.empty());
-    }
 
     // The same bytes in one piece end the same way.
     HttpDownload whole;
@@ -78,18 +71,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(whole.body() == cut.body());
     FUZZ_CHECK(whole.statusCode() == cut.statusCode() || cut.state() == HttpDownload::State::Failed);
 
-    if (cut.state() == HttpDownload::State::Complete) {
-        FUZZ_CHECK(cut.statusCode() >= 200 && cut.statusCode() <= 299);
-        if (cut.contentLength()) FUZZ_CHECK(static_cast<std::int64_t>(cut.body().size()) == *cut.contentLength());
-        else if (!cut.chunked()) FUZZ_CHECK(ending == Ending::Close);
-        UpdateValues values;
-        StoreDownload(cut, values);
-        FUZZ_CHECK(values.DownloadDone && values.DownloadText == cut.body());
-    } else if (cut.state() == HttpDownload::State::Failed) {
-        UpdateValues values;
-        values.DownloadText = "stale";
-        StoreDownload(cut, values);
-        FUZZ_CHECK(values.DownloadDone && values.DownloadText.empty());
-    }
-    return 0;
+    // The result is handed on once finished: the body when complete, nothing otherwise.
+    UpdateValues values{"stale", false};
+    StoreDownload(cut, values);
+    FUZZ_CHECK(values.DownloadDone == cut.finished());
+    const bool complete = cut.state() == HttpDownload::State::Complete;
+    FUZZ_CHECK(values.DownloadText == (complete ? cut.body() : cut.finished() ? "" : "stale"));
+    if (!complete) return;
+    FUZZ_CHECK(cut.statusCode() >= 200 && cut.statusCode() <= 299);
+    if (cut.contentLength()) FUZZ_CHECK(static_cast<std::int64_t>(cut.body().size()) == *cut.contentLength());
+    else if (!cut.chunked()) FUZZ_CHECK(ending == Ending::Close);
 }

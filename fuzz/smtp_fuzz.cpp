@@ -7,7 +7,6 @@
 
 #include "core/mail/smtp.h"
 #include "fuzz_support.h"
-#include "../tests/core/support.h"
 
 using namespace tolva;
 using namespace tolva::fuzz;
@@ -20,8 +19,8 @@ GameTable& Games() {
     static GameTable* games = [] {
         auto* made = new GameTable;
         made->IniVersion = "2000.11";
-        testing::AddGame(*made, "1234567890", ".hack");  // a line beginning with "." must be stuffed
-        testing::AddGame(*made, "2345678901", "Aether Drift Racing", "40000000H");
+        AddGame(*made, "1234567890", ".hack");  // a line beginning with "." must be stuffed
+        AddGame(*made, "2345678901", "Aether Drift Racing", "40000000H");
         return made;
     }();
     return *games;
@@ -45,25 +44,17 @@ SmtpDialogue MakeDialogue(const MailInputs& inputs) {
                         [] { return MailDate{2001, 2, 3, 4, 5, 6}; });
 }
 
-// The message as DATA carries it: no line break but CR LF, and no line of a single "." before
-// the last one.
-void CheckMessage(const std::string& data) {
-    FUZZ_CHECK(data.size() >= 3 && data.ends_with(".\r\n"));
-    FUZZ_CHECK(data.find("\r\n.\r\n") == data.size() - 5);
-    for (std::size_t k = 0; k < data.size(); ++k) {
-        if (data[k] == '\n') FUZZ_CHECK(k > 0 && data[k - 1] == '\r');
-        if (data[k] == '\r') FUZZ_CHECK(k + 1 < data.size() && data[k + 1] == '\n');
-    }
-}
-
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::vector<std::string_view> fields = NulFields(AsText(data, size), 4);
+TOLVA_FUZZ_TARGET(input) {
+    const std::vector<std::string_view> fields = NulFields(input, 4);
     const MailInputs inputs{std::string(fields[0]), std::string(fields[1]), std::string(fields[2])};
     const std::vector<std::string_view> pieces = Pieces(fields[3]);
 
-    CheckMessage(MailDataText(MailHeaderLines(MailDate{}, "tolva@tolva.example"), MailBodyLines(inputs, Games())));
+    // The message as DATA carries it: no line break but CR LF, no line of a single "." but the last.
+    const std::string message = MailDataText(MailHeaderLines(MailDate{}, "tolva@tolva.example"), MailBodyLines(inputs, Games()));
+    FUZZ_CHECK(EndsEveryLineInCrLf(message) && message.ends_with(".\r\n"));
+    FUZZ_CHECK(message.find("\r\n.\r\n") == message.size() - 5);
 
     SmtpDialogue cutDialogue = MakeDialogue(inputs);
     Run cut;
@@ -102,5 +93,4 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t end = cut.sent.find("\r\n.\r\n");
     if (cut.closeWindow) FUZZ_CHECK(end < cut.sent.rfind("QUIT\r\n"));
     FUZZ_CHECK(end == std::string::npos || cut.sent.find("\r\n.\r\n", end + 1) == std::string::npos);
-    return 0;
 }

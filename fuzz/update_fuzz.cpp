@@ -1,11 +1,12 @@
 // The update text as any server might send it, against a bleem!.INI that the input also gives
 // (the first NUL divides the INI's bytes from the update's): the processing never fails, its
-// outcome agrees with its rows, the rows are exactly the entries the table lacks, and appending
-// the checked entries keeps every old byte and adds exactly those entries.
+// outcome agrees with the text and its rows, the rows are exactly the entries the table lacks,
+// and appending the checked entries keeps every old byte and adds exactly those entries.
 #include <algorithm>
 #include <set>
 
 #include "core/database/gametable.h"
+#include "core/database/iniline.h"
 #include "core/database/writer.h"
 #include "core/text/cp1252.h"
 #include "core/update/update_processing.h"
@@ -14,32 +15,25 @@
 using namespace tolva;
 using namespace tolva::fuzz;
 
-namespace {
-
-Resolution Resume(const Failure&) { return Resolution::Resume; }
-
-GameTable& Table(int which) {
-    static GameTable tables[2];
-    return tables[which];
-}
-
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const auto [ini, text] = SplitAtNul(AsText(data, size));
-    const AtEnd release{[] { ReleaseTexts(Table(0), Table(0).count()), ReleaseTexts(Table(1), Table(1).count()); }};
-    GameTable& games = Table(0);
+TOLVA_FUZZ_TARGET(input) {
+    const auto [ini, text] = SplitAtNul(input);
+    const ReleaseAtEnd release;
+    GameTable& games = SharedState().games;
     ReadINIText(games, ini, Resume);
 
     const UpdateResult result = UpdateINI(text, games);
     const UpdateData& update = result.update;
-    if (text.empty()) {
-        FUZZ_CHECK(result.outcome == UpdateOutcome::FailedToConnect);
-        return 0;
-    }
-    FUZZ_CHECK(result.outcome != UpdateOutcome::FailedToConnect);
     FUZZ_CHECK(!result.message.text.empty());
-    if (result.outcome == UpdateOutcome::Refused) return 0;
+    if (result.outcome == UpdateOutcome::Refused) return;
+    // Nothing usable arrived without a Version or an ID line (a login page of a hotel, say).
+    bool usable = false;
+    LineReader reader(text);
+    for (std::string_view line; reader.next(line);) {
+        const IniKey key = ClassifyIniLine(line);
+        usable = usable || key == IniKey::ID || key == IniKey::Version;
+    }
+    FUZZ_CHECK((result.outcome == UpdateOutcome::FailedToConnect) == !usable);
+    if (!usable) return;
 
     FUZZ_CHECK(update.UpdLast >= -1 && update.UpdLast < kTableCapacity);
     FUZZ_CHECK(static_cast<std::int32_t>(update.UpdID.size()) == update.UpdLast + 1);
@@ -60,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(!known.contains(update.UpdID[a]));
         FUZZ_CHECK(result.rows[r] == UpdateRowText(update.UpdTitle[a], update.UpdFlags[a]));
     }
-    if (update.UpdCount == 0) return 0;
+    if (update.UpdCount == 0) return;
 
     // Check every other row, append them, and read the file back.
     std::vector<bool> checked(update.UpdCount);
@@ -71,15 +65,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(appended.ok);  // values read from lines hold no line break
     FUZZ_CHECK(std::string_view(appended.bytes).substr(0, ini.size()) == ini);
 
-    GameTable& after = Table(1);
+    GameTable& after = RereadTable();
     ReadINIText(after, appended.bytes, Resume);
-    if (games.Truncated || games.count() + entries.size() > static_cast<std::size_t>(kTableCapacity)) return 0;
-    FUZZ_CHECK(static_cast<std::size_t>(after.count()) == games.count() + entries.size());
-    std::multiset<std::string> before;
-    for (int g = 0; g <= games.GameLast; ++g) before.insert(games.GameID[g] + '\n' + games.GameTitle[g] + '\n' + games.GameFlags[g]);
-    for (const IniEntry& entry : entries) before.insert(entry.ID + '\n' + entry.Title + '\n' + entry.Flags);
-    std::multiset<std::string> now;
-    for (int g = 0; g <= after.GameLast; ++g) now.insert(after.GameID[g] + '\n' + after.GameTitle[g] + '\n' + after.GameFlags[g]);
-    FUZZ_CHECK(before == now);
-    return 0;
+    if (games.Truncated || games.count() + entries.size() > static_cast<std::size_t>(kTableCapacity)) return;
+    EntrySet expected = EntriesOf(games);
+    for (const IniEntry& entry : entries) expected.insert(EntryKey(entry.ID, entry.Title, entry.Flags));
+    FUZZ_CHECK(EntriesOf(after) == expected);
 }

@@ -3,13 +3,12 @@
 // difference, keeps every other line byte for byte, and ends every line in CR LF.
 // Input: an options byte, then NUL-separated fields: the INI's bytes, Compatibility.TXT's bytes,
 // and the new entry's disc ID, title and flags.
-#include <map>
-#include <set>
+#include <algorithm>
+#include <iterator>
 
 #include "core/database/compatibility.h"
 #include "core/database/gametable.h"
 #include "core/database/writer.h"
-#include "core/games/discids.h"
 #include "core/text/cp1252.h"
 #include "core/tools/cleanup.h"
 #include "fuzz_support.h"
@@ -19,42 +18,9 @@ using namespace tolva::fuzz;
 
 namespace {
 
-using Entries = std::multiset<std::string>;
-
-Resolution Resume(const Failure&) { return Resolution::Resume; }
-
-std::string Key(std::string_view id, std::string_view title, std::string_view flags) {
-    return std::string(id) + '\n' + std::string(title) + '\n' + std::string(flags);
-}
-
-Entries EntriesOf(const GameTable& games) {
-    Entries entries;
-    for (int g = 0; g <= games.GameLast; ++g) entries.insert(Key(games.GameID[g], games.GameTitle[g], games.GameFlags[g]));
-    return entries;
-}
-
-ProgramState& State() {
-    static ProgramState* state = [] {
-        auto* made = new ProgramState;
-        InitDiscIDs(made->discIDs);
-        return made;
-    }();
-    return *state;
-}
-
-GameTable& RereadTable() {
-    static GameTable table;
-    return table;
-}
-
-GameTable& Reread(std::string_view bytes) { return ReadINIText(RereadTable(), bytes, Resume), RereadTable(); }
-
-void CheckCrLf(std::string_view bytes) {
-    for (std::size_t k = 0; k < bytes.size(); ++k) {
-        if (bytes[k] == '\n') FUZZ_CHECK(k > 0 && bytes[k - 1] == '\r');
-        if (bytes[k] == '\r') FUZZ_CHECK(k + 1 < bytes.size() && bytes[k + 1] == '\n');
-    }
-    FUZZ_CHECK(bytes.empty() || bytes.ends_with("\r\n"));
+EntrySet Reread(std::string_view bytes) {
+    ReadINIText(RereadTable(), bytes, Resume);
+    return EntriesOf(RereadTable());
 }
 
 // Lines of before and after agree except at the three of the entry, which must differ only there.
@@ -74,10 +40,12 @@ bool ReadsBackAsItself(std::string_view value) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size == 0) return 0;
-    const unsigned char options = data[0];
-    const std::vector<std::string_view> fields = NulFields(AsText(data + 1, size - 1), 5);
+TOLVA_FUZZ_TARGET(input) {
+    std::string_view rest = input;
+    const std::optional<unsigned char> taken = TakeByte(rest);
+    if (!taken) return;
+    const unsigned char options = *taken;
+    const std::vector<std::string_view> fields = NulFields(rest, 5);
     const std::string_view ini = fields[0];
     const IniEntry entry{std::string(fields[2]), std::string(fields[3]), std::string(fields[4])};
     const bool entryBreaks = entry.ID.find_first_of("\r\n") != std::string::npos ||
@@ -86,13 +54,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool entryReadsBack = ReadsBackAsItself(entry.ID) && ReadsBackAsItself(entry.Title) &&
                                 ReadsBackAsItself(entry.Flags);
 
-    ProgramState& state = State();
-    // A re-read holds at most the one entry more that an addition made.
-    const AtEnd release{[&state] { ReleaseTexts(state.games, state.games.count()), ReleaseTexts(state.txt),
-                                   ReleaseTexts(RereadTable(), state.games.count() + 1); }};
+    ProgramState& state = SharedState();
+    const ReleaseAtEnd release;
     GameTable& games = state.games;
     ReadINIText(games, ini, Resume);
-    const Entries before = EntriesOf(games);
+    const EntrySet before = EntriesOf(games);
     const bool fits = !games.Truncated && games.count() < kTableCapacity;
 
     // Addition: the old bytes stay, one entry more.
@@ -101,12 +67,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (added.ok) {
         FUZZ_CHECK(std::string_view(added.bytes).substr(0, ini.size()) == ini);
         if (fits && entryReadsBack) {
-            Entries expected = before;
-            expected.insert(Key(entry.ID, entry.Title, entry.Flags));
-            FUZZ_CHECK(EntriesOf(Reread(added.bytes)) == expected);
+            EntrySet expected = before;
+            expected.insert(EntryKey(entry.ID, entry.Title, entry.Flags));
+            FUZZ_CHECK(Reread(added.bytes) == expected);
         }
     }
-    if (games.count() == 0 || games.Truncated) return 0;
+    if (games.count() == 0 || games.Truncated) return;
 
     // The entry the user selected: one the input picks.
     const int row = static_cast<int>(options) % games.count();
@@ -115,19 +81,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Removal: exactly one entry with that disc ID fewer, and it is the last one the file has.
     const EditedText removed = DisableEntryText(ini, gameID);
     if (removed.ok) {
-        CheckCrLf(removed.bytes);
+        FUZZ_CHECK(EndsEveryLineInCrLf(removed.bytes));
         CheckOtherLinesKept(ini, removed.bytes, 3);
-        const Entries after = EntriesOf(Reread(removed.bytes));
-        FUZZ_CHECK(after.size() + 1 == before.size());
-        std::map<std::string, int> gone;
-        for (const std::string& key : before) ++gone[key];
-        for (const std::string& key : after) FUZZ_CHECK(--gone[key] >= 0);
-        int missing = 0;
-        for (const auto& [key, count] : gone) {
-            missing += count;
-            if (count == 1) FUZZ_CHECK(key.starts_with(gameID + '\n'));
-        }
-        FUZZ_CHECK(missing == 1);
+        const EntrySet after = Reread(removed.bytes);
+        std::vector<std::string> gone;
+        std::set_difference(before.begin(), before.end(), after.begin(), after.end(), std::back_inserter(gone));
+        FUZZ_CHECK(after.size() + 1 == before.size() && gone.size() == 1 && gone[0].starts_with(gameID + '\n'));
     } else {
         FUZZ_CHECK(!removed.error.empty());
     }
@@ -136,13 +95,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const EditedText changed = ChangeEntryText(ini, gameID, entry);
     if (changed.ok) {
         FUZZ_CHECK(!entryBreaks);
-        CheckCrLf(changed.bytes);
+        FUZZ_CHECK(EndsEveryLineInCrLf(changed.bytes));
         CheckOtherLinesKept(ini, changed.bytes, 3);
         FUZZ_CHECK(removed.ok);  // both find the entry the same way
         if (entryReadsBack) {
-            const Entries after = EntriesOf(Reread(changed.bytes));
+            const EntrySet after = Reread(changed.bytes);
             FUZZ_CHECK(after.size() == before.size());
-            FUZZ_CHECK(after.contains(Key(entry.ID, entry.Title, entry.Flags)));
+            FUZZ_CHECK(after.contains(EntryKey(entry.ID, entry.Title, entry.Flags)));
         }
     } else {
         FUZZ_CHECK(!changed.error.empty());
@@ -156,12 +115,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                  bool(options & 16), bool(options & 32), options & 64 ? CommentPlace::After : CommentPlace::Before};
     const EditedText cleaned = CleanUpText(ini, games, state.txt, cleanUp);
     FUZZ_CHECK(cleaned.ok);
-    CheckCrLf(cleaned.bytes);
+    FUZZ_CHECK(EndsEveryLineInCrLf(cleaned.bytes));
     const std::string version = games.IniVersion;
-    const GameTable& reread = Reread(cleaned.bytes);
+    Reread(cleaned.bytes);
+    const GameTable& reread = RereadTable();
     FUZZ_CHECK(reread.count() == games.count());
-    for (int i = 0; i <= games.GameLast; ++i)
-        FUZZ_CHECK(Key(reread.GameID[i], reread.GameTitle[i], reread.GameFlags[i]) == Key(games.GameID[i], games.GameTitle[i], games.GameFlags[i]));
+    for (int i = 0; i <= games.GameLast; ++i) {
+        FUZZ_CHECK(EntryKey(reread.GameID[i], reread.GameTitle[i], reread.GameFlags[i]) ==
+                   EntryKey(games.GameID[i], games.GameTitle[i], games.GameFlags[i]));
+    }
     FUZZ_CHECK(reread.IniVersion == version);
-    return 0;
 }

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/database/gametable.h"
-#include "ini_fixtures.h"
+#include "support.h"
 
 namespace tolva {
 namespace {
@@ -88,9 +88,9 @@ TEST(ReadTXT, FromTheFolderInAnyLetterCaseResettingEveryJoin) {
 
 TEST(Join, ByProductCodeFirstThroughEveryRowOfTheDiscIDInOrder) {
     // 0172831837 is SLPS-00982; 0099269388 is SLES-01903 first and SLES-61903 second.
-    ProgramState state = With({{"0172831837", "Totally Different", "40000000H"}, {"0099269388", "X", "8"}},
-                              TxtRecord("Totally Different", "A", "Not Yet") + TxtRecord("Racer", "SLPS-00982", "Yes!") +
-                                  TxtRecord("A", "SLES-61903", "Yes!") + TxtRecord("B", "SLES-01903", "Yes!"));
+    const std::string records = TxtRecord("Totally Different", "A", "Not Yet") + TxtRecord("Racer", "SLPS-00982", "Yes!") +
+                                TxtRecord("A", "SLES-61903", "Yes!") + TxtRecord("B", "SLES-01903", "Yes!");
+    ProgramState state = With({{"0172831837", "Totally Different", "40000000H"}, {"0099269388", "X", "8"}}, records);
     EXPECT_EQ(JoinGame(state, 0), 2);
     EXPECT_EQ(state.games.GameTxtIndex[0], 2);
     EXPECT_EQ(state.txt.TxtTitleUpper[2], "RACER");  // a join by code consumes nothing
@@ -145,37 +145,11 @@ TEST(Join, NothingToJoin) {
     EXPECT_EQ(JoinGame(state, 0), 0);
 }
 
-// A re-read of bleem!.INI moves entries to other slots; each keeps its own join, a game whose
-// title changed is joined afresh, one never joined gets none.
-TEST(Join, FollowsItsGameThroughARereadOfTheFile) {
-    TempFolder folder;
-    ProgramState state = With({}, "");
-    state.folders.IniPath = folder.path();
-    folder.write("bleem!.INI", Ini({"ID=1111111111", "Title=Final Game (Disc 1)", "Flags=8", "ID=0172831837",
-                                    "Title=Racer Deluxe", "Flags=8", "ID=2222222222", "Title=Broken Quest", "Flags=4"}));
-    FailureLog log;
-    ASSERT_TRUE(ReadINI(state, log.sink()));
-    LoadTXT(state, kTxtHeader + TxtRecord("Final Game", "A", "Yes!") + TxtRecord("Racer", "SLPS-00982", "Yes!") +
-                       TxtRecord("Broken Quest", "B", "Not Yet"));
-    for (int i = 0; i < 3; ++i) JoinGame(state, i);
-    folder.write("bleem!.INI", Ini({"ID=3333333333", "Title=Aardvark", "ID=2222222222", "Title=Broken Quest", "Flags=4",
-                                    "ID=1111111111", "Title=Final Game (Disc 2)", "Flags=8", "ID=0172831837",
-                                    "Title=Racer Deluxe", "Flags=8"}));
-    ASSERT_TRUE(ReadINI(state, log.sink()));
-    ReloadTXT(state);
-    EXPECT_EQ(Column(state.games, state.games.GameID), (std::vector<std::string>{"3333333333", "2222222222", "1111111111", "0172831837"}));
-    EXPECT_EQ(std::vector<int>(state.games.GameTxtIndex.begin(), state.games.GameTxtIndex.begin() + 4),
-              (std::vector<int>{0, 3, 0, 2}));
-    EXPECT_EQ(Column(state.games, state.games.GameTitleKey),
-              (std::vector<std::string>{"AARDVARK", "BROKEN QUEST", "FINAL GAME (DISC 2)", "RACER DELUXE"}));
-    EXPECT_EQ(JoinGame(state, 2), 1);  // the record consumed before came back
-    EXPECT_EQ(log.said(), "");
-}
-
-// Duplicate entries (one disc ID and title, as the update offers them) keep their own joins
-// through every read of bleem!.INI, with or without ReloadTXT, even when a new entry reverses
-// their order in the table; an entry never joined stays unjoined.
-TEST(Join, DuplicatesKeepTheirOwnJoinsAfterEveryRead) {
+// A re-read of bleem!.INI moves entries to other slots; each keeps its own join through every
+// read, with or without ReloadTXT, duplicate entries (one disc ID and title, as the update offers
+// them) included even when a new entry reverses their order; a game never joined stays unjoined;
+// one whose title changed has none, and only ReloadTXT gives back the record its join consumed.
+TEST(Join, FollowsItsGameThroughEveryReadOfTheFile) {
     for (const bool reloadTXT : {true, false}) {
         for (const std::string firstFlags : {"80000000H", "40000000H"}) {
             SCOPED_TRACE(firstFlags + (reloadTXT ? " with ReloadTXT" : " without"));
@@ -184,27 +158,47 @@ TEST(Join, DuplicatesKeepTheirOwnJoinsAfterEveryRead) {
             state.folders.IniPath = folder.path();
             const std::vector<std::string> twins = {"ID=0000000001", "Title=Twin Game", "Flags=" + firstFlags,
                                                     "ID=0000000001", "Title=Twin Game", "Flags=80000001H"};
-            folder.write("bleem!.INI", Ini(twins));
+            std::vector<std::string> lines = twins;
+            lines.insert(lines.end(), {"ID=1111111111", "Title=Final Game (Disc 1)", "Flags=80000003H", "ID=0172831837",
+                                       "Title=Racer Deluxe", "Flags=80000004H", "ID=2222222222", "Title=Broken Quest",
+                                       "Flags=40000005H"});
+            folder.write("bleem!.INI", Ini(lines));
             FailureLog log;
             ASSERT_TRUE(ReadINI(state, log.sink()));
-            LoadTXT(state, kTxtHeader + TxtRecord("Twin Game", "X", "Yes!") + TxtRecord("Twin Game", "Y", "Yes!"));
+            LoadTXT(state, kTxtHeader + TxtRecord("Twin Game", "X", "Yes!") + TxtRecord("Twin Game", "Y", "Yes!") +
+                               TxtRecord("Final Game", "A", "Yes!") + TxtRecord("Racer", "SLPS-00982", "Yes!") +
+                               TxtRecord("Broken Quest", "B", "Not Yet"));
             const auto joinOf = [&](char mark) {  // the entry whose flags end in mark before the "H"
                 for (int i = 0; i <= state.games.GameLast; ++i)
                     if (state.games.GameFlags[i][7] == mark) return state.games.GameTxtIndex[i];
                 return -1;
             };
-            JoinGame(state, 0);
-            JoinGame(state, 1);
-            const int first = firstFlags[0] == '8' ? 1 : 0;
-            ASSERT_EQ(std::pair(joinOf('0'), joinOf('1')), std::pair(first, first + 1));
+            const auto twinOrder = [&] {
+                std::string order;
+                for (int i = 0; i <= state.games.GameLast; ++i)
+                    if (state.games.GameTitle[i] == "Twin Game") order += state.games.GameFlags[i][7];
+                return order;
+            };
+            for (int i = 0; i <= state.games.GameLast; ++i) JoinGame(state, i);
+            const std::string orderBefore = twinOrder();
+            // The first twin in the table takes the first record, when its status agrees.
+            const std::pair<int, int> twins01 = firstFlags[0] == '4'   ? std::pair(0, 1)
+                                                : orderBefore == "01" ? std::pair(1, 2)
+                                                                      : std::pair(2, 1);
+            ASSERT_EQ(std::vector<int>({joinOf('0'), joinOf('1'), joinOf('3'), joinOf('4'), joinOf('5')}),
+                      std::vector<int>({twins01.first, twins01.second, 3, 4, 5}));
 
-            std::vector<std::string> more = twins;
-            more.insert(more.end(), {"ID=0000000002", "Title=Aardvark", "Flags=80000002H"});
-            folder.write("bleem!.INI", Ini(more));
+            lines = twins;
+            lines.insert(lines.end(), {"ID=0000000002", "Title=Aardvark", "Flags=80000002H", "ID=2222222222",
+                                       "Title=Broken Quest", "Flags=40000005H", "ID=1111111111", "Title=Final Game (Disc 2)",
+                                       "Flags=80000003H", "ID=0172831837", "Title=Racer Deluxe", "Flags=80000004H"});
+            folder.write("bleem!.INI", Ini(lines));
             ASSERT_TRUE(ReadINI(state, log.sink()));
             if (reloadTXT) ReloadTXT(state);
-            ASSERT_EQ(state.games.GameFlags[1], "80000001H");  // the twins changed places in the table
-            EXPECT_EQ(std::vector<int>({joinOf('0'), joinOf('1'), joinOf('2')}), std::vector<int>({first, first + 1, 0}));
+            ASSERT_NE(twinOrder(), orderBefore);  // the twins changed places in the table
+            EXPECT_EQ(std::vector<int>({joinOf('0'), joinOf('1'), joinOf('2'), joinOf('3'), joinOf('4'), joinOf('5')}),
+                      std::vector<int>({twins01.first, twins01.second, 0, 0, 4, 5}));
+            EXPECT_EQ(JoinGame(state, RowOf(state.games, "Final Game (Disc 2)")), reloadTXT ? 3 : 0);
             EXPECT_EQ(log.said(), "");
         }
     }

@@ -13,7 +13,7 @@
 #include "core/database/writer.h"
 #include "core/tools/cleanup.h"
 #include "core/tools/repair.h"
-#include "ini_fixtures.h"
+#include "support.h"
 
 namespace tolva {
 namespace {

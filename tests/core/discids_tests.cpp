@@ -1,4 +1,5 @@
-// The disc ID table, its lookups and the "More Information" address built from it.
+// The disc ID table, its lookups, product codes in any spelling and the "More Information"
+// address built from it.
 #include "core/games/discids.h"
 
 #include <gtest/gtest.h>
@@ -6,7 +7,7 @@
 #include <set>
 
 #include "core/endpoints.h"
-#include "ini_fixtures.h"
+#include "support.h"
 
 namespace tolva {
 namespace {
@@ -80,6 +81,21 @@ TEST(DiscIDLookup, TheIndexAnswersAsTheScanInIndexOrder) {
     }
 }
 
+TEST(NormalProductCode, EveryCommonSpellingAndWhatIsNone) {
+    const struct {
+        std::string_view typed, code;
+    } kCases[] = {
+        {"SLUS-00152", "SLUS-00152"}, {"SLUS_001.52", "SLUS-00152"}, {"SLUS00152", "SLUS-00152"},
+        {"slus_001.52", "SLUS-00152"}, {"sLuS 00152", "SLUS-00152"}, {"SLUS-0015", ""},
+        {"SLUS-001522", ""},          {"SLU5-00152", ""},           {"SLUS-0015A", ""},
+        {"0033330665", ""},           {"", ""},                     {"S*US-00152", ""},
+    };
+    for (const auto& c : kCases) EXPECT_EQ(NormalProductCode(c.typed), c.code) << c.typed;
+    EXPECT_TRUE(IsDiscID("0033330665"));
+    EXPECT_FALSE(IsDiscID("003333066"));
+    EXPECT_FALSE(IsDiscID("00333306651"));
+}
+
 TEST(MoreInformation, DiscIDTableFirstThenTheJoinedRecordWhileTheCompatibilityDataIsUsed) {
     EXPECT_EQ(GameInfoAddress("SLPS-00982"), std::string(kGameInfoSite) + "/cgi-bin/detailed2.cgi?prodcode=SLPS-00982");
     // A code taken from Compatibility.TXT cannot add parameters or leave the query.
@@ -88,6 +104,7 @@ TEST(MoreInformation, DiscIDTableFirstThenTheJoinedRecordWhileTheCompatibilityDa
     state.discIDs = DiscIDs();
     AddGame(state.games, "0099269388", "Some Game");
     state.txt.TxtCount = 3;
+    state.txt.TxtProductCode[0] = "SCES-00000";  // record 0 stands for "no record", whatever it holds
     state.txt.TxtProductCode[2] = "SCUS-94163";
     state.games.GameTxtIndex[0] = 2;
     EXPECT_EQ(MoreInformationCode(state, 0), "SLES-01903");

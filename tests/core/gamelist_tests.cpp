@@ -1,10 +1,11 @@
-// The counts under the list and the search box's first match.
+// The counts under the list, the search box's first match, and the search by disc ID or
+// product code when no title matches.
 #include "core/database/gamelist.h"
 
 #include <gtest/gtest.h>
 
 #include "core/database/gametable.h"
-#include "ini_fixtures.h"
+#include "support.h"
 
 namespace tolva {
 namespace {
@@ -55,6 +56,33 @@ TEST(FindFirstMatch, TheFirstTitleBeginningWithTheTypedTextWildcardsIncluded) {
     EXPECT_EQ(FindFirstMatch(GameTable{}, ""), -1);
     games.GameTitleUpper[5] = "STALE";  // slots after the last entry are never searched
     EXPECT_EQ(FindFirstMatch(games, "STALE"), -1);
+}
+
+TEST(FindGame, ADiscIDOrProductCodeFindsItsGameWhenNoTitleMatches) {
+    auto state = std::make_unique<ProgramState>();
+    InitDiscIDs(state->discIDs);
+    GameTable& games = state->games;
+    // Rows as ReadINI leaves them, sorted by title; the last game is joined to record 1.
+    for (const auto& [title, id] : {std::pair{"0033330665 TRIBUTE", "1111111111"}, {"ALPHA", "0033330665"},
+                                    {"BETA", "0261992838"}, {"GAMMA", "5555555555"}})
+        AddGame(games, id, title);
+    games.GameTxtIndex[3] = 1;
+    state->txt.TxtProductCode[1] = "SCES-99999";
+    state->txt.TxtCount = 2;
+
+    const struct {
+        std::string_view typed;
+        int row;
+    } kCases[] = {
+        {"BET", 2},         {"1111111111", 0},  {"0261992838", 2},  {"9999999999", -1},
+        {"0033330665", 0},  // the title that begins with these digits wins over ALPHA's disc ID
+        {"slus_001.52", 1},  // the first row whose disc ID the table pairs with the code
+        {"SCES99999", 3},   {"sces-999.99", 3}, {"SLUS-99998", -1}, {"12345", -1},
+    };
+    for (const auto& c : kCases) EXPECT_EQ(FindGame(*state, c.typed), c.row) << c.typed;
+    // The other disc IDs of SLUS-00152 are found too, whichever one bleem!.INI holds.
+    games.GameID[1] = "2271434423";
+    EXPECT_EQ(FindGame(*state, "SLUS00152"), 1);
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include <random>
 #include <set>
 
-#include "ini_fixtures.h"
+#include "support.h"
 
 namespace tolva {
 namespace {
@@ -24,8 +24,8 @@ GameTable Load(const std::string& text, FailureLog* log = nullptr) {
 
 // Keys in any case after spaces, prefix keys, values after the first "=" or the whole trimmed
 // line; tabs are not skipped, comments and disabled lines count for nothing; later Title and
-// Flags lines win.
-TEST(ReadINI, HowLinesGiveTheirValues) {
+// Flags lines win; every line ending ends a line.
+TEST(ReadINI, HowLinesGiveTheirValuesAndEnd) {
     const struct {
         Texts lines;
         std::string id, title, flags, version;
@@ -47,13 +47,11 @@ TEST(ReadINI, HowLinesGiveTheirValues) {
         EXPECT_EQ(games.GameFlags[0], c.flags);
         EXPECT_EQ(games.IniVersion, c.version);
     }
-}
-
-TEST(ReadINI, EveryLineEndingEndsALine) {
-    // Which bytes end a line is LineReader's (text_tests.cpp); here, that the reader is used.
+    // Which bytes end a line is LineReader's (text_tests.cpp); here, that the reader is used. A
+    // line has no length limit.
     const GameTable mixed = Load("ID=1\rTitle=Lone CR\nFlags=8\r\nID=2\n\rTitle=After LF CR");
     EXPECT_EQ(Column(mixed, mixed.GameTitle), (Texts{"After LF CR", "Lone CR"}));
-    const std::string huge(4 << 20, 'x');  // a line has no length limit
+    const std::string huge(4 << 20, 'x');
     EXPECT_EQ(Load("ID=1\r\nTitle=" + huge + "\r\nFlags=8\r\n" + huge + "\r\nID=2\r\nTitle=a\r\n").GameTitle[1], huge);
 }
 

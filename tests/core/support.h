@@ -1,6 +1,8 @@
 #pragma once
-// What the core tests share: a temp folder, whole-file bytes, a failure sink that records, the
-// low-level writes of a failing disk, and the exchange sort as the program once wrote it.
+// What the core tests, the fuzz targets and the benchmarks share: a temp folder, whole-file
+// bytes, a failure sink that records, the low-level writes of a failing disk, the exchange sort
+// as the program once wrote it, bleem!.INI texts and Compatibility.TXT records, the disc ID
+// table filled once, and the ways an input is cut into the parts a test feeds.
 #include <unistd.h>
 
 #include <algorithm>
@@ -10,12 +12,15 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <set>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "core/failure.h"
 #include "core/files/files.h"
+#include "core/games/discids.h"
 #include "core/state.h"
 #include "core/text/cp1252.h"
 
@@ -137,6 +142,109 @@ inline void LiteralExchangeSort(GameTable& g) {
             }
         }
     }
+}
+
+/// Lines joined with CR LF, as the program writes them.
+inline std::string Ini(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    return text;
+}
+
+/// count entries "Game k" with disc IDs 1000000000 + k, from k = from.
+inline std::string Entries(int count, int from = 0, const char* eol = "\r\n") {
+    std::string text;
+    for (int k = from; k < from + count; ++k)
+        text += std::string("ID=") + std::to_string(1000000000 + k) + eol + "Title=Game " + std::to_string(k) + eol +
+                "Flags=" + (k % 3 ? "80000000H" : "40000000H") + eol;
+    return text;
+}
+
+/// Three entries out of title order, a comment header and an unfinished last line.
+const std::string kThree = "; my games\r\nVersion=1.0\r\n\r\nID=2222222222\r\nTitle=beta\r\nFlags=40000000H\r\n\r\n"
+    "ID=1111111111\r\nTitle=Alpha\r\nFlags=80000000H\r\n\r\nID=3333333333\r\nTitle=Gamma\r\nFlags=00000000H";
+
+const std::string kTxtHeader = "ID|Title|Publisher|Code|Region|Genre|Status|D3D|Details|\r\n";
+
+/// One record of Compatibility.TXT.
+inline std::string TxtRecord(const std::string& title, const std::string& code, const std::string& status) {
+    return "n|" + title + "|Publisher of " + title + "|" + code + "|U/C|genre|" + status + "||details of " + title + "|\r\n";
+}
+
+inline const DiscIDTable& DiscIDs() {
+    static const DiscIDTable table = [] {
+        DiscIDTable t;
+        InitDiscIDs(t);
+        return t;
+    }();
+    return table;
+}
+
+/// The row of the first entry with this title, -1 when none.
+inline int RowOf(const GameTable& g, const std::string& title) {
+    for (int i = 0; i <= g.GameLast; ++i) if (g.GameTitle[i] == title) return i;
+    return -1;
+}
+
+/// One entry as "ID\nTitle\nFlags", and every loaded entry so, order aside.
+using EntrySet = std::multiset<std::string>;
+inline std::string EntryKey(std::string_view id, std::string_view title, std::string_view flags) {
+    return std::string(id) + '\n' + std::string(title) + '\n' + std::string(flags);
+}
+inline EntrySet EntriesOf(const GameTable& g) {
+    EntrySet entries;
+    for (int i = 0; i <= g.GameLast; ++i) entries.insert(EntryKey(g.GameID[i], g.GameTitle[i], g.GameFlags[i]));
+    return entries;
+}
+
+/// Whether every line break is CR LF and the text, unless empty, ends in one.
+inline bool EndsEveryLineInCrLf(std::string_view bytes) {
+    for (std::size_t k = 0; k < bytes.size(); ++k) {
+        if (bytes[k] == '\n' && (k == 0 || bytes[k - 1] != '\r')) return false;
+        if (bytes[k] == '\r' && (k + 1 == bytes.size() || bytes[k + 1] != '\n')) return false;
+    }
+    return bytes.empty() || bytes.ends_with("\r\n");
+}
+
+/// The text before the first NUL and the text after it (empty when there is none).
+inline std::pair<std::string_view, std::string_view> SplitAtNul(std::string_view text) {
+    const std::size_t nul = text.find('\0');
+    if (nul == std::string_view::npos) return {text, {}};
+    return {text.substr(0, nul), text.substr(nul + 1)};
+}
+
+/// The first `count` NUL-separated fields; missing ones are empty, the last takes the rest.
+inline std::vector<std::string_view> NulFields(std::string_view text, std::size_t count) {
+    std::vector<std::string_view> fields;
+    for (std::size_t k = 0; k + 1 < count; ++k) {
+        const auto [head, tail] = SplitAtNul(text);
+        fields.push_back(head);
+        text = tail;
+    }
+    fields.push_back(text);
+    return fields;
+}
+
+/// The pieces a network peer might deliver: the first byte is the separator, and the rest is cut
+/// at every occurrence of it (dropped). Empty pieces stay, as a socket may read nothing.
+inline std::vector<std::string_view> Pieces(std::string_view text) {
+    std::vector<std::string_view> pieces;
+    if (text.empty()) return pieces;
+    const char separator = text.front();
+    text.remove_prefix(1);
+    for (std::size_t at = text.find(separator); at != std::string_view::npos; at = text.find(separator)) {
+        pieces.push_back(text.substr(0, at));
+        text.remove_prefix(at + 1);
+    }
+    pieces.push_back(text);
+    return pieces;
+}
+
+/// The pieces joined again: what the peer sent in all.
+inline std::string Joined(const std::vector<std::string_view>& pieces) {
+    std::string all;
+    for (const std::string_view piece : pieces) all.append(piece);
+    return all;
 }
 
 }  // namespace tolva::testing

@@ -49,39 +49,39 @@ TEST(UpdateINI, OutcomeOfEachKindOfDownload) {
     EXPECT_NE(wrong.message.text.find("Your version :1.2.7\nThe version on the server :1.3\n"), std::string::npos);
 }
 
-TEST(UpdateINI, OffersOnlyNewDiscIDsSortedByUpperCaseTitle) {
-    const std::string text = "[update]\r\nVersion=1.2.0\r\n" + Entry("0000000001", "Known game", "80000000H") +
-                             Entry("0000000003", "zeta", "40000000H") + Entry("0000000002", "Alpha", "80000000H") +
-                             Entry("0000000004", "beta", "");
-    const UpdateResult result = UpdateINI(text, Table("1.2.9", {"0000000001"}));
-    ASSERT_EQ(result.outcome, UpdateOutcome::NewEntries);
-    EXPECT_EQ(result.rows, (Rows{"Alpha (Yes!)", "beta (Partially)", "zeta (Not Yet)"}));
-    EXPECT_EQ(result.update.UpdCount, 3);
-    EXPECT_EQ(result.update.UpdLast, 3);
-    EXPECT_EQ(result.update.UpdTitleUpper[0], "ALPHA");
-    EXPECT_EQ(result.update.ServerVersion, "1.2.0");
-    for (int r = 0; r < result.update.UpdCount; ++r) EXPECT_NE(result.update.UpdID[result.update.UpdRow[r]], "0000000001");
-}
-
-// Two entries with one new disc ID are both offered; disc IDs compare exactly; the status word
-// follows the first Flags character.
-TEST(UpdateINI, NewDiscIDsCompareExactlyAndEachGetsItsStatusWord) {
-    const std::string text = "Version=1.0\r\n" + Entry("5555555555", "Disc", "80000000H") + Entry("5555555555", "Disc again", "40000000H") +
-                             Entry("12345678AB", "Letters", "C0000000H") + Entry("0123", "Short", "");
-    EXPECT_EQ(UpdateINI(text, Table("1.0", {"12345678ab", "123"})).rows,
-              (Rows{"Disc (Yes!)", "Disc again (Not Yet)", "Letters (Partially)", "Short (Partially)"}));
+// Only disc IDs the table lacks are offered, each one compared exactly and every entry with it
+// (two entries with one new disc ID are both offered), sorted by the upper case of the title
+// ("É" after Z); keys are read like the INI file's; the status word follows the first Flags
+// character.
+TEST(UpdateINI, OffersEveryEntryWithANewDiscIDSortedByUpperCaseTitle) {
+    const struct {
+        std::string text;
+        Rows known, rows;
+    } cases[] = {
+        {"[update]\r\nVersion=1.2.0\r\n" + Entry("0000000001", "Known game", "80000000H") + Entry("0000000003", "zeta", "40000000H") +
+             Entry("0000000002", "Alpha", "80000000H") + Entry("0000000004", "beta", ""),
+         {"0000000001"}, {"Alpha (Yes!)", "beta (Partially)", "zeta (Not Yet)"}},
+        {"Version=1.0\r\n" + Entry("5555555555", "Disc", "80000000H") + Entry("5555555555", "Disc again", "40000000H") +
+             Entry("12345678AB", "Letters", "C0000000H") + Entry("0123", "Short", ""),
+         {"12345678ab", "123"}, {"Disc (Yes!)", "Disc again (Not Yet)", "Letters (Partially)", "Short (Partially)"}},
+        {"Version=1.0\r\nTitle=Orphan before any ID\r\n   id =  0000000042  \r\n  tItLe=  Spaced Out  \r\nFLAGS= 80000000H\r\n"
+         ";ID=0000000043\r\n;Title=Disabled\r\n" + Entry("1", "\xE9t\xE9", "8") + Entry("2", "Zorro", "8") + Entry("3", "eagle", "8"),
+         {}, {"eagle (Yes!)", "Spaced Out (Yes!)", "Zorro (Yes!)", "\xE9t\xE9 (Yes!)"}},
+    };
+    for (const auto& c : cases) {
+        const UpdateResult result = UpdateINI(c.text, Table("1.0", c.known));
+        EXPECT_EQ(result.rows, c.rows) << c.text;
+        EXPECT_EQ(result.update.UpdCount, int(c.rows.size()));
+    }
+    const UpdateResult first = UpdateINI(cases[0].text, Table("1.2.9", {"0000000001"}));
+    ASSERT_EQ(first.outcome, UpdateOutcome::NewEntries);
+    EXPECT_EQ(first.update.UpdLast, 3);
+    EXPECT_EQ(first.update.UpdTitleUpper[0], "ALPHA");
+    EXPECT_EQ(first.update.ServerVersion, "1.2.0");
+    const UpdateResult spaced = UpdateINI(cases[2].text, Table("1.0", {}));
+    EXPECT_EQ(spaced.update.UpdID[spaced.update.UpdRow[1]], "0000000042");
+    EXPECT_EQ(spaced.update.UpdTitleUpper[spaced.update.UpdRow[3]], "\xC9T\xC9");
     EXPECT_EQ(UpdateRowText("A", "00000000H"), "A (Partially)");
-}
-
-// Keys are read like the INI file's; accented titles sort by their upper case ("É" after Z).
-TEST(UpdateINI, KeysAreReadLikeTheIniFileAndTitlesSortByTheirUpperCase) {
-    const std::string text = "Version=1.0\r\nTitle=Orphan before any ID\r\n   id =  0000000042  \r\n  tItLe=  Spaced Out  \r\n"
-                             "FLAGS= 80000000H\r\n;ID=0000000043\r\n;Title=Disabled\r\n" + Entry("1", "\xE9t\xE9", "8") +
-                             Entry("2", "Zorro", "8") + Entry("3", "eagle", "8");
-    const UpdateResult result = UpdateINI(text, Table("1.0", {}));
-    EXPECT_EQ(result.rows, (Rows{"eagle (Yes!)", "Spaced Out (Yes!)", "Zorro (Yes!)", "\xE9t\xE9 (Yes!)"}));
-    EXPECT_EQ(result.update.UpdID[result.update.UpdRow[1]], "0000000042");
-    EXPECT_EQ(result.update.UpdTitleUpper[result.update.UpdRow[3]], "\xC9T\xC9");
 }
 
 TEST(UpdateINI, OverCapacityIsRefused) {

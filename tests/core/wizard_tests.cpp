@@ -1,12 +1,13 @@
-// The Add/Edit wizard's rules: the disc read from SYSTEM.CNF, the identity page, the page order,
-// the remark pages, the graphics boxes and the status settled at Finish.
+// The Add/Edit wizard's rules: the disc read from SYSTEM.CNF or a CUE sheet, the identity page,
+// the page order, the remark pages, the graphics boxes and the status settled at Finish.
 #include <gtest/gtest.h>
 
 #include "core/games/flags.h"
+#include "core/wizard/cuesheet.h"
 #include "core/wizard/identity.h"
 #include "core/wizard/pages.h"
 #include "core/wizard/systemcnf.h"
-#include "ini_fixtures.h"
+#include "support.h"
 
 namespace tolva {
 namespace {
@@ -82,6 +83,23 @@ TEST(ReadDiscIdentity, FindsTheBootFileInTheRootInAnyLetterCaseOrSaysWhyNot) {
     EXPECT_EQ(ReadDiscIdentity(root.path(), DiscIDs()).result, DiscRead::Empty);
 }
 
+TEST(ParseCueSheet, FilesAndTheirTracks) {
+    const std::vector<CueFile> files = ParseCueSheet(
+        "REM a comment\r\nFILE \"My Game (Track 1).bin\" BINARY\r\n  TRACK 01 mode2/2352\r\n    INDEX 01 00:00:00\r\n"
+        "\tTRACK 02 AUDIO\nFILE track3.bin BINARY\n TRACK 3 AUDIO\nTRACK\n");
+    ASSERT_EQ(files.size(), 2u);
+    EXPECT_EQ(files[0].name, "My Game (Track 1).bin");
+    ASSERT_EQ(files[0].tracks.size(), 2u);
+    EXPECT_EQ(files[0].tracks[0].number, 1);
+    EXPECT_EQ(files[0].tracks[0].mode, "MODE2/2352");
+    EXPECT_TRUE(IsDataTrack(files[0].tracks[0].mode));
+    EXPECT_FALSE(IsDataTrack(files[0].tracks[1].mode));
+    EXPECT_EQ(files[1].name, "track3.bin");
+    ASSERT_EQ(files[1].tracks.size(), 2u);  // a TRACK line without number or mode is kept, empty
+    EXPECT_EQ(files[1].tracks[1].number, 0);
+    EXPECT_TRUE(ParseCueSheet("TRACK 01 MODE1/2048\n").empty());  // a track before any FILE has no home
+}
+
 TEST(IdentityPage, TheDiscIDBoxNextAndTheTexts) {
     for (const auto& [typed, kept] : {std::pair{"12ab34", "1234"}, {"00-33 33-06 65", "0033330665"}, {"123456789012", "1234567890"},
                                       {"\xb2\xb3 1\xbd", "1"}, {"", ""}, {"abc", ""}})
@@ -108,16 +126,11 @@ TEST(IdentityPage, TheDiscIDBoxNextAndTheTexts) {
 }
 
 TEST(PageOrder, BackSkipsTheRemarksOfAGameThatDoesNotWork) {
-    EXPECT_EQ(PreviousPage(2, "80000000H"), 1);
-    EXPECT_EQ(PreviousPage(3, "80000000H"), 2);
-    EXPECT_EQ(PreviousPage(7, "40000000H"), 6);
-    EXPECT_EQ(PreviousPage(8, "40000000H"), 2);
-    EXPECT_EQ(PreviousPage(8, "80000000H"), 7);
-    EXPECT_EQ(PreviousPage(8, "40000001H"), 7);  // only the exact word skips
-    EXPECT_EQ(PageName(1), "Wizard1FORM");
-    EXPECT_EQ(PageName(8), "Wizard8FORM");
-    EXPECT_EQ(PageName(0), "");
-    EXPECT_EQ(PageName(9), "");
+    // Only the exact word of a game that does not work skips.
+    for (const auto& [page, flags, previous] : {std::tuple{2, "80000000H", 1}, {3, "80000000H", 2}, {7, "40000000H", 6},
+                                                {8, "40000000H", 2}, {8, "80000000H", 7}, {8, "40000001H", 7}})
+        EXPECT_EQ(PreviousPage(page, flags), previous) << page << " " << flags;
+    for (const auto& [page, name] : {std::pair{1, "Wizard1FORM"}, {8, "Wizard8FORM"}, {0, ""}, {9, ""}}) EXPECT_EQ(PageName(page), name);
 }
 
 std::string Preselected(int page, std::string_view flags) {
@@ -142,14 +155,12 @@ TEST(RemarkPages, EachAsksAboutItsPositionPreselectsTheStoredRemarkAndStoresOnly
     }
     EXPECT_EQ(FindRemarkPage(2), nullptr);
     EXPECT_EQ(FindRemarkPage(7), nullptr);
-    EXPECT_EQ(Preselected(3, "80112020H"), "D3D Graphical Problems");
-    EXPECT_EQ(Preselected(4, "80112020H"), "Minor Sound Problems");
-    EXPECT_EQ(Preselected(5, "80112020H"), "Can Load but not Save");
-    EXPECT_EQ(Preselected(6, "80112020H"), "Must Skip opening MDEC's");
-    EXPECT_EQ(Preselected(6, "80000000H"), "No problems");
     // A word not in the nine-character form is brought into it first.
-    EXPECT_EQ(Preselected(4, "8H"), "Perfect sound, no errors");
-    EXPECT_EQ(Preselected(5, " 80020000h "), "Can Save but not Load");
+    for (const auto& [page, flags, caption] : {std::tuple{3, "80112020H", "D3D Graphical Problems"}, {4, "80112020H", "Minor Sound Problems"},
+                                               {5, "80112020H", "Can Load but not Save"}, {6, "80112020H", "Must Skip opening MDEC's"},
+                                               {6, "80000000H", "No problems"}, {4, "8H", "Perfect sound, no errors"},
+                                               {5, " 80020000h ", "Can Save but not Load"}})
+        EXPECT_EQ(Preselected(page, flags), caption) << page << " " << flags;
     EXPECT_EQ(StoreRemark(*FindRemarkPage(4), "8H", 6), "80006000H");
     EXPECT_EQ(StoreRemark(*FindRemarkPage(3), "128", 1), "00000010H");
     // A new game walked through keeps its word; an unknown value preselects the first option,

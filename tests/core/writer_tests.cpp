@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/database/gametable.h"
-#include "ini_fixtures.h"
+#include "support.h"
 
 namespace tolva {
 namespace {

@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "app/mainwindow/splashform.h"
+#include "app/platform/access.h"
 #include "app/platform/controls.h"
 #include "app/platform/messages.h"
 #include "app/platform/resources.h"
@@ -35,13 +36,14 @@ QLabel* Field(QWidget* parent, const char* name, const QString& tooltip, QLabel*
     // What a field holds never widens the window: it takes the width the layout gives it.
     field->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     field->setMinimumWidth(field->fontMetrics().averageCharWidth() * 8);
+    // Exposed before anything else asks a screen reader's view of the field.
+    if (buddy) {
+        buddy->setBuddy(field);
+        ExposeValue(field, buddy->text());
+    }
     if (!tooltip.isEmpty()) {
         field->setToolTip(tooltip);
         field->setAccessibleDescription(tooltip);
-    }
-    if (buddy) {
-        buddy->setBuddy(field);
-        field->setAccessibleName(buddy->text().remove(QLatin1Char(':')).trimmed());
     }
     return field;
 }
@@ -76,8 +78,7 @@ QLabel* Remark(QWidget* parent, const char* name, const QString& frameCaption, Q
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     text->setMinimumHeight(text->fontMetrics().height() * 3);
-    text->setAccessibleName(frameCaption);
-    text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    ExposeValue(text, frameCaption);
     layout->addWidget(text);
     grid->addWidget(frame, row, column);
     return text;
@@ -89,6 +90,7 @@ MainFORM::MainFORM(ProgramState& state, Platform& platform, QWidget* parent)
     : QMainWindow(parent), state_(state), platform_(platform) {
     setObjectName(QStringLiteral("MainFORM"));
     setWindowTitle(kTitle);
+    UseKeyboardEverywhere();
     buildControls();
     buildMenus();
 }
@@ -123,6 +125,7 @@ void MainFORM::buildControls() {
     GameLIST->setUniformItemSizes(true);  // thousands of rows fill without measuring each
     GameLIST->setMinimumWidth(300);
     listLabel->setBuddy(GameLIST);
+    GameLIST->setAccessibleName(QStringLiteral("Games"));  // a list does not take its buddy's caption
     left->addWidget(listLabel);
     left->addWidget(GameLIST, 1);
 
@@ -205,6 +208,7 @@ void MainFORM::buildControls() {
     auto* advanced = new QGroupBox(central);
     auto* advancedLayout = new QGridLayout(advanced);
     frameLABEL = Caption(advanced, "frameLABEL", QStringLiteral("Advanced Graphics Settings"));
+    advanced->setAccessibleName(frameLABEL->text());
     QFont bold = frameLABEL->font();
     bold.setBold(true);
     frameLABEL->setFont(bold);
@@ -282,7 +286,7 @@ void MainFORM::buildMenus() {
     separator(FormatMENU, "SEPERATOR4");
     GotoBleemMENU = action(FormatMENU, "GotoBleemMENU", QStringLiteral("More information about the selected game"));
 
-    SettingsMENU = menuBar()->addMenu(QStringLiteral("&Settings"));
+    SettingsMENU = menuBar()->addMenu(QStringLiteral("S&ettings"));  // Alt+S is the search box
     SettingsMENU->setObjectName(QStringLiteral("SettingsMENU"));
     OtherIniMENU = action(SettingsMENU, "OtherIniMENU", QStringLiteral("Select another bleem!.ini file."));
     OtherTxtMENU = action(SettingsMENU, "OtherTxtMENU", QStringLiteral("Select another Compatibility.txt file."));

@@ -15,11 +15,20 @@
 namespace tolva {
 namespace {
 
+// What each picture means, as a screen reader says it.
+QString Meaning(const QString& picture) {
+    if (picture == QLatin1String("YES")) return QStringLiteral("Status: works");
+    if (picture == QLatin1String("PART")) return QStringLiteral("Status: partially works");
+    if (picture == QLatin1String("NO")) return QStringLiteral("Status: does not work yet");
+    if (picture == QLatin1String("D3D")) return QStringLiteral("Direct3D supported");
+    return QStringLiteral("no Direct3D");
+}
+
 void ShowPicture(QLabel* picture, const char* name) {
     const QString resource = QString::fromLatin1(name);
     picture->setPixmap(Picture(resource, picture->devicePixelRatioF()));
-    picture->setProperty("picture", resource);  // which picture is shown, for tests and screen readers
-    picture->setAccessibleName(resource);
+    picture->setProperty("picture", resource);  // which picture is shown, for tests
+    picture->setAccessibleName(Meaning(resource));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "app/mainwindow/splashform.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -26,6 +27,7 @@ SplashFORM::SplashFORM(Platform& platform, QWidget* parent) : QWidget(parent, Qt
     const int top = 12;
     VersionLABEL->move(RightAlignedLeft(width(), VersionLABEL->width(), top), top);
     setAccessibleName(kTitle + QLatin1Char(' ') + VersionLABEL->text());
+    setFocusPolicy(Qt::StrongFocus);  // About is closed from the keyboard as by a click
 }
 
 QString SplashFORM::VersionText(const QString& releaseName, int revision) {
@@ -35,6 +37,20 @@ QString SplashFORM::VersionText(const QString& releaseName, int revision) {
 void SplashFORM::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
     close();
+}
+
+void SplashFORM::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Escape:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            event->accept();
+            close();
+            return;
+        default:
+            QWidget::keyPressEvent(event);
+    }
 }
 
 void SplashFORM::paintEvent(QPaintEvent*) {

@@ -1,6 +1,7 @@
 #pragma once
 // The splash window: the LOGO picture with the release and build number at its top right.
-// Shown during start-up and by "About..."; a click anywhere closes it.
+// Shown during start-up and by "About..."; a click anywhere closes it, and so do Escape, Enter
+// and Space.
 #include <QWidget>
 
 class QLabel;
@@ -25,6 +26,7 @@ public:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;  // Form_Click
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

@@ -1,0 +1,32 @@
+#pragma once
+// What makes every window usable from the keyboard alone and with a screen reader, without
+// changing a caption: access keys, Enter and Escape, the first focus, and display fields that
+// read out their value under their caption's name.
+#include <QString>
+
+class QLabel;
+class QMenu;
+class QWidget;
+
+namespace tolva {
+
+/// Once per application: every window of the program, as it is shown, gets access keys for its
+/// buttons, boxes and options, the focus on its first input (or its forward button), Enter for
+/// its forward button (Next, Finish, OK) and Escape for Abort (or Cancel).
+void UseKeyboardEverywhere();
+
+/// The display field reads out as its caption ("Yes :" names it "Yes") with what it shows as its
+/// value, and Tab reaches it.
+void ExposeValue(QLabel* field, const QString& caption);
+
+/// Gives each of window's buttons, check boxes and options that has none an access key that no
+/// other control of window has; a control that has one keeps it.
+void AssignAccessKeys(QWidget* window);
+
+/// The same for the entries of a menu, each time it opens (its entries may be renamed).
+void AssignAccessKeys(QMenu* menu);
+
+/// Text as shown: "&&" is "&", a single "&" marks the access key and is not shown.
+QString WithoutAccessKey(const QString& text);
+
+}  // namespace tolva

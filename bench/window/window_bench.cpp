@@ -4,6 +4,7 @@
 // a bare Qt Widgets window of the same size, alternating, so both meet the same machine.
 //
 //   tolva_window_bench [RUNS]      (RUNS: samples per figure, 15 when not given)
+//   tolva_window_bench --write-database FOLDER   (only writes the full database there)
 //
 // The in-process actions run on the offscreen platform; the start-up comparison runs offscreen
 // and, when DISPLAY names an X server, on it as well.
@@ -97,11 +98,15 @@ struct Stays final : Terminator {
     bool ended_ = false;
 };
 
+}  // namespace
+
 void Write(const QString& path, const std::string& bytes) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) qFatal("cannot write %s", qPrintable(path));
     file.write(bytes.data(), static_cast<qint64>(bytes.size()));
 }
+
+namespace {
 
 /// The main window started on a database written into a folder of its own.
 class Session {
@@ -379,6 +384,12 @@ void StartUps(int runs) {
 }  // namespace tolva::bench
 
 int main(int argc, char* argv[]) {
+    if (argc == 3 && std::string(argv[1]) == "--write-database") {
+        const tolva::generated::Database db = tolva::generated::GenerateDatabase(4096);
+        tolva::bench::Write(QDir(QString::fromLocal8Bit(argv[2])).filePath(QStringLiteral("bleem!.INI")), db.ini);
+        tolva::bench::Write(QDir(QString::fromLocal8Bit(argv[2])).filePath(QStringLiteral("Compatibility.TXT")), db.txt);
+        return 0;
+    }
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

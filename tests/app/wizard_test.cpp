@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "app/platform/access.h"
 #include "app/platform/text.h"
 #include "core/wizard/identity.h"
 #include "support/window.h"
@@ -414,7 +415,7 @@ private Q_SLOTS:
         QVERIFY(OnPage2(run, [&](QWidget* p) {
             const QList<QPushButton*> buttons = p->findChildren<QPushButton*>("driveBUTTON");
             for (QPushButton* button : buttons) {
-                captions << button->text();
+                captions << WithoutAccessKey(button->text());
                 Find<QLineEdit>(p, "idTEXT")->setText("12345");
                 button->click();
                 ids << Text(p, "idTEXT");

@@ -12,6 +12,8 @@
 #ifdef Q_OS_LINUX
 #include <signal.h>
 #include <sys/prctl.h>
+
+#include "app/platform/access.h"
 #endif
 
 namespace tolva::test {
@@ -36,7 +38,7 @@ QString Text(const QObject* window, const QString& control) {
     QWidget* w = Find(window, control);
     if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
     if (auto* field = qobject_cast<QLineEdit*>(w)) return field->text();
-    if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) return WithoutAccessKey(button->text());  // as shown
     if (auto* edit = qobject_cast<QPlainTextEdit*>(w)) return edit->toPlainText();
     qFatal("%s has no text", qPrintable(control));
 }

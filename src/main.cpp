@@ -2,6 +2,8 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QTextStream>
+#include <QDir>
+#include <QStandardPaths>
 #include <QTimer>
 #include <cstring>
 #include <cstdio>
@@ -100,6 +102,8 @@ int main(int argc, char* argv[]) {
 
     auto state = std::make_unique<tolva::ProgramState>();
     tolva::UseStartFolder(line.options, state->folders, platform);
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    state->folders.HistoryPath = QDir::toNativeSeparators(data + QStringLiteral("/history")).toStdString();
     tolva::MainFORM main(*state, platform);
     if (!main.Form_Load()) return 0;
     main.show();

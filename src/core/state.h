@@ -81,6 +81,7 @@ struct Folders {
     std::string IniPath;  ///< folder of bleem!.INI (with or without a trailing separator)
     std::string TxtPath;  ///< folder of Compatibility.TXT
     bool TxtUpdate = true;  ///< "Automatic Compatibility Reload" is on
+    std::string HistoryPath;  ///< the user's folder keeping bleem!.INI's versions; empty: none kept
 };
 
 /// Shared by the Add/Edit wizard's pages, the entry writer and the tool wizards.

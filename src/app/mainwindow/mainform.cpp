@@ -270,6 +270,10 @@ void MainFORM::buildMenus() {
     separator(FileMENU, "SEPARATOR1");
     ExitMENU = action(FileMENU, "ExitMENU", QStringLiteral("Exit"));
     ExitMENU->setShortcut(QKeySequence::Quit);
+    separator(FileMENU, "HistorySEPARATOR");
+    UndoMENU = action(FileMENU, "UndoMENU", QStringLiteral("Undo"));
+    UndoMENU->setShortcut(QKeySequence::Undo);
+    UndoMENU->setEnabled(false);
 
     FormatMENU = menuBar()->addMenu(QStringLiteral("&Tools"));
     FormatMENU->setObjectName(QStringLiteral("FormatMENU"));
@@ -327,6 +331,7 @@ void MainFORM::buildMenus() {
     connectUpdate();
     connectMail();
     connectHelp();
+    connectHistory();
 }
 
 void MainFORM::setCaptionSuffix(const QString& suffix) { setWindowTitle(kTitle + suffix); }

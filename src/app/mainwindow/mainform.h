@@ -46,6 +46,8 @@ public:
     void AboutMENU_Click();
     void GotoBleemMENU_Click();
     void RemoveBUTTON_Click();
+    // Taking a change of bleem!.INI back (mainform_history.cpp).
+    void UndoMENU_Click();
 
     // Add/Edit wizard (mainform_wizard.cpp).
     void NewBUTTON_Click();
@@ -88,6 +90,9 @@ private:
     void connectUpdate();
     void connectMail();
     void connectHelp();
+    void connectHistory();
+    /// "Undo <the newest kept version's action>", unavailable when nothing is kept.
+    void refreshUndo();
     void showCompatibilityControls(bool visible, bool includingProductCode);
     bool SearchTEXT_KeyPress(QKeyEvent* event);
     bool gameLIST_KeyPress(QKeyEvent* event);
@@ -146,6 +151,7 @@ private:
     QAction* NewMENU = nullptr;
     QAction* RemoveMENU = nullptr;
     QAction* ExitMENU = nullptr;
+    QAction* UndoMENU = nullptr;
     QAction* CleanUpMENU = nullptr;
     QAction* RepairMENU = nullptr;
     QAction* CompareMENU = nullptr;

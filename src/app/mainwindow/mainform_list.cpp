@@ -26,6 +26,7 @@ QString Caption(int n, int total) {
 
 void MainFORM::WriteList() {
     const GameTable& games = state_.games;
+    refreshUndo();  // every change of the file ends here
     ShowValue(versionTEXT, FromFile(ShownBytes(games.IniVersion)));
 
     QStringList rows;

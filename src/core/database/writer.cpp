@@ -9,6 +9,7 @@
 
 #include "core/database/gametable.h"
 #include "core/database/iniline.h"
+#include "core/history/history.h"
 #include "core/text/cp1252.h"
 #include "core/files/files.h"
 
@@ -160,10 +161,20 @@ WriteOutcome Rewrite(const ProgramState& state, const IniChange& change, const R
         if (!file.ok) return {false, file.error + "; nothing was written"};
         const EditedText edited = change.edit(file.bytes);
         if (!edited.ok) return refused(edited.error);
-        if (seams.keepPrevious) {
-            if (const WriteOutcome kept = seams.keepPrevious(file.bytes, change.action); !kept.ok) return refused(kept.error);
+        const std::string& historyPath = state.folders.HistoryPath;
+        const IniHistory history(historyPath.empty() ? std::string() : HistoryFolder(historyPath, path));
+        const KeepPrevious keep = seams.keepPrevious   ? seams.keepPrevious
+                                  : historyPath.empty() ? KeepPrevious()
+                                                        : [&](std::string_view bytes, const std::string& action) {
+                                                              return history.Keep(bytes, action);
+                                                          };
+        if (keep) {
+            if (const WriteOutcome kept = keep(file.bytes, change.action); !kept.ok) return refused(kept.error);
         }
-        return ReplaceFile(path, edited.bytes, seams.ops);
+        const WriteOutcome written = ReplaceFile(path, edited.bytes, seams.ops);
+        // Not noting the new bytes only makes a later undo ask whether another program wrote them.
+        if (written.ok && !historyPath.empty()) history.Wrote(edited.bytes);
+        return written;
     } catch (const std::exception& error) {
         // Running out of memory on a huge file, say; the replacement has removed its temporary file.
         return refused(error.what());

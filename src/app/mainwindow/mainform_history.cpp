@@ -1,0 +1,50 @@
+// Taking the last change of bleem!.INI back from its kept versions.
+#include <QAction>
+#include <QMenu>
+
+#include "app/mainwindow/mainform.h"
+#include "app/platform/messages.h"
+#include "app/platform/text.h"
+#include "core/history/restore.h"
+
+namespace tolva {
+
+namespace {
+
+std::vector<IniVersion> KeptVersions(const Folders& folders) {
+    if (folders.HistoryPath.empty()) return {};
+    return HistoryOf(folders).Versions();
+}
+
+}  // namespace
+
+void MainFORM::refreshUndo() {
+    const std::vector<IniVersion> versions = KeptVersions(state_.folders);
+    UndoMENU->setEnabled(!versions.empty());
+    UndoMENU->setText(versions.empty() ? QStringLiteral("Undo") : QStringLiteral("Undo ") + FromFile(versions.front().action));
+}
+
+void MainFORM::UndoMENU_Click() {
+    const char* const module = "MainFORM.UndoMENU_Click";
+    const std::vector<IniVersion> versions = KeptVersions(state_.folders);
+    if (versions.empty()) return;
+    const IniVersion& last = versions.front();
+    if (ChangedOutside(state_.folders)) {
+        const QString question =
+            QStringLiteral("bleem!.INI was changed by another program since tolva! last wrote it. Replace it "
+                           "all the same with the version before \"%1\"?")
+                .arg(FromFile(last.action));
+        if (platform_.prompter->ask(this, kTitle, question, MsgIcon::Exclamation, MsgButtons::YesNo) != MsgAnswer::Yes)
+            return;
+    }
+    if (!RestoreVersion(state_, last, "Undo " + last.action, module, sinkFor(module)) || ended()) return;
+    reloadAfterChange(module);
+}
+
+void MainFORM::connectHistory() {
+    connect(UndoMENU, &QAction::triggered, this, &MainFORM::UndoMENU_Click);
+    // Clean Up and the update write the file without passing here: the caption is read afresh.
+    connect(FileMENU, &QMenu::aboutToShow, this, &MainFORM::refreshUndo);
+}
+
+}  // namespace tolva

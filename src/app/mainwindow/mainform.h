@@ -80,6 +80,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    /// Enabled again after a tool window: Undo names what the tool may have written.
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildControls();

@@ -1,5 +1,6 @@
 // Taking the last change of bleem!.INI back from its kept versions.
 #include <QAction>
+#include <QEvent>
 #include <QMenu>
 
 #include "app/mainwindow/mainform.h"
@@ -41,9 +42,14 @@ void MainFORM::UndoMENU_Click() {
     reloadAfterChange(module);
 }
 
+void MainFORM::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange && isEnabled() && UndoMENU) refreshUndo();
+}
+
 void MainFORM::connectHistory() {
     connect(UndoMENU, &QAction::triggered, this, &MainFORM::UndoMENU_Click);
-    // Clean Up and the update write the file without passing here: the caption is read afresh.
+    // Read afresh whenever the menu opens, whatever changed the history meanwhile.
     connect(FileMENU, &QMenu::aboutToShow, this, &MainFORM::refreshUndo);
 }
 

@@ -1,5 +1,6 @@
-// Every way the program writes bleem!.INI, killed at each step of its write: the file holds
-// exactly its old or exactly its new bytes. (How each writer reports a failed write is in its
+// Every way the program writes bleem!.INI, killed at each step of its write (keeping the previous
+// version included): the file holds exactly its old or exactly its new bytes, and when it holds
+// the new ones, the history holds the old. (How each writer reports a failed write is in its
 // own tests; files_tests.cpp puts the replacement itself through full disks and read-only places.)
 #include <signal.h>
 #include <sys/wait.h>
@@ -11,6 +12,7 @@
 #include "core/database/compatibility.h"
 #include "core/database/gametable.h"
 #include "core/database/writer.h"
+#include "core/history/restore.h"
 #include "core/tools/cleanup.h"
 #include "core/tools/repair.h"
 #include "support.h"
@@ -56,12 +58,13 @@ const WritePath kWritePaths[] = {
 
 /// A folder holding the two files, and the program's state after start-up from it.
 struct Place {
-    TempFolder folder;
+    TempFolder folder, history;
     std::string ini = folder.write(kIniFileName, kDatabase);
     ProgramState state;
     Place() {
         folder.write(kTxtFileName, kTxt);
         state.folders.IniPath = state.folders.TxtPath = folder.path();
+        state.folders.HistoryPath = history.path();
         InitDiscIDs(state.discIDs);
         FailureLog log;
         EXPECT_TRUE(ReadINI(state, log.sink()) && ReadTXT(state, log.sink()));
@@ -105,9 +108,14 @@ TEST_P(EveryWritePath, AKillAtAnyStepLeavesTheOldOrTheNewFile) {
     const std::string after = ReadFileBytes(reference.ini);
     ASSERT_NE(after, kDatabase);
     ASSERT_GE(steps, 3) << "a write in several pieces, then the sync";
+    const std::vector<IniVersion> kept = KeptVersions(reference.state.folders);
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(ReadFileBytes(kept[0].file), kDatabase);
     Place place;
+    bool turned = false;  // the file held the new bytes at an earlier step
     for (int k = 1; k <= steps + 1; ++k) {
         place.folder.write(kIniFileName, kDatabase);
+        std::filesystem::remove_all(place.history.path());
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
@@ -118,7 +126,15 @@ TEST_P(EveryWritePath, AKillAtAnyStepLeavesTheOldOrTheNewFile) {
         int status = 0;
         ASSERT_EQ(::waitpid(child, &status, 0), child);
         ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << path.name << ", step " << k;
-        EXPECT_EQ(ReadFileBytes(place.ini), k <= steps ? kDatabase : after) << path.name << ", killed at step " << k;
+        const std::string now = ReadFileBytes(place.ini);
+        const std::string at = std::string(path.name) + ", killed at step " + std::to_string(k);
+        EXPECT_TRUE(now == after || now == kDatabase) << at;
+        EXPECT_TRUE(now == after || (!turned && k <= steps)) << at << ": old after new, or after the write";
+        if (now == after) {
+            const std::vector<IniVersion> versions = KeptVersions(place.state.folders);
+            EXPECT_TRUE(!versions.empty() && ReadFileBytes(versions[0].file) == kDatabase) << at;
+            turned = true;
+        }
         for (const std::string& name : place.folder.names()) {
             if (name == kIniFileName || name == kTxtFileName) continue;
             EXPECT_EQ(name.rfind(std::string(".") + kIniFileName + ".", 0), 0u) << name;  // the temporary file

@@ -1,4 +1,5 @@
-// The kept versions of bleem!.INI: what is kept, how many, and what stops a change.
+// The kept versions of bleem!.INI: what is kept, how many, what stops a change; previews and
+// the difference of two files.
 #include "core/history/history.h"
 
 #include <gtest/gtest.h>
@@ -6,6 +7,7 @@
 #include <functional>
 
 #include "core/database/gametable.h"
+#include "core/history/difference.h"
 #include "core/history/restore.h"
 #include "core/tools/cleanup.h"
 #include "core/tools/repair.h"
@@ -33,15 +35,6 @@ TEST(IniHistory, KeepsTheNewestTwentyVersionsWithTheirBytesAndActions) {
     }
     EXPECT_EQ(folder.names(folder.names()[0]).size(), kKeptVersions + 1);  // the versions and their index
     EXPECT_NE(HistoryFolder("/h", "/games/bleem!.INI"), HistoryFolder("/h", "/games/BLEEM!.INI"));
-}
-
-TEST(IniHistory, AHistoryThatCannotBeWrittenSaysWhyAndKeepsNothing) {
-    TempFolder folder;
-    const IniHistory history(JoinPath(folder.write("plain file", "x"), "history"));
-    const WriteOutcome kept = history.Keep("old", "Clean Up");
-    EXPECT_FALSE(kept.ok);
-    EXPECT_NE(kept.error.find("cannot keep the previous version"), std::string::npos) << kept.error;
-    EXPECT_TRUE(history.Versions().empty());
 }
 
 TEST(IniHistory, TellsAnEditByAnotherProgramFromTheBytesItWrote) {
@@ -115,6 +108,34 @@ TEST_F(HistoryOfWriters, AChangeWhoseVersionCannotBeKeptIsNotMade) {
     EXPECT_TRUE(RemoveGame(state, RowOf(state.games, "Alpha"), log.sink()));
     EXPECT_NE(log.said().find("cannot keep the previous version"), std::string::npos) << log.said();
     EXPECT_EQ(ReadFileBytes(path), kThree);
+    EXPECT_TRUE(KeptVersions(state.folders).empty());
+}
+
+// A preview is the change's own edit, written nowhere.
+TEST_F(HistoryOfWriters, APreviewShowsWhatTheChangeWritesAndWritesNothing) {
+    const IniPreview preview = PreviewINI(state, CleanUpChange(state, {}));
+    ASSERT_TRUE(preview.ok) << preview.error;
+    EXPECT_EQ(preview.before, kThree);
+    EXPECT_TRUE(versions().empty());
+    ASSERT_TRUE(CleanUpINI(state, {}, log.sink()));
+    EXPECT_EQ(ReadFileBytes(path), preview.after);
+    state.games.Truncated = true;
+    EXPECT_FALSE(PreviewINI(state, CleanUpChange(state, {})).ok);
+}
+
+TEST(LineDifference, ShowsRemovedAndAddedLinesAmidTheirContext) {
+    const std::string before = Ini({"a", "b", "c", "d", "e", "f", "g", "h", "i"});
+    const struct {
+        std::string after, difference;
+    } cases[] = {
+        {before, ""},
+        {"a\nb\rc\nd\ne\nf\ng\nh\ni", ""},  // line ends alone are no difference
+        {Ini({"a", "b", "c", ";d", "e", "f", "g", "h", "i", "j"}),
+         "@@ -2,5 +2,5 @@\n b\n c\n-d\n+;d\n e\n f\n@@ -8,2 +8,3 @@\n h\n i\n+j\n"},
+        {Ini({"x", "c", "b", "d", "e", "f", "h", "g", "i"}),
+         "@@ -1,9 +1,9 @@\n-a\n-b\n+x\n c\n+b\n d\n e\n f\n-g\n h\n+g\n i\n"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(LineDifference(before, c.after), c.difference) << c.after;
 }
 
 }  // namespace

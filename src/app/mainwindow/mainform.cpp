@@ -274,6 +274,7 @@ void MainFORM::buildMenus() {
     UndoMENU = action(FileMENU, "UndoMENU", QStringLiteral("Undo"));
     UndoMENU->setShortcut(QKeySequence::Undo);
     UndoMENU->setEnabled(false);
+    HistoryMENU = action(FileMENU, "HistoryMENU", QStringLiteral("History..."));
 
     FormatMENU = menuBar()->addMenu(QStringLiteral("&Tools"));
     FormatMENU->setObjectName(QStringLiteral("FormatMENU"));

@@ -48,6 +48,7 @@ public:
     void RemoveBUTTON_Click();
     // Taking a change of bleem!.INI back (mainform_history.cpp).
     void UndoMENU_Click();
+    void HistoryMENU_Click();
 
     // Add/Edit wizard (mainform_wizard.cpp).
     void NewBUTTON_Click();
@@ -80,7 +81,6 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    /// Enabled again after a tool window: Undo names what the tool may have written.
     void changeEvent(QEvent* event) override;
 
 private:
@@ -154,6 +154,7 @@ private:
     QAction* RemoveMENU = nullptr;
     QAction* ExitMENU = nullptr;
     QAction* UndoMENU = nullptr;
+    QAction* HistoryMENU = nullptr;
     QAction* CleanUpMENU = nullptr;
     QAction* RepairMENU = nullptr;
     QAction* CompareMENU = nullptr;

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/history/previewform.h"
 #include "app/host/mainhost.h"
 #include "app/platform/controls.h"
 #include "app/platform/messages.h"
@@ -66,11 +67,14 @@ CleanUpFORM::CleanUpFORM(MainHost& main) : QWidget(nullptr, Qt::Window), main_(m
     OkBUTTON = NamedButton(this, "OkBUTTON", QStringLiteral("Finish"));
     OkBUTTON->setDefault(true);
     AbortBUTTON = NamedButton(this, "AbortBUTTON", QStringLiteral("Abort"));
-    AddButtonRow(content, {OkBUTTON, AbortBUTTON});
+    PreviewBUTTON = NamedButton(this, "PreviewBUTTON", QStringLiteral("Preview..."));
+    PreviewBUTTON->setToolTip(QStringLiteral("Show the lines Finish would change in bleem!.ini."));
+    AddButtonRow(content, {PreviewBUTTON, OkBUTTON, AbortBUTTON});
     PictureBeside(this, PICTUREBOX, content);
 
     connect(OkBUTTON, &QPushButton::clicked, this, &CleanUpFORM::OkBUTTON_Click);
     connect(AbortBUTTON, &QPushButton::clicked, this, &CleanUpFORM::AbortBUTTON_Click);
+    connect(PreviewBUTTON, &QPushButton::clicked, this, &CleanUpFORM::PreviewBUTTON_Click);
 }
 
 CleanUpOptions CleanUpFORM::options() const {
@@ -83,6 +87,10 @@ CleanUpOptions CleanUpFORM::options() const {
     options.Details = Check6->isChecked();
     options.Place = Option2->isChecked() ? CommentPlace::After : CommentPlace::Before;
     return options;
+}
+
+void CleanUpFORM::PreviewBUTTON_Click() {
+    PreviewFORM::Run(this, main_.state(), CleanUpChange(main_.state(), options()));
 }
 
 void CleanUpFORM::OkBUTTON_Click() {

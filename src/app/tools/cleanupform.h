@@ -25,6 +25,7 @@ public:
     /// From another tool's last page: that page is hidden while the window is open.
     static void RunFromPage(MainHost& main, QWidget* page);
 
+    void PreviewBUTTON_Click();
     void OkBUTTON_Click();
     void AbortBUTTON_Click();
     CleanUpOptions options() const;
@@ -38,6 +39,7 @@ public:
     QCheckBox* Check6 = nullptr;
     QRadioButton* Option1 = nullptr;
     QRadioButton* Option2 = nullptr;
+    QPushButton* PreviewBUTTON = nullptr;
     QPushButton* OkBUTTON = nullptr;
     QPushButton* AbortBUTTON = nullptr;
 

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/history/previewform.h"
 #include "app/host/mainhost.h"
 #include "core/state.h"
 #include "app/platform/controls.h"
@@ -86,7 +87,10 @@ UpdateFORM::UpdateFORM(MainHost& main, UpdateData update, const std::vector<std:
     OkBUTTON->setDefault(true);
     OkBUTTON->setEnabled(false);  // nothing is checked yet
     AbortBUTTON = NamedButton(this, "AbortBUTTON", QStringLiteral("Abort"));
-    AddButtonRow(content, {OkBUTTON, AbortBUTTON});
+    PreviewBUTTON = NamedButton(this, "PreviewBUTTON", QStringLiteral("Preview..."));
+    PreviewBUTTON->setToolTip(QStringLiteral("Show the lines Finish would add to bleem!.ini."));
+    PreviewBUTTON->setEnabled(false);  // nothing is checked yet
+    AddButtonRow(content, {PreviewBUTTON, OkBUTTON, AbortBUTTON});
     PictureBeside(this, PICTUREBOX, content);
     resize(560, 460);
 
@@ -94,6 +98,7 @@ UpdateFORM::UpdateFORM(MainHost& main, UpdateData update, const std::vector<std:
     connect(MarkAllBUTTON, &QPushButton::clicked, this, &UpdateFORM::MarkAllBUTTON_Click);
     connect(MarkNothingBUTTON, &QPushButton::clicked, this, &UpdateFORM::MarkNothingBUTTON_Click);
     connect(OkBUTTON, &QPushButton::clicked, this, &UpdateFORM::OkBUTTON_Click);
+    connect(PreviewBUTTON, &QPushButton::clicked, this, &UpdateFORM::PreviewBUTTON_Click);
     connect(AbortBUTTON, &QPushButton::clicked, this, &UpdateFORM::AbortBUTTON_Click);
 }
 
@@ -127,6 +132,12 @@ void UpdateFORM::updLIST_ItemCheck(QListWidgetItem* item) {
         checkedCount_ += now ? 1 : -1;
     }
     OkBUTTON->setEnabled(checkedCount_ > 0);
+    PreviewBUTTON->setEnabled(checkedCount_ > 0);
+}
+
+void UpdateFORM::PreviewBUTTON_Click() {
+    if (checkedCount_ == 0) return;
+    PreviewFORM::Run(this, main_.state(), AppendChange(CheckedEntries(update_, checked_)));
 }
 
 void UpdateFORM::OkBUTTON_Click() {

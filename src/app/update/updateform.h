@@ -28,6 +28,7 @@ public:
     void MarkAllBUTTON_Click();
     void MarkNothingBUTTON_Click();
     void updLIST_ItemCheck(QListWidgetItem* item);
+    void PreviewBUTTON_Click();
     void OkBUTTON_Click();
     void AbortBUTTON_Click();
 
@@ -41,6 +42,7 @@ public:
     QPushButton* MarkAllBUTTON = nullptr;
     QPushButton* MarkNothingBUTTON = nullptr;
     QCheckBox* Check1 = nullptr;
+    QPushButton* PreviewBUTTON = nullptr;
     QPushButton* OkBUTTON = nullptr;
     QPushButton* AbortBUTTON = nullptr;
 

@@ -149,35 +149,28 @@ bool Carry(const FailureSink& sink, const std::string& module, const std::string
 
 /// The change made, or why not; the file is as it was on failure.
 WriteOutcome Rewrite(const ProgramState& state, const IniChange& change, const RewriteSeams& seams) {
-    const std::string path = IniFilePath(state.folders);
-    const auto refused = [&](const std::string& why) -> WriteOutcome {
-        return {false, change.refusal + " " + path + ": " + why + kUnchanged};
-    };
-    if (state.games.Truncated && !change.keepsEveryByte) {
-        return {false, "cannot write " + path + ": " + TruncatedTableReason() + kUnchanged};
-    }
+    IniPreview made = PreviewINI(state, change);
+    if (!made.ok) return {false, made.error};
     try {
-        const FileBytes file = ReadWholeFile(path);
-        if (!file.ok) return {false, file.error + "; nothing was written"};
-        const EditedText edited = change.edit(file.bytes);
-        if (!edited.ok) return refused(edited.error);
         const std::string& historyPath = state.folders.HistoryPath;
-        const IniHistory history(historyPath.empty() ? std::string() : HistoryFolder(historyPath, path));
+        const IniHistory history(historyPath.empty() ? std::string() : HistoryFolder(historyPath, made.path));
         const KeepPrevious keep = seams.keepPrevious   ? seams.keepPrevious
                                   : historyPath.empty() ? KeepPrevious()
                                                         : [&](std::string_view bytes, const std::string& action) {
-                                                              return history.Keep(bytes, action);
+                                                              return history.Keep(bytes, action, seams.ops);
                                                           };
         if (keep) {
-            if (const WriteOutcome kept = keep(file.bytes, change.action); !kept.ok) return refused(kept.error);
+            if (const WriteOutcome kept = keep(made.before, change.action); !kept.ok) {
+                return {false, change.refusal + " " + made.path + ": " + kept.error + kUnchanged};
+            }
         }
-        const WriteOutcome written = ReplaceFile(path, edited.bytes, seams.ops);
+        const WriteOutcome written = ReplaceFile(made.path, made.after, seams.ops);
         // Not noting the new bytes only makes a later undo ask whether another program wrote them.
-        if (written.ok && !historyPath.empty()) history.Wrote(edited.bytes);
+        if (written.ok && !historyPath.empty()) history.Wrote(made.after, seams.ops);
         return written;
     } catch (const std::exception& error) {
         // Running out of memory on a huge file, say; the replacement has removed its temporary file.
-        return refused(error.what());
+        return {false, change.refusal + " " + made.path + ": " + error.what() + kUnchanged};
     }
 }
 
@@ -237,6 +230,33 @@ std::string IniFilePath(const Folders& folders) {
     return LocateFile(path).value_or(path);
 }
 
+IniPreview PreviewINI(const ProgramState& state, const IniChange& change) {
+    IniPreview preview;
+    preview.path = IniFilePath(state.folders);
+    if (state.games.Truncated && !change.keepsEveryByte) {
+        preview.error = "cannot write " + preview.path + ": " + TruncatedTableReason() + kUnchanged;
+        return preview;
+    }
+    try {
+        FileBytes file = ReadWholeFile(preview.path);
+        if (!file.ok) {
+            preview.error = file.error + "; nothing was written";
+            return preview;
+        }
+        EditedText edited = change.edit(file.bytes);
+        if (!edited.ok) {
+            preview.error = change.refusal + " " + preview.path + ": " + edited.error + kUnchanged;
+            return preview;
+        }
+        preview.before = std::move(file.bytes);
+        preview.after = std::move(edited.bytes);
+        preview.ok = true;
+    } catch (const std::exception& error) {
+        preview.error = change.refusal + " " + preview.path + ": " + error.what() + kUnchanged;
+    }
+    return preview;
+}
+
 bool RewriteINI(const ProgramState& state, const IniChange& change, const FailureSink& sink,
                 const RewriteSeams& seams) {
     const WriteOutcome written = Rewrite(state, change, seams);
@@ -273,11 +293,15 @@ bool RemoveGame(const ProgramState& state, int selectedRow, const FailureSink& s
     return RewriteINI(state, remove, sink, seams);
 }
 
+IniChange AppendChange(std::vector<IniEntry> entries) {
+    const std::string action = "Online Update: " + std::to_string(entries.size()) + " entries";
+    return {action, "cannot add the entries to", {},
+            [entries = std::move(entries)](std::string_view bytes) { return AppendEntriesText(bytes, entries); }, true};
+}
+
 bool AppendEntries(const ProgramState& state, const std::vector<IniEntry>& entries, const FailureSink& sink,
                    const RewriteSeams& seams) {
-    const IniChange append{"Online Update: " + std::to_string(entries.size()) + " entries", "cannot add the entries to",
-                           {}, [&](std::string_view bytes) { return AppendEntriesText(bytes, entries); }, true};
-    return RewriteINI(state, append, sink, seams);
+    return RewriteINI(state, AppendChange(entries), sink, seams);
 }
 
 }  // namespace tolva

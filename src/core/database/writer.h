@@ -79,8 +79,22 @@ struct IniChange {
     bool keepsEveryByte = false;  ///< an append: safe even after a load that did not read the whole file
 };
 
+/// What a change would make of bleem!.INI, written or not.
+struct IniPreview {
+    bool ok = false;
+    std::string path;    ///< the file
+    std::string before;  ///< its bytes now
+    std::string after;   ///< its bytes once changed
+    std::string error;   ///< why the change cannot be made (ok false), worded for a person
+};
+
+/// The first half of RewriteINI, which writes nothing: the file read whole and change.edit
+/// applied, refused as RewriteINI refuses. A preview shows exactly what the change would write.
+IniPreview PreviewINI(const ProgramState& state, const IniChange& change);
+
 /// The one way bleem!.INI (in IniPath) changes: reads the file whole, applies change.edit, hands
-/// the old bytes to seams.keepPrevious, then replaces the file through ReplaceFile. Refused while
+/// the old bytes to seams.keepPrevious (by default, when HistoryPath is set, to the file's history,
+/// which also notes the bytes written), then replaces the file through ReplaceFile. Refused while
 /// the table is Truncated unless the change keeps every byte. A failure (worded for a person,
 /// naming the file) goes to sink and leaves the file as it was. Returns false when the sink
 /// answered Cancel (the caller ends the program); true when the user carries on, with the file
@@ -98,6 +112,9 @@ bool WriteINI(const ProgramState& state, int selectedRow, const FailureSink& sin
 /// Disables the entry of selectedRow. Failures are named "GLOBAL.RemoveGame".
 bool RemoveGame(const ProgramState& state, int selectedRow, const FailureSink& sink,
                 const RewriteSeams& seams = {});
+
+/// The update's Finish as a change: entries appended, kept as "Online Update: N entries".
+IniChange AppendChange(std::vector<IniEntry> entries);
 
 /// Appends entries to bleem!.INI in IniPath (the update's Finish). Failures carry no module: the
 /// caller's sink names its handler.

@@ -5,6 +5,9 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/database/iniline.h"
+#include "core/text/cp1252.h"
+
 namespace tolva {
 namespace fs = std::filesystem;
 
@@ -69,13 +72,19 @@ WriteOutcome NotKept(const std::string& why) {
 
 }  // namespace
 
+int ActiveEntries(std::string_view file) {
+    int count = 0;
+    for (const std::string_view line : SplitLineViews(file)) count += ClassifyIniLine(line) == IniKey::ID;
+    return count;
+}
+
 std::string HistoryFolder(const std::string& root, const std::string& iniPath) {
     std::string name = Fingerprint(iniPath);
     name[name.find(':')] = '-';
     return JoinPath(root, name);
 }
 
-WriteOutcome IniHistory::Keep(std::string_view previous, const std::string& action) const {
+WriteOutcome IniHistory::Keep(std::string_view previous, const std::string& action, const FileOps& ops) const {
     std::error_code error;
     fs::create_directories(ToPath(folder_), error);
     if (error) return NotKept("cannot create the folder " + folder_ + ": " + error.message());
@@ -83,7 +92,7 @@ WriteOutcome IniHistory::Keep(std::string_view previous, const std::string& acti
     std::vector<IndexEntry> index = ReadIndex(folder_);
     const long number = index.empty() ? 1 : index.back().number + 1;
     const std::string file = JoinPath(folder_, std::to_string(number) + ".ini");
-    if (const WriteOutcome kept = ReplaceFile(file, previous); !kept.ok) return NotKept(kept.error);
+    if (const WriteOutcome kept = ReplaceFile(file, previous, ops); !kept.ok) return NotKept(kept.error);
 
     const auto now = std::chrono::system_clock::now().time_since_epoch();
     index.push_back({number, {file, std::chrono::duration_cast<std::chrono::seconds>(now).count(), action}});
@@ -91,7 +100,7 @@ WriteOutcome IniHistory::Keep(std::string_view previous, const std::string& acti
     std::string text;
     for (std::size_t k = dropped; k < index.size(); ++k)
         text += IndexLine(index[k].number, index[k].version.time, index[k].version.action);
-    if (const WriteOutcome listed = ReplaceFile(JoinPath(folder_, kIndexName), text); !listed.ok) {
+    if (const WriteOutcome listed = ReplaceFile(JoinPath(folder_, kIndexName), text, ops); !listed.ok) {
         fs::remove(ToPath(file), error);
         return NotKept(listed.error);
     }
@@ -99,8 +108,8 @@ WriteOutcome IniHistory::Keep(std::string_view previous, const std::string& acti
     return {true, {}};
 }
 
-WriteOutcome IniHistory::Wrote(std::string_view bytes) const {
-    return ReplaceFile(JoinPath(folder_, kWrittenName), Fingerprint(bytes));
+WriteOutcome IniHistory::Wrote(std::string_view bytes, const FileOps& ops) const {
+    return ReplaceFile(JoinPath(folder_, kWrittenName), Fingerprint(bytes), ops);
 }
 
 bool IniHistory::ChangedOutside(std::string_view current) const {

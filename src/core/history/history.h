@@ -24,15 +24,19 @@ struct IniVersion {
 /// The folder under root that keeps the versions of the bleem!.INI at iniPath.
 std::string HistoryFolder(const std::string& root, const std::string& iniPath);
 
+/// The active entries (ID lines) of a bleem!.INI's bytes, as the history window lists them.
+int ActiveEntries(std::string_view file);
+
 class IniHistory {
 public:
     explicit IniHistory(std::string folder) : folder_(std::move(folder)) {}
 
     /// Keeps previous as the newest version under action, then removes the oldest beyond
     /// kKeptVersions. On failure nothing of the history changed and the error says why.
-    WriteOutcome Keep(std::string_view previous, const std::string& action) const;
+    /// ops: the low-level writes, as the change's own (tests kill or fail them).
+    WriteOutcome Keep(std::string_view previous, const std::string& action, const FileOps& ops = {}) const;
     /// Notes the bytes the program has just written to the file, to see later edits by others.
-    WriteOutcome Wrote(std::string_view bytes) const;
+    WriteOutcome Wrote(std::string_view bytes, const FileOps& ops = {}) const;
     /// Whether current differs from what the program last wrote (true when that is unknown).
     bool ChangedOutside(std::string_view current) const;
     /// The kept versions, newest first.

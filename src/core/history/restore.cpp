@@ -6,6 +6,11 @@ IniHistory HistoryOf(const Folders& folders) {
     return IniHistory(HistoryFolder(folders.HistoryPath, IniFilePath(folders)));
 }
 
+std::vector<IniVersion> KeptVersions(const Folders& folders) {
+    if (folders.HistoryPath.empty()) return {};
+    return HistoryOf(folders).Versions();
+}
+
 bool ChangedOutside(const Folders& folders) {
     const FileBytes current = ReadWholeFile(IniFilePath(folders));
     return !current.ok || HistoryOf(folders).ChangedOutside(current.bytes);

@@ -100,12 +100,15 @@ EditedText CleanUpText(std::string_view file, const GameTable& games, const Comp
     return result;
 }
 
+IniChange CleanUpChange(const ProgramState& state, const CleanUpOptions& options) {
+    return {"Clean Up", "cannot clean up", kCleanUpModule, [&state, options](std::string_view bytes) {
+                return CleanUpText(bytes, state.games, state.txt, options);
+            }};
+}
+
 bool CleanUpINI(const ProgramState& state, const CleanUpOptions& options, const FailureSink& sink,
                const RewriteSeams& seams) {
-    const IniChange cleanUp{"Clean Up", "cannot clean up", kCleanUpModule, [&](std::string_view bytes) {
-                                return CleanUpText(bytes, state.games, state.txt, options);
-                            }};
-    return RewriteINI(state, cleanUp, sink, seams);
+    return RewriteINI(state, CleanUpChange(state, options), sink, seams);
 }
 
 }  // namespace tolva

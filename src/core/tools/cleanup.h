@@ -29,6 +29,9 @@ struct CleanUpOptions {
 EditedText CleanUpText(std::string_view file, const GameTable& games, const CompatibilityTable& txt,
                        const CleanUpOptions& options);
 
+/// Clean Up as a change of bleem!.INI, kept as "Clean Up"; it reads state when it runs.
+IniChange CleanUpChange(const ProgramState& state, const CleanUpOptions& options);
+
 /// Rewrites bleem!.INI in IniPath by CleanUpText through RewriteINI. Failures are named
 /// "GLOBAL.CleanUpINI". Returns false when the sink answered Cancel. No reload follows: the file
 /// then holds the table as it is.

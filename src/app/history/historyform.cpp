@@ -1,0 +1,116 @@
+#include "app/history/historyform.h"
+
+#include <QDateTime>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include "app/history/previewform.h"
+#include "app/host/mainhost.h"
+#include "app/platform/controls.h"
+#include "app/platform/messages.h"
+#include "app/platform/text.h"
+#include "app/platform/waiting.h"
+#include "core/database/writer.h"
+#include "core/history/restore.h"
+
+namespace tolva {
+
+bool PutBack(MainHost& main, QWidget* owner, const IniVersion& version, const std::string& label, const char* module) {
+    ProgramState& state = main.state();
+    if (ChangedOutside(state.folders)) {
+        const QString question =
+            QStringLiteral("bleem!.INI was changed by another program since tolva! last wrote it. Replace it "
+                           "all the same with the version before \"%1\"?")
+                .arg(FromFile(version.action));
+        if (main.platform().prompter->ask(owner, kTitle, question, MsgIcon::Exclamation, MsgButtons::YesNo) !=
+            MsgAnswer::Yes)
+            return false;
+    }
+    if (!RestoreVersion(state, version, label, module, main.sinkFor(module)) || main.ended()) return false;
+    return main.reloadAfterChange(module);
+}
+
+HistoryFORM::HistoryFORM(MainHost& main) : QWidget(nullptr, Qt::Window), main_(main) {
+    setObjectName(QStringLiteral("HistoryFORM"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(kTitle + QStringLiteral(" History"));
+    setWindowIcon(main.ownerWindow()->windowIcon());
+
+    auto* content = new QVBoxLayout(this);
+    QLabel* listLabel = WrappedLabel(this, QStringLiteral("Versions of bleem!.INI kept before each change, newest first:"));
+    VersionLIST = new QListWidget(this);
+    VersionLIST->setObjectName(QStringLiteral("VersionLIST"));
+    listLabel->setBuddy(VersionLIST);
+    QLabel* differenceLabel =
+        WrappedLabel(this, QStringLiteral("What the current file adds (+) and removes (-) against the chosen version:"));
+    DifferenceTEXT = DifferenceView(this);
+    differenceLabel->setBuddy(DifferenceTEXT);
+    content->addWidget(listLabel);
+    content->addWidget(VersionLIST, 1);
+    content->addWidget(differenceLabel);
+    content->addWidget(DifferenceTEXT, 2);
+    RestoreBUTTON = NamedButton(this, "RestoreBUTTON", QStringLiteral("Restore"));
+    RestoreBUTTON->setToolTip(QStringLiteral("Put the chosen version back into bleem!.INI."));
+    CloseBUTTON = NamedButton(this, "CloseBUTTON", QStringLiteral("Close"));
+    AddButtonRow(content, {RestoreBUTTON, CloseBUTTON});
+
+    connect(VersionLIST, &QListWidget::currentRowChanged, this, [this](int) { VersionLIST_Click(); });
+    connect(RestoreBUTTON, &QPushButton::clicked, this, &HistoryFORM::RestoreBUTTON_Click);
+    connect(CloseBUTTON, &QPushButton::clicked, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
+    resize(760, 560);
+    fill(0);
+}
+
+void HistoryFORM::fill(int row) {
+    versions_ = KeptVersions(main_.state().folders);
+    const QSignalBlocker quiet(VersionLIST);
+    VersionLIST->clear();
+    for (const IniVersion& version : versions_) {
+        const FileBytes kept = ReadWholeFile(version.file);
+        const QString entries = kept.ok ? QStringLiteral("%1 entries").arg(ActiveEntries(kept.bytes))
+                                        : QStringLiteral("cannot be read");
+        VersionLIST->addItem(QStringLiteral("%1   %2   (%3)")
+                                 .arg(QDateTime::fromSecsSinceEpoch(version.time).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+                                      FromFile(version.action), entries));
+    }
+    VersionLIST->setCurrentRow(std::min(row, VersionLIST->count() - 1));
+    VersionLIST_Click();
+}
+
+void HistoryFORM::VersionLIST_Click() {
+    const int row = VersionLIST->currentRow();
+    RestoreBUTTON->setEnabled(row >= 0);
+    if (row < 0) {
+        DifferenceTEXT->setPlainText(QStringLiteral("No version is kept yet."));
+        return;
+    }
+    const FileBytes kept = ReadWholeFile(versions_[static_cast<std::size_t>(row)].file);
+    const FileBytes current = ReadWholeFile(IniFilePath(main_.state().folders));
+    DifferenceTEXT->setPlainText(!kept.ok      ? FromFile(kept.error)
+                                 : !current.ok ? FromFile(current.error)
+                                               : DifferenceShown(kept.bytes, current.bytes));
+}
+
+void HistoryFORM::RestoreBUTTON_Click() {
+    const int row = VersionLIST->currentRow();
+    if (row < 0) return;
+    const IniVersion version = versions_[static_cast<std::size_t>(row)];
+    if (!PutBack(main_, this, version, "Restore: before " + version.action, "HistoryFORM.RestoreBUTTON_Click")) {
+        if (!main_.ended()) fill(row);
+        return;
+    }
+    fill(row + 1);  // the restore was kept as the newest version: the chosen one moved down a row
+}
+
+void HistoryFORM::RunFromMain(MainHost& main) {
+    const ToolWindowGuard aside(main, QStringLiteral(" History"));
+    WaitForWindow(new HistoryFORM(main), main.ownerWindow());
+}
+
+}  // namespace tolva

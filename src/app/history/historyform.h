@@ -1,0 +1,49 @@
+#pragma once
+// The history window: the kept versions of bleem!.INI, newest first, each with its time, the
+// change that replaced it and its entry count; the lines the current file adds and removes
+// against the chosen one; and Restore, which puts the chosen one back as Undo does.
+#include <QWidget>
+#include <string>
+#include <vector>
+
+#include "core/history/history.h"
+
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace tolva {
+
+class MainHost;
+
+/// Puts version back into bleem!.INI as a change of its own (kept under label, so that it can be
+/// taken back in turn) and reloads. When the file changed since tolva! last wrote it, the user
+/// is asked first. False when the user said no, the change failed or the program ended.
+bool PutBack(MainHost& main, QWidget* owner, const IniVersion& version, const std::string& label, const char* module);
+
+class HistoryFORM : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit HistoryFORM(MainHost& main);
+
+    /// Disables the main window with " History" in its caption while the window is open.
+    static void RunFromMain(MainHost& main);
+
+    void VersionLIST_Click();
+    void RestoreBUTTON_Click();
+
+    QListWidget* VersionLIST = nullptr;
+    QPlainTextEdit* DifferenceTEXT = nullptr;
+    QPushButton* RestoreBUTTON = nullptr;
+    QPushButton* CloseBUTTON = nullptr;
+
+private:
+    /// Lists the versions afresh, the row-th chosen.
+    void fill(int row);
+
+    MainHost& main_;
+    std::vector<IniVersion> versions_;
+};
+
+}  // namespace tolva

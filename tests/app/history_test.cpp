@@ -1,0 +1,140 @@
+// Taking changes back through the real windows: Undo after each kind of change, the history
+// window's difference and Restore, and Clean Up's preview against what Finish writes.
+#include <QPlainTextEdit>
+
+#include "app/update/updateform.h"
+#include "core/history/difference.h"
+#include "support/window.h"
+
+using namespace tolva;
+using namespace tolva::test;
+
+namespace {
+
+const QByteArray kIni = "; my games\r\nVersion=2001-03-04\r\n\r\n" + Entry("0000000002", "beta", "80000000H") +
+                        "; a note\r\n\r\n" + Entry("0000000001", "Alpha", "40000000H") + "\r\n" +
+                        Entry("0000000003", "Gamma", "01211010H");
+
+/// The main window on kIni, keeping the history in its temporary folder.
+struct Kept : LoadedMain {
+    Kept() {
+        t.write(QStringLiteral("program/bleem!.INI"), kIni);
+        t.write(QStringLiteral("program/Compatibility.TXT"), kTxt);
+        state.folders.HistoryPath = t.path(QStringLiteral("history")).toStdString();
+        if (!start()) qFatal("the main window did not start");
+    }
+    QAction* undo() const { return get<QAction>(QStringLiteral("UndoMENU")); }
+    QString difference(QWidget* window) const { return Find<QPlainTextEdit>(window, "DifferenceTEXT")->toPlainText(); }
+};
+
+void Forward(QWidget* page) { Click(page, "ForwardBUTTON"); }
+
+/// Each change the user makes, and the name Undo then gives it.
+const struct {
+    const char* action;
+    std::function<void(Kept&)> change;
+} kChanges[] = {
+    {"Remove: beta",
+     [](Kept& run) {
+         run.select("beta");
+         run.t.prompter.answers << MsgAnswer::Yes;
+         run.trigger("RemoveMENU");
+     }},
+    {"Clean Up", [](Kept& run) { QVERIFY(Walk().on("CleanUpFORM", [](QWidget* w) { Click(w, "OkBUTTON"); }).run(run, "CleanUpMENU")); }},
+    {"Edit: Gamma 2",
+     [](Kept& run) {
+         run.select("Gamma");
+         Walk walk;
+         walk.on("Wizard1FORM", [](QWidget* p) {
+             Click(p, "editOPTION");
+             Forward(p);
+         });
+         walk.on("Wizard2FORM", [](QWidget* p) {
+             Find<QLineEdit>(p, "titleTEXT")->setText("Gamma 2");
+             Forward(p);
+         });
+         for (int page = 3; page <= 8; ++page) walk.on(QStringLiteral("Wizard%1FORM").arg(page), Forward);
+         QVERIFY(walk.run(run, "NewMENU"));
+     }},
+    {"Online Update: 1 entries",
+     [](Kept& run) {
+         const UpdateResult offer = UpdateINI("Version=2001-03-04\r\nID=0000000007\r\nTitle=Delta\r\nFlags=8\r\n", run.state.games);
+         auto* form = new UpdateFORM(*run.main, offer.update, offer.rows);
+         form->show();
+         Find<QListWidget>(form, "updLIST")->item(0)->setCheckState(Qt::Checked);
+         Click(form, "OkBUTTON");
+     }},
+};
+
+}  // namespace
+
+class HistoryTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Undo puts the exact bytes and the list back, is itself undone, and asks first when
+    // another program wrote the file since.
+    void undoTakesBackEachKindOfChange() {
+        for (const auto& [action, change] : kChanges) {
+            Kept run;
+            const QStringList rows = Rows(run.list());
+            QVERIFY(!run.undo()->isEnabled());
+            change(run);
+            const QByteArray changed = run.file();
+            QVERIFY2(changed != kIni, action);
+            QCOMPARE(run.undo()->text(), QString("Undo ") + action);
+            run.undo()->trigger();
+            QCOMPARE(run.file(), kIni);
+            QCOMPARE(Rows(run.list()), rows);
+            QCOMPARE(run.undo()->text(), QString("Undo Undo ") + action);
+            run.writeFile(kIni + "; theirs\r\n");
+            const qsizetype asked = run.t.prompter.shown.size();
+            run.t.prompter.answers << MsgAnswer::No;
+            run.undo()->trigger();
+            QVERIFY(run.t.prompter.shown.value(asked).text.contains("changed by another program"));
+            QCOMPARE(run.file(), kIni + "; theirs\r\n");
+        }
+    }
+
+    void theHistoryWindowShowsARemovalAndRestoresItsVersion() {
+        Kept run;
+        kChanges[0].change(run);
+        QVERIFY(Walk().on("HistoryFORM", [&](QWidget* w) {
+            QVERIFY(!run.main->isEnabled());
+            const QString row = Find<QListWidget>(w, "VersionLIST")->item(0)->text();
+            QVERIFY2(row.contains("Remove: beta") && row.endsWith("(3 entries)"), qPrintable(row));
+            QVERIFY(run.difference(w).contains("-ID=0000000002\n-Title=beta\n-Flags=80000000H\n"
+                                               "+;ID=0000000002\n+;Title=beta\n+;Flags=80000000H\n"));
+            Click(w, "RestoreBUTTON");
+            QCOMPARE(run.file(), kIni);
+            QCOMPARE(Find<QListWidget>(w, "VersionLIST")->count(), 2);
+            QCOMPARE(run.difference(w), QString("No line differs."));  // the chosen version is the file now
+            Click(w, "CloseBUTTON");
+        }).run(run, "HistoryMENU"));
+        QVERIFY(run.back());
+    }
+
+    void cleanUpsPreviewIsWhatFinishWrites() {
+        Kept run;
+        QString preview;
+        QVERIFY(Walk()
+                    .on("CleanUpFORM", [](QWidget* w) {
+                        Click(w, "Check1");
+                        Click(w, "PreviewBUTTON");
+                    })
+                    .on("PreviewFORM", [&](QWidget* w) {
+                        preview = run.difference(w);
+                        Click(w, "CloseBUTTON");
+                    })
+                    .on("CleanUpFORM", [&](QWidget* w) {
+                        QCOMPARE(run.file(), kIni);  // the preview wrote nothing
+                        Click(w, "OkBUTTON");
+                    })
+                    .run(run, "CleanUpMENU"));
+        QVERIFY(preview.contains("-; a note\n"));
+        QCOMPARE(preview, QString::fromStdString(LineDifference(kIni.toStdString(), run.file().toStdString())));
+    }
+};
+
+QTEST_MAIN(HistoryTest)
+#include "history_test.moc"

@@ -11,7 +11,7 @@
 #include "core/history/restore.h"
 #include "core/tools/cleanup.h"
 #include "core/tools/repair.h"
-#include "ini_fixtures.h"
+#include "support.h"
 
 namespace tolva {
 namespace {

@@ -133,7 +133,8 @@ private Q_SLOTS:
         QByteArray entries = "ID=0000000001\r\nTitle=Alpha\r\nFlags=40000000H\r\n\r\n"
                              "ID=0000000002\r\nTitle=Caf\xe9 Racer\r\nFlags=80000000H\r\n\r\n";
         for (int k = 1; k <= 1500; ++k) {
-            const QByteArray entry = Entry(QByteArray::number(1000000000 + k), "Game " + QByteArray::number(k).rightJustified(4, '0'), "01211010H");
+            const QByteArray title = "Game " + QByteArray::number(k).rightJustified(4, '0');
+            const QByteArray entry = Entry(QByteArray::number(1000000000 + k), title, "01211010H");
             ini += entry + "\r\n";
             entries += entry + "\r\n";
         }

@@ -115,7 +115,8 @@ private Q_SLOTS:
         QCOMPARE(Rows(run.list()), QStringList({"Alpha", "beta", "Gamma"}));
         QCOMPARE(run.list()->currentRow(), 0);
         QStringList counts;
-        for (const char* name : {"versionTEXT", "YesTEXT", "NoTEXT", "PartTEXT", "TotalTEXT"}) counts << Text(run.main.get(), name);
+        for (const char* name : {"versionTEXT", "YesTEXT", "NoTEXT", "PartTEXT", "TotalTEXT"})
+            counts << Text(run.main.get(), name);
         QCOMPARE(counts, QStringList({"2001-03-04", "1 (33.3%)", "1 (33.3%)", "1 (33.3%)", "3"}));
         QCOMPARE(run.main->windowTitle(), QString("tolva!"));
         QVERIFY(run.t.prompter.shown.isEmpty());

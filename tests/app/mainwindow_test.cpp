@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QMessageBox>
 
+#include "app/platform/access.h"
 #include "app/platform/qtseams.h"
 #include "app/platform/text.h"
 #include "app/startup/commandline.h"
@@ -36,10 +37,9 @@ bool Hidden(const LoadedMain& run, const char* name) { return run.get(name)->isH
 
 /// What a caption shows: a label with a buddy, a button and a group box take "&" as a mnemonic.
 QString Shown(QWidget* w) {
-    const auto mnemonic = [](QString text) { return text.replace(QRegularExpression("&(.)"), "\\1"); };
-    if (auto* label = qobject_cast<QLabel*>(w)) return label->buddy() ? mnemonic(label->text()) : label->text();
-    if (auto* button = qobject_cast<QAbstractButton*>(w)) return mnemonic(button->text());
-    if (auto* frame = qobject_cast<QGroupBox*>(w)) return mnemonic(frame->title());
+    if (auto* label = qobject_cast<QLabel*>(w)) return label->buddy() ? WithoutAccessKey(label->text()) : label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) return WithoutAccessKey(button->text());
+    if (auto* frame = qobject_cast<QGroupBox*>(w)) return WithoutAccessKey(frame->title());
     return {};
 }
 

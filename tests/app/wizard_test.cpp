@@ -273,7 +273,9 @@ private Q_SLOTS:
         walk.on(7, [](QWidget* p) {
             QCOMPARE(Boxes(p), QList<bool>(4, false));
             QCOMPARE(Text(p, "Check2"), QString("\"Enable Frame Skip\" off"));
+            Click(p, "Check3");
             Click(p, "Check1");
+            QCOMPARE(Boxes(p), (QList<bool>{true, false, false, false}));
             Click(p, "Check3");
             QCOMPARE(Boxes(p), (QList<bool>{false, false, true, false}));
             Click(p, "ForwardBUTTON");

@@ -298,6 +298,7 @@ private Q_SLOTS:
         }
     }
 
+    // At start-up and in the writers: bleem!.INI that cannot be read, Cancel, the program ends.
     void cancelInTheCommonErrorMessageEnds() {
         LoadedMain run;
         run.prepare("Title=Orphan\r\n" + Entry("0000000001", "Alpha", "80000000H"));
@@ -307,6 +308,22 @@ private Q_SLOTS:
         const QString text = run.t.prompter.shown.value(0).text;
         QVERIFY(text.startsWith("Description : "));
         QVERIFY(text.endsWith("\r\nModul : GLOBAL.ReadINI\r\n\r\nplease contact me : tolva@tolva.example\r\n\r\nResume?"));
+        for (const QString& module : {"GLOBAL.RemoveGame", "GLOBAL.CleanUpINI"}) {
+            LoadedMain writer(kIni);
+            QFile::remove(writer.t.path("program/bleem!.INI"));
+            QDir().mkpath(writer.t.path("program/bleem!.INI"));  // a folder in the file's place
+            writer.t.prompter.answers << MsgAnswer::Yes << MsgAnswer::Cancel;
+            if (module.endsWith("RemoveGame")) {
+                writer.trigger("RemoveMENU");
+            } else {
+                QVERIFY(Walk().on("CleanUpFORM", [](QWidget* w) {
+                    Click(w, "OkBUTTON");
+                    w->close();  // the ended program's windows go with it
+                }).run(writer, "CleanUpMENU"));
+            }
+            QVERIFY(writer.t.terminator.ended());
+            QVERIFY2(writer.t.prompter.shown.last().text.contains("\r\nModul : " + module + "\r\n"), qPrintable(module));
+        }
     }
 
     // One end-to-end test of the table's limit: the core proves the rest.

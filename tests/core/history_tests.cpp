@@ -18,11 +18,14 @@ namespace {
 
 using namespace tolva::testing;
 
-// The 21st version removes the oldest, its bytes with it; the rest stay newest first, exact.
+// The 21st version removes the oldest, its bytes with it (and a stray file); the rest stay newest
+// first, exact.
 TEST(IniHistory, KeepsTheNewestTwentyVersionsWithTheirBytesAndActions) {
     TempFolder folder;
-    const IniHistory history(HistoryFolder(folder.path(), "/games/bleem!.INI"));
+    const std::string kept = HistoryFolder(folder.path(), "/games/bleem!.INI");
+    const IniHistory history(kept);
     for (int k = 1; k <= 21; ++k) {
+        if (k == 2) ReplaceFile(JoinPath(kept, "99.ini"), "left by a killed change");  // listed nowhere
         const WriteOutcome kept = history.Keep("bytes " + std::to_string(k) + "\r\n", "Remove:\tGame " + std::to_string(k));
         ASSERT_TRUE(kept.ok) << kept.error;
     }

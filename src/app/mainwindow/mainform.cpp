@@ -363,6 +363,9 @@ bool MainFORM::eventFilter(QObject* watched, QEvent* event) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (watched == SearchTEXT) return SearchTEXT_KeyPress(key);
         if (watched == GameLIST) return gameLIST_KeyPress(key);
+    } else if (event->type() == QEvent::ShortcutOverride && watched == SearchTEXT) {
+        // Ctrl+Z undoes the typing in the search box while there is some, else the last change.
+        if (static_cast<QKeyEvent*>(event)->matches(QKeySequence::Undo) && !SearchTEXT->isUndoAvailable()) return true;
     } else if (event->type() == QEvent::MouseButtonRelease && watched == GameLIST->viewport()) {
         gameLIST_Click();  // gameLIST_MouseUp: a click on the selected row refreshes the view
     }

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <chrono>
 #include <filesystem>
+#include <set>
 #include <system_error>
 
 #include "core/database/iniline.h"
@@ -104,7 +105,14 @@ WriteOutcome IniHistory::Keep(std::string_view previous, const std::string& acti
         fs::remove(ToPath(file), error);
         return NotKept(listed.error);
     }
-    for (std::size_t k = 0; k < dropped; ++k) fs::remove(ToPath(index[k].version.file), error);
+    // The dropped versions go, and with them what a killed change left: an unlisted version, a
+    // temporary file. The folder is the history's own.
+    std::set<std::string> keep = {kIndexName, kWrittenName};
+    for (std::size_t k = dropped; k < index.size(); ++k) keep.insert(std::to_string(index[k].number) + ".ini");
+    std::vector<fs::path> stale;
+    for (const auto& item : fs::directory_iterator(ToPath(folder_), error))
+        if (!keep.count(item.path().filename().string())) stale.push_back(item.path());
+    for (const fs::path& path : stale) fs::remove(path, error);
     return {true, {}};
 }
 

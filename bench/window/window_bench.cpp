@@ -72,6 +72,8 @@ struct YesPrompter final : Prompter {
 struct MemorySettings final : SettingsStore {
     QString read(const QString& key, const QString& fallback) override { return values.value(key, fallback); }
     void write(const QString& key, const QString& value) override { values[key] = value; }
+    QString readWindow(const QString& key) override { return values.value(QStringLiteral("Window/") + key); }
+    void writeWindow(const QString& key, const QString& value) override { values[QStringLiteral("Window/") + key] = value; }
     QMap<QString, QString> values;
 };
 struct NoOther final : InstanceGuard {

@@ -12,11 +12,13 @@
 #include "app/platform/controls.h"
 #include "app/platform/messages.h"
 #include "app/platform/resources.h"
+#include "app/platform/windowplace.h"
 #include "core/endpoints.h"
 
 namespace tolva {
 Mail2FORM::Mail2FORM(MainHost& main) : QWidget(nullptr, Qt::Window), main_(main) {
     setObjectName(QStringLiteral("Mail2FORM"));
+    KeepPlace(this, main.platform().settings);
     setWindowIcon(main.ownerWindow()->windowIcon());
 
     PICTUREBOX = new QLabel(this);

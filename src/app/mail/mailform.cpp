@@ -30,6 +30,7 @@
 #include "app/platform/resources.h"
 #include "app/platform/text.h"
 #include "app/update/updatemessages.h"
+#include "app/platform/windowplace.h"
 #include "core/mail/message.h"
 #include "core/state.h"
 #include "core/update/http_download.h"
@@ -85,6 +86,7 @@ QNetworkProxy MailProxy(const std::string& host) {
 
 MailFORM::MailFORM(MainHost& main) : QWidget(nullptr, Qt::Window), main_(main) {
     setObjectName(QStringLiteral("MailFORM"));
+    KeepPlace(this, main.platform().settings);
     setWindowIcon(main.ownerWindow()->windowIcon());
 
     PICTUREBOX = new QLabel(this);

@@ -12,6 +12,9 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "app/mainwindow/splashform.h"
@@ -20,6 +23,7 @@
 #include "app/platform/messages.h"
 #include "app/platform/resources.h"
 #include "app/startup/dialog.h"
+#include "app/platform/windowplace.h"
 
 namespace tolva {
 namespace {
@@ -93,20 +97,28 @@ MainFORM::MainFORM(ProgramState& state, Platform& platform, QWidget* parent)
     UseKeyboardEverywhere();
     buildControls();
     buildMenus();
+    KeepPlace(this, platform.settings);
 }
 
 MainFORM::~MainFORM() = default;
 
 void MainFORM::buildControls() {
-    auto* central = new QWidget(this);
-    setCentralWidget(central);
-    auto* columns = new QHBoxLayout(central);
+    // The list on the left, the details on the right, the user choosing how wide each is.
+    auto* columns = new QSplitter(this);
+    columns->setObjectName(QStringLiteral("columns"));
+    columns->setChildrenCollapsible(false);
+    const int margin = style()->pixelMetric(QStyle::PM_LayoutLeftMargin);
+    columns->setContentsMargins(margin, margin, margin, margin);
+    setCentralWidget(columns);
+    auto* listPane = new QWidget(columns);
+    listPane->setObjectName(QStringLiteral("listPane"));
+    auto* left = new QVBoxLayout(listPane);
+    left->setContentsMargins(0, 0, 0, 0);
 
     // Left: search, list, counts.
-    auto* left = new QVBoxLayout;
     auto* searchRow = new QHBoxLayout;
-    auto* searchLabel = new QLabel(QStringLiteral("&Search :"), central);
-    SearchTEXT = new QLineEdit(central);
+    auto* searchLabel = new QLabel(QStringLiteral("&Search :"), listPane);
+    SearchTEXT = new QLineEdit(listPane);
     SearchTEXT->setObjectName(QStringLiteral("SearchTEXT"));
     SearchTEXT->setToolTip(QStringLiteral("Search for a particular game in the database.\n"
                                           "Titles come first; when no title matches, a disc ID (10 digits) or a "
@@ -117,19 +129,19 @@ void MainFORM::buildControls() {
     searchRow->addWidget(SearchTEXT, 1);
     left->addLayout(searchRow);
 
-    auto* listLabel = new QLabel(QStringLiteral("&Games :"), central);
-    GameLIST = new QListWidget(central);
+    auto* listLabel = new QLabel(QStringLiteral("&Games :"), listPane);
+    GameLIST = new QListWidget(listPane);
     GameLIST->setObjectName(QStringLiteral("GameLIST"));
     GameLIST->setToolTip(QStringLiteral("The current bleem! game database."));
     GameLIST->setAccessibleDescription(GameLIST->toolTip());
     GameLIST->setUniformItemSizes(true);  // thousands of rows fill without measuring each
-    GameLIST->setMinimumWidth(300);
+    GameLIST->setMinimumWidth(GameLIST->fontMetrics().averageCharWidth() * 24);
     listLabel->setBuddy(GameLIST);
     GameLIST->setAccessibleName(QStringLiteral("Games"));  // a list does not take its buddy's caption
     left->addWidget(listLabel);
     left->addWidget(GameLIST, 1);
 
-    auto* summary = new QGroupBox(QStringLiteral("Summarization"), central);
+    auto* summary = new QGroupBox(QStringLiteral("Summarization"), listPane);
     auto* counts = new QGridLayout(summary);
     auto addCount = [&](int row, int column, const char* name, const QString& caption) {
         auto* label = new QLabel(caption, summary);
@@ -145,22 +157,34 @@ void MainFORM::buildControls() {
     left->addWidget(summary);
 
     auto* versionRow = new QHBoxLayout;
-    auto* versionLabel = new QLabel(QStringLiteral("Database Version :"), central);
-    versionTEXT = Field(central, "versionTEXT", QStringLiteral("The current bleem! game database version."),
+    auto* versionLabel = new QLabel(QStringLiteral("Database Version :"), listPane);
+    versionTEXT = Field(listPane, "versionTEXT", QStringLiteral("The current bleem! game database version."),
                         versionLabel);
     versionRow->addWidget(versionLabel);
     versionRow->addWidget(versionTEXT, 1);
     left->addLayout(versionRow);
-    columns->addLayout(left, 2);
 
-    // Right: the details of the selected game.
-    auto* right = new QVBoxLayout;
+    // Right: the details of the selected game, scrolling when the window is too small for them
+    // (a small screen, or a large scale factor), above the buttons, which always show.
+    auto* rightPane = new QWidget(columns);
+    rightPane->setObjectName(QStringLiteral("detailsPane"));
+    auto* rightColumn = new QVBoxLayout(rightPane);
+    rightColumn->setContentsMargins(0, 0, 0, 0);
+    auto* details = new QScrollArea(rightPane);
+    details->setObjectName(QStringLiteral("detailsArea"));
+    details->setFrameShape(QFrame::NoFrame);
+    details->setWidgetResizable(true);
+    details->setFocusPolicy(Qt::NoFocus);
+    auto* detailsPane = new QWidget(details);
+    detailsPane->setObjectName(QStringLiteral("details"));
+    auto* right = new QVBoxLayout(detailsPane);
+    right->setContentsMargins(0, 0, 0, 0);
     auto* facts = new QGridLayout;
     int row = 0;
     auto addFact = [&](const char* labelName, const QString& caption, const char* fieldName,
                        const QString& tooltip) {
-        QLabel* label = Caption(central, labelName, caption);
-        QLabel* field = Field(central, fieldName, tooltip, label);
+        QLabel* label = Caption(detailsPane, labelName, caption);
+        QLabel* field = Field(detailsPane, fieldName, tooltip, label);
         facts->addWidget(label, row, 0, Qt::AlignRight | Qt::AlignTop);
         facts->addWidget(field, row, 1);
         ++row;
@@ -171,14 +195,14 @@ void MainFORM::buildControls() {
     std::tie(IDLABEL, idTEXT) =
         addFact("IDLABEL", QStringLiteral("Disc ID :"), "idTEXT", QStringLiteral("The bleem! Disc ID of the game."));
 
-    StatusLABEL = Caption(central, "StatusLABEL", QStringLiteral("Status :"));
+    StatusLABEL = Caption(detailsPane, "StatusLABEL", QStringLiteral("Status :"));
     auto* pictures = new QHBoxLayout;
-    StatusPICTURE = new QLabel(central);
+    StatusPICTURE = new QLabel(detailsPane);
     StatusPICTURE->setObjectName(QStringLiteral("StatusPICTURE"));
     StatusPICTURE->setToolTip(QStringLiteral("See if the game works with bleem!"));
     StatusPICTURE->setAccessibleDescription(StatusPICTURE->toolTip());
     StatusPICTURE->setAccessibleName(QStringLiteral("Status"));
-    d3dPICTURE = new QLabel(central);
+    d3dPICTURE = new QLabel(detailsPane);
     d3dPICTURE->setObjectName(QStringLiteral("d3dPICTURE"));
     d3dPICTURE->setToolTip(QStringLiteral(
         "See if the game support D3D Enhanced! (only available on enabled 'Automatic Compatibility Reload')"));
@@ -205,7 +229,7 @@ void MainFORM::buildControls() {
     facts->setColumnStretch(1, 1);
     right->addLayout(facts);
 
-    auto* advanced = new QGroupBox(central);
+    auto* advanced = new QGroupBox(detailsPane);
     auto* advancedLayout = new QGridLayout(advanced);
     frameLABEL = Caption(advanced, "frameLABEL", QStringLiteral("Advanced Graphics Settings"));
     advanced->setAccessibleName(frameLABEL->text());
@@ -224,27 +248,30 @@ void MainFORM::buildControls() {
     right->addWidget(advanced);
 
     auto* remarks = new QGridLayout;
-    GraphicsTEXT = Remark(central, "GraphicsTEXT", QStringLiteral("Graphics"), remarks, 0, 0);
-    SoundTEXT = Remark(central, "SoundTEXT", QStringLiteral("Sound"), remarks, 0, 1);
-    MemCardTEXT = Remark(central, "MemCardTEXT", QStringLiteral("Memory Cards"), remarks, 1, 0);
-    OtherTEXT = Remark(central, "OtherTEXT", QStringLiteral("Other (MDEC and CD-ROM)"), remarks, 1, 1);
+    GraphicsTEXT = Remark(detailsPane, "GraphicsTEXT", QStringLiteral("Graphics"), remarks, 0, 0);
+    SoundTEXT = Remark(detailsPane, "SoundTEXT", QStringLiteral("Sound"), remarks, 0, 1);
+    MemCardTEXT = Remark(detailsPane, "MemCardTEXT", QStringLiteral("Memory Cards"), remarks, 1, 0);
+    OtherTEXT = Remark(detailsPane, "OtherTEXT", QStringLiteral("Other (MDEC and CD-ROM)"), remarks, 1, 1);
     right->addLayout(remarks);
     right->addStretch(1);
+    details->setWidget(detailsPane);
+    rightColumn->addWidget(details, 1);
 
     auto* buttons = new QHBoxLayout;
-    NewBUTTON = Button(central, "NewBUTTON", QStringLiteral("Add/Edit"),
+    NewBUTTON = Button(rightPane, "NewBUTTON", QStringLiteral("Add/Edit"),
                        QStringLiteral("Add a game to the bleem! game database, or change the existing game informations."));
-    RemoveBUTTON = Button(central, "RemoveBUTTON", QStringLiteral("Remove"),
+    RemoveBUTTON = Button(rightPane, "RemoveBUTTON", QStringLiteral("Remove"),
                           QStringLiteral("Disable the selected game entry from the database."));
-    CleanUpBUTTON = Button(central, "CleanUpBUTTON", QStringLiteral("Clean Up"), QStringLiteral("Clean up the bleem!.ini data."));
-    ExitBUTTON = Button(central, "ExitBUTTON", QStringLiteral("Exit"), QStringLiteral("Close tolva!"));
+    CleanUpBUTTON = Button(rightPane, "CleanUpBUTTON", QStringLiteral("Clean Up"), QStringLiteral("Clean up the bleem!.ini data."));
+    ExitBUTTON = Button(rightPane, "ExitBUTTON", QStringLiteral("Exit"), QStringLiteral("Close tolva!"));
     buttons->addWidget(NewBUTTON);
     buttons->addWidget(RemoveBUTTON);
     buttons->addWidget(CleanUpBUTTON);
     buttons->addStretch(1);
     buttons->addWidget(ExitBUTTON);
-    right->addLayout(buttons);
-    columns->addLayout(right, 3);
+    rightColumn->addLayout(buttons);
+    columns->setStretchFactor(0, 2);
+    columns->setStretchFactor(1, 3);
 
     connect(ExitBUTTON, &QPushButton::clicked, this, &MainFORM::ExitBUTTON_Click);
     connect(SearchTEXT, &QLineEdit::textChanged, this, &MainFORM::SearchTEXT_Change);

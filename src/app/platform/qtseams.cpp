@@ -57,6 +57,15 @@ void QtSettingsStore::write(const QString& key, const QString& value) {
     settings_.sync();  // the program may end at any moment without unwinding
 }
 
+QString QtSettingsStore::readWindow(const QString& key) {
+    return settings_.value(QStringLiteral("Window/") + key).toString();
+}
+
+void QtSettingsStore::writeWindow(const QString& key, const QString& value) {
+    settings_.setValue(QStringLiteral("Window/") + key, value);
+    settings_.sync();
+}
+
 QString QtSettingsStore::location() const { return settings_.fileName(); }
 
 QtInstanceGuard::QtInstanceGuard(const QString& lockPath) {

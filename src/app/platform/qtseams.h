@@ -20,6 +20,8 @@ public:
     QtSettingsStore();
     QString read(const QString& key, const QString& fallback) override;
     void write(const QString& key, const QString& value) override;
+    QString readWindow(const QString& key) override;
+    void writeWindow(const QString& key, const QString& value) override;
     QString location() const;
 
 private:

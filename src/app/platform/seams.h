@@ -27,6 +27,10 @@ public:
     virtual ~SettingsStore() = default;
     virtual QString read(const QString& key, const QString& fallback) = 0;
     virtual void write(const QString& key, const QString& value) = 0;
+    /// The windows' remembered places ("MainFORM/geometry"), in a group of their own, "Window",
+    /// so that the program's own settings stay exactly as they are; "" when none is stored.
+    virtual QString readWindow(const QString& key) = 0;
+    virtual void writeWindow(const QString& key, const QString& value) = 0;
 };
 
 /// Whether another copy of the program is running already.

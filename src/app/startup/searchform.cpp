@@ -15,6 +15,7 @@
 #include "app/platform/seams.h"
 #include "app/platform/text.h"
 #include "app/startup/dialog.h"
+#include "app/platform/windowplace.h"
 #include "core/startup/wineprefixes.h"
 #include "core/state.h"
 
@@ -37,6 +38,7 @@ SearchFORM::SearchFORM(ProgramState& state, Platform& platform, Dialog& dialog, 
     setObjectName(kind == Kind::Ini ? QStringLiteral("SearchFORM") : QStringLiteral("Search2FORM"));
     setWindowTitle(QStringLiteral("bleem!"));
     setAttribute(Qt::WA_DeleteOnClose);
+    KeepPlace(this, platform.settings);
 
     LABEL = new QLabel(kind == Kind::Ini
                            ? QStringLiteral("Please enter the name of the folder where bleem! or the \"bleem!.ini\" is located.")

@@ -15,6 +15,7 @@
 #include "app/platform/messages.h"
 #include "app/platform/resources.h"
 #include "app/platform/waiting.h"
+#include "app/platform/windowplace.h"
 #include "core/tools/cleanup.h"
 
 namespace tolva {
@@ -23,6 +24,7 @@ CleanUpFORM::CleanUpFORM(MainHost& main) : QWidget(nullptr, Qt::Window), main_(m
     setObjectName(QStringLiteral("CleanUpFORM"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(kTitle + QStringLiteral(" Clean Up"));
+    KeepPlace(this, main.platform().settings);
     setWindowIcon(main.ownerWindow()->windowIcon());
 
     PICTUREBOX = new QLabel(this);

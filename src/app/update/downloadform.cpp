@@ -17,6 +17,7 @@
 #include "app/platform/messages.h"
 #include "app/platform/text.h"
 #include "app/update/updatemessages.h"
+#include "app/platform/windowplace.h"
 #include "core/state.h"
 #include "core/update/update_processing.h"
 
@@ -59,6 +60,7 @@ DownloadFORM::DownloadFORM(UpdateValues& values, Platform& platform, Endpoint se
       server_(std::move(server)),
       stall_(stall) {
     Label1 = SetUpDownloadWindow(this, "DownloadFORM", ProgressBar, CancelBUTTON);
+    KeepPlace(this, platform.settings);
     connect(CancelBUTTON, &QPushButton::clicked, this, &DownloadFORM::CancelBUTTON_Click);
 
     MSWINSCK = new QTcpSocket(this);

@@ -13,6 +13,7 @@
 #include "app/platform/messages.h"
 #include "app/platform/text.h"
 #include "app/update/updatemessages.h"
+#include "app/platform/windowplace.h"
 #include "core/state.h"
 #include "core/update/http_download.h"
 
@@ -26,6 +27,7 @@ DownloadFORM2::DownloadFORM2(UpdateValues& values, Platform& platform, QUrl addr
       address_(std::move(address)),
       timeout_(timeout) {
     Label1 = SetUpDownloadWindow(this, "DownloadFORM2", ProgressBar, CancelBUTTON);
+    KeepPlace(this, platform.settings);
     connect(CancelBUTTON, &QPushButton::clicked, this, &DownloadFORM2::CancelBUTTON_Click);
     MSINET = new QNetworkAccessManager(this);
     MSINET->setObjectName(QStringLiteral("MSINET"));

@@ -18,6 +18,7 @@
 #include "app/platform/text.h"
 #include "app/tools/cleanupform.h"
 #include "app/update/updatemessages.h"
+#include "app/platform/windowplace.h"
 #include "core/database/writer.h"
 #include "core/update/update_limits.h"
 
@@ -31,6 +32,7 @@ constexpr const char* kFinishModule = "UpdateFORM.OkBUTTON_Click";
 UpdateFORM::UpdateFORM(MainHost& main, UpdateData update, const std::vector<std::string>& rows)
     : QWidget(nullptr, Qt::Window), main_(main), update_(std::move(update)) {
     setObjectName(QStringLiteral("UpdateFORM"));
+    KeepPlace(this, main.platform().settings);
     setAttribute(Qt::WA_DeleteOnClose);
     // It may close while the main window is hidden; that must not end the program.
     setAttribute(Qt::WA_QuitOnClose, false);

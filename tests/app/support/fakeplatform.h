@@ -38,7 +38,10 @@ struct MemorySettings final : SettingsStore {
         return values.value(key, fallback);
     }
     void write(const QString& key, const QString& value) override { values[key] = value; }
+    QString readWindow(const QString& key) override { return windows.value(key); }
+    void writeWindow(const QString& key, const QString& value) override { windows[key] = value; }
     QMap<QString, QString> values;
+    QMap<QString, QString> windows;  // the windows' places, apart from the settings
     QStringList reads;
 };
 

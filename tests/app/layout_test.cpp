@@ -5,6 +5,8 @@
 #include <QScreen>
 #include <QSplitter>
 
+#include "app/history/historyform.h"
+#include "app/history/previewform.h"
 #include "app/mail/mail2form.h"
 #include "app/mail/mailform.h"
 #include "app/mainwindow/splashform.h"
@@ -106,6 +108,8 @@ void LayoutTest::fitsSmallScreen_data() {
     row("UpdateFORM", [](LoadedMain& m) { return Own(new UpdateFORM(*m.main, UpdateData{}, {"Beta"})); });
     row("MailFORM", [](LoadedMain& m) { return Own(new MailFORM(*m.main)); });
     row("Mail2FORM", [](LoadedMain& m) { return Own(new Mail2FORM(*m.main)); });
+    row("HistoryFORM", [](LoadedMain& m) { return Own(new HistoryFORM(*m.main)); });
+    row("PreviewFORM", [](LoadedMain&) { return Own(new PreviewFORM(QStringLiteral("What \"Clean Up\" would change:"), {})); });
     row("SplashFORM", [](LoadedMain& m) { return Own(new SplashFORM(m.t.platform)); });
 }
 

@@ -15,6 +15,7 @@
 #include "app/platform/messages.h"
 #include "app/platform/text.h"
 #include "app/platform/waiting.h"
+#include "app/platform/windowplace.h"
 #include "core/database/writer.h"
 #include "core/history/restore.h"
 
@@ -39,6 +40,7 @@ HistoryFORM::HistoryFORM(MainHost& main) : QWidget(nullptr, Qt::Window), main_(m
     setObjectName(QStringLiteral("HistoryFORM"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(kTitle + QStringLiteral(" History"));
+    KeepPlace(this, main.platform().settings);
     setWindowIcon(main.ownerWindow()->windowIcon());
 
     auto* content = new QVBoxLayout(this);

@@ -11,6 +11,7 @@
 #include "app/platform/messages.h"
 #include "app/platform/text.h"
 #include "app/platform/waiting.h"
+#include "app/platform/windowplace.h"
 #include "core/database/writer.h"
 #include "core/history/difference.h"
 
@@ -35,6 +36,7 @@ PreviewFORM::PreviewFORM(const QString& caption, const QString& difference) : QW
     setObjectName(QStringLiteral("PreviewFORM"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(kTitle + QStringLiteral(" Preview"));
+    KeepPlace(this, nullptr);  // no settings here: it only fits its screen
     auto* content = new QVBoxLayout(this);
     QLabel* label = WrappedLabel(this, caption);
     DifferenceTEXT = DifferenceView(this);

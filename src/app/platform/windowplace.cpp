@@ -83,7 +83,8 @@ private:
             const int least = layout->totalMinimumHeightForWidth(window_->minimumSizeHint().width());
             if (least > window_->minimumHeight()) window_->setMinimumHeight(least);
         }
-        const QList<int> place = Numbers(settings_->readWindow(key(QStringLiteral("geometry"))));
+        const QString stored = settings_ ? settings_->readWindow(key(QStringLiteral("geometry"))) : QString();
+        const QList<int> place = Numbers(stored);
         const bool remembered = place.size() == 4 && place[2] > 0 && place[3] > 0;
         const QSize size = remembered ? QSize(place[2], place[3]) : window_->size();
         const QPoint corner = remembered ? QPoint(place[0], place[1]) : window_->pos();
@@ -96,10 +97,11 @@ private:
         if (inside != window_->size()) window_->resize(inside);
         // A window never placed lets the window system choose, unless it would hang off the screen.
         if (remembered || window_->testAttribute(Qt::WA_Moved) || outer.topLeft() != corner) window_->move(outer.topLeft());
-        if (remembered && settings_->readWindow(key(QStringLiteral("geometry"))).endsWith(QStringLiteral(",maximized")))
+        if (remembered && stored.endsWith(QStringLiteral(",maximized")))
             window_->setWindowState(window_->windowState() | Qt::WindowMaximized);
 
         for (QSplitter* splitter : window_->findChildren<QSplitter*>()) {
+            if (!settings_) break;
             const QList<int> sizes = Numbers(settings_->readWindow(key(splitter->objectName())));
             if (sizes.size() == splitter->count()) splitter->setSizes(sizes);
         }
@@ -107,6 +109,7 @@ private:
 
     void save() {
         store_.stop();
+        if (!settings_) return;
         // A maximised window keeps the place it comes back to when it is no longer maximised.
         const bool maximized = window_->isMaximized();
         QRect place(window_->pos(), window_->size());
@@ -130,9 +133,7 @@ private:
 
 }  // namespace
 
-void KeepPlace(QWidget* window, SettingsStore* settings) {
-    if (settings) new PlaceKeeper(window, settings);
-}
+void KeepPlace(QWidget* window, SettingsStore* settings) { new PlaceKeeper(window, settings); }
 
 QRect OntoScreen(QRect place, const QList<QRect>& screens) {
     if (screens.isEmpty()) return place;

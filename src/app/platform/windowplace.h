@@ -13,8 +13,9 @@ namespace tolva {
 class SettingsStore;
 
 /// From now on window keeps its place through settings: restored when it is first shown, stored
-/// whenever it moves, changes size or hides. Its least height also holds its wrapped texts whole
-/// at its least width, which a window's own minimum does not.
+/// whenever it moves, changes size or hides; with no settings it is only made to fit its screen.
+/// Its least height also holds its wrapped texts whole at its least width, which a window's own
+/// minimum does not.
 void KeepPlace(QWidget* window, SettingsStore* settings);
 
 /// place (a window's outer rectangle) moved, and shrunk where it must, to lie within the screen

@@ -1,6 +1,6 @@
 // Every window as a screen reader and a keyboard-only user meet it: each control named, each
 // value read out as shown, access keys unique within a window, the first focus on an input or
-// the forward button, Enter forward, Escape Abort, About closed from the keyboard.
+// the forward button, Enter forward, Escape Abort.
 #include <QAccessible>
 #include <QMenuBar>
 
@@ -142,12 +142,6 @@ private Q_SLOTS:
         QCOMPARE(faults.join("; "), QString());
         QCOMPARE(run.file(), kIni);
         QVERIFY(run.back());
-    }
-
-    void aboutClosesWithEscape() {
-        LoadedMain run(kIni);
-        QVERIFY(Walk().on("SplashFORM", [](QWidget* about) { QTest::keyClick(about, Qt::Key_Escape); }).run(run, "AboutMENU"));
-        QVERIFY(run.main->isVisible());
     }
 };
 

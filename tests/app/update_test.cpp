@@ -149,14 +149,12 @@ private Q_SLOTS:
         QCOMPARE(Text(form, "EntriesLABEL"), QString("4"));
         QCOMPARE(Rows(run.rows()), QStringList({"Bravo (Partially)", "Charlie (Not Yet)", "delta (Yes!)", "echo (Partially)"}));
         QVERIFY(!Checked(form, "Check1"));
-        QVERIFY(!Find(form, "OkBUTTON")->isEnabled());
         if (route == 1) {
             run.tick(3);  // ticked out of order, written in list order
             run.tick(1);
         } else {
             Click(form, "MarkAllBUTTON");
         }
-        QVERIFY(Find(form, "OkBUTTON")->isEnabled());
         Click(form, "OkBUTTON");
         QCOMPARE(run.file(), route == 1 ? ini + "\r\n" + Entry("0000000011", "Charlie", "40000000H") + "\r\n" +
                                               Entry("0000000012", "echo", "01000000H")
@@ -268,44 +266,32 @@ private Q_SLOTS:
         QVERIFY(run.back());
     }
 
-    // The same served bytes end alike on both routes: a chunked body cut inside a disc ID, a
-    // redirect (Host: with the port on every request), a redirect loop, a page that is no update.
-    void servedBytesEndAlikeOnBothRoutes_data() { Routes({"chunked", "redirect", "redirect loop", "html"}); }
-    void servedBytesEndAlikeOnBothRoutes() {
+    // Both routes follow a redirect (Host: with the port on every request) and give up on a
+    // redirect loop; what the bytes themselves may be is the core's.
+    void redirectsAreFollowedUpToALimitOnBothRoutes_data() { Routes({"redirect", "redirect loop"}); }
+    void redirectsAreFollowedUpToALimitOnBothRoutes() {
         QFETCH(int, route);
         QFETCH(QString, served);
         const QByteArray body = "Version=2001-03-04\r\n" + kKnown + "\r\n" + Entry("9876543210", "Zulu", "80000000H");
-        const qsizetype cut = body.indexOf("98765") + 5;
-        const QByteArray chunked = "HTTP/1.0 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n" + QByteArray::number(cut, 16) +
-                                   ";x=1\r\n" + body.left(cut) + "\r\n" + QByteArray::number(body.size() - cut, 16) +
-                                   "\r\n" + body.mid(cut) + "\r\n0\r\nX-Trailer: 1\r\n\r\n";
-        const QByteArray whole = "HTTP/1.0 200 OK\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\n\r\n" + body;
         QByteArrayList paths;
         LoopbackServer server(Answer([&](const QByteArray& request) -> QList<QByteArray> {
-            const QByteArray path = request.split(' ').value(1);
-            paths << path;
-            if (served == "html") return {"HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n<html>Sign in first</html>\r\n"};
-            if (served == "redirect loop" || (served == "redirect" && path == "/update.ini"))
+            paths << request.split(' ').value(1);
+            if (served == "redirect loop" || paths.size() == 1)
                 return {"HTTP/1.0 302 Found\r\nLocation: /moved.ini\r\nConnection: close\r\n\r\n"};
-            if (served == "redirect") return {whole};
-            return {chunked.left(60), chunked.mid(60, cut), chunked.mid(60 + cut)};
+            return {"HTTP/1.0 200 OK\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\n\r\n" + body};
         }));
         Run run;
         run.update(route, server.endpoint());
         QCOMPARE(server.received.count("\r\nHost: " + server.endpoint() + "\r\n"), paths.size());
-        if (served == "html" || served == "redirect loop") {
-            QCOMPARE(paths.size(), served == "html" ? 1 : 6);
+        if (served == "redirect loop") {
+            QCOMPARE(paths.size(), 1 + kMaxRedirects);
             QCOMPARE(run.t.prompter.shown.last().text, kFailedToConnect);
             QVERIFY(run.back());
             QCOMPARE(run.file(), kIni);
             return;
         }
-        QCOMPARE(paths.join(" "), QByteArray(served == "redirect" ? "/update.ini /moved.ini" : "/update.ini"));
-        QVERIFY(run.form());
+        QCOMPARE(paths.join(" "), QByteArray("/update.ini /moved.ini"));
         QCOMPARE(Rows(run.rows()), QStringList({"Zulu (Yes!)"}));
-        Click(run.form(), "MarkAllBUTTON");
-        Click(run.form(), "OkBUTTON");
-        QCOMPARE(run.file(), kIni + "\r\n" + Entry("9876543210", "Zulu", "80000000H"));
     }
 
     // The download window while it waits: the main window hidden; Cancel or the frame ends at once.

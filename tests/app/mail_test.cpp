@@ -337,7 +337,6 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("junk");
         QTest::newRow("silence") << QByteArray() << QByteArray();
         QTest::newRow("garbage") << QByteArray() << QByteArray("\x01\xff HTTP/1.0 200 OK -1 x\r\n");
-        QTest::newRow("no greeting, blank lines") << QByteArray() << QByteArray("\r\n");
         QTest::newRow("a greeting that never ends") << QByteArray() << QByteArray("220-still greeting\r\n");
         QTest::newRow("codes the table does not know") << QByteArray("220 hello\r\n") << QByteArray("199 wait\r\n");
     }

@@ -56,6 +56,7 @@ TEST(CleanUpText, TheHeaderTheVersionAndTheEntriesInTableOrderWithTheTickedComme
     const std::string every = "\r\n; Kestrel Interactive\r\n; SLUS-00001\r\n; USA\r\n; Yes!\r\n; blank\r\n";
     EXPECT_EQ(loaded.clean("", all), "Version=1.0\r\n" + kUnknown + every + kAlpha + kBeta);
     Loaded wild;
+    wild.txt.TxtPublisher[2] = "beyond the records read";
     for (const std::int32_t index : {2, -1, 5000}) {
         wild.games.GameTxtIndex[1] = index;
         EXPECT_EQ(wild.clean("", all), "Version=1.0\r\n" + kUnknown + "\r\n" + kAlpha + kBeta) << index;

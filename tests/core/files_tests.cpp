@@ -205,8 +205,9 @@ TEST(ReadWholeFile, EveryByteOrWhyNot) {
         {missing, kMaxFileBytes, "cannot open " + missing + ": No such file or directory"},
         {dir.path(), kMaxFileBytes, "cannot open " + dir.path() + ": Is a directory"},
         {dir.file("f.bin"), 6, "cannot read " + dir.file("f.bin") + ": the file is larger than 6 bytes"},
-        {dir.write("m", std::string((1 << 20) + 1, 'm')), 1 << 20,
+        {dir.write("m", std::string((1 << 20) + 2, 'm')), 1 << 20,
          "cannot read " + dir.file("m") + ": the file is larger than 1 MB"},
+        {dir.file("m"), (1 << 20) + 1, "cannot read " + dir.file("m") + ": the file is larger than 1048577 bytes"},
     };
     for (const auto& c : cases) {
         const FileBytes refused = ReadWholeFile(c.path, c.limit);
@@ -216,7 +217,7 @@ TEST(ReadWholeFile, EveryByteOrWhyNot) {
     }
     EXPECT_TRUE(ReadWholeFile(dir.file("f.bin"), 7).ok);  // exactly at the limit
     EXPECT_TRUE(ReadWholeFile("/dev/null").ok);  // a device has no size to reserve
-    EXPECT_EQ(ReadWholeFile(dir.file("m"), (1 << 20) + 1).bytes.size(), (1u << 20) + 1);
+    EXPECT_EQ(ReadWholeFile(dir.file("m"), (1 << 20) + 2).bytes.size(), (1u << 20) + 2);
 }
 
 TEST(LocateFile, TheExactNameFirstThenAnyLetterCaseOfTheCodePage) {

@@ -89,6 +89,8 @@ TEST(HttpDownload, EveryKindOfResponse) {
         {chunked + "Content-Length: 3\r\n\r\n" + chunks, State::Complete, "Version=1.0\r\nID=9876543210", false},
         {chunked + "\nb\nVersion=1.0\n0\n", State::Complete, "Version=1.0"},  // closed before the trailer ends
         {"HTTP/1.0 302 Found\r\nLocation: /new.ini\r\n\r\n", State::Redirected, "", false},
+        {"HTTP/1.0 301 Moved\r\nLocation: /new.ini\r\n\r\n", State::Redirected, "", false},
+        {"HTTP/1.0 200 OK\r\nLocation: /new.ini\r\nContent-Length: 5\r\n\r\nhello", State::Complete, "hello", false},
         {"HTTP/1.0 404 File not found\r\nContent-Length: 5\r\n\r\nerror", State::Failed, "404 File not found"},
         {"HTTP/1.0 301 Moved\r\n\r\n", State::Failed, "301 Moved"},  // a redirect to nowhere
         {"HTTP/1.1 500 Oops\r\n\r\n", State::Failed, "500 Oops"},
@@ -116,6 +118,8 @@ TEST(HttpDownload, EveryKindOfResponse) {
         {chunked + "\r\n2\r\nID=1\r\n0\r\n\r\n", State::Failed, "", false},  // a chunk longer than its size
         {chunked + "\r\n1;" + std::string(kMaxChunkLine, 'x'), State::Failed, "", false},
         {"HTTP/1.0 200 OK\r\nTransfer-Encoding: gzip, chunked\r\n\r\n0\r\n\r\n", State::Failed, "", false},
+        {"HTTP/1.0 200 OK\r\nTransfer-Encoding: chunked, chunked\r\n\r\n0\r\n\r\n", State::Failed, "", false},
+        {"HTTP/1.0 200 OK\r\nContent-Encoding: chunked\r\n\r\n0\r\n\r\n", State::Failed, "", false},
         {"HTTP/1.0 200 OK\r\nContent-Encoding: gzip\r\n\r\nx", State::Failed, ""},
     };
     for (const auto& c : cases) {
@@ -206,6 +210,7 @@ TEST(HttpAddress, RedirectTargetsProxiesRequestsAndTheAddressShown) {
              {"http://proxy.lan:3128/", "", "http://proxy.lan:3128/"},
              {"proxy.lan", "", "http://proxy.lan:8080/"},
              {"http://u:p@proxy.lan:3128", "", "http://proxy.lan:3128/"},
+             {"http://u:p@proxy.lan", "", "http://proxy.lan:8080/"},  // the password's ":" is no port
              {"proxy.lan:3128", "localhost, .tolva.example", ""},
              {"proxy.lan:3128", "tolva.example", ""},
              {"proxy.lan:3128", "*", ""},

@@ -135,7 +135,9 @@ TEST(SmtpDialogue, EndsInTheErrorOnceOrQuietlyAfterTheGoodbye) {
     EXPECT_EQ(Dialogue().closed().status, "Error sending mail...");
     SmtpDialogue goodbye = Dialogue();
     Replies(goodbye, {220, 550, 221});
-    EXPECT_FALSE(goodbye.closed().status);
+    const SmtpAction bye = goodbye.closed();
+    EXPECT_FALSE(bye.status);
+    EXPECT_TRUE(bye.closeSocket);
     EXPECT_TRUE(goodbye.ended());
     SmtpDialogue sent = Dialogue();
     Replies(sent, {220, 250, 250, 250, 250, 354, 250});

@@ -2,37 +2,12 @@
 // sheet parser and the reader (libcdio underneath) end every input in a result, and every
 // failure names the file. The first byte picks what the rest becomes: a CUE sheet with a BIN of
 // the same bytes, or the sectors from the volume descriptor on of an ISO or raw (2352) image.
-#include <unistd.h>
-
-#include <fstream>
-
 #include "app/platform/discimage.h"
 #include "core/wizard/cuesheet.h"
 #include "fuzz_support.h"
 
-using namespace tolva;
-using namespace tolva::fuzz;
-
-namespace {
-
-std::string Folder() {
-    static const std::string folder = [] {
-        char name[] = "/tmp/discimage_fuzz.XXXXXX";
-        return std::string(mkdtemp(name) ? name : "/tmp");
-    }();
-    return folder;
-}
-
-std::string Write(const std::string& name, std::string_view head, std::string_view bytes) {
-    const std::string path = Folder() + "/" + name;
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << head << bytes;
-    return path;
-}
-
-}  // namespace
-
 TOLVA_FUZZ_TARGET(input) {
+    static const TempFolder folder;
     std::string_view rest = input;
     const std::optional<unsigned char> kind = TakeByte(rest);
     if (!kind) return;
@@ -42,11 +17,11 @@ TOLVA_FUZZ_TARGET(input) {
             for (const CueFile& file : ParseCueSheet(rest)) {
                 for (const CueTrack& track : file.tracks) FUZZ_CHECK(track.mode.find_first_of("abcdefghijklmnopqrstuvwxyz") == std::string::npos);
             }
-            Write("game.bin", {}, rest);
-            path = Write("game.cue", {}, rest);
+            folder.write("game.bin", rest);
+            path = folder.write("game.cue", rest);
             break;
-        case 1: path = Write("game.iso", std::string(16 * 2048, '\0'), rest); break;
-        default: path = Write("game.img", std::string(16 * 2352, '\0'), rest); break;
+        case 1: path = folder.write("game.iso", std::string(16 * 2048, '\0').append(rest)); break;
+        default: path = folder.write("game.img", std::string(16 * 2352, '\0').append(rest)); break;
     }
     const DiscIdentity identity = ReadDiscAt(path, DiscIDs());
     if (identity.result == DiscRead::Found || identity.result == DiscRead::NotInTable) {

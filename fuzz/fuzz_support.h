@@ -20,14 +20,17 @@
         }                                                                                         \
     } while (0)
 
-/// libFuzzer's entry point around a body that sees the input as the text `text`.
+/// libFuzzer's entry point around a body that sees the input as the text `text`. The body is a
+/// function of tolva::fuzz, so it names the code under test and the shared fixtures unqualified.
 #define TOLVA_FUZZ_TARGET(text)                                                         \
+    namespace tolva::fuzz {                                                             \
     static void FuzzOne(std::string_view text);                                         \
+    }                                                                                   \
     extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) { \
-        FuzzOne({reinterpret_cast<const char*>(data), size});                           \
+        tolva::fuzz::FuzzOne({reinterpret_cast<const char*>(data), size});              \
         return 0;                                                                       \
     }                                                                                   \
-    static void FuzzOne(std::string_view text)
+    void tolva::fuzz::FuzzOne(std::string_view text)
 
 namespace tolva::fuzz {
 
@@ -64,33 +67,27 @@ inline GameTable& RereadTable() {
     return *table;
 }
 
-/// Gives back the heap blocks that texts in the first `rows` slots of reused columns hold.
-/// libFuzzer takes an input that leaves more blocks allocated than it found for a possible leak
-/// and scans the whole heap, which costs more than the input itself; a target keeping tables
-/// releases them at the end of every input.
-inline void ReleaseTexts(std::vector<std::string>& column, int rows) {
-    const std::size_t end = std::min(column.size(), static_cast<std::size_t>(std::max(rows, 0)));
-    for (std::size_t k = 0; k < end; ++k) std::string().swap(column[k]);
-}
-
-inline void ReleaseTexts(GameTable& games, int rows) {
-    for (auto* column : {&games.GameID, &games.GameTitle, &games.GameFlags, &games.GameTitleUpper, &games.GameTitleKey})
-        ReleaseTexts(*column, rows);
-    std::string().swap(games.IniVersion);
-}
-
-/// Releases the shared state and the reread table at the end of the scope, however it returns;
-/// an earlier reread of the same input may have held one entry more than the last.
+/// Gives back, at the end of the scope however it returns, the heap blocks that the texts of the
+/// shared state and the reread table hold. libFuzzer takes an input that leaves more blocks
+/// allocated than it found for a possible leak and scans the whole heap, which costs more than the
+/// input itself. An earlier reread of the same input may have held one entry more than the last.
 struct ReleaseAtEnd {
     ~ReleaseAtEnd() {
+        const auto release = [](std::vector<std::string>& column, int rows) {
+            for (int k = 0; k < std::min(rows, static_cast<int>(column.size())); ++k) std::string().swap(column[k]);
+        };
         ProgramState& state = SharedState();
-        const int rows = state.games.count();
-        ReleaseTexts(state.games, rows);
-        ReleaseTexts(RereadTable(), std::max(rows + 1, RereadTable().count()));
+        for (GameTable* games : {&state.games, &RereadTable()}) {
+            const int rows = std::max(state.games.count() + 1, games->count());
+            for (auto* column :
+                 {&games->GameID, &games->GameTitle, &games->GameFlags, &games->GameTitleUpper, &games->GameTitleKey})
+                release(*column, rows);
+            std::string().swap(games->IniVersion);
+        }
         CompatibilityTable& txt = state.txt;
         for (auto* column : {&txt.TxtTitle, &txt.TxtPublisher, &txt.TxtProductCode, &txt.TxtRegion, &txt.TxtStatus,
                              &txt.TxtD3D, &txt.TxtDetails, &txt.TxtTitleUpper})
-            ReleaseTexts(*column, txt.TxtCount);
+            release(*column, txt.TxtCount);
         txt.TxtJoins.clear();
     }
 };

@@ -12,11 +12,6 @@ namespace {
 
 enum class Ending { Close, SocketError, StillOpen };
 
-Ending EndingOf(std::string_view& text) {
-    const unsigned char mark = TakeByte(text).value_or(0);
-    return mark % 3 == 0 ? Ending::Close : mark % 3 == 1 ? Ending::SocketError : Ending::StillOpen;
-}
-
 void CheckLimits(const HttpDownload& download) {
     FUZZ_CHECK(static_cast<std::int64_t>(download.body().size()) <= kMaxBodyBytes);
     // Until the header has ended, every byte received is held, never more than the header limit.
@@ -45,7 +40,7 @@ HttpDownload::State End(HttpDownload& download, Ending ending) {
 
 TOLVA_FUZZ_TARGET(input) {
     std::string_view text = input;
-    const Ending ending = EndingOf(text);
+    const auto ending = static_cast<Ending>(TakeByte(text).value_or(0) % 3);
     const std::vector<std::string_view> pieces = Pieces(text);
 
     HttpDownload cut;
@@ -54,7 +49,6 @@ TOLVA_FUZZ_TARGET(input) {
         const bool wasFinished = cut.finished();
         const HttpDownload::State before = cut.state();
         const HttpDownload::State state = cut.feed(piece);
-        FUZZ_CHECK(state == cut.state());
         if (wasFinished) FUZZ_CHECK(state == before);  // nothing moves a finished download
         else fed += static_cast<std::int64_t>(piece.size());
         FUZZ_CHECK(cut.received() == fed);
@@ -71,13 +65,7 @@ TOLVA_FUZZ_TARGET(input) {
     FUZZ_CHECK(whole.body() == cut.body());
     FUZZ_CHECK(whole.statusCode() == cut.statusCode() || cut.state() == HttpDownload::State::Failed);
 
-    // The result is handed on once finished: the body when complete, nothing otherwise.
-    UpdateValues values{"stale", false};
-    StoreDownload(cut, values);
-    FUZZ_CHECK(values.DownloadDone == cut.finished());
-    const bool complete = cut.state() == HttpDownload::State::Complete;
-    FUZZ_CHECK(values.DownloadText == (complete ? cut.body() : cut.finished() ? "" : "stale"));
-    if (!complete) return;
+    if (cut.state() != HttpDownload::State::Complete) return;
     FUZZ_CHECK(cut.statusCode() >= 200 && cut.statusCode() <= 299);
     if (cut.contentLength()) FUZZ_CHECK(static_cast<std::int64_t>(cut.body().size()) == *cut.contentLength());
     else if (!cut.chunked()) FUZZ_CHECK(ending == Ending::Close);

@@ -3,8 +3,6 @@
 // server's bytes: name, address, comment): the machine never fails, never holds a reply line
 // beyond its limit, acts the same however the replies were cut, stays silent once ended, and the
 // message it sends ends its data only at its very end.
-#include <set>
-
 #include "core/mail/smtp.h"
 #include "fuzz_support.h"
 
@@ -12,19 +10,6 @@ using namespace tolva;
 using namespace tolva::fuzz;
 
 namespace {
-
-const std::set<int> kStates = {0, 1, 2, 3, 4, 5, 6, kSmtpErrorState};
-
-GameTable& Games() {
-    static GameTable* games = [] {
-        auto* made = new GameTable;
-        made->IniVersion = "2000.11";
-        AddGame(*made, "1234567890", ".hack");  // a line beginning with "." must be stuffed
-        AddGame(*made, "2345678901", "Aether Drift Racing", "40000000H");
-        return made;
-    }();
-    return *games;
-}
 
 struct Run {
     std::string sent;
@@ -40,7 +25,7 @@ struct Run {
 };
 
 SmtpDialogue MakeDialogue(const MailInputs& inputs) {
-    return SmtpDialogue("mail.tolva.example", "tolva@tolva.example", MailBodyLines(inputs, Games()),
+    return SmtpDialogue("mail.tolva.example", "tolva@tolva.example", MailBodyLines(inputs, GameTable(0)),
                         [] { return MailDate{2001, 2, 3, 4, 5, 6}; });
 }
 
@@ -52,7 +37,8 @@ TOLVA_FUZZ_TARGET(input) {
     const std::vector<std::string_view> pieces = Pieces(fields[3]);
 
     // The message as DATA carries it: no line break but CR LF, no line of a single "." but the last.
-    const std::string message = MailDataText(MailHeaderLines(MailDate{}, "tolva@tolva.example"), MailBodyLines(inputs, Games()));
+    const std::string message =
+        MailDataText(MailHeaderLines(MailDate{}, "tolva@tolva.example"), MailBodyLines(inputs, GameTable(0)));
     FUZZ_CHECK(EndsEveryLineInCrLf(message) && message.ends_with(".\r\n"));
     FUZZ_CHECK(message.find("\r\n.\r\n") == message.size() - 5);
 
@@ -67,7 +53,6 @@ TOLVA_FUZZ_TARGET(input) {
             continue;
         }
         cut.take(action);
-        FUZZ_CHECK(kStates.contains(cutDialogue.state()));
         const std::size_t lf = piece.rfind('\n');
         lineSoFar = lf == std::string_view::npos ? lineSoFar + piece.size() : piece.size() - lf - 1;
         // A line beyond the limit ends the dialogue; a shorter one is only held.

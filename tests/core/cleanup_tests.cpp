@@ -89,21 +89,13 @@ TEST(CleanUpText, RefusesATableNotReadWholeOrACommentBlockBeyondTheLineBuffer) {
     EXPECT_EQ(CleanUpText(kFile, loaded.games, loaded.txt, {}).error, TruncatedTableReason());
 }
 
-TEST(CleanUpINI, RewritesTheFileSoThatItLoadsToTheSameTableOrSaysWhyNot) {
-    TempFolder folder;
-    const std::string path = folder.write("bleem!.INI", kFile);
-    ProgramState state;
-    state.folders.IniPath = folder.path();
-    FailureLog log;
-    ASSERT_TRUE(ReadINI(state, log.sink()));
+// (That the file Clean Up writes reads back as the same table, whatever it was: writer_fuzz.)
+TEST(CleanUpINI, RewritesTheFileOrSaysWhyNot) {
+    IniInFolder place(kFile);
+    auto& [folder, path, state, log] = place;
     ASSERT_TRUE(CleanUpINI(state, {}, log.sink()));
     const std::string cleaned = ReadFileBytes(path);
     EXPECT_EQ(cleaned, kHeader + kUnknown + "\r\n" + kAlpha + kBeta);
-    ProgramState again;
-    again.folders = state.folders;
-    ASSERT_TRUE(ReadINI(again, log.sink()));
-    for (const auto column : {&GameTable::GameID, &GameTable::GameTitle, &GameTable::GameFlags})
-        EXPECT_EQ(Column(again.games, again.games.*column), Column(state.games, state.games.*column));
     EXPECT_EQ(log.said(), "");
     log.answer = Resolution::Cancel;
     EXPECT_FALSE(CleanUpINI(state, {}, log.sink(), DiskWithRoom(40)));

@@ -1,6 +1,6 @@
 // Every way the program writes bleem!.INI, killed at each step of its write (keeping the previous
 // version included): the file holds exactly its old or exactly its new bytes, and when it holds
-// the new ones, the history holds the old. (How each writer reports a failed write is in its
+// the new ones, the history holds the old, named by the writer's action. (How each writer reports a failed write is in its
 // own tests; files_tests.cpp puts the replacement itself through full disks and read-only places.)
 #include <signal.h>
 #include <sys/wait.h>
@@ -28,29 +28,33 @@ const std::string kDatabase = "; my bleem! games\n\nVersion=2000.11\n\n" + Entri
                               ";ID=9999999999\n;Title=Disabled\n;Flags=80000000H\n";
 const std::string kTxt = kTxtHeader + TxtRecord("Game 1", "SLUS-90001", "Yes!") + TxtRecord("Game 2", "X", "Not Yet");
 
-/// One procedure that writes bleem!.INI, as a window calls it; failures go to the sink.
+/// One procedure that writes bleem!.INI, as a window calls it; failures go to the sink. The
+/// version it keeps is named by its action.
 struct WritePath {
     const char* name;
+    const char* action;
     std::function<void(ProgramState&, const FailureSink&, const FileOps&)> run;
 };
 
 const WritePath kWritePaths[] = {
-    {"edit", [](ProgramState& state, const FailureSink& sink, const FileOps& ops) {
+    {"edit", "Edit: Game 7 Special", [](ProgramState& state, const FailureSink& sink, const FileOps& ops) {
          state.wizard = {true, true, "Game 7 Special", "7777777777", "82000000H", 8};
          WriteINI(state, 5, sink, ops);
      }},
-    {"remove", [](ProgramState& state, const FailureSink& sink, const FileOps& ops) { RemoveGame(state, 5, sink, ops); }},
-    {"append", [](ProgramState& state, const FailureSink& sink, const FileOps& ops) {
+    {"remove", "Remove: Game 1001", [](ProgramState& state, const FailureSink& sink, const FileOps& ops) {
+         RemoveGame(state, 5, sink, ops);
+     }},
+    {"append", "Add: A New Game", [](ProgramState& state, const FailureSink& sink, const FileOps& ops) {
          state.wizard = {true, false, "A New Game", "8888888888", "80000000H", 8};
          WriteINI(state, 5, sink, ops);
      }},
-    {"cleanup", [](ProgramState& state, const FailureSink& sink, const FileOps& ops) {
+    {"cleanup", "Clean Up", [](ProgramState& state, const FailureSink& sink, const FileOps& ops) {
          CleanUpINI(state, {true, false, false, true, false, false, CommentPlace::After}, sink, ops);
      }},
-    {"finish", [](ProgramState& state, const FailureSink& sink, const FileOps& ops) {
+    {"finish", "Online Update: 1 entries", [](ProgramState& state, const FailureSink& sink, const FileOps& ops) {
          AppendEntries(state, {{"5555555555", "Update", "8"}}, sink, ops);
      }},
-    {"disable", [](ProgramState& state, const FailureSink& sink, const FileOps& ops) {
+    {"disable", "Repair: 1 entries", [](ProgramState& state, const FailureSink& sink, const FileOps& ops) {
          const GameTable& g = state.games;
          DisableEntries(state, {{g.GameID[5], g.GameTitle[5], g.GameFlags[5]}}, sink, ops);
      }},
@@ -111,6 +115,8 @@ TEST_P(EveryWritePath, AKillAtAnyStepLeavesTheOldOrTheNewFile) {
     const std::vector<IniVersion> kept = KeptVersions(reference.state.folders);
     ASSERT_EQ(kept.size(), 1u);
     EXPECT_EQ(ReadFileBytes(kept[0].file), kDatabase);
+    EXPECT_EQ(kept[0].action, path.action);
+    EXPECT_FALSE(ChangedOutside(reference.state.folders));  // the new bytes are known as the program's own
     Place place;
     bool turned = false;  // the file held the new bytes at an earlier step
     for (int k = 1; k <= steps + 1; ++k) {

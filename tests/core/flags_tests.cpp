@@ -43,13 +43,7 @@ TEST(DecodeFlags, StatusFromPositionOneAndGraphicsBoxesFromPositionTwo) {
         EXPECT_EQ(DecodeFlags(WordWith(1, value)).status, status) << value;
         EXPECT_EQ(StatusBitmap(status), bitmap);
     }
-    const std::pair<char, Boxes> boxes[] = {
-        {'0', {}}, {'1', {true, false, false, false}}, {'2', {false, true, false, false}}, {'3', {true, true, false, false}},
-        {'4', {}},  // software mode only, with neither setting
-        {'5', {false, false, true, false}}, {'6', {false, false, false, true}}, {'7', {false, false, true, true}},
-        {'8', {}}, {'A', {}},
-    };
-    for (const auto& [value, checks] : boxes) EXPECT_EQ(DecodeFlags(WordWith(2, value)).checks, checks) << value;
+    // Which boxes each character of position 2 ticks is GraphicsBoxesOf's table (wizard_tests.cpp).
     // Lower case and spaces decode like the trimmed upper-case word; decimal 128 is 00000080H; a
     // short word or none shows its status and nothing else.
     const DecodedFlags mixed = DecodeFlags("  01211010h ");

@@ -23,7 +23,6 @@ TEST(MailBodyLines, TheInputsThenEveryEntryAsLoaded) {
                      "four", "", kHyphens, "VERSION=1.0.3", "", "ID=0000000001", "Title=Alpha", "Flags=80000000H", "",
                      "ID=0000000002", "Title=Caf\xE9 Racer", "Flags=40000000H", ""}));
     EXPECT_EQ(MailBodyLines({}, GameTable{}, "R"), (Lines{"--- tolva - R ---", "Name : ", "Mail : ", kHyphens, "", kHyphens, "VERSION=", ""}));
-    EXPECT_EQ(MailBodyLines({}, GameTable{}).front(), std::string("--- tolva - ") + TOLVA_RELEASE_NAME + " ---");
     EXPECT_EQ(MailBodyLines({"", "", "a\n\nb\r\n"}, GameTable{}, "R")[6], "b");
 }
 
@@ -31,7 +30,6 @@ TEST(MailDataText, TheHeaderAndBodyInCrLfLinesDotStuffedEndingInADot) {
     EXPECT_EQ(MailHeaderLines({2003, 11, 7, 9, 5, 0}, "tolva@tolva.example"),
               (Lines{"Date: 07 Nov 03 09:05:00", "To: tolva@tolva.example", "From: tolva@tolva.example",
                      "Subject: [Tolva!AutomaticMail]", "Cc: ", ""}));
-    EXPECT_EQ(MailDateText({2000, 1, 1, 0, 0, 0}), "01 Jan 00 00:00:00");
     EXPECT_EQ(MailDataText({"Cc: ", ""}, {"body", ".", "", "..x", "a.", "\xE9"}), "Cc: \r\n\r\nbody\r\n..\r\n\r\n...x\r\na.\r\n\xE9\r\n.\r\n");
     EXPECT_EQ(MailDataText({}, {}), ".\r\n");
 }
@@ -96,15 +94,13 @@ TEST(SmtpDialogue, EveryRowOfTheReplyTable) {
 // Replies arrive in any pieces: each is acted on once, when its line ends (CR LF or LF); a
 // multi-line reply acts on its final line; a line without a code is ignored.
 TEST(SmtpDialogue, RepliesAreActedOnOnceTheirLineIsWhole) {
-    for (const auto& [line, code] : {std::pair{"250 OK", 250}, {"250", 250}, {"250-PIPELINING", -1},
+    for (const auto& [line, code] : {std::pair{"250 OK", 250}, {"250", 250}, {"250OK x", 250}, {"250-PIPELINING", -1},
                                      {" 250 OK", 0}, {"hello there", 0}, {"", 0}, {"99999999999999 big", 0}})
         EXPECT_EQ(ReplyCode(line), code) << line;
+    // That pieces change nothing is smtp_fuzz's promise; here, what a whole line does.
     SmtpDialogue dialogue = Dialogue();
-    EXPECT_EQ(dialogue.feed("Welcome\r\n2").send, "");
-    EXPECT_EQ(dialogue.feed("20 mail.tolva.example ES").send, "");
-    EXPECT_EQ(dialogue.feed("MTP ready\r").send, "");
-    EXPECT_EQ(dialogue.feed("\n").send, "HELO mail.tolva.example\r\n");
-    EXPECT_EQ(dialogue.feed("").send, "");
+    EXPECT_EQ(dialogue.feed("Welcome\r\n220 mail.tolva.example ESMTP ready").send, "");
+    EXPECT_EQ(dialogue.feed("\r\n").send, "HELO mail.tolva.example\r\n");
     EXPECT_EQ(dialogue.feed("250-mail.tolva.example\r\n250-SIZE 10240000\n").send, "");
     const SmtpAction two = dialogue.feed("250 HELP\r\n250\n");
     EXPECT_EQ(two.send, "RSET\r\nMAIL FROM:<tolva@tolva.example>\r\n");
@@ -113,21 +109,19 @@ TEST(SmtpDialogue, RepliesAreActedOnOnceTheirLineIsWhole) {
 }
 
 // A line beyond the limit, a socket error or time-out and a close before the goodbye end the
-// dialogue in the error, once; a close after the goodbye or the sent mail is no error.
+// dialogue in the error, once; a close after the goodbye or the sent mail is no error. (That the
+// limit holds however the line arrives, and that nothing is acted on after the end: smtp_fuzz.)
 TEST(SmtpDialogue, EndsInTheErrorOnceOrQuietlyAfterTheGoodbye) {
-    for (const std::size_t piece : {std::size_t(1) << 20, std::size_t(100)}) {
-        SmtpDialogue dialogue = Dialogue();
-        SmtpAction last;
-        for (std::size_t sent = 0; sent <= kMaxReplyLine && !dialogue.ended(); sent += piece) last = dialogue.feed(std::string(piece, 'y'));
-        EXPECT_TRUE(dialogue.ended());
-        EXPECT_EQ(last.status, "Error sending mail...");
-        EXPECT_EQ(last.send, "");
-        EXPECT_TRUE(last.closeSocket && !last.closeWindow);
-        EXPECT_EQ(dialogue.feed("\r\n220 ready\r\n").send, "");  // nothing is acted on afterwards
-    }
+    SmtpDialogue flooded = Dialogue();
+    const SmtpAction last = flooded.feed(std::string(kMaxReplyLine + 1, 'y'));
+    EXPECT_TRUE(flooded.ended());
+    EXPECT_EQ(last.status, "Error sending mail...");
+    EXPECT_EQ(last.send, "");
+    EXPECT_TRUE(last.closeSocket && !last.closeWindow);
     SmtpDialogue failed = Dialogue();
     Replies(failed, {220, 250});
     const SmtpAction action = failed.failed("lost");
+    EXPECT_EQ(failed.failure(), "lost");
     EXPECT_EQ(action.status, "Error sending mail...");
     EXPECT_TRUE(action.closeSocket && !action.closeWindow);
     EXPECT_EQ(failed.state(), kSmtpErrorState);
@@ -146,17 +140,11 @@ TEST(SmtpDialogue, EndsInTheErrorOnceOrQuietlyAfterTheGoodbye) {
 }
 
 // The first 354 sends the message, even before DATA; a server asking again gets nothing, and
-// one that starts over to have it again without end ends the dialogue in the error.
+// one that starts over to have it again without end ends the dialogue in the error. (That it
+// goes out once at most, whatever the server sends, is smtp_fuzz's promise.)
 TEST(SmtpDialogue, TheMessageGoesOutOnceHoweverOftenTheServerAsksForIt) {
-    SmtpDialogue dialogue = Dialogue();
-    const std::string message = Replies(dialogue, {220, 250, 250, 250, 250, 354}).send;
-    ASSERT_TRUE(message.ends_with("\r\n.\r\n"));
-    std::string flood;
-    for (int k = 0; k < 10000; ++k) flood += "354 go ahead\r\n";
-    EXPECT_EQ(dialogue.feed(flood).send, "");
-    EXPECT_EQ(Replies(dialogue, {250}).send, "QUIT\r\n");
     SmtpDialogue early = Dialogue();
-    EXPECT_EQ(Replies(early, {354}).send, message);
+    ASSERT_TRUE(Replies(early, {354}).send.ends_with("\r\n.\r\n"));
     EXPECT_EQ(Replies(early, {354}).send, "");
     EXPECT_EQ(Replies(early, {220, 250, 250, 250, 250}).send, "DATA\r\n");
     std::string cycles;
@@ -170,17 +158,11 @@ TEST(SmtpDialogue, TheMessageGoesOutOnceHoweverOftenTheServerAsksForIt) {
 // A reply code glued to its text still counts; the failure keeps the reason; Abort takes leave
 // with QUIT between commands and drops the connection once the message is on its way.
 TEST(SmtpDialogue, GluedCodesReasonsAndAbort) {
-    EXPECT_EQ(ReplyCode("250OK x"), 250);
     SmtpDialogue glued = Dialogue();
     EXPECT_EQ(glued.feed("220mail.tolva.example\r\n250OK\r\n").send, "HELO mail.tolva.example\r\nRSET\r\n");
-    EXPECT_EQ(Replies(glued, {250, 250}).send, "RCPT TO:<tolva@tolva.example>\r\n");
     glued.feed("550 5.1.1 no such mailbox\r\n");
     EXPECT_EQ(glued.failure(), "550 5.1.1 no such mailbox");
     EXPECT_TRUE(glued.unsent());
-    SmtpDialogue lost = Dialogue();
-    Replies(lost, {220});
-    EXPECT_EQ(lost.failed("no reply for 30 seconds").status, "Error sending mail...");
-    EXPECT_EQ(lost.failure(), "no reply for 30 seconds");
 
     struct Case { std::vector<int> replies; std::string send; bool dropHard; };
     for (const Case& c : std::vector<Case>{{{220, 250}, "QUIT\r\n", false},

@@ -1,8 +1,9 @@
 #pragma once
 // What the core tests, the fuzz targets and the benchmarks share: a temp folder, whole-file
 // bytes, a failure sink that records, the low-level writes of a failing disk, the exchange sort
-// as the program once wrote it, bleem!.INI texts and Compatibility.TXT records, the disc ID
-// table filled once, and the ways an input is cut into the parts a test feeds.
+// as the program once wrote it, bleem!.INI texts (and one read from a folder) and
+// Compatibility.TXT records, the disc ID table filled once, and the ways an input is cut into
+// the parts a test feeds.
 #include <unistd.h>
 
 #include <algorithm>
@@ -18,6 +19,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/database/gametable.h"
 #include "core/failure.h"
 #include "core/files/files.h"
 #include "core/games/discids.h"
@@ -164,6 +166,19 @@ inline std::string Entries(int count, int from = 0, const char* eol = "\r\n") {
 const std::string kThree = "; my games\r\nVersion=1.0\r\n\r\nID=2222222222\r\nTitle=beta\r\nFlags=40000000H\r\n\r\n"
     "ID=1111111111\r\nTitle=Alpha\r\nFlags=80000000H\r\n\r\nID=3333333333\r\nTitle=Gamma\r\nFlags=00000000H";
 
+/// bleem!.INI holding `bytes` in a folder of its own, and the program's state that read it.
+struct IniInFolder {
+    explicit IniInFolder(const std::string& bytes = kThree) : path(folder.write("bleem!.INI", bytes)) {
+        state.folders.IniPath = folder.path();
+        state.folders.TxtUpdate = false;
+        ReadINI(state, log.sink());
+    }
+    TempFolder folder;
+    std::string path;
+    ProgramState state;
+    FailureLog log;
+};
+
 const std::string kTxtHeader = "ID|Title|Publisher|Code|Region|Genre|Status|D3D|Details|\r\n";
 
 /// One record of Compatibility.TXT.
@@ -206,20 +221,13 @@ inline bool EndsEveryLineInCrLf(std::string_view bytes) {
     return bytes.empty() || bytes.ends_with("\r\n");
 }
 
-/// The text before the first NUL and the text after it (empty when there is none).
-inline std::pair<std::string_view, std::string_view> SplitAtNul(std::string_view text) {
-    const std::size_t nul = text.find('\0');
-    if (nul == std::string_view::npos) return {text, {}};
-    return {text.substr(0, nul), text.substr(nul + 1)};
-}
-
 /// The first `count` NUL-separated fields; missing ones are empty, the last takes the rest.
 inline std::vector<std::string_view> NulFields(std::string_view text, std::size_t count) {
     std::vector<std::string_view> fields;
     for (std::size_t k = 0; k + 1 < count; ++k) {
-        const auto [head, tail] = SplitAtNul(text);
-        fields.push_back(head);
-        text = tail;
+        const std::size_t nul = std::min(text.find('\0'), text.size());
+        fields.push_back(text.substr(0, nul));
+        text.remove_prefix(std::min(nul + 1, text.size()));
     }
     fields.push_back(text);
     return fields;

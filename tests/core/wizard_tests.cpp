@@ -39,28 +39,17 @@ TEST(ProductCodeFromBootLine, CutsTheFileNameBetweenTheLastBackslashAndTheLastSe
         EXPECT_EQ(ProductCodeFromBootLine(line), code ? std::optional<std::string>(code) : std::nullopt) << line;
 }
 
-TEST(IdentifyDisc, TheFirstRowOfTheCodeOrWhyNotNamingTheFile) {
+// Which result each text gives, that a failure names the file and that only a row holding the
+// code identifies a disc is bootline_fuzz's promise on every text; here, what each says.
+TEST(IdentifyDisc, TheFirstRowOfTheCodeOrWhyNot) {
     const DiscIdentity found = IdentifyDisc("BOOT = cdrom:\\SLUS_001.52;1\r\nTCB = 4\r\n", "/cd/SYSTEM.CNF", DiscIDs());
-    EXPECT_EQ(found.result, DiscRead::Found);
     EXPECT_EQ(found.productCode + " " + found.discID + found.description, "SLUS-00152 0033330665");
-    const struct {
-        std::string text;
-        DiscRead result;
-        std::string said, code;
-    } cases[] = {
-        {"", DiscRead::Empty, "empty", ""},
-        {"TCB = 4\r\nEVENT = 10\r\n", DiscRead::NoBootLine, "no BOOT line", ""},
-        {"BOOT = cdrom:\\SLUS_001.52\r\n", DiscRead::CannotCut, "BOOT line", ""},
-        {"BOOT = cdrom:\\ZZZZ_999.99;1", DiscRead::NotInTable, "", "ZZZZ-99999"},
-    };
-    for (const auto& c : cases) {
-        const DiscIdentity id = IdentifyDisc(c.text, "/media/cd/system.cnf", DiscIDs());
-        EXPECT_EQ(id.result, c.result) << c.text;
-        EXPECT_EQ(id.productCode, c.code) << c.text;
-        EXPECT_EQ(id.discID, "");
-        EXPECT_TRUE(c.said.empty() || id.description.find("/media/cd/system.cnf") != std::string::npos) << id.description;
-        EXPECT_NE(id.description.find(c.said), std::string::npos) << id.description;
+    for (const auto& [text, said] :
+         {std::pair{"", "empty"}, {"TCB = 4\r\n", "no BOOT line"}, {"BOOT = cdrom:\\SLUS_001.52\r\n", "BOOT line"}}) {
+        const DiscIdentity id = IdentifyDisc(text, "/media/cd/system.cnf", DiscIDs());
+        EXPECT_NE(id.description.find(said), std::string::npos) << id.description;
     }
+    EXPECT_EQ(IdentifyDisc("BOOT = cdrom:\\ZZZZ_999.99;1", "/cd/SYSTEM.CNF", DiscIDs()).result, DiscRead::NotInTable);
 }
 
 TEST(ReadDiscIdentity, FindsTheBootFileInTheRootInAnyLetterCaseOrSaysWhyNot) {
@@ -71,16 +60,8 @@ TEST(ReadDiscIdentity, FindsTheBootFileInTheRootInAnyLetterCaseOrSaysWhyNot) {
     const DiscIdentity missing = ReadDiscIdentity(root.path(), DiscIDs());
     EXPECT_EQ(missing.result, DiscRead::NoFile);
     EXPECT_NE(missing.description.find(JoinPath(root.path(), "SYSTEM.CNF") + ": No such file"), std::string::npos) << missing.description;
-    EXPECT_EQ(ReadDiscIdentity(root.file("not-mounted"), DiscIDs()).result, DiscRead::NoFile);
-    std::filesystem::create_directory(root.file("SYSTEM.CNF"));
-    EXPECT_EQ(ReadDiscIdentity(root.path(), DiscIDs()).result, DiscRead::NoFile);
-    std::filesystem::remove(root.file("SYSTEM.CNF"));
     root.write("SYSTEM.CNF", std::string(kSystemCnfLimit + 1, 'x'));
-    EXPECT_EQ(ReadDiscIdentity(root.path(), DiscIDs()).result, DiscRead::Unreadable);
-    root.write("SYSTEM.CNF", std::string(kSystemCnfLimit, 'x'));
-    EXPECT_EQ(ReadDiscIdentity(root.path(), DiscIDs()).result, DiscRead::NoBootLine);
-    root.write("SYSTEM.CNF", "");
-    EXPECT_EQ(ReadDiscIdentity(root.path(), DiscIDs()).result, DiscRead::Empty);
+    EXPECT_EQ(ReadDiscIdentity(root.path(), DiscIDs()).result, DiscRead::Unreadable);  // the limit is ReadWholeFile's
 }
 
 TEST(ParseCueSheet, FilesAndTheirTracks) {
@@ -145,12 +126,9 @@ TEST(RemarkPages, EachAsksAboutItsPositionPreselectsTheStoredRemarkAndStoresOnly
         const RemarkPage* p = FindRemarkPage(page);
         ASSERT_NE(p, nullptr);
         EXPECT_EQ(p->position, positions[page - 3]);
-        for (std::size_t k = 0; k < p->options.size(); ++k) {
-            EXPECT_EQ(p->options[k].digit, char('0' + k));
+        for (std::size_t k = 0; k < p->options.size(); ++k) {  // how one position is set: SetFlagsPosition
+            EXPECT_EQ(FlagsPosition(StoreRemark(*p, "87777777H", int(k)), p->position), char('0' + k));
             EXPECT_FALSE(OptionCaption(*p, p->options[k]).empty());
-            const std::string stored = StoreRemark(*p, "87777777H", int(k));
-            for (int position = 1; position <= 9; ++position)
-                EXPECT_EQ(FlagsPosition(stored, position), position == p->position ? p->options[k].digit : "87777777H"[position - 1]);
         }
     }
     EXPECT_EQ(FindRemarkPage(2), nullptr);
@@ -161,8 +139,6 @@ TEST(RemarkPages, EachAsksAboutItsPositionPreselectsTheStoredRemarkAndStoresOnly
                                                {6, "80000000H", "No problems"}, {4, "8H", "Perfect sound, no errors"},
                                                {5, " 80020000h ", "Can Save but not Load"}})
         EXPECT_EQ(Preselected(page, flags), caption) << page << " " << flags;
-    EXPECT_EQ(StoreRemark(*FindRemarkPage(4), "8H", 6), "80006000H");
-    EXPECT_EQ(StoreRemark(*FindRemarkPage(3), "128", 1), "00000010H");
     // A new game walked through keeps its word; an unknown value preselects the first option,
     // except for movies, which preselect none and store nothing.
     std::string flags = "80000000H";

@@ -283,7 +283,7 @@ void MainFORM::buildControls() {
 }
 
 void MainFORM::buildMenus() {
-    auto action = [this](QMenu* menu, const char* name, const QString& caption) {
+    auto action = [](QMenu* menu, const char* name, const QString& caption) {
         QAction* item = menu->addAction(caption);
         item->setObjectName(QString::fromLatin1(name));
         return item;

@@ -14,13 +14,8 @@
 #include "app/startup/searchform.h"
 #include "app/tools/cleanupform.h"
 #include "app/tools/compare1form.h"
-#include "app/tools/compare2form.h"
-#include "app/tools/compare3form.h"
-#include "app/tools/compare4form.h"
 #include "app/tools/repair1form.h"
 #include "app/tools/repair2form.h"
-#include "app/tools/repair3form.h"
-#include "app/tools/repair4form.h"
 #include "app/tools/repair5form.h"
 #include "app/update/downloadform.h"
 #include "app/update/downloadform2.h"
@@ -29,10 +24,6 @@
 #include "app/wizard/wizard1form.h"
 #include "app/wizard/wizard2form.h"
 #include "app/wizard/wizard3form.h"
-#include "app/wizard/wizard4form.h"
-#include "app/wizard/wizard5form.h"
-#include "app/wizard/wizard6form.h"
-#include "app/wizard/wizard7form.h"
 #include "app/wizard/wizard8form.h"
 #include "support/window.h"
 
@@ -68,6 +59,8 @@ std::shared_ptr<QWidget> PageOf(LoadedMain& m) {
     return Own(page, run);
 }
 
+// Left out: pages of a class or a text width a row already has (Wizard4-7FORM are Wizard3FORM's,
+// Repair3-4FORM Repair2FORM's, Compare4FORM Repair5FORM's; compare pages wrap at Compare1FORM's).
 void LayoutTest::fitsSmallScreen_data() {
     QTest::addColumn<Maker>("make");
     auto row = [](const char* tag, Maker make) { QTest::newRow(tag) << make; };
@@ -75,20 +68,11 @@ void LayoutTest::fitsSmallScreen_data() {
     row("Wizard1FORM", PageOf<WizardRun, Wizard1FORM>);
     row("Wizard2FORM", PageOf<WizardRun, Wizard2FORM>);
     row("Wizard3FORM", PageOf<WizardRun, Wizard3FORM>);
-    row("Wizard4FORM", PageOf<WizardRun, Wizard4FORM>);
-    row("Wizard5FORM", PageOf<WizardRun, Wizard5FORM>);
-    row("Wizard6FORM", PageOf<WizardRun, Wizard6FORM>);
-    row("Wizard7FORM", PageOf<WizardRun, Wizard7FORM>);
     row("Wizard8FORM", PageOf<WizardRun, Wizard8FORM>);
     row("Repair1FORM", PageOf<RepairWizard, Repair1FORM>);
     row("Repair2FORM", PageOf<RepairWizard, Repair2FORM>);
-    row("Repair3FORM", PageOf<RepairWizard, Repair3FORM>);
-    row("Repair4FORM", PageOf<RepairWizard, Repair4FORM>);
     row("Repair5FORM", PageOf<RepairWizard, Repair5FORM>);
     row("Compare1FORM", PageOf<CompareWizard, Compare1FORM>);
-    row("Compare2FORM", PageOf<CompareWizard, Compare2FORM>);
-    row("Compare3FORM", PageOf<CompareWizard, Compare3FORM>);
-    row("Compare4FORM", PageOf<CompareWizard, Compare4FORM>);
     row("Info1FORM", [](LoadedMain&) { return Own(new Info1FORM); });
     row("CleanUpFORM", [](LoadedMain& m) { return Own(new CleanUpFORM(*m.main)); });
     row("SearchFORM", [](LoadedMain& m) {

@@ -52,16 +52,6 @@ QAccessibleInterface* ValueFieldFactory(const QString& className, QObject* objec
     return nullptr;
 }
 
-// The character an access key is set on in text, or a null character.
-QChar AccessKey(const QString& text) {
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != QLatin1Char('&')) continue;
-        if (text[i + 1] != QLatin1Char('&')) return text[i + 1].toUpper();
-        ++i;  // "&&" is a shown "&"
-    }
-    return {};
-}
-
 // text with an access key on a letter or digit not in used: a word's first letter if it can,
 // else any; text as it was when every one is taken.
 QString WithAccessKey(const QString& text, QSet<QChar>& used) {
@@ -220,6 +210,15 @@ void AssignAccessKeys(QMenu* menu) {
         if (entry->isSeparator() || entry->text().isEmpty() || !AccessKey(entry->text()).isNull()) continue;
         entry->setText(WithAccessKey(entry->text(), used));
     }
+}
+
+QChar AccessKey(const QString& text) {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != QLatin1Char('&')) continue;
+        if (text[i + 1] != QLatin1Char('&')) return text[i + 1].toUpper();
+        ++i;  // "&&" is a shown "&"
+    }
+    return {};
 }
 
 QString WithoutAccessKey(const QString& text) {

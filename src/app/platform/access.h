@@ -29,4 +29,7 @@ void AssignAccessKeys(QMenu* menu);
 /// Text as shown: "&&" is "&", a single "&" marks the access key and is not shown.
 QString WithoutAccessKey(const QString& text);
 
+/// The access key text marks, upper-cased; a null character when it marks none.
+QChar AccessKey(const QString& text);
+
 }  // namespace tolva

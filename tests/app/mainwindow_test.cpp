@@ -290,7 +290,7 @@ private Q_SLOTS:
         const QString text = run.t.prompter.shown.value(0).text;
         QVERIFY(text.startsWith("Description : "));
         QVERIFY(text.endsWith("\r\nModul : GLOBAL.ReadINI\r\n\r\nplease contact me : tolva@tolva.example\r\n\r\nResume?"));
-        for (const QString& module : {"GLOBAL.RemoveGame", "GLOBAL.CleanUpINI"}) {
+        for (const QString module : {"GLOBAL.RemoveGame", "GLOBAL.CleanUpINI"}) {
             LoadedMain writer(kIni);
             QFile::remove(writer.t.path("program/bleem!.INI"));
             QDir().mkpath(writer.t.path("program/bleem!.INI"));  // a folder in the file's place

@@ -127,7 +127,7 @@ TEST(HttpDownload, EveryKindOfResponse) {
         for (const bool whole : {true, false}) {
             const std::vector<std::string_view> pieces = whole ? std::vector<std::string_view>{c.bytes} : std::vector<std::string_view>{};
             HttpDownload download = Download(c.bytes, pieces, false);
-            if (!c.needsClose) EXPECT_EQ(download.state(), c.state) << download.failure();
+            if (!c.needsClose) { EXPECT_EQ(download.state(), c.state) << download.failure(); }
             download.closed();
             EXPECT_EQ(download.state(), c.state) << download.failure();
             const bool complete = c.state == State::Complete;

@@ -85,9 +85,8 @@ TEST(NormalProductCode, EveryCommonSpellingAndWhatIsNone) {
         {"0033330665", ""},           {"", ""},                     {"S*US-00152", ""},
     };
     for (const auto& c : kCases) EXPECT_EQ(NormalProductCode(c.typed), c.code) << c.typed;
-    EXPECT_TRUE(IsDiscID("0033330665"));
-    EXPECT_FALSE(IsDiscID("003333066"));
-    EXPECT_FALSE(IsDiscID("00333306651"));
+    for (const auto& [text, id] : {std::pair{"0033330665", true}, {"003333066", false}, {"00333306651", false}})
+        EXPECT_EQ(IsDiscID(text), id) << text;
 }
 
 TEST(MoreInformation, DiscIDTableFirstThenTheJoinedRecordWhileTheCompatibilityDataIsUsed) {
@@ -112,8 +111,7 @@ TEST(MoreInformation, DiscIDTableFirstThenTheJoinedRecordWhileTheCompatibilityDa
         state.games.GameTxtIndex[0] = index;
         EXPECT_EQ(MoreInformationAddress(state, 0), "") << index;
     }
-    EXPECT_EQ(MoreInformationCode(state, 1), "");
-    EXPECT_EQ(MoreInformationCode(state, -1), "");
+    for (const int row : {1, -1}) EXPECT_EQ(MoreInformationCode(state, row), "") << row;
 }
 
 TEST(DiscIDTable, TheGeneratorReproducesTheTable) {

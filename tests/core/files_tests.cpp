@@ -239,6 +239,8 @@ TEST(LocateFile, TheExactNameFirstThenAnyLetterCaseOfTheCodePage) {
     EXPECT_EQ(LocateFile(JoinPath(dir.path(), "\xC2\x80\xF0\x9F\x98.ini")), std::nullopt);
     dir.write("\xC3\x89X.INI", "x");  // a lead byte before a byte that cannot continue it is no "é"
     EXPECT_EQ(LocateFile(JoinPath(dir.path(), "\xC3)x.ini")), std::nullopt);
+    dir.write("\x80\x81\x81.INI", "x");  // nor do continuation bytes alone make a letter ("A" as three)
+    EXPECT_EQ(LocateFile(JoinPath(dir.path(), "a.ini")), std::nullopt);
     std::filesystem::create_directory(dir.file("Compatibility.TXT"));  // folders do not count
     EXPECT_EQ(LocateFile(JoinPath(dir.path(), "compatibility.txt")), std::nullopt);
     EXPECT_EQ(LocateFile(JoinPath(dir.file("no such folder"), "bleem!.INI")), std::nullopt);

@@ -45,9 +45,11 @@ TEST(RepairDuplicates, EveryPairSharingADiscIDExactlyInPairOrder) {
     const RepairStore full = Search(many);
     EXPECT_EQ(full.DupCount(), 2048);
     EXPECT_EQ(full.DupDropped, 2145u - 2048u);
-    EXPECT_EQ(full.DupFirst.back(), 51);
-    EXPECT_EQ(full.DupSecond.back(), 59);
+    EXPECT_EQ(std::pair(full.DupFirst.back(), full.DupSecond.back()), std::pair(51, 59));  // the last pair kept
     EXPECT_EQ(DuplicateLines(full).size(), 2048u * 3 - 1);
+    const RepairStore most = Search(std::vector<std::array<std::string, 3>>(2049, {"1", "W", "8"}));  // 2049 wrong IDs and flags: 2048 kept
+    EXPECT_EQ(std::vector<std::size_t>({most.WrongID.size(), most.WrongIDDropped, most.WrongFlags.size(), most.WrongFlagsDropped}),
+              std::vector<std::size_t>({2048, 1, 2048, 1}));
 }
 
 TEST(RepairNumber, ReadsAndWritesNumbersAsTheDiscIDTestDoes) {

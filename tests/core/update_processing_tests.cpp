@@ -15,6 +15,7 @@ GameTable Table(const std::string& version, const Rows& ids) {
     GameTable games;
     games.IniVersion = version;
     for (const std::string& id : ids) testing::AddGame(games, id, "Known " + id);
+    games.GameID[ids.size()] = "0000000002";  // a stale slot beyond GameLast: no disc ID it holds is known
     return games;
 }
 

@@ -44,6 +44,7 @@ TEST(WinePrefixes, BleemIniInProgramFilesAndTheTopOfDriveC) {
     };
     const std::vector<std::string> names = {"bleem!.INI", "BLEEM!.ini", "bleem!.ini", "Bleem!.Ini"};
     for (std::size_t i = 0; i < found.size(); ++i) temp.write((fs::path(found[i]) / names[i]).string(), "");
+    temp.write((fs::path(found[0]) / names[1]).string(), "");  // a second spelling: the folder still once
     temp.write((Make(drive / "games" / "old" / "bleem") / "bleem!.INI").string(), "");  // too deep
     temp.write((Make(drive / "Program Files/a/b/c") / "bleem!.INI").string(), "");      // likewise
     Make(drive / "users" / "bleem!.INI");                                                  // a folder

@@ -90,14 +90,12 @@ TEST(IdentityPage, TheDiscIDBoxNextAndTheTexts) {
     EXPECT_FALSE(AcceptDiscIDKey(10, U'5'));
     for (char32_t other : {U'a', U'-', U' ', U'\r', char32_t{22}, U'\x7f', U'\u0663', U'/', U':'})
         EXPECT_FALSE(AcceptDiscIDKey(3, other)) << unsigned(other);
-    EXPECT_FALSE(CanGoForward("123456789", "Game"));
-    EXPECT_FALSE(CanGoForward("1234567890", ""));
-    EXPECT_TRUE(CanGoForward("1234567890", " "));
+    for (const auto& [id, title, forward] : {std::tuple{"123456789", "Game", false}, {"1234567890", "", false}, {"1234567890", " ", true}})
+        EXPECT_EQ(CanGoForward(id, title), forward) << id << "/" << title;
     GameTable games;
     for (const char* id : {"0000000001", "0000000002", "0000000002", "00000000031"}) AddGame(games, id, "T");
-    EXPECT_EQ(FindDiscIDUser(games, "0000000002"), 1);
-    EXPECT_EQ(FindDiscIDUser(games, "0000000003"), -1);
-    EXPECT_EQ(FindDiscIDUser(games, "00000000031"), 3);
+    for (const auto& [id, row] : {std::pair{"0000000002", 1}, {"0000000003", -1}, {"00000000031", 3}})
+        EXPECT_EQ(FindDiscIDUser(games, id), row) << id;
     games.GameLast = 0;  // slots after the last entry do not count
     EXPECT_EQ(FindDiscIDUser(games, "0000000002"), -1);
     EXPECT_EQ(DuplicateDiscIDText("Alpha"), "This digit code is already used by another game\r\n\r\nAlpha");
@@ -131,8 +129,7 @@ TEST(RemarkPages, EachAsksAboutItsPositionPreselectsTheStoredRemarkAndStoresOnly
             EXPECT_FALSE(OptionCaption(*p, p->options[k]).empty());
         }
     }
-    EXPECT_EQ(FindRemarkPage(2), nullptr);
-    EXPECT_EQ(FindRemarkPage(7), nullptr);
+    for (const int other : {2, 7}) EXPECT_EQ(FindRemarkPage(other), nullptr) << other;
     // A word not in the nine-character form is brought into it first.
     for (const auto& [page, flags, caption] : {std::tuple{3, "80112020H", "D3D Graphical Problems"}, {4, "80112020H", "Minor Sound Problems"},
                                                {5, "80112020H", "Can Load but not Save"}, {6, "80112020H", "Must Skip opening MDEC's"},
@@ -157,11 +154,10 @@ TEST(GraphicsBoxes, LoadFromPositionTwoExcludeTheirPairAndStoreTheirDigit) {
         if (digit != '4' && boxes == 0 && digit != '0') continue;
         EXPECT_EQ(StoreGraphicsBoxes("84000000H", boxes), std::string("8") + (digit == '4' ? '0' : digit) + "000000H");
     }
-    EXPECT_EQ(ExcludeGraphicsBoxes(kCheck1 | kCheck3, kCheck3), kCheck3);
-    EXPECT_EQ(ExcludeGraphicsBoxes(kCheck3 | kCheck4 | kCheck1, kCheck1), kCheck1);
-    EXPECT_EQ(ExcludeGraphicsBoxes(kCheck2 | kCheck4, kCheck2), kCheck2);
-    EXPECT_EQ(ExcludeGraphicsBoxes(kCheck2, kCheck1), kCheck2);  // clearing a box leaves the others
-    EXPECT_EQ(ExcludeGraphicsBoxes(kCheck1 | kCheck2, kCheck2), kCheck1 | kCheck2);
+    for (const auto& [boxes, ticked, left] : {std::tuple{kCheck1 | kCheck3, kCheck3, kCheck3}, {kCheck1 | kCheck3 | kCheck4, kCheck1, kCheck1},
+                                              {kCheck2 | kCheck4, kCheck2, kCheck2}, {kCheck2, kCheck1, kCheck2},  // clearing one leaves the others
+                                              {kCheck1 | kCheck2, kCheck2, kCheck1 | kCheck2}})
+        EXPECT_EQ(ExcludeGraphicsBoxes(boxes, ticked), left) << boxes;
     EXPECT_EQ(StoreGraphicsBoxes("82000000H", kCheck1 | kCheck3), "82000000H");  // no digit: unchanged
 }
 

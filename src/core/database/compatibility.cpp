@@ -136,9 +136,9 @@ void ReloadTXT(ProgramState& state) {
 void RestoreJoins(GameTable& games, const CompatibilityTable& txt) {
     for (int i = 0; i <= LastEntry(games); ++i) {
         games.GameTitleKey[Slot(i)] = games.GameTitleUpper[Slot(i)];
+        // Only JoinGame stores a join, always a record read since the joins were last cleared.
         const auto joined = txt.TxtJoins.find(Identity(games, i));
-        const bool valid = joined != txt.TxtJoins.end() && joined->second > 0 && joined->second < txt.TxtCount;
-        games.GameTxtIndex[Slot(i)] = valid ? joined->second : 0;
+        games.GameTxtIndex[Slot(i)] = joined != txt.TxtJoins.end() ? joined->second : 0;
     }
 }
 

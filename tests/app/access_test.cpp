@@ -1,8 +1,12 @@
-// Every window as a screen reader and a keyboard-only user meet it: each control named, each
-// value read out as shown, access keys unique within a window, the first focus on an input or
-// the forward button, Enter forward, Escape Abort.
+// Every window as everyone meets it, on a 1280x720 screen at scale 1.5: it fits, each control
+// named, each value read out as shown, access keys unique within a window, the first focus on an
+// input or the forward button, Tab in reading order, Enter forward, Escape Abort; and windows
+// come back where the user left them.
+#include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QMenuBar>
+#include <QScreen>
+#include <QSplitter>
 
 #include "app/platform/access.h"
 #include "support/window.h"
@@ -14,10 +18,26 @@ namespace {
 
 const QByteArray kIni = "Version=2001-03-04\r\n\r\n" + Entry("0000000001", "Alpha", "40000000H") + "\r\n";
 
-/// What a screen reader finds wrong with window: unnamed controls, values read out other than
-/// shown, two controls of it on one access key.
-QStringList Unreadable(QWidget* window) {
+/// Whether control shows whole in window: inside it, and a wrapped text as tall as its lines
+/// need. Controls inside a scrolling area are the area's business.
+bool Cut(QWidget* window, QWidget* control) {
+    for (QWidget* up = control->parentWidget(); up != window; up = up->parentWidget())
+        if (qobject_cast<QAbstractScrollArea*>(up)) return false;
+    const auto* label = qobject_cast<QLabel*>(control);
+    return !window->rect().contains(QRect(control->mapTo(window, QPoint()), control->size())) ||
+           (label && label->wordWrap() && label->height() < label->heightForWidth(label->width()));
+}
+
+/// What a user finds wrong with window, shown and then brought to its least size: more than the
+/// screen holds (less a frame and title bar), controls cut off, pictures not drawn sharp,
+/// unnamed controls, values read out other than shown, two controls of it on one access key.
+QStringList Faults(QWidget* window) {
     QStringList faults;
+    const QSize least = window->minimumSize().expandedTo(window->minimumSizeHint());
+    if (least.boundedTo(QSize(840, 440)) != least ||
+        !window->screen()->availableGeometry().contains(window->frameGeometry()))
+        faults << window->objectName() + " does not fit the screen";
+    window->resize(least);
     QMap<QChar, QString> keys;
     const auto key = [&](const QString& text, const QString& who) {
         const QChar k = AccessKey(text);
@@ -29,17 +49,21 @@ QStringList Unreadable(QWidget* window) {
     }
     for (QWidget* w : window->findChildren<QWidget*>()) {
         if (!w->isVisibleTo(window) || w->window() != window) continue;
+        const QString who = window->objectName() + "." + w->objectName();
+        if (Cut(window, w)) faults << who + " is cut off";
         QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(w);
         const QString name = reader ? reader->text(QAccessible::Name) : QString();
         const bool reachable = w->focusPolicy() & Qt::TabFocus;
-        if (auto* button = qobject_cast<QAbstractButton*>(w); button && reachable) key(button->text(), w->objectName());
-        if (auto* label = qobject_cast<QLabel*>(w); label && label->buddy()) key(label->text(), w->objectName());
-        if (auto* label = qobject_cast<QLabel*>(w); label && label->property("tolvaValueOf").isValid()) {
-            if (reader->text(QAccessible::Value) != label->text()) faults << w->objectName() + " reads out another value";
-            if (!reachable) faults << w->objectName() + " is not reached by Tab";
+        if (auto* button = qobject_cast<QAbstractButton*>(w); button && reachable) key(button->text(), who);
+        auto* label = qobject_cast<QLabel*>(w);
+        if (label && label->buddy()) key(label->text(), who);
+        if (label && label->property("tolvaValueOf").isValid()) {
+            if (reader->text(QAccessible::Value) != label->text()) faults << who + " reads out another value";
+            if (!reachable) faults << who + " is not reached by Tab";
         }
-        const bool picture = qobject_cast<QLabel*>(w) && !qobject_cast<QLabel*>(w)->pixmap().isNull();
-        if ((reachable || picture) && name.trimmed().isEmpty()) faults << w->objectName() + " has no name";
+        const bool picture = label && !label->pixmap().isNull();
+        if (picture && label->pixmap().devicePixelRatio() != window->devicePixelRatioF()) faults << who + " is blurred";
+        if ((reachable || picture) && name.trimmed().isEmpty()) faults << who + " has no name";
     }
     return faults;
 }
@@ -67,7 +91,8 @@ private Q_SLOTS:
         LoadedMain run(kIni);
         run.main->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(run.main.get()));
-        QCOMPARE(Unreadable(run.main.get()).join("; "), QString());
+        QCOMPARE(run.main->devicePixelRatioF(), 1.5);
+        QCOMPARE(Faults(run.main.get()).join("; "), QString());
         QCOMPARE(QAccessible::queryAccessibleInterface(run.get("YesTEXT"))->text(QAccessible::Name), QString("Yes"));
         QCOMPARE(QAccessible::queryAccessibleInterface(run.get("GameLIST"))->text(QAccessible::Name), QString("Games"));
         QCOMPARE(QAccessible::queryAccessibleInterface(run.get("StatusPICTURE"))->text(QAccessible::Name),
@@ -81,15 +106,17 @@ private Q_SLOTS:
     }
 
     // Enter alone walks the wizard from page 1 to Finish; each page opens readable with the focus
-    // on its first input or its forward button, never on "< Back".
+    // on its first input or its forward button, never on "< Back", and Tab goes round it in
+    // reading order.
     void enterWalksTheWizardThroughReadablePages() {
         LoadedMain run(kIni);
         Walk walk;
-        QStringList focus;
+        QStringList focus, tabs;
         for (int page = 1; page <= 8; ++page) {
             walk.on(QString("Wizard%1FORM").arg(page), [&, page](QWidget* p) {
-                QCOMPARE(Unreadable(p).join("; "), QString());
+                QCOMPARE(Faults(p).join("; "), QString());
                 focus << p->focusWidget()->objectName();
+                tabs << TabOrder(p).join(" ");
                 if (page == 2) {
                     QTest::keyClicks(p->focusWidget(), "Delta Force");
                     Find<QLineEdit>(p, "idTEXT")->setText("1234567890");
@@ -100,36 +127,126 @@ private Q_SLOTS:
         QVERIFY(walk.run(run, "NewMENU"));
         QCOMPARE(focus, (QStringList{"ForwardBUTTON", "titleTEXT", "ForwardBUTTON", "ForwardBUTTON", "ForwardBUTTON",
                                      "ForwardBUTTON", "ForwardBUTTON", "ForwardBUTTON"}));
+        // Round from the first focus; Back is off on page 1 and Next until page 2 is filled; Tab
+        // meets a group of options once, at its chosen one.
+        QCOMPARE(tabs, (QStringList{"ForwardBUTTON AbortBUTTON newOPTION",
+                                    "titleTEXT idTEXT ImageBUTTON runningCHECK InfoBUTTON BackBUTTON AbortBUTTON",
+                                    "ForwardBUTTON AbortBUTTON Option3 BackBUTTON",
+                                    "ForwardBUTTON AbortBUTTON Option4 BackBUTTON",
+                                    "ForwardBUTTON AbortBUTTON Option5 BackBUTTON",
+                                    "ForwardBUTTON AbortBUTTON Option4 BackBUTTON",
+                                    "ForwardBUTTON AbortBUTTON Check1 Check2 Check3 Check4 BackBUTTON",
+                                    "ForwardBUTTON AbortBUTTON Check1 BackBUTTON"}));
         QVERIFY(run.file().endsWith("\r\nID=1234567890\r\nTitle=Delta Force\r\nFlags=80000000H\r\n"));
     }
 
-    // Escape is Abort in every window that has one; each leaves the file as it was.
-    void escapeAbortsEveryWindow_data() {
+    // Every other window as the program opens it: it fits and reads out, Enter is its forward
+    // button, Escape its Abort (or Cancel, Close, a notice's OK). A step "Window Key Button"
+    // presses Key where the window's focus is and names the button the key clicked ("-": none, as
+    // About closes on its own); "Window Button Button" clicks that button. Each run ends at the
+    // main window.
+    void everyWindowIsReadableAndAnswersEnterAndEscape_data() {
         QTest::addColumn<QString>("action");
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("then");  // a window that follows, Escape there as well
-        QTest::newRow("wizard page") << "NewMENU" << "Wizard1FORM" << "";
-        QTest::newRow("Clean Up") << "CleanUpMENU" << "CleanUpFORM" << "";
-        QTest::newRow("mail and its notice") << "MailMENU" << "MailFORM" << "Mail2FORM";
+        QTest::addColumn<QStringList>("steps");
+        const auto row = [](const char* tag, const char* action, const QStringList& steps) {
+            QTest::newRow(tag) << QString(action) << steps;
+        };
+        row("wizard page", "NewMENU", {"Wizard1FORM Escape AbortBUTTON"});
+        row("wizard's Info", "NewMENU", {"Wizard1FORM Return ForwardBUTTON", "Wizard2FORM InfoBUTTON InfoBUTTON",
+                                         "Info1FORM Return OkBUTTON", "Wizard2FORM Escape AbortBUTTON"});
+        row("Clean Up", "CleanUpMENU", {"CleanUpFORM Escape AbortBUTTON"});
+        row("Clean Up's preview", "CleanUpMENU", {"CleanUpFORM PreviewBUTTON PreviewBUTTON",
+                                                  "PreviewFORM Escape CloseBUTTON", "CleanUpFORM Return OkBUTTON"});
+        row("repair", "RepairMENU", {"Repair1FORM Return OkBUTTON", "Repair2FORM Return ForwardBUTTON",
+                                     "Repair3FORM Return ForwardBUTTON", "Repair4FORM Return ForwardBUTTON",
+                                     "Repair5FORM Escape AbortBUTTON"});
+        row("compare", "CompareMENU", {"Compare1FORM Return OkBUTTON", "Compare2FORM Return ForwardBUTTON",
+                                       "Compare3FORM Return ForwardBUTTON", "Compare4FORM Return ForwardBUTTON"});
+        row("folder of bleem!.INI", "OtherIniMENU", {"SearchFORM Return OkBUTTON"});
+        row("folder of Compatibility.TXT", "OtherTxtMENU", {"Search2FORM Escape AbortBUTTON"});
+        row("socket download", "UpdateMENU", {"DownloadFORM Escape CancelBUTTON"});
+        row("transfer download", "Update2MENU", {"DownloadFORM2 Escape CancelBUTTON"});
+        row("update", "UpdateMENU", {"UpdateFORM MarkAllBUTTON MarkAllBUTTON", "UpdateFORM Return OkBUTTON"});
+        row("update, Escape", "Update2MENU", {"UpdateFORM Escape AbortBUTTON"});
+        row("mail and its notice", "MailMENU", {"MailFORM Return OkBUTTON", "MailFORM Escape AbortBUTTON",
+                                                "MailFORM Escape AbortBUTTON", "Mail2FORM Escape OkBUTTON"});
+        row("History", "HistoryMENU", {"HistoryFORM Escape CloseBUTTON"});
+        row("About", "AboutMENU", {"SplashFORM Escape -"});
     }
-    void escapeAbortsEveryWindow() {
+    void everyWindowIsReadableAndAnswersEnterAndEscape() {
         QFETCH(QString, action);
-        QFETCH(QString, window);
-        QFETCH(QString, then);
+        QFETCH(QStringList, steps);
+        // One server for the update and the mail: silent where a download window is to be met (and
+        // to the mail), else it serves an update with one new entry.
+        const bool silent = steps.first().startsWith("Download");
+        const QByteArray update = "Version=2001-05-01\r\n\r\n" + Entry("0000000002", "Beta", "80000000H");
+        LoopbackServer server(LoopbackServer::Lines("", [&](const QByteArray& line) {
+            return silent || !line.startsWith("GET") ? QByteArray()
+                   : "HTTP/1.0 200 OK\r\nContent-Length: " + QByteArray::number(update.size()) + "\r\n\r\n" + update;
+        }));
+        qputenv("TOLVA_UPDATE_SERVER", server.endpoint());
+        qputenv("TOLVA_MAIL_SERVER", server.endpoint());
         LoadedMain run(kIni);
-        QStringList faults;
+        QStringList faults, done;
         Walk walk;
-        for (const QString& name : {window, then}) {
-            if (name.isEmpty()) continue;
-            walk.on(name, [&](QWidget* w) {
-                faults << Unreadable(w);
-                QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, Qt::Key_Escape);
+        for (const QString& step : steps) {
+            const QStringList part = step.split(' ');
+            walk.on(part[0], [&, part](QWidget* w) {
+                faults << Faults(w);
+                const qsizetype at = done.size();  // a click may run later steps before it returns
+                done << part[0] + " " + part[1] + " -";
+                const QObject noting;  // the notes end with this step
+                for (QAbstractButton* button : w->findChildren<QAbstractButton*>()) {
+                    QObject::connect(button, &QAbstractButton::clicked, &noting, [&done, at, part, button] {
+                        done[at] = part[0] + " " + part[1] + " " + button->objectName();
+                    });
+                }
+                if (part[1].endsWith("BUTTON")) Click(w, part[1]);
+                else QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, QKeySequence(part[1])[0].key());
             });
         }
-        QVERIFY(walk.run(run, action));
+        // The update list is not waited for: the run ends when the main window is back.
+        QVERIFY(walk.run([&] {
+            run.trigger(action);
+            (void)QTest::qWaitFor([&] { return run.back(); });
+        }));
         QCOMPARE(faults.join("; "), QString());
-        QCOMPARE(run.file(), kIni);
+        QCOMPARE(done, steps);
         QVERIFY(run.back());
+    }
+
+    // The main window stands for every window that keeps its place: one mechanism serves them all.
+    void placeComesBack() {
+        const QByteArray ini = Entry("1111111111", "Alpha", "80000000H");
+        auto start = [&](const QMap<QString, QString>& windows) {
+            auto run = std::make_unique<LoadedMain>();
+            run->t.write(QStringLiteral("program/bleem!.INI"), ini);
+            run->t.write(QStringLiteral("program/Compatibility.TXT"), kTxt);
+            run->t.settings.windows = windows;
+            if (!run->start()) qFatal("the main window did not load");
+            return run;
+        };
+        auto columns = [](const LoadedMain& run) { return run.get<QSplitter>(QStringLiteral("columns")); };
+
+        const std::unique_ptr<LoadedMain> first = start({});
+        first->main->move(30, 40);
+        first->main->resize(700, 380);
+        columns(*first)->setSizes({200, 480});
+        const QList<int> sizes = columns(*first)->sizes();
+        first->main->hide();  // stored when it hides, as when it moves or changes size
+        const QMap<QString, QString> stored = first->t.settings.windows;
+        QVERIFY(first->t.settings.values.isEmpty());  // the program's own settings untouched
+
+        const std::unique_ptr<LoadedMain> next = start(stored);
+        QCOMPARE(next->main->pos(), QPoint(30, 40));
+        QCOMPARE(next->main->size(), QSize(700, 380));
+        QCOMPARE(columns(*next)->sizes(), sizes);
+
+        QMap<QString, QString> lost = stored;  // a screen that is gone
+        lost[QStringLiteral("MainFORM/geometry")] = QStringLiteral("2400,-900,700,380");
+        const std::unique_ptr<LoadedMain> moved = start(lost);
+        QVERIFY(moved->main->screen()->availableGeometry().contains(moved->main->frameGeometry()));
+        QCOMPARE(moved->main->size(), QSize(700, 380));
     }
 };
 

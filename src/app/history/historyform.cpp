@@ -6,7 +6,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "app/history/previewform.h"
@@ -48,6 +47,7 @@ HistoryFORM::HistoryFORM(MainHost& main) : QWidget(nullptr, Qt::Window), main_(m
     VersionLIST = new QListWidget(this);
     VersionLIST->setObjectName(QStringLiteral("VersionLIST"));
     listLabel->setBuddy(VersionLIST);
+    VersionLIST->setAccessibleName(QStringLiteral("Versions"));  // a list takes no name from its buddy
     QLabel* differenceLabel =
         WrappedLabel(this, QStringLiteral("What the current file adds (+) and removes (-) against the chosen version:"));
     DifferenceTEXT = DifferenceView(this);
@@ -64,7 +64,6 @@ HistoryFORM::HistoryFORM(MainHost& main) : QWidget(nullptr, Qt::Window), main_(m
     connect(VersionLIST, &QListWidget::currentRowChanged, this, [this](int) { VersionLIST_Click(); });
     connect(RestoreBUTTON, &QPushButton::clicked, this, &HistoryFORM::RestoreBUTTON_Click);
     connect(CloseBUTTON, &QPushButton::clicked, this, &QWidget::close);
-    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
     resize(760, 560);
     fill(0);
 }

@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "app/platform/controls.h"
@@ -48,7 +47,6 @@ PreviewFORM::PreviewFORM(const QString& caption, const QString& difference) : QW
     CloseBUTTON->setDefault(true);
     AddButtonRow(content, {CloseBUTTON});
     connect(CloseBUTTON, &QPushButton::clicked, this, &QWidget::close);
-    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
     resize(720, 480);
 }
 

@@ -145,7 +145,7 @@ private:
         if (key->modifiers() & ~Qt::KeypadModifier) return false;
         if (key->key() == Qt::Key_Escape) {
             // A notice with nothing to abort is closed by its OK.
-            QPushButton* abort = NamedButtonOf(window, {"AbortBUTTON", "CancelBUTTON"});
+            QPushButton* abort = NamedButtonOf(window, {"AbortBUTTON", "CancelBUTTON", "CloseBUTTON"});
             if (!abort && !NamedButtonOf(window, {"ForwardBUTTON"})) abort = NamedButtonOf(window, {"OkBUTTON"});
             if (abort) abort->click();
             return abort != nullptr;

@@ -12,7 +12,7 @@ namespace tolva {
 
 /// Once per application: every window of the program, as it is shown, gets access keys for its
 /// buttons, boxes and options, the focus on its first input (or its forward button), Enter for
-/// its forward button (Next, Finish, OK) and Escape for Abort (or Cancel).
+/// its forward button (Next, Finish, OK) and Escape for Abort (or Cancel, or Close).
 void UseKeyboardEverywhere();
 
 /// The display field reads out as its caption ("Yes :" names it "Yes") with what it shows as its

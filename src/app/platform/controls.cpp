@@ -65,7 +65,12 @@ QPushButton* NamedButton(QWidget* parent, const char* name, const QString& capti
 void AddButtonRow(QBoxLayout* content, std::initializer_list<QPushButton*> buttons) {
     auto* row = new QHBoxLayout;
     row->addStretch(1);
-    for (QPushButton* button : buttons) row->addWidget(button);
+    QWidget* left = nullptr;
+    for (QPushButton* button : buttons) {
+        row->addWidget(button);
+        if (left) QWidget::setTabOrder(left, button);
+        left = button;
+    }
     content->addLayout(row);
 }
 

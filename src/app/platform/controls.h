@@ -45,7 +45,7 @@ Control* Named(QWidget* parent, const char* name, const QString& caption) {
     return control;
 }
 
-/// A row of buttons kept to the right, added at the end of `content`.
+/// A row of buttons kept to the right, added at the end of `content`; Tab goes along it as it reads.
 void AddButtonRow(QBoxLayout* content, std::initializer_list<QPushButton*> buttons);
 
 /// The tool windows' arrangement: the picture at the top left, the content beside it.

@@ -54,18 +54,19 @@ SearchFORM::SearchFORM(ProgramState& state, Platform& platform, Dialog& dialog, 
     SearchBUTTON = NamedButton(this, "SearchBUTTON", QStringLiteral("..."));
     SearchBUTTON->setAccessibleName(QStringLiteral("Browse"));
     SearchBUTTON->setToolTip(QStringLiteral("Pick the file"));
-    OkBUTTON = NamedButton(this, "OkBUTTON", QStringLiteral("OK"));
-    OkBUTTON->setDefault(true);
-    SaveCHECK = Named<QCheckBox>(this, "SaveCHECK", QStringLiteral("Save"));
-    SaveCHECK->setChecked(true);
-    AbortBUTTON = NamedButton(this, "AbortBUTTON", QStringLiteral("Abort"));
-
+    // Made in reading order, which Tab follows: the folder, the folders found, then the last row.
     FoundLABEL = new QLabel(QStringLiteral("Found in Wine prefixes:"), this);
     FoundLABEL->setObjectName(QStringLiteral("FoundLABEL"));
     FoundLIST = new QListWidget(this);
     FoundLIST->setObjectName(QStringLiteral("FoundLIST"));
     FoundLIST->setToolTip(QStringLiteral("Choose a folder to put it into the field above"));
     FoundLABEL->setBuddy(FoundLIST);
+    FoundLIST->setAccessibleName(QStringLiteral("Found in Wine prefixes"));  // a list takes no name from its buddy
+    SaveCHECK = Named<QCheckBox>(this, "SaveCHECK", QStringLiteral("Save"));
+    SaveCHECK->setChecked(true);
+    OkBUTTON = NamedButton(this, "OkBUTTON", QStringLiteral("OK"));
+    OkBUTTON->setDefault(true);
+    AbortBUTTON = NamedButton(this, "AbortBUTTON", QStringLiteral("Abort"));
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(LABEL, 0, 0, 1, 3);
@@ -82,8 +83,11 @@ SearchFORM::SearchFORM(ProgramState& state, Platform& platform, Dialog& dialog, 
     connect(SearchBUTTON, &QPushButton::clicked, this, &SearchFORM::SearchBUTTON_Click);
     connect(OkBUTTON, &QPushButton::clicked, this, &SearchFORM::OkBUTTON_Click);
     connect(AbortBUTTON, &QPushButton::clicked, this, &SearchFORM::AbortBUTTON_Click);
-    connect(FoundLIST, &QListWidget::currentTextChanged, this, [this](const QString& folder) {
-        if (!folder.isEmpty()) PathTEXT->setText(folder);
+    // A folder chosen (clicked, or reached with the arrow keys) fills the field; Tab passing through
+    // the list makes its first folder current without choosing it, and leaves what was typed.
+    connect(FoundLIST, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> chosen = FoundLIST->selectedItems();
+        if (!chosen.isEmpty()) PathTEXT->setText(chosen.first()->text());
     });
 
     // Form_Load

@@ -207,7 +207,7 @@ void Wizard2FORM::InfoBUTTON_Click() {
     WaitForWindow(info, this);
     setEnabled(true);
     activateWindow();
-    setFocus(Qt::OtherFocusReason);
+    InfoBUTTON->setFocus(Qt::OtherFocusReason);  // the keyboard goes on where it was
 }
 
 void Wizard2FORM::next() {

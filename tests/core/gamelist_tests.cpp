@@ -63,7 +63,9 @@ TEST(FindGame, ADiscIDOrProductCodeFindsItsGameWhenNoTitleMatches) {
         AddGame(games, id, title);
     games.GameTxtIndex[3] = 1;
     state->txt.TxtProductCode[1] = "SCES-99999";
-    state->txt.TxtCount = 2;
+    state->txt.TxtCount = 3;
+    games.GameID[4] = "9999999999", games.GameTxtIndex[4] = 2;  // a stale slot after the last row, never found
+    state->txt.TxtProductCode[2] = "SLUS-99998";
 
     const struct {
         std::string_view typed;

@@ -97,6 +97,13 @@ TEST(LineDifference, ShowsRemovedAndAddedLinesAmidTheirContext) {
          "@@ -1,9 +1,9 @@\n-a\n-b\n+x\n c\n+b\n d\n e\n f\n-g\n h\n+g\n i\n"},
     };
     for (const auto& c : cases) EXPECT_EQ(LineDifference(before, c.after), c.difference) << c.after;
+    // Without lines unique to both sides, the longest common subsequence: of up to 256 by 256
+    // lines (here after the anchor "U", 255 alternating lines on each side and a last one).
+    EXPECT_EQ(LineDifference(Ini({"x", "x", "z", "z"}), Ini({"y", "y", "x", "x", "w", "w"})), "@@ -1,4 +1,6 @@\n+y\n+y\n x\n x\n-z\n-z\n+w\n+w\n");
+    std::vector<std::string> a = {"a", "U"}, b = {"b", "U"};
+    for (int k = 0; k < 255; ++k) a.push_back(k % 2 ? "q" : "p"), b.push_back(k % 2 ? "p" : "q");
+    EXPECT_EQ(LineDifference(Ini(a) + "end\r\n", Ini(b) + "END\r\n"),
+              "@@ -1,5 +1,4 @@\n-a\n+b\n U\n-p\n q\n p\n@@ -256,3 +255,4 @@\n q\n p\n-end\n+q\n+END\n");
 }
 
 }  // namespace

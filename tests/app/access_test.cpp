@@ -87,7 +87,7 @@ class AccessTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void theMainWindowReadsOutEveryValueAndTabsInReadingOrder() {
+    void theMainWindowReadsOutEveryValueTabsInReadingOrderAndKeysEachMenu() {
         LoadedMain run(kIni);
         run.main->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(run.main.get()));
@@ -103,6 +103,16 @@ private Q_SLOTS:
                               "titleTEXT", "idTEXT", "ProductCodeTEXT", "PublisherTEXT", "CountryTEXT", "DetailsTEXT",
                               "GraphicsTEXT", "SoundTEXT", "MemCardTEXT", "OtherTEXT", "NewBUTTON", "RemoveBUTTON",
                               "CleanUpBUTTON", "ExitBUTTON"}));
+        // Each menu's entries, keyed as it opens: a key each, none shared.
+        for (QMenu* menu : run.main->menuBar()->findChildren<QMenu*>()) {
+            menu->popup(run.main->geometry().center());
+            QString keys;
+            for (const QAction* entry : menu->actions())
+                if (!entry->isSeparator()) keys += AccessKey(entry->text());
+            menu->hide();
+            QVERIFY2(!keys.contains(QChar()) && QSet<QChar>(keys.begin(), keys.end()).size() == keys.size(),
+                     qPrintable(menu->objectName() + ": " + keys));
+        }
     }
 
     // Enter alone walks the wizard from page 1 to Finish; each page opens readable with the focus
@@ -162,9 +172,10 @@ private Q_SLOTS:
              "CleanUpFORM Escape AbortBUTTON"});
         row("Clean Up's preview", "CleanUpMENU", {"CleanUpFORM PreviewBUTTON PreviewBUTTON",
                                                   "PreviewFORM Escape CloseBUTTON", "CleanUpFORM Return OkBUTTON"});
-        row("repair", "RepairMENU", {"Repair1FORM Return OkBUTTON", "Repair2FORM Return ForwardBUTTON",
-                                     "Repair3FORM Return ForwardBUTTON", "Repair4FORM Return ForwardBUTTON",
-                                     "Repair5FORM Escape AbortBUTTON"});
+        row("repair", "RepairMENU",
+            {"Repair1FORM Return OkBUTTON", "Repair2FORM Return ForwardBUTTON",
+             "Repair3FORM Tab GameLIST Command1 BackBUTTON ForwardBUTTON AbortBUTTON",
+             "Repair3FORM Return ForwardBUTTON", "Repair4FORM Return ForwardBUTTON", "Repair5FORM Escape AbortBUTTON"});
         row("compare", "CompareMENU", {"Compare1FORM Return OkBUTTON", "Compare2FORM Return ForwardBUTTON",
                                        "Compare3FORM Return ForwardBUTTON", "Compare4FORM Return ForwardBUTTON"});
         row("start-up's folder", "", {"SearchFORM Tab PathTEXT SearchBUTTON FoundLIST SaveCHECK AbortBUTTON",
@@ -178,9 +189,11 @@ private Q_SLOTS:
              "UpdateFORM Tab updLIST MarkAllBUTTON MarkNothingBUTTON Check1 PreviewBUTTON OkBUTTON AbortBUTTON",
              "UpdateFORM Return OkBUTTON"});
         row("update, Escape", "Update2MENU", {"UpdateFORM Escape AbortBUTTON"});
-        row("mail and its notice", "MailMENU", {"MailFORM Return OkBUTTON", "MailFORM Escape AbortBUTTON",
-                                                "MailFORM Escape AbortBUTTON", "Mail2FORM Escape OkBUTTON"});
-        row("History", "HistoryMENU", {"HistoryFORM Escape CloseBUTTON"});
+        row("mail and its notice", "MailMENU",
+            {"MailFORM Tab NickTEXT UserMailTEXT CommentTEXT OkBUTTON AbortBUTTON", "MailFORM Return OkBUTTON",
+             "MailFORM Escape AbortBUTTON", "MailFORM Escape AbortBUTTON", "Mail2FORM Escape OkBUTTON"});
+        row("History", "HistoryMENU",
+            {"HistoryFORM Tab VersionLIST DifferenceTEXT CloseBUTTON", "HistoryFORM Escape CloseBUTTON"});
         row("About", "AboutMENU", {"SplashFORM Escape -"});
     }
     void everyWindowIsReadableAndAnswersEnterAndEscape() {

@@ -12,7 +12,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QListWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -36,6 +35,7 @@
 #include <vector>
 
 #include "../generated.h"
+#include "app/mainwindow/gamelistview.h"
 #include "app/mainwindow/mainform.h"
 #include "app/platform/qtseams.h"
 #include "app/platform/seams.h"
@@ -254,7 +254,7 @@ void Actions(int runs) {
 
     MainFORM& main = session.main();
     auto* search = session.get<QLineEdit>("SearchTEXT");
-    auto* list = session.get<QListWidget>("GameLIST");
+    auto* list = session.get<GameListView>("GameLIST");
 
     Figures keystroke;
     for (int k = 0; k < runs; ++k) {
@@ -369,7 +369,7 @@ void Update(int runs) {
         Click(form, "MarkAllBUTTON");
         QCoreApplication::processEvents();
         finish.add(Timed([&] { Click(form, "OkBUTTON"); }));
-        if (!main.isVisible() || session.get<QListWidget>("GameLIST")->count() != static_cast<int>(db.entries.size()))
+        if (!main.isVisible() || session.get<GameListView>("GameLIST")->count() != static_cast<int>(db.entries.size()))
             qFatal("the main window is not back with every entry");
         session.reset();
     }
@@ -384,7 +384,7 @@ void HugeTitle(int runs) {
                             "\r\nID=2222222222\r\nTitle=" + huge + "\r\nFlags=80000000H\r\n";
     Session session(ini, "No|Title\r\n");
     session.start();
-    auto* list = session.get<QListWidget>("GameLIST");
+    auto* list = session.get<GameListView>("GameLIST");
     Figures click;
     for (int k = 0; k < runs; ++k) {
         list->setCurrentRow(0);

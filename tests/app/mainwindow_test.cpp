@@ -543,6 +543,9 @@ private Q_SLOTS:
         QVERIFY(run.main->width() <= 1280 && run.main->minimumSizeHint().width() <= 1280);
         QVERIFY(Text(run.main.get(), "titleTEXT").size() < title.size());
         QVERIFY(run.get("titleTEXT")->toolTip().endsWith(title));
+        const QAbstractItemModel* rows = run.list()->model();  // the list's row too: cut, whole in its tooltip
+        QVERIFY(rows->index(3, 0).data().toString().size() == 1024 && rows->index(3, 0).data(Qt::ToolTipRole).toString() == title);
+        QVERIFY(rows->index(0, 0).data(Qt::ToolTipRole).isNull());
         run.select("Alpha");
         QCoreApplication::processEvents();
         QVERIFY(run.main->width() <= 1280);

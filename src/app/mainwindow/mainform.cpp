@@ -17,6 +17,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "app/mainwindow/gamelistview.h"
 #include "app/mainwindow/splashform.h"
 #include "app/platform/access.h"
 #include "app/platform/controls.h"
@@ -130,7 +131,7 @@ void MainFORM::buildControls() {
     left->addLayout(searchRow);
 
     auto* listLabel = new QLabel(QStringLiteral("&Games :"), listPane);
-    GameLIST = new QListWidget(listPane);
+    GameLIST = new GameListView(listPane);
     GameLIST->setObjectName(QStringLiteral("GameLIST"));
     GameLIST->setToolTip(QStringLiteral("The current bleem! game database."));
     GameLIST->setAccessibleDescription(GameLIST->toolTip());
@@ -275,7 +276,7 @@ void MainFORM::buildControls() {
 
     connect(ExitBUTTON, &QPushButton::clicked, this, &MainFORM::ExitBUTTON_Click);
     connect(SearchTEXT, &QLineEdit::textChanged, this, &MainFORM::SearchTEXT_Change);
-    connect(GameLIST, &QListWidget::currentRowChanged, this, [this](int) { gameLIST_Click(); });
+    connect(GameLIST, &GameListView::currentRowChanged, this, [this](int) { gameLIST_Click(); });
     SearchTEXT->installEventFilter(this);
     GameLIST->installEventFilter(this);
     GameLIST->viewport()->installEventFilter(this);

@@ -108,7 +108,7 @@ private:
     std::unique_ptr<Dialog> fileDialog_;
 
     // Controls, named as the program names them (also their objectName).
-    QListWidget* GameLIST = nullptr;
+    class GameListView* GameLIST = nullptr;
     QLineEdit* SearchTEXT = nullptr;
     QLabel* versionTEXT = nullptr;
     QLabel* YesTEXT = nullptr;

@@ -3,10 +3,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QLocale>
 
 #include "app/mainwindow/mainform.h"
+#include "app/mainwindow/gamelistview.h"
 #include "app/platform/controls.h"
 #include "app/platform/messages.h"
 #include "app/platform/text.h"
@@ -29,24 +29,7 @@ void MainFORM::WriteList() {
     refreshUndo();  // every change of the file ends here
     ShowValue(versionTEXT, FromFile(ShownBytes(games.IniVersion)));
 
-    QStringList rows;
-    rows.reserve(games.count());
-    // A row shows what a screen can; a longer title is whole in the row's tooltip.
-    QList<int> cut;
-    for (int i = 0; i <= games.GameLast; ++i) {
-        const std::string& title = games.GameTitle[static_cast<std::size_t>(i)];
-        if (title.size() > static_cast<std::size_t>(kShownCharacters)) cut.append(i);
-        rows.append(FromFile(std::string_view(title).substr(0, static_cast<std::size_t>(kShownCharacters))));
-    }
-    {
-        const QSignalBlocker quiet(GameLIST);  // the selection is set once, below
-        GameLIST->clear();
-        GameLIST->addItems(rows);
-        for (const int i : cut) {
-            const std::string_view title(games.GameTitle[static_cast<std::size_t>(i)]);
-            GameLIST->item(i)->setToolTip(FromFile(title.substr(0, static_cast<std::size_t>(16 * kShownCharacters))));
-        }
-    }
+    GameLIST->setTitles(games.GameTitle, games.count());
 
     const SummaryCounts counts = CountGames(games);
     const int total = counts.total();
@@ -62,7 +45,10 @@ void MainFORM::WriteList() {
     PartTEXT->setText(Caption(counts.PartCount, total));
     TotalTEXT->setText(QString::number(total));
 
-    GameLIST->setCurrentRow(0);
+    {
+        const QSignalBlocker quiet(GameLIST);  // the details are shown once, below
+        GameLIST->setCurrentRow(0);
+    }
     gameLIST_Click();
 }
 
@@ -80,7 +66,7 @@ void MainFORM::SearchTEXT_Change() {
     SearchTEXT->setPalette(palette);
     if (row < 0) return;
     GameLIST->setCurrentRow(row);
-    GameLIST->scrollToItem(GameLIST->item(row));
+    GameLIST->scrollToRow(row);
 }
 
 bool MainFORM::SearchTEXT_KeyPress(QKeyEvent* event) {

@@ -49,6 +49,12 @@ QStringList Rows(const QListWidget* list) {
     return rows;
 }
 
+QStringList Rows(const GameListView* list) {
+    QStringList rows;
+    for (int row = 0; row < list->count(); ++row) rows << list->text(row);
+    return rows;
+}
+
 QList<bool> Ticks(const QListWidget* list) {
     QList<bool> ticks;
     for (int row = 0; row < list->count(); ++row) ticks << (list->item(row)->checkState() == Qt::Checked);
@@ -92,12 +98,12 @@ void LoadedMain::trigger(const QString& action) const {
 }
 
 void LoadedMain::select(const QString& title) const {
-    const auto items = list()->findItems(title, Qt::MatchExactly);
-    if (items.isEmpty()) qFatal("no game %s", qPrintable(title));
-    list()->setCurrentItem(items.first());
+    const int row = static_cast<int>(Rows(list()).indexOf(title));
+    if (row < 0) qFatal("no game %s", qPrintable(title));
+    list()->setCurrentRow(row);
 }
 
-QString LoadedMain::selected() const { return list()->currentItem() ? list()->currentItem()->text() : QString(); }
+QString LoadedMain::selected() const { return list()->text(list()->currentRow()); }
 
 bool LoadedMain::back() const {
     for (QWidget* window : QApplication::topLevelWidgets())

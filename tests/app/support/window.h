@@ -19,6 +19,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/mainwindow/gamelistview.h"
 #include "app/mainwindow/mainform.h"
 #include "core/state.h"
 #include "fakeplatform.h"
@@ -40,6 +41,7 @@ void Click(const QObject* window, const QString& button);
 bool Checked(const QObject* window, const QString& button);
 QString Text(const QObject* window, const QString& control);  // a label's, a field's or a button's
 QStringList Rows(const QListWidget* list);
+QStringList Rows(const GameListView* list);
 QList<bool> Ticks(const QListWidget* list);
 /// Leaves a window by its Abort button, or by the frame's close button (Abort as well).
 void Leave(QWidget* window, bool byFrame);
@@ -68,7 +70,7 @@ struct LoadedMain {
     void writeFile(const QByteArray& bytes) const { t.write(QStringLiteral("program/bleem!.INI"), bytes); }
     template <class T = QWidget>
     T* get(const QString& name) const { return Find<T>(main.get(), name); }
-    QListWidget* list() const { return get<QListWidget>(QStringLiteral("GameLIST")); }
+    GameListView* list() const { return get<GameListView>(QStringLiteral("GameLIST")); }
     void trigger(const QString& action) const;
     void select(const QString& title) const;
     QString selected() const;

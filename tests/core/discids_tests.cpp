@@ -83,6 +83,7 @@ TEST(NormalProductCode, EveryCommonSpellingAndWhatIsNone) {
         {"slus_001.52", "SLUS-00152"}, {"sLuS 00152", "SLUS-00152"}, {"SLUS-0015", ""},
         {"SLUS-001522", ""},          {"SLU5-00152", ""},           {"SLUS-0015A", ""},
         {"0033330665", ""},           {"", ""},                     {"S*US-00152", ""},
+        {"AZaz_009.99", "AZAZ-00999"},
     };
     for (const auto& c : kCases) EXPECT_EQ(NormalProductCode(c.typed), c.code) << c.typed;
     for (const auto& [text, id] : {std::pair{"0033330665", true}, {"003333066", false}, {"00333306651", false}})

@@ -115,6 +115,7 @@ TEST(HttpDownload, EveryKindOfResponse) {
         {chunked + "\r\nb\r\nVersion", State::Failed, ""},  // closed inside a chunk
         {chunked + "\r\n2\r\nID\r\n", State::Failed, ""},  // closed before the last chunk
         {chunked + "\r\nzz\r\nID\r\n", State::Failed, "", false},
+        {chunked + "\r\n10000000000000000\r\nID\r\n", State::Failed, "unreadable chunk size", false},  // beyond 64 bits
         {chunked + "\r\n2\r\nID=1\r\n0\r\n\r\n", State::Failed, "", false},  // a chunk longer than its size
         {chunked + "\r\n1;" + std::string(kMaxChunkLine, 'x'), State::Failed, "", false},
         {"HTTP/1.0 200 OK\r\nTransfer-Encoding: gzip, chunked\r\n\r\n0\r\n\r\n", State::Failed, "", false},
@@ -135,6 +136,8 @@ TEST(HttpDownload, EveryKindOfResponse) {
             EXPECT_NE(download.failure().find(complete ? "" : c.bodyOrFailure), std::string::npos) << download.failure();
         }
     }
+    HttpDownload held;  // a header of exactly the limit, not yet ended, is still awaited
+    EXPECT_EQ(held.feed("HTTP/1.0 200 OK\r\n" + std::string(kMaxHeaderBytes - 17, 'h')), State::WaitingForHeader);
     HttpDownload unbounded;  // a body without a length ends at its limit
     unbounded.feed("HTTP/1.0 200 OK\r\n\r\n");
     for (int i = 0; i < 8; ++i) unbounded.feed(std::string(1024 * 1024, 'x'));

@@ -32,6 +32,8 @@ TEST(Cp1252, UpperCaseFollowsTheCodePagesLetters) {
     }
     EXPECT_EQ(changed, 60);
     EXPECT_EQ(UpperCase(std::string("Caf\xE9 \x9C\xFF\xDF\0b", 10)), std::string("CAF\xC9 \x8C\x9F\xDF\0B", 10));
+    for (const auto& [c, lower] : {std::pair{'A', 'a'}, {'Z', 'z'}, {'@', '@'}, {'[', '['}, {'a', 'a'}, {'\xC9', '\xC9'}})
+        EXPECT_EQ(AsciiLower(c), lower) << c;  // only ASCII letters
 }
 
 int Sign(int v) { return (v > 0) - (v < 0); }

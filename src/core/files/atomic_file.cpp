@@ -13,6 +13,8 @@
 #include <system_error>
 #include <utility>
 
+#include "core/text/cp1252.h"
+
 namespace tolva {
 namespace {
 
@@ -24,7 +26,7 @@ constexpr int kMaxTempAttempts = 100;
 
 std::string Reason(int error) {
     std::string text = std::system_category().message(error);
-    if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z') text[0] = static_cast<char>(text[0] - 'A' + 'a');
+    if (!text.empty()) text[0] = AsciiLower(text[0]);
     return text;
 }
 

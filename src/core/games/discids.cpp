@@ -5,6 +5,7 @@
 #include <numeric>
 
 #include "core/endpoints.h"
+#include "core/text/cp1252.h"
 
 namespace tolva {
 namespace {
@@ -109,7 +110,7 @@ std::string NormalProductCode(std::string_view text) {
         const auto c = static_cast<unsigned char>(kept[i]);
         const bool ok = i < kLetters ? ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) : (c >= '0' && c <= '9');
         if (!ok) return {};
-        if (i < kLetters && c >= 'a') kept[i] = static_cast<char>(c - 'a' + 'A');
+        kept[i] = static_cast<char>(UpperCase1252(c));
     }
     return kept.substr(0, kLetters) + '-' + kept.substr(kLetters);
 }

@@ -5,6 +5,8 @@
 #include <set>
 #include <system_error>
 
+#include "core/text/cp1252.h"
+
 namespace tolva {
 namespace fs = std::filesystem;
 namespace {
@@ -21,8 +23,7 @@ bool IsFolder(const fs::path& path) {
 
 bool IsBleemIni(const fs::path& name) {
     std::string text = name.string();
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    std::transform(text.begin(), text.end(), text.begin(), AsciiLower);
     return text == "bleem!.ini";
 }
 

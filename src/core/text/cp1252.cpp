@@ -51,6 +51,8 @@ int UnicodeToCp1252(char32_t codePoint) {
 
 unsigned char UpperCase1252(unsigned char byte) { return kTables.upper[byte]; }
 
+char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
 std::string UpperCase(std::string_view text) {
     std::string out(text);
     for (char& c : out) c = static_cast<char>(kTables.upper[static_cast<unsigned char>(c)]);

@@ -17,6 +17,10 @@ int UnicodeToCp1252(char32_t codePoint);
 /// Upper case of one byte by the code page's letters (a-z, à-þ but ÷, š œ ž ÿ); others unchanged.
 unsigned char UpperCase1252(unsigned char byte);
 
+/// Lower case of an ASCII letter; every other byte unchanged (for names that protocols and file
+/// systems compare without case: header names, bleem!.INI, system messages).
+char AsciiLower(char c);
+
 /// Upper case of a Windows-1252 text.
 std::string UpperCase(std::string_view text);
 

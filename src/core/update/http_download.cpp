@@ -4,15 +4,15 @@
 #include <charconv>
 #include <utility>
 
+#include "core/text/cp1252.h"
+
 namespace tolva {
 namespace {
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i])) return false;
-    }
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
     return true;
 }
 

@@ -118,6 +118,7 @@ TEST(HttpDownload, EveryKindOfResponse) {
         {chunked + "\r\n10000000000000000\r\nID\r\n", State::Failed, "unreadable chunk size", false},  // beyond 64 bits
         {chunked + "\r\n2\r\nID=1\r\n0\r\n\r\n", State::Failed, "", false},  // a chunk longer than its size
         {chunked + "\r\n1;" + std::string(kMaxChunkLine, 'x'), State::Failed, "", false},
+        {"HTTP/1.0 200 OK\r\nTransfer-Encoding: identity, , chunked\r\n\r\n0\r\n\r\n", State::Complete, "", false},  // empty elements count for nothing
         {"HTTP/1.0 200 OK\r\nTransfer-Encoding: gzip, chunked\r\n\r\n0\r\n\r\n", State::Failed, "", false},
         {"HTTP/1.0 200 OK\r\nTransfer-Encoding: chunked, chunked\r\n\r\n0\r\n\r\n", State::Failed, "", false},
         {"HTTP/1.0 200 OK\r\nContent-Encoding: chunked\r\n\r\n0\r\n\r\n", State::Failed, "", false},

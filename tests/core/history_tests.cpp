@@ -100,6 +100,7 @@ TEST(LineDifference, ShowsRemovedAndAddedLinesAmidTheirContext) {
     // Without lines unique to both sides, the longest common subsequence: of up to 256 by 256
     // lines (here after the anchor "U", 255 alternating lines on each side and a last one).
     EXPECT_EQ(LineDifference(Ini({"x", "x", "z", "z"}), Ini({"y", "y", "x", "x", "w", "w"})), "@@ -1,4 +1,6 @@\n+y\n+y\n x\n x\n-z\n-z\n+w\n+w\n");
+    EXPECT_EQ(LineDifference(Ini({"k", "q", "p", "E"}), Ini({"E", "p", "E"})), "@@ -1,4 +1,3 @@\n-k\n-q\n+E\n p\n E\n");
     std::vector<std::string> a = {"a", "U"}, b = {"b", "U"};
     for (int k = 0; k < 255; ++k) a.push_back(k % 2 ? "q" : "p"), b.push_back(k % 2 ? "p" : "q");
     EXPECT_EQ(LineDifference(Ini(a) + "end\r\n", Ini(b) + "END\r\n"),

@@ -198,6 +198,7 @@ TEST(HttpAddress, RedirectTargetsProxiesRequestsAndTheAddressShown) {
     for (const auto& [location, expected] : std::vector<std::pair<const char*, std::string>>{
              {"http://Mirror.example/u.ini", "http://Mirror.example/u.ini"},
              {"HTTP://[::1]:81/u", "http://[::1]:81/u"},
+             {"http://[::1]/u", "http://[::1]/u"},
              {"//other.example:90", "http://other.example:90/"},
              {"/top.ini#part", "http://www.tolva.example:8080/top.ini"},
              {"next.ini", "http://www.tolva.example:8080/dir/next.ini"},

@@ -99,6 +99,7 @@ TEST(HttpDownload, EveryKindOfResponse) {
         {"SSH-2.0-OpenSSH\r\n\r\n", State::Failed, ""},
         {"HTTP/1.0 20 OK\r\n\r\n", State::Failed, ""},
         {"HTTP/1.0 2000 OK\r\n\r\n", State::Failed, ""},
+        {"HTTP/1.0 2x0 OK\r\n\r\n", State::Failed, "did not answer with HTTP"},
         {"<html>\r\n\r\n", State::Failed, ""},
         {WithLength(kBody).substr(0, WithLength(kBody).size() - 5), State::Failed, "closed"},
         {"HTTP/1.0 200 OK\r\nContent-Le", State::Failed, ""},

@@ -121,11 +121,20 @@ private Q_SLOTS:
     void enterWalksTheWizardThroughReadablePages() {
         LoadedMain run(kIni);
         Walk walk;
-        QStringList focus, tabs;
+        QStringList focus, tabs, forward;
         for (int page = 1; page <= 8; ++page) {
             walk.on(QString("Wizard%1FORM").arg(page), [&, page](QWidget* p) {
                 QCOMPARE(Faults(p).join("; "), QString());
                 focus << p->focusWidget()->objectName();
+                forward << Find<QAbstractButton>(p, "ForwardBUTTON")->text();
+                if (page == 6) {  // the interlude stands between the first option and the second
+                    const auto top = [p](const QWidget* w) { return w->mapTo(p, QPoint()).y(); };
+                    const QList<QLabel*> labels = p->findChildren<QLabel*>();
+                    const auto interlude = std::find_if(labels.begin(), labels.end(),
+                                                        [](QLabel* l) { return l->text().startsWith("When bleem!"); });
+                    QVERIFY(interlude != labels.end() && top(Find(p, "Option4")) < top(*interlude) &&
+                            top(*interlude) < top(Find(p, "Option3")));
+                }
                 tabs << TabOrder(p).join(" ");
                 if (page == 2) {
                     QTest::keyClicks(p->focusWidget(), "Delta Force");
@@ -135,6 +144,8 @@ private Q_SLOTS:
             });
         }
         QVERIFY(walk.run(run, "NewMENU"));
+        // A key is a word's first letter where one is free.
+        QCOMPARE(forward, QStringList(7, "&Next >") << "&Finish");
         QCOMPARE(focus, (QStringList{"ForwardBUTTON", "titleTEXT", "ForwardBUTTON", "ForwardBUTTON", "ForwardBUTTON",
                                      "ForwardBUTTON", "ForwardBUTTON", "ForwardBUTTON"}));
         // Round from the first focus; Back is off on page 1 and Next until page 2 is filled; Tab

@@ -117,16 +117,20 @@ private Q_SLOTS:
                 Click(p, "ImageBUTTON");
                 ids << id->text();
             }
-            QMimeData mime;
-            mime.setUrls({QUrl::fromLocalFile(path("mode1/game.cue"))});
-            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-            QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-            QCoreApplication::sendEvent(p, &enter);
-            QCoreApplication::sendEvent(p, &drop);
-            ids << id->text();
+            // Only one local file is taken: two files or a web address leave the box as it was.
+            const QUrl cue = QUrl::fromLocalFile(path("mode1/game.cue"));
+            for (const QList<QUrl>& urls : {QList<QUrl>{cue, cue}, {QUrl("http://localhost/game.cue")}, {cue}}) {
+                QMimeData mime;
+                mime.setUrls(urls);
+                QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+                QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+                QCoreApplication::sendEvent(p, &enter);
+                QCoreApplication::sendEvent(p, &drop);
+                ids << (enter.isAccepted() ? "taken " : "") + id->text();
+            }
             Click(p, "AbortBUTTON");
         }).run(run_, "NewMENU"));
-        QCOMPARE(ids, (QStringList{"0033330665", "1", "1", "0099269388"}));
+        QCOMPARE(ids, (QStringList{"0033330665", "1", "1", "1", "1", "taken 0099269388"}));
         QVERIFY(run_.t.chooser.filters.last().startsWith("Disc images (*.iso "));
         const QList<Message>& shown = run_.t.prompter.shown;
         QCOMPARE(shown.size(), 2);

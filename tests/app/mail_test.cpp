@@ -114,6 +114,27 @@ class MailTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    // Only a SOCKS proxy of all_proxy carries raw mail; socks5h lets the proxy resolve the name.
+    void onlyASocksProxyCarriesTheMail() {
+        const struct { const char* all; const char* spared; QNetworkProxy::ProxyType type; int port; bool names; } cases[] = {
+            {"socks5h://127.0.0.1:1081", "", QNetworkProxy::Socks5Proxy, 1081, true},
+            {"SOCKS5://127.0.0.1", "", QNetworkProxy::Socks5Proxy, 1080, false},
+            {"http://127.0.0.1:3128", "", QNetworkProxy::NoProxy, 0, false},
+            {"socks5://", "", QNetworkProxy::NoProxy, 0, false},
+            {"socks5://127.0.0.1", "mail.example", QNetworkProxy::NoProxy, 0, false},
+        };
+        for (const auto& c : cases) {
+            qputenv("all_proxy", c.all);
+            qputenv("no_proxy", c.spared);
+            const QNetworkProxy proxy = MailProxy("mail.example");
+            QCOMPARE(proxy.type(), c.type);
+            QCOMPARE(proxy.port(), c.port);
+            QCOMPARE(bool(proxy.capabilities() & QNetworkProxy::HostNameLookupCapability), c.names);
+        }
+        qunsetenv("all_proxy");
+        qunsetenv("no_proxy");
+    }
+
     // Through a slow uplink the message takes about 20 s to leave, ten times the wait for a
     // reply, and a web proxy in http_proxy refuses everything: the mail goes direct, is accepted,
     // and stored once, byte for byte.

@@ -68,8 +68,8 @@ void DropHard(QTcpSocket& socket) {
     socket.abort();
 }
 
-/// Raw mail never goes through a web proxy; a SOCKS proxy in all_proxy is used unless no_proxy
-/// spares the mail server.
+}  // namespace
+
 QNetworkProxy MailProxy(const std::string& host) {
     const QUrl proxy(qEnvironmentVariable("all_proxy"));
     const QString scheme = proxy.scheme().toLower();
@@ -81,8 +81,6 @@ QNetworkProxy MailProxy(const std::string& host) {
     if (scheme == QLatin1String("socks5")) socks.setCapabilities(socks.capabilities() & ~QNetworkProxy::HostNameLookupCapability);
     return socks;
 }
-
-}  // namespace
 
 MailFORM::MailFORM(MainHost& main) : QWidget(nullptr, Qt::Window), main_(main) {
     setObjectName(QStringLiteral("MailFORM"));

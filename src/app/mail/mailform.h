@@ -5,6 +5,7 @@
 // shows its status texts and the message's progress. Silence is measured only once our last byte
 // has left: while the message is still going out, every byte that leaves restarts the wait.
 // Abort while sending cancels and keeps the window, like a failure, so the user may send again.
+#include <QNetworkProxy>
 #include <QWidget>
 #include <chrono>
 #include <memory>
@@ -23,6 +24,9 @@ namespace tolva {
 
 class MainHost;
 
+/// Raw mail to host never goes through a web proxy; a SOCKS proxy in all_proxy carries it unless
+/// no_proxy spares host (socks5h: the proxy resolves the name).
+QNetworkProxy MailProxy(const std::string& host);
 
 class MailFORM : public QWidget {
     Q_OBJECT

@@ -2,10 +2,12 @@
 // (xorriso for ISO 9660, scripts/mkbincue.py for the raw sectors and the CUE sheets), each with
 // another form of BOOT line, read through --identify and through page 2 of the wizard; damaged
 // inputs are named in their messages.
+#include <filesystem>
 #include <QMimeData>
 #include <QStandardPaths>
 #include <QTextStream>
 
+#include "app/platform/discimage.h"
 #include "app/startup/identify.h"
 #include "core/wizard/identity.h"
 #include "support/window.h"
@@ -58,6 +60,18 @@ class DiscImageTest : public QObject {
     }
 
 private Q_SLOTS:
+    // /dev/cdrom linked to /dev/sr0 is one drive, offered by its real path.
+    void aDriveWithTwoNamesIsOfferedOnce() {
+        const QTemporaryDir dir;
+        QFile(dir.filePath("sr0")).open(QIODevice::WriteOnly);
+        QVERIFY(QFile::link(dir.filePath("sr0"), dir.filePath("cdrom")));
+        const std::string sr0 = std::filesystem::canonical(dir.filePath("sr0").toStdString()).string();
+        const std::string cdrom = dir.filePath("cdrom").toStdString(), gone = dir.filePath("sr9").toStdString();
+        const char* const list[] = {cdrom.c_str(), sr0.c_str(), gone.c_str(), gone.c_str(), nullptr};
+        QVERIFY(DistinctDrives(list) == (std::vector<std::string>{sr0, gone}));
+        QVERIFY(DistinctDrives(nullptr).empty());
+    }
+
     void initTestCase() {
         if (QStandardPaths::findExecutable("xorriso").isEmpty()) QSKIP("xorriso builds the images: scripts/install-deps");
         const QString mkbincue = QStringLiteral(TOLVA_FIXTURES "/../../scripts/mkbincue.py");

@@ -229,16 +229,21 @@ DiscIdentity ReadDiscAt(const std::string& path, const DiscIDTable& table) {
 
 std::vector<std::string> OpticalDrives() {
     InstallLogHandler();
-    std::vector<std::string> drives;
     char** list = cdio_get_devices(DRIVER_DEVICE);
-    for (char** device = list; device && *device; ++device) {
+    std::vector<std::string> drives = DistinctDrives(list);
+    if (list) cdio_free_device_list(list);
+    return drives;
+}
+
+std::vector<std::string> DistinctDrives(const char* const* devices) {
+    std::vector<std::string> drives;
+    for (const char* const* device = devices; device && *device; ++device) {
         std::error_code ec;
         const std::filesystem::path real = std::filesystem::canonical(FsPath(*device), ec);
         const std::u8string name = ec ? FsPath(*device).u8string() : real.u8string();
         std::string text(name.begin(), name.end());
         if (std::find(drives.begin(), drives.end(), text) == drives.end()) drives.push_back(std::move(text));
     }
-    if (list) cdio_free_device_list(list);
     return drives;
 }
 

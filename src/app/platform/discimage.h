@@ -23,4 +23,8 @@ DiscIdentity ReadDiscAt(const std::string& path, const DiscIDTable& table);
 /// The device paths of the optical drives libcdio finds, each once (links resolved).
 std::vector<std::string> OpticalDrives();
 
+/// The drives of a device list ended by nullptr, each by its real path and once: /dev/cdrom and
+/// /dev/sr0 are one drive. A name that does not resolve stays as it is.
+std::vector<std::string> DistinctDrives(const char* const* devices);
+
 }  // namespace tolva

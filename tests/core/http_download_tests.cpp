@@ -217,6 +217,7 @@ TEST(HttpAddress, RedirectTargetsProxiesRequestsAndTheAddressShown) {
              {"proxy.lan", "", "http://proxy.lan:8080/"},
              {"http://u:p@proxy.lan:3128", "", "http://proxy.lan:3128/"},
              {"http://u:p@proxy.lan", "", "http://proxy.lan:8080/"},  // the password's ":" is no port
+             {"http://u:p@[::1]", "", "http://[::1]:8080/"},
              {"proxy.lan:3128", "localhost, .tolva.example", ""},
              {"proxy.lan:3128", "tolva.example", ""},
              {"proxy.lan:3128", "*", ""},

@@ -143,7 +143,8 @@ TEST(RemarkPages, EachAsksAboutItsPositionPreselectsTheStoredRemarkAndStoresOnly
     EXPECT_EQ(flags, "80000000H");
     for (int page = 3; page <= 5; ++page) EXPECT_EQ(PreselectedOption(*FindRemarkPage(page), "89999999H"), 0);
     EXPECT_EQ(PreselectedOption(*FindRemarkPage(6), "89999999H"), -1);
-    EXPECT_EQ(StoreRemark(*FindRemarkPage(6), "89999999H", -1), "89999999H");
+    for (const int none : {-1, int(FindRemarkPage(6)->options.size())})
+        EXPECT_EQ(StoreRemark(*FindRemarkPage(6), "89999999H", none), "89999999H") << none;
 }
 
 TEST(GraphicsBoxes, LoadFromPositionTwoExcludeTheirPairAndStoreTheirDigit) {

@@ -88,10 +88,6 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
     return folder + NativeSeparator() + name;
 }
 
-bool EndsWithSeparator(const std::string& path) {
-    return !path.empty() && path.back() == NativeSeparator().front();
-}
-
 std::optional<std::string> LocateFile(const std::string& path) {
     std::error_code ec;
     const fs::path wanted = ToPath(path);

@@ -16,9 +16,6 @@ const std::string& NativeSeparator();
 /// folder + separator + name; a doubled separator is harmless, as on every file system here.
 std::string JoinPath(const std::string& folder, const std::string& name);
 
-/// Whether the text ends in the native separator.
-bool EndsWithSeparator(const std::string& path);
-
 /// The file at path if it exists: the exact name first, then the same name in any letter case
 /// within that folder. Folders do not count.
 std::optional<std::string> LocateFile(const std::string& path);

@@ -376,15 +376,16 @@ private Q_SLOTS:
         QCOMPARE(run.t.prompter.shown[0].icon, MsgIcon::Exclamation);
     }
 
+    // The first game of the table counts as well.
     void aDiscIDInUseIsRefusedAndBackStoresNothing() {
         LoadedMain run(kIni);
         QVERIFY(Pages().forward(1, 1).on(2, [&](QWidget* p) {
-            Pages::Fill(p, "Copy of beta", "0000000002");
+            Pages::Fill(p, "Copy of Alpha", "0000000001");
             Click(p, "ForwardBUTTON");
             // The page stays with everything as typed, and nothing is stored.
             QVERIFY(p->isVisible());
-            QCOMPARE(Text(p, "titleTEXT"), QString("Copy of beta"));
-            QCOMPARE(Text(p, "idTEXT"), QString("0000000002"));
+            QCOMPARE(Text(p, "titleTEXT"), QString("Copy of Alpha"));
+            QCOMPARE(Text(p, "idTEXT"), QString("0000000001"));
             QCOMPARE(run.state.wizard.EditID, std::string());
             Pages::Fill(p, "Nu", "1111111111");
             Click(p, "BackBUTTON");
@@ -394,7 +395,7 @@ private Q_SLOTS:
             Click(p, "AbortBUTTON");
         }).run(run));
         QCOMPARE(run.t.prompter.shown,
-                 Said({{"tolva!", QString::fromLatin1(DuplicateDiscIDText("beta")), MsgIcon::Critical}}));
+                 Said({{"tolva!", QString::fromLatin1(DuplicateDiscIDText("Alpha")), MsgIcon::Critical}}));
         QCOMPARE(run.file(), kIni);
     }
 

@@ -84,7 +84,9 @@ private Q_SLOTS:
         const auto note = [&](QWidget* page) {
             captions << page->windowTitle() + " | " + run.main->windowTitle();
             mainEverEnabled = mainEverEnabled || run.main->isEnabled();
-            if (page->objectName() != "Repair1FORM") lists << Rows(List(page));
+            if (page->objectName() == "Repair1FORM") return;
+            lists << Rows(List(page));
+            QVERIFY(Find<QLabel>(page, "LABEL")->font().bold());  // a list's heading
         };
         Walk walk;
         walk.on("Repair1FORM", [&](QWidget* page) {

@@ -124,6 +124,19 @@ private Q_SLOTS:
     }
 
     // Asked for at start-up, the folder may be typed or taken from the wine prefixes' bleem! folders.
+    // Folders stored by an earlier run are used, with or without a trailing separator.
+    void storedFoldersAreUsed() {
+        LoadedMain run;
+        run.t.write("stored/bleem!.INI", kIni);
+        run.t.write("other/Compatibility.TXT", kTxt);
+        run.t.settings.values["INI Path"] = run.t.path("stored");
+        run.t.settings.values["TXT Path"] = run.t.path("other") + Sep();
+        QVERIFY(run.start());
+        QCOMPARE(IniPath(run), run.t.path("stored"));
+        QCOMPARE(TxtPath(run), run.t.path("other"));
+        QCOMPARE(run.list()->count(), 3);
+    }
+
     void aStaleStoredPathAsksForTheFolderAndSavesIt() {
         LoadedMain run;
         run.t.write("program/Compatibility.TXT", kTxt);

@@ -176,6 +176,7 @@ private Q_SLOTS:
         row("wizard page", "NewMENU", {"Wizard1FORM Escape AbortBUTTON"});
         row("wizard's Info", "NewMENU",
             {"Wizard1FORM Return ForwardBUTTON", "Wizard2FORM InfoBUTTON InfoBUTTON", "Info1FORM Return OkBUTTON",
+             "Wizard2FORM Return -",  // on Info again, Return is no click
              "Wizard2FORM Tab InfoBUTTON BackBUTTON AbortBUTTON titleTEXT idTEXT ImageBUTTON runningCHECK",
              "Wizard2FORM Escape AbortBUTTON"});
         row("Clean Up", "CleanUpMENU",

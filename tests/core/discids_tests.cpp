@@ -86,7 +86,8 @@ TEST(NormalProductCode, EveryCommonSpellingAndWhatIsNone) {
         {"AZaz_009.99", "AZAZ-00999"},
     };
     for (const auto& c : kCases) EXPECT_EQ(NormalProductCode(c.typed), c.code) << c.typed;
-    for (const auto& [text, id] : {std::pair{"0033330665", true}, {"003333066", false}, {"00333306651", false}})
+    for (const auto& [text, id] : {std::pair{"0033330665", true}, {"003333066", false}, {"00333306651", false},
+                                   {"003333066A", false}, {"0033/30665", false}})
         EXPECT_EQ(IsDiscID(text), id) << text;
 }
 

@@ -2,7 +2,6 @@
 
 #include <QItemSelectionModel>
 #include <algorithm>
-#include <string_view>
 
 #include "app/platform/controls.h"
 #include "app/platform/text.h"
@@ -36,21 +35,22 @@ int GameTitlesModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(ends_.size());
 }
 
-QString GameTitlesModel::text(int row) const {
+std::string_view GameTitlesModel::kept(int row) const {
     if (row < 0 || row >= rowCount()) return {};
     const auto at = static_cast<std::size_t>(row);
     const std::size_t begin = at == 0 ? 0 : ends_[at - 1];
-    return FromFile(std::string_view(bytes_).substr(begin, std::min(ends_[at] - begin, kRowBytes)));
+    return std::string_view(bytes_).substr(begin, ends_[at] - begin);
 }
+
+QString GameTitlesModel::text(int row) const { return FromFile(kept(row).substr(0, kRowBytes)); }
 
 QVariant GameTitlesModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) return {};
     if (role == Qt::DisplayRole) return text(index.row());
-    if (role != Qt::ToolTipRole) return {};
-    const auto at = static_cast<std::size_t>(index.row());
-    const std::size_t begin = at == 0 ? 0 : ends_[at - 1];
-    if (ends_[at] - begin <= kRowBytes) return {};  // shown whole: the list's own tooltip
-    return FromFile(std::string_view(bytes_).substr(begin, ends_[at] - begin));
+    const std::string_view title = kept(index.row());
+    // A title shown whole needs no tooltip of its own: the list's is shown.
+    if (role != Qt::ToolTipRole || title.size() <= kRowBytes) return {};
+    return FromFile(title);
 }
 
 Qt::ItemFlags GameTitlesModel::flags(const QModelIndex& index) const {

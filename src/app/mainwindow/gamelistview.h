@@ -5,6 +5,7 @@
 #include <QAbstractListModel>
 #include <QListView>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tolva {
@@ -21,6 +22,8 @@ public:
     QString text(int row) const;
 
 private:
+    std::string_view kept(int row) const;  ///< the row's title as kept ("" past the rows)
+
     std::string bytes_;
     std::vector<std::size_t> ends_;  // where each row's bytes end in bytes_
 };

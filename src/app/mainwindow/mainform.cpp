@@ -9,7 +9,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
@@ -23,8 +22,8 @@
 #include "app/platform/controls.h"
 #include "app/platform/messages.h"
 #include "app/platform/resources.h"
-#include "app/startup/dialog.h"
 #include "app/platform/windowplace.h"
+#include "app/startup/dialog.h"
 
 namespace tolva {
 namespace {

@@ -14,7 +14,6 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QMenu;
 class QPushButton;
 

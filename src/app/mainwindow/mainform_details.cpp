@@ -1,7 +1,6 @@
 // The details view of the selected game, and its "More information" web page.
 #include <QCheckBox>
 #include <QLabel>
-#include <QListWidget>
 
 #include "app/mainwindow/mainform.h"
 #include "app/platform/controls.h"

@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
-#include <QListWidget>
 
 #include "app/mainwindow/mainform.h"
 #include "app/mainwindow/splashform.h"

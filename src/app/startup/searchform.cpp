@@ -14,8 +14,8 @@
 #include "app/platform/messages.h"
 #include "app/platform/seams.h"
 #include "app/platform/text.h"
-#include "app/startup/dialog.h"
 #include "app/platform/windowplace.h"
+#include "app/startup/dialog.h"
 #include "core/startup/wineprefixes.h"
 #include "core/state.h"
 

@@ -12,8 +12,8 @@
 
 #include "app/platform/messages.h"
 #include "app/platform/text.h"
-#include "app/update/updatemessages.h"
 #include "app/platform/windowplace.h"
+#include "app/update/updatemessages.h"
 #include "core/state.h"
 #include "core/update/http_download.h"
 

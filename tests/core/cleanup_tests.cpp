@@ -89,7 +89,6 @@ TEST(CleanUpText, RefusesATableNotReadWholeOrACommentBlockBeyondTheLineBuffer) {
     EXPECT_EQ(CleanUpText(kFile, loaded.games, loaded.txt, {}).error, TruncatedTableReason());
 }
 
-// (That the file Clean Up writes reads back as the same table, whatever it was: writer_fuzz.)
 TEST(CleanUpINI, RewritesTheFileOrSaysWhyNot) {
     IniInFolder place(kFile);
     auto& [folder, path, state, log] = place;

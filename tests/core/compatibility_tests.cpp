@@ -126,7 +126,6 @@ TEST(Join, TheLongestTitleWinsThenTheFirstRecord) {
     EXPECT_EQ(JoinGame(state, 2), 3);  // a consumed record still joins through its code
 }
 
-// (Rows outside the table join nothing: compatibility_fuzz, on every input.)
 TEST(Join, NothingToJoin) {
     ProgramState state = With({{"0172831837", "Racer", "8"}}, "");
     EXPECT_EQ(JoinGame(state, 0), 0);  // the header record never joins

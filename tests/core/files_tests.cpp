@@ -3,6 +3,7 @@
 #include "core/files/files.h"
 
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 
@@ -43,6 +44,17 @@ TEST(ReplaceFile, ReplacesOrCreatesKeepingModeAndOwnerAndLeavesNoTemporaryFile) 
         EXPECT_EQ(ModeOf(path), mode);
     }
     EXPECT_EQ(folder.names(), Names{"bleem!.INI"});
+    // Started with standard input closed, a program's first new descriptor is 0: the write still
+    // works, whatever errno held, and gives 0 back. Temporaries left by killed writes never block.
+    for (const char c : std::string_view("0123456789abcdefghijklmnopqrstuvwxyz")) folder.write(std::string(".bleem!.INI.") + c + ".tmp", "");
+    const int input = ::dup(0);
+    ::close(0);
+    errno = EEXIST;
+    const WriteOutcome closedInput = ReplaceFile(path, kOld);
+    const int next = ::open("/dev/null", O_RDONLY);
+    ::dup2(input, 0);
+    ::close(input);
+    EXPECT_TRUE(closedInput.ok && next == 0 && folder.names().size() == 37) << closedInput.error;
     if (::geteuid() != 0) return;  // only the superuser can give a file to another owner
     ASSERT_EQ(::chown(path.c_str(), 4321, 4322), 0);
     ASSERT_TRUE(ReplaceFile(path, kOld).ok);

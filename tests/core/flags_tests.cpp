@@ -10,12 +10,7 @@ namespace {
 
 using Boxes = std::array<bool, 4>;
 
-// The word "00000000H" with one position replaced, built by hand.
-std::string WordWith(int position, char value) {
-    std::string word = "00000000H";
-    word[std::size_t(position) - 1] = value;
-    return word;
-}
+std::string WordWith(int position, char value) { return SetFlagsPosition("00000000H", position, value); }
 
 // The remark of each position's character, from the choices table, in that position's field
 // only; a character without a choice shows nothing. (The texts themselves: the mixed word below.)

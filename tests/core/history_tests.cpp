@@ -24,7 +24,7 @@ TEST(IniHistory, KeepsTheNewestTwentyVersionsAndKnowsTheBytesItWrote) {
     const IniHistory history(kept);
     for (int k = 1; k <= 21; ++k) {
         if (k == 2) ReplaceFile(JoinPath(kept, "99.ini"), "left by a killed change");  // listed nowhere
-        const WriteOutcome kept = history.Keep("bytes " + std::to_string(k) + "\r\n", "Remove:\tGame " + std::to_string(k));
+        const WriteOutcome kept = history.Keep("bytes " + std::to_string(k) + "\r\n", std::string("Remove:") + "\t\r\n"[k % 3] + "Game " + std::to_string(k));
         ASSERT_TRUE(kept.ok) << kept.error;
     }
     const std::vector<IniVersion> versions = history.Versions();
@@ -35,6 +35,9 @@ TEST(IniHistory, KeepsTheNewestTwentyVersionsAndKnowsTheBytesItWrote) {
         EXPECT_GT(versions[k].time, 1'600'000'000);
     }
     EXPECT_EQ(folder.names(folder.names()[0]).size(), kKeptVersions + 1);  // the versions and their index
+    const std::string index = JoinPath(kept, "versions");  // a number or a time not all digits: no version
+    ReplaceFile(index, ReadFileBytes(index) + "5x\t1\ta\n\t1\ta\n5\t\ta\n5\t1x\ta\n");
+    EXPECT_EQ(history.Versions().size(), kKeptVersions);
     EXPECT_NE(HistoryFolder("/h", "/games/bleem!.INI"), HistoryFolder("/h", "/games/BLEEM!.INI"));
     EXPECT_TRUE(history.ChangedOutside("new"));  // nothing known: never trusted
     ASSERT_TRUE(history.Wrote("new").ok);
@@ -101,6 +104,7 @@ TEST(LineDifference, ShowsRemovedAndAddedLinesAmidTheirContext) {
     // lines (here after the anchor "U", 255 alternating lines on each side and a last one).
     EXPECT_EQ(LineDifference(Ini({"x", "x", "z", "z"}), Ini({"y", "y", "x", "x", "w", "w"})), "@@ -1,4 +1,6 @@\n+y\n+y\n x\n x\n-z\n-z\n+w\n+w\n");
     EXPECT_EQ(LineDifference(Ini({"k", "q", "p", "E"}), Ini({"E", "p", "E"})), "@@ -1,4 +1,3 @@\n-k\n-q\n+E\n p\n E\n");
+    EXPECT_EQ(LineDifference(Ini({"b", "c", "a", "b", "a"}), Ini({"a", "b"})), "@@ -1,5 +1,2 @@\n-b\n-c\n a\n b\n-a\n");
     std::vector<std::string> a = {"a", "U"}, b = {"b", "U"};
     for (int k = 0; k < 255; ++k) a.push_back(k % 2 ? "q" : "p"), b.push_back(k % 2 ? "p" : "q");
     EXPECT_EQ(LineDifference(Ini(a) + "end\r\n", Ini(b) + "END\r\n"),

@@ -39,8 +39,7 @@ TEST(ProductCodeFromBootLine, CutsTheFileNameBetweenTheLastBackslashAndTheLastSe
         EXPECT_EQ(ProductCodeFromBootLine(line), code ? std::optional<std::string>(code) : std::nullopt) << line;
 }
 
-// Which result each text gives, that a failure names the file and that only a row holding the
-// code identifies a disc is bootline_fuzz's promise on every text; here, what each says.
+// What each text gives: the disc ID of the first row holding its code, or why not.
 TEST(IdentifyDisc, TheFirstRowOfTheCodeOrWhyNot) {
     const DiscIdentity found = IdentifyDisc("BOOT = cdrom:\\SLUS_001.52;1\r\nTCB = 4\r\n", "/cd/SYSTEM.CNF", DiscIDs());
     EXPECT_EQ(found.productCode + " " + found.discID + found.description, "SLUS-00152 0033330665");

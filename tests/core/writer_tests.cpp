@@ -80,22 +80,14 @@ TEST(ChangeEntryText, RefusesWhenTheEntryCannotBeFoundSafely) {
     EXPECT_NE(over.error.find("16386 lines, more than the 16385"), std::string::npos) << over.error;
 }
 
-class WriterProcedure : public ::testing::Test, protected IniInFolder {
-protected:
-    void Wizard(bool edit, const std::string& id, const std::string& title, const std::string& flags) {
-        state.wizard.EditMode = edit;
-        state.wizard.EditID = id;
-        state.wizard.EditTitle = title;
-        state.wizard.EditFlags = flags;
-    }
-};
+class WriterProcedure : public ::testing::Test, protected IniInFolder {};
 
 // The versions they keep, and their actions, are the history's tests.
 TEST_F(WriterProcedure, AppendChangeAndRemoveWriteTheFile) {
-    Wizard(false, "4444444444", "Delta", "80000000H");
+    state.wizard = {true, false, "Delta", "4444444444", "80000000H", 8};
     ASSERT_TRUE(WriteINI(state, -1, log.sink()));
     EXPECT_EQ(ReadFileBytes(path), kThree + "\r\n\r\nID=4444444444\r\nTitle=Delta\r\nFlags=80000000H\r\n");
-    Wizard(true, "5555555555", "Beta Remix", "00200000H");
+    state.wizard = {true, true, "Beta Remix", "5555555555", "00200000H", 8};
     ASSERT_TRUE(WriteINI(state, RowOf(state.games, "beta"), log.sink()));
     ASSERT_TRUE(RemoveGame(state, RowOf(state.games, "Alpha"), log.sink()));
     EXPECT_EQ(log.said(), "");
@@ -110,7 +102,7 @@ TEST_F(WriterProcedure, AppendChangeAndRemoveWriteTheFile) {
 TEST_F(WriterProcedure, WhatCannotBeWrittenSafelyIsNotWritten) {
     const std::string behind = "Version=1.0\r\n\r\nID=9999999999\r\nTitle=Other\r\nFlags=8\r\n";
     folder.write("bleem!.INI", behind);  // the entries were removed by another program
-    Wizard(true, "1111111111", "Alpha", "40000000H");
+    state.wizard = {true, true, "Alpha", "1111111111", "40000000H", 8};
     ASSERT_TRUE(WriteINI(state, RowOf(state.games, "Alpha"), log.sink()));
     ASSERT_TRUE(ReadINI(state, log.sink()));  // the window's reload: Other is row 0 now
     log.answer = Resolution::Cancel;
@@ -142,7 +134,7 @@ TEST_F(WriterProcedure, AMissingFileIsReportedAndNotCreatedAndAnotherLetterCaseI
     EXPECT_NE(ReadFileBytes(folder.file("BLEEM!.ini")).find(";ID=3333333333"), std::string::npos);
     std::filesystem::remove(folder.file("BLEEM!.ini"));
     log.answer = Resolution::Cancel;
-    Wizard(false, "4444444444", "Delta", "8");
+    state.wizard = {true, false, "Delta", "4444444444", "8", 8};
     EXPECT_FALSE(WriteINI(state, 0, log.sink()));
     EXPECT_EQ(log.said(), "GLOBAL.WriteINI: cannot open " + path + ": No such file or directory; nothing was written\n");
     EXPECT_EQ(folder.names(), std::vector<std::string>{});

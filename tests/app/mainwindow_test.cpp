@@ -141,7 +141,7 @@ private Q_SLOTS:
         LoadedMain run;
         run.t.write("program/Compatibility.TXT", kTxt);
         run.t.write("home/.wine/drive_c/Program Files/bleem/bleem!.INI", kIni);
-        run.t.settings.values["INI Path"] = run.t.path("gone");
+        run.t.settings.values["INI Path"] = run.t.path("gone") + Sep();
         const QString found = run.t.path("home/.wine/drive_c/Program Files/bleem");
         const QByteArray home = qgetenv("HOME");
         qputenv("HOME", run.t.path("home").toLocal8Bit());

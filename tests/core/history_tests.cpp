@@ -105,6 +105,7 @@ TEST(LineDifference, ShowsRemovedAndAddedLinesAmidTheirContext) {
     EXPECT_EQ(LineDifference(Ini({"x", "x", "z", "z"}), Ini({"y", "y", "x", "x", "w", "w"})), "@@ -1,4 +1,6 @@\n+y\n+y\n x\n x\n-z\n-z\n+w\n+w\n");
     EXPECT_EQ(LineDifference(Ini({"k", "q", "p", "E"}), Ini({"E", "p", "E"})), "@@ -1,4 +1,3 @@\n-k\n-q\n+E\n p\n E\n");
     EXPECT_EQ(LineDifference(Ini({"b", "c", "a", "b", "a"}), Ini({"a", "b"})), "@@ -1,5 +1,2 @@\n-b\n-c\n a\n b\n-a\n");
+    EXPECT_EQ(LineDifference(Ini({"A", "B"}), Ini({"A", "X", "A", "B"})), "@@ -1,2 +1,4 @@\n A\n+X\n+A\n B\n");
     std::vector<std::string> a = {"a", "U"}, b = {"b", "U"};
     for (int k = 0; k < 255; ++k) a.push_back(k % 2 ? "q" : "p"), b.push_back(k % 2 ? "p" : "q");
     EXPECT_EQ(LineDifference(Ini(a) + "end\r\n", Ini(b) + "END\r\n"),

@@ -293,6 +293,8 @@ private Q_SLOTS:
         const std::unique_ptr<LoadedMain> moved = start(lost);
         QVERIFY(moved->main->screen()->availableGeometry().contains(moved->main->frameGeometry()));
         QCOMPARE(moved->main->size(), QSize(700, 380));
+        columns(*moved)->setSizes({0, 680});
+        QVERIFY(columns(*moved)->sizes().value(0) > 0);  // dragged to the edge, the list stays
     }
 };
 

@@ -1,7 +1,6 @@
-// Every way the program writes bleem!.INI, killed at each step of its write (keeping the previous
-// version included): the file holds exactly its old or exactly its new bytes, and when it holds
-// the new ones, the history holds the old, named by the writer's action. (How each writer reports a failed write is in its
-// own tests; files_tests.cpp puts the replacement itself through full disks and read-only places.)
+// Every writer of bleem!.INI killed at each step of its write (keeping the previous version
+// included): the file holds exactly its old or its new bytes, and with the new ones the history
+// holds the old, named by the writer's action. (Failed writes: each writer's tests, files_tests.cpp.)
 #include <signal.h>
 #include <sys/wait.h>
 

@@ -36,7 +36,7 @@ TEST(IniHistory, KeepsTheNewestTwentyVersionsAndKnowsTheBytesItWrote) {
     }
     EXPECT_EQ(folder.names(folder.names()[0]).size(), kKeptVersions + 1);  // the versions and their index
     const std::string index = JoinPath(kept, "versions");  // a number or a time not all digits: no version
-    ReplaceFile(index, ReadFileBytes(index) + "5x\t1\ta\n\t1\ta\n5\t\ta\n5\t1x\ta\n");
+    ASSERT_TRUE(ReplaceFile(index, ReadFileBytes(index) + "5x\t1\ta\n\t1\ta\n5\t\ta\n5\t1x\ta\n").ok);
     EXPECT_EQ(history.Versions().size(), kKeptVersions);
     EXPECT_NE(HistoryFolder("/h", "/games/bleem!.INI"), HistoryFolder("/h", "/games/BLEEM!.INI"));
     EXPECT_TRUE(history.ChangedOutside("new"));  // nothing known: never trusted

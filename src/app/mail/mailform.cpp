@@ -29,8 +29,8 @@
 #include "app/platform/messages.h"
 #include "app/platform/resources.h"
 #include "app/platform/text.h"
-#include "app/update/updatemessages.h"
 #include "app/platform/windowplace.h"
+#include "app/update/updatemessages.h"
 #include "core/mail/message.h"
 #include "core/state.h"
 #include "core/update/http_download.h"
@@ -71,10 +71,11 @@ void DropHard(QTcpSocket& socket) {
 }  // namespace
 
 QNetworkProxy MailProxy(const std::string& host) {
-    const QUrl proxy(qEnvironmentVariable("all_proxy"));
+    const ProxyEnvironment environment = AllProxy();
+    const QUrl proxy(QString::fromStdString(environment.proxy));
     const QString scheme = proxy.scheme().toLower();
     if ((scheme != QLatin1String("socks5") && scheme != QLatin1String("socks5h")) || proxy.host().isEmpty() ||
-        ProxySpares(host, qEnvironmentVariable("no_proxy").toStdString()))
+        ProxySpares(host, environment.noProxy))
         return QNetworkProxy(QNetworkProxy::NoProxy);
     QNetworkProxy socks(QNetworkProxy::Socks5Proxy, proxy.host(), static_cast<quint16>(proxy.port(1080)),
                         proxy.userName(), proxy.password());

@@ -1,5 +1,7 @@
 #include "app/platform/environment.h"
 
+#include "app/platform/text.h"
+
 namespace tolva {
 
 Endpoint UpdateServer() {
@@ -17,6 +19,15 @@ std::string MaintainersMailbox() {
 
 ProxyEnvironment HttpProxy() {
     return {qEnvironmentVariable("http_proxy").toStdString(), qEnvironmentVariable("no_proxy").toStdString()};
+}
+
+ProxyEnvironment AllProxy() {
+    return {qEnvironmentVariable("all_proxy").toStdString(), qEnvironmentVariable("no_proxy").toStdString()};
+}
+
+WineHome WineHomeFolders() {
+    return {ToPath(qEnvironmentVariable("HOME")), ToPath(qEnvironmentVariable("WINEPREFIX")),
+            ToPath(qEnvironmentVariable("XDG_DATA_HOME"))};
 }
 
 QString ScreenshotFile() { return qEnvironmentVariable("TOLVA_SCREENSHOT"); }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/endpoints.h"
+#include "core/startup/wineprefixes.h"
 
 namespace tolva {
 
@@ -24,6 +25,12 @@ struct ProxyEnvironment {
     std::string noProxy;
 };
 ProxyEnvironment HttpProxy();
+
+/// The proxy for raw connections such as the mail's: all_proxy and no_proxy.
+ProxyEnvironment AllProxy();
+
+/// Where the user's Wine prefixes may be: HOME, WINEPREFIX and XDG_DATA_HOME.
+WineHome WineHomeFolders();
 
 /// TOLVA_SCREENSHOT: where to save a picture of the main window once it has painted, then end
 /// (scripts/run uses it on machines without a display); empty when unset.

@@ -11,6 +11,7 @@
 #include <QSignalBlocker>
 
 #include "app/platform/controls.h"
+#include "app/platform/environment.h"
 #include "app/platform/messages.h"
 #include "app/platform/seams.h"
 #include "app/platform/text.h"
@@ -24,10 +25,9 @@ namespace {
 
 /// The folders of bleem!.INI in the user's Wine prefixes, as the environment names them.
 QStringList FoldersInWinePrefixes() {
-    const WineHome where{ToPath(qEnvironmentVariable("HOME")), ToPath(qEnvironmentVariable("WINEPREFIX")),
-                         ToPath(qEnvironmentVariable("XDG_DATA_HOME"))};
     QStringList folders;
-    for (const std::string& folder : FindBleemInPrefixes(WinePrefixes(where)).folders) folders.append(FromPath(folder));
+    for (const std::string& folder : FindBleemInPrefixes(WinePrefixes(WineHomeFolders())).folders)
+        folders.append(FromPath(folder));
     return folders;
 }
 

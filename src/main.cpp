@@ -83,9 +83,6 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     Name();
-    // The main window is hidden while some tools run, and closing it ends the program itself:
-    // the last visible window closing must not end it behind the user's back.
-    QApplication::setQuitOnLastWindowClosed(false);
 
     tolva::QtPrompter prompter;
     tolva::QtSettingsStore settings;

@@ -359,16 +359,23 @@ void Update(int runs) {
     MainFORM& main = session.start();
     Figures finish;
     for (int k = 0; k < runs; ++k) {
-        main.UpdateMENU_Click();  // returns with the list of new entries shown
-        QWidget* form = nullptr;
-        for (QWidget* top : QApplication::topLevelWidgets())
-            if (top->objectName() == QLatin1String("UpdateFORM") && top->isVisible()) form = top;
-        if (!form) qFatal("the update offered no new entries");
-        const QString offered = form->findChild<QLabel*>(QStringLiteral("EntriesLABEL"))->text();
-        if (offered != QString::number(db.entries.size() - kKnown)) qFatal("%s new entries offered", qPrintable(offered));
-        Click(form, "MarkAllBUTTON");
-        QCoreApplication::processEvents();
-        finish.add(Timed([&] { Click(form, "OkBUTTON"); }));
+        // The list runs blocking: it is served from the run's own loop, once shown.
+        QTimer serve;
+        QObject::connect(&serve, &QTimer::timeout, &serve, [&] {
+            QWidget* form = nullptr;
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (top->objectName() == QLatin1String("UpdateFORM") && top->isVisible()) form = top;
+            if (!form) return;
+            serve.stop();
+            const QString offered = form->findChild<QLabel*>(QStringLiteral("EntriesLABEL"))->text();
+            if (offered != QString::number(db.entries.size() - kKnown)) qFatal("%s new entries offered", qPrintable(offered));
+            Click(form, "MarkAllBUTTON");
+            QCoreApplication::processEvents();
+            finish.add(Timed([&] { Click(form, "OkBUTTON"); }));
+        });
+        serve.start(10);
+        main.UpdateMENU_Click();  // returns once the list has finished
+        if (serve.isActive()) qFatal("the update offered no new entries");
         if (!main.isVisible() || session.get<GameListView>("GameLIST")->count() != static_cast<int>(db.entries.size()))
             qFatal("the main window is not back with every entry");
         session.reset();

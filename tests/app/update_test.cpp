@@ -55,6 +55,10 @@ struct Run : LoadedMain {
         RunOnlineUpdate(*main, route, stall);
         return clock.elapsed();
     }
+    /// The update through a route, with the list of new entries served by atList, which ends it.
+    bool update(int route, const QByteArray& server, const std::function<void(QWidget*)>& atList) {
+        return Walk().on("UpdateFORM", atList).run([&] { update(route, server); });
+    }
     QWidget* form() const { return TopLevel("UpdateFORM"); }
     QListWidget* rows() const { return Find<QListWidget>(form(), "updLIST"); }
     void tick(int row, bool on = true) const { rows()->item(row)->setCheckState(on ? Qt::Checked : Qt::Unchecked); }
@@ -134,28 +138,28 @@ private Q_SLOTS:
         if (route == 2) ini.chop(2);
         Run run(ini);
         run.get<QLineEdit>("SearchTEXT")->setText("al");
-        run.update(route, server.endpoint());
+        QPointer<QWidget> form;
+        QVERIFY(run.update(route, server.endpoint(), [&](QWidget* list) {
+            form = list;
+            QVERIFY(!run.main->isVisible());  // hidden while the list is open
+            QCOMPARE(run.main->windowTitle(), QString("tolva! Online Update"));
+            QCOMPARE(Text(run.main.get(), "SearchTEXT"), QString());
+            QCOMPARE(form->windowTitle(), QString("tolva! Online Update"));
+            QCOMPARE(Text(form, "EntriesLABEL"), QString("4"));
+            QCOMPARE(Rows(run.rows()), QStringList({"Bravo (Partially)", "Charlie (Not Yet)", "delta (Yes!)", "echo (Partially)"}));
+            QVERIFY(!Checked(form, "Check1"));
+            if (route == 1) {
+                run.tick(3);  // ticked out of order, written in list order
+                run.tick(1);
+            } else {
+                Click(form, "MarkAllBUTTON");
+            }
+            Click(form, "OkBUTTON");
+        }));
         QCOMPARE(run.t.prompter.shown, Said({{"tolva!", kDisclaimer}}));
         QCOMPARE(run.mainVisible, QList<bool>{false});
         QCOMPARE(run.downloadVisible, QList<bool>{false});  // closed before the disclaimer
         QCOMPARE(run.captions, QStringList{"tolva! Online Update"});
-
-        QPointer<QWidget> form = run.form();
-        QVERIFY(form);
-        QVERIFY(!run.main->isVisible());  // hidden while the list is open
-        QCOMPARE(run.main->windowTitle(), QString("tolva!"));
-        QCOMPARE(Text(run.main.get(), "SearchTEXT"), QString());
-        QCOMPARE(form->windowTitle(), QString("tolva! Online Update"));
-        QCOMPARE(Text(form, "EntriesLABEL"), QString("4"));
-        QCOMPARE(Rows(run.rows()), QStringList({"Bravo (Partially)", "Charlie (Not Yet)", "delta (Yes!)", "echo (Partially)"}));
-        QVERIFY(!Checked(form, "Check1"));
-        if (route == 1) {
-            run.tick(3);  // ticked out of order, written in list order
-            run.tick(1);
-        } else {
-            Click(form, "MarkAllBUTTON");
-        }
-        Click(form, "OkBUTTON");
         QCOMPARE(run.file(), route == 1 ? ini + "\r\n" + Entry("0000000011", "Charlie", "40000000H") + "\r\n" +
                                               Entry("0000000012", "echo", "01000000H")
                                         : ini + "\r\n\r\n" + Entry("0000000013", "Bravo", "") + "\r\n" +
@@ -276,7 +280,14 @@ private Q_SLOTS:
             return {"HTTP/1.0 200 OK\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\n\r\n" + body};
         }));
         Run run;
-        run.update(route, server.endpoint());
+        QStringList rows;
+        if (served == "redirect loop")
+            run.update(route, server.endpoint());
+        else
+            QVERIFY(run.update(route, server.endpoint(), [&](QWidget* form) {
+                rows = Rows(run.rows());
+                form->close();
+            }));
         QCOMPARE(server.received.count("\r\nHost: " + server.endpoint() + "\r\n"), paths.size());
         if (served == "redirect loop") {
             QCOMPARE(paths.size(), 1 + kMaxRedirects);
@@ -286,7 +297,7 @@ private Q_SLOTS:
             return;
         }
         QCOMPARE(paths.join(" "), QByteArray("/update.ini /moved.ini"));
-        QCOMPARE(Rows(run.rows()), QStringList({"Zulu (Yes!)"}));
+        QCOMPARE(rows, QStringList({"Zulu (Yes!)"}));
     }
 
     // The download window while it waits: the main window hidden; Cancel or the frame ends at once.
@@ -368,23 +379,23 @@ private Q_SLOTS:
         HttpServer server(&update);
         Run run;
         for (const bool byFrame : {true, false}) {
-            run.update(2, server.endpoint());
-            QWidget* form = run.form();
-            QVERIFY(form);
-            QCOMPARE(Ticks(run.rows()), QList<bool>(4, false));  // a fresh list each time
-            Click(form, "MarkAllBUTTON");  // no current row yet
-            QCOMPARE(Ticks(run.rows()), QList<bool>(4, true));
-            QCOMPARE(run.rows()->currentRow(), -1);
-            run.rows()->setCurrentRow(2);
-            Click(form, "MarkNothingBUTTON");
-            QCOMPARE(Ticks(run.rows()), QList<bool>(4, false));
-            QCOMPARE(run.rows()->currentRow(), 2);
-            QVERIFY(!Find(form, "OkBUTTON")->isEnabled());
-            Click(form, "OkBUTTON");  // does nothing while disabled
-            QVERIFY(form->isVisible());
-            run.tick(3);
-            QVERIFY(Find(form, "OkBUTTON")->isEnabled());
-            Leave(form, byFrame);
+            QVERIFY(run.update(2, server.endpoint(), [&](QWidget* form) {
+                QCOMPARE(Ticks(run.rows()), QList<bool>(4, false));  // a fresh list each time
+                const int current = run.rows()->currentRow();  // the focus may have made one
+                Click(form, "MarkAllBUTTON");
+                QCOMPARE(Ticks(run.rows()), QList<bool>(4, true));
+                QCOMPARE(run.rows()->currentRow(), current);
+                run.rows()->setCurrentRow(2);
+                Click(form, "MarkNothingBUTTON");
+                QCOMPARE(Ticks(run.rows()), QList<bool>(4, false));
+                QCOMPARE(run.rows()->currentRow(), 2);
+                QVERIFY(!Find(form, "OkBUTTON")->isEnabled());
+                Click(form, "OkBUTTON");  // does nothing while disabled
+                QVERIFY(form->isVisible());
+                run.tick(3);
+                QVERIFY(Find(form, "OkBUTTON")->isEnabled());
+                Leave(form, byFrame);
+            }));
             QVERIFY(run.back());
             QCOMPARE(run.file(), kIni);
         }
@@ -395,15 +406,15 @@ private Q_SLOTS:
         HttpServer server(&update);
         Run run("; the user's database\r\nVersion=2001-03-04\r\n\r\n" + Entry("0000000002", "beta", "40000000H") +
                 "\r\n" + Entry("0000000001", "Alpha", "80000000H"));
-        run.update(1, server.endpoint());
-        QVERIFY(run.form());
-        run.tick(0);
-        Click(run.form(), "Check1");
-        QVERIFY(Walk().on("CleanUpFORM", [&](QWidget* cleanUp) {
+        QVERIFY(Walk().on("UpdateFORM", [&](QWidget* form) {
+            run.tick(0);
+            Click(form, "Check1");
+            Click(form, "OkBUTTON");
+        }).on("CleanUpFORM", [&](QWidget* cleanUp) {
             QVERIFY(!run.main->isVisible());
             QCOMPARE(run.main->windowTitle(), QString("tolva! Clean Up"));
             Click(cleanUp, "OkBUTTON");
-        }).run([&] { Click(run.form(), "OkBUTTON"); }));
+        }).run([&] { run.update(1, server.endpoint()); }));
         QVERIFY(run.back());
         const QByteArray cleaned = run.file();
         QVERIFY2(cleaned.indexOf("Title=Alpha") < cleaned.indexOf("Title=beta") &&

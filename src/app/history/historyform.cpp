@@ -13,8 +13,6 @@
 #include "app/platform/controls.h"
 #include "app/platform/messages.h"
 #include "app/platform/text.h"
-#include "app/platform/waiting.h"
-#include "app/platform/windowplace.h"
 #include "core/database/writer.h"
 #include "core/history/restore.h"
 
@@ -35,13 +33,7 @@ bool PutBack(MainHost& main, QWidget* owner, const IniVersion& version, const st
     return main.reloadAfterChange(module);
 }
 
-HistoryFORM::HistoryFORM(MainHost& main) : QWidget(nullptr, Qt::Window), main_(main) {
-    setObjectName(QStringLiteral("HistoryFORM"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(kTitle + QStringLiteral(" History"));
-    KeepPlace(this, main.platform().settings);
-    setWindowIcon(main.ownerWindow()->windowIcon());
-
+HistoryFORM::HistoryFORM(MainHost& main) : ToolWindow(main, "HistoryFORM", QStringLiteral(" History")), main_(main) {
     auto* content = new QVBoxLayout(this);
     QLabel* listLabel = WrappedLabel(this, QStringLiteral("Versions of bleem!.INI kept before each change, newest first:"));
     VersionLIST = new QListWidget(this);
@@ -110,8 +102,7 @@ void HistoryFORM::RestoreBUTTON_Click() {
 }
 
 void HistoryFORM::RunFromMain(MainHost& main) {
-    const ToolWindowGuard aside(main, QStringLiteral(" History"));
-    WaitForWindow(new HistoryFORM(main), main.ownerWindow());
+    main.runWindow(new HistoryFORM(main), WindowMode::Blocking);
 }
 
 }  // namespace tolva

@@ -2,10 +2,10 @@
 // The history window: the kept versions of bleem!.INI, newest first, each with its time, the
 // change that replaced it and its entry count; the lines the current file adds and removes
 // against the chosen one; and Restore, which puts the chosen one back as Undo does.
-#include <QWidget>
 #include <string>
 #include <vector>
 
+#include "app/host/toolwindow.h"
 #include "core/history/history.h"
 
 class QListWidget;
@@ -21,13 +21,13 @@ class MainHost;
 /// is asked first. False when the user said no, the change failed or the program ended.
 bool PutBack(MainHost& main, QWidget* owner, const IniVersion& version, const std::string& label, const char* module);
 
-class HistoryFORM : public QWidget {
+class HistoryFORM : public ToolWindow {
     Q_OBJECT
 
 public:
     explicit HistoryFORM(MainHost& main);
 
-    /// Disables the main window with " History" in its caption while the window is open.
+    /// Runs the window blocking, " History" in the main window's caption.
     static void RunFromMain(MainHost& main);
 
     void VersionLIST_Click();

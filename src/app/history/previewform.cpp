@@ -57,9 +57,7 @@ void PreviewFORM::Run(QWidget* owner, const ProgramState& state, const IniChange
     auto* window = new PreviewFORM(caption, preview.ok ? DifferenceShown(preview.before, preview.after)
                                                        : FromFile(preview.error));
     window->setWindowIcon(owner->windowIcon());
-    owner->setEnabled(false);
     WaitForWindow(window, owner);
-    owner->setEnabled(true);
 }
 
 }  // namespace tolva

@@ -1,21 +1,102 @@
 #include "app/host/mainhost.h"
 
+#include <QEventLoop>
+#include <functional>
 #include <QWidget>
 
-namespace tolva {
+#include "app/host/toolwindow.h"
+#include "app/platform/messages.h"
+#include "app/platform/waiting.h"
 
-ToolWindowGuard::ToolWindowGuard(MainHost& host, const QString& suffix, Main how) : host_(host), how_(how) {
-    if (how_ == Main::Hidden)
-        host_.ownerWindow()->hide();
+namespace tolva {
+namespace {
+
+/// The main window's look before a blocking run, given back when the run finishes (a run inside
+/// another gives back what the outer run had set).
+struct Aside {
+    bool visible;
+    bool enabled;
+    QString suffix;
+};
+
+}  // namespace
+
+void MainHost::runWindow(ToolWindow* window, WindowMode mode) {
+    if (mode == WindowMode::Companion) {
+        for (const QPointer<ToolWindow>& open : std::as_const(companions_)) {
+            if (open && !open->isFinished() && open->objectName() == window->objectName()) {
+                delete window;
+                open->raise();
+                open->activateWindow();
+                return;
+            }
+        }
+        companions_.removeAll(nullptr);
+        companions_.append(window);
+        window->show();
+        window->raise();
+        window->activateWindow();
+        return;
+    }
+
+    QWidget* main = mainWindow();
+    const Aside before{main->isVisible(), main->isEnabled(), suffix_};
+    if (mode == WindowMode::BlockingHidden)
+        main->hide();
     else
-        host_.ownerWindow()->setEnabled(false);
-    host_.setCaptionSuffix(suffix);
+        main->setEnabled(false);
+    setCaptionSuffix(window->suffix());
+
+    QEventLoop loop;
+    QPointer<ToolWindow> front(window);
+    bool over = false;
+    const auto giveBack = [&] {
+        if (over) return;
+        over = true;
+        if (ended()) return;  // nothing comes back for a program that is over
+        setCaptionSuffix(before.suffix);
+        main->setEnabled(before.enabled);
+        if (before.visible) {
+            main->show();
+            main->activateWindow();
+        }
+    };
+    // The main window comes back before the last window goes, so that it takes the focus.
+    std::function<void(ToolWindow*)> watch = [&](ToolWindow* w) {
+        QObject::connect(w, &QObject::destroyed, &loop, &QEventLoop::quit);
+        QObject::connect(w, &ToolWindow::mainReleased, &loop, [main] { main->setEnabled(true); });
+        QObject::connect(w, &ToolWindow::finished, &loop, [&, w] {
+            if (ToolWindow* next = w->successor()) {
+                front = next;
+                watch(next);
+                setCaptionSuffix(next->suffix());
+                if (!next->isVisible()) next->show();
+                next->raise();
+                next->activateWindow();
+                return;
+            }
+            giveBack();
+            loop.quit();
+        });
+    };
+    watch(window);
+    const FrontKeeper keeper(main, [&front]() -> QWidget* { return front.data(); });
+    window->show();
+    window->raise();
+    window->activateWindow();
+    while (!over && front && !ended()) loop.exec();
+    giveBack();  // a window deleted without finishing gives the main window back all the same
 }
 
-ToolWindowGuard::~ToolWindowGuard() {
-    if (host_.ended()) return;  // nothing is restored for a program that is over
-    host_.setCaptionSuffix(QString());
-    if (how_ == Main::Disabled) host_.ownerWindow()->setEnabled(true);
+void MainHost::setCaptionSuffix(const QString& suffix) {
+    suffix_ = suffix;
+    showCaption(kTitle + suffix);
+}
+
+void MainHost::tellCompanions() {
+    companions_.removeAll(nullptr);
+    for (const QPointer<ToolWindow>& open : std::as_const(companions_))
+        if (!open->isFinished()) open->tableChanged();
 }
 
 }  // namespace tolva

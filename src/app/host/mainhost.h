@@ -1,7 +1,10 @@
 #pragma once
-// What a secondary window may ask of the main window: the program's state and seams, the owner
+// What a secondary window may ask of the main window: the program's state and seams, the parent
 // of its dialogs, the selected game, the search box's two moves, failures, the reload after a
-// change and the caption. The main window implements it; no window reaches into its controls.
+// change, and the run of a tool window. The main window implements it; no window reaches into its
+// controls, and only the run here enables, disables, hides or shows it.
+#include <QList>
+#include <QPointer>
 #include <QString>
 
 #include "app/platform/seams.h"
@@ -12,6 +15,14 @@ class QWidget;
 namespace tolva {
 
 struct ProgramState;
+class ToolWindow;
+
+/// How a tool window stands beside the main window.
+enum class WindowMode {
+    Blocking,        ///< the main window disabled until the run ends
+    BlockingHidden,  ///< the main window hidden until the run ends
+    Companion,       ///< the main window stays usable; one window of each kind
+};
 
 class MainHost {
 public:
@@ -19,8 +30,8 @@ public:
 
     virtual ProgramState& state() = 0;
     virtual Platform& platform() = 0;
-    /// The main window: the owner of dialogs, and the window a tool window stands in front of.
-    virtual QWidget* ownerWindow() = 0;
+    /// The parent of message boxes and file choosers.
+    virtual QWidget* dialogParent() = 0;
 
     /// The selected row of the game list (= game table index), -1 when none.
     virtual int selectedRow() const = 0;
@@ -29,38 +40,35 @@ public:
     virtual void showGame(const QString& title) = 0;
     /// Empties the search box (no search runs when it is empty already).
     virtual void clearSearch() = 0;
-    /// Rewrites the list, the counts and the view from the game table.
-    virtual void WriteList() = 0;
 
     /// A failure sink that reports through the common error message under `module`.
     virtual FailureSink sinkFor(const char* module) = 0;
-    /// After bleem!.INI or its folder changed: the tables read again and the list rewritten. The
-    /// writers never reload; their callers run this once the user carries on from the write.
-    /// False when a failure stopped it or the program ended.
+    /// After bleem!.INI or its folder changed: the tables read again, the list rewritten and the
+    /// companions told. The writers never reload; their callers run this once the user carries on
+    /// from the write. False when a failure stopped it or the program ended.
     virtual bool reloadAfterChange(const char* module) = 0;
 
     /// The main window's caption is the title, or the title and the suffix of the running tool.
-    virtual void setCaptionSuffix(const QString& suffix) = 0;
+    void setCaptionSuffix(const QString& suffix);
+
+    /// Runs a tool window. Blocking: the main window stands aside (disabled or hidden) with the
+    /// window's suffix in its caption, the call waits without blocking the event loop until the
+    /// run has finished (a window may hand the run over to its successor), and the main window
+    /// comes back as it was. Companion: shown beside the main window and returns at once; an open
+    /// window of the same kind (objectName) comes to the front instead, and this one goes.
+    void runWindow(ToolWindow* window, WindowMode mode);
+    /// The open companion windows are told that the game table changed.
+    void tellCompanions();
 
     bool ended() { return platform().ended(); }
-};
 
-/// The steps around a tool window, for as long as it lives: the main window disabled (or
-/// hidden), the tool's suffix in its caption. On leaving, unless the program ended meanwhile,
-/// the caption comes back and a disabled main window is enabled; a hidden one comes back with
-/// the tool's own ending (its message, or its last window's Finish or Abort).
-class ToolWindowGuard {
-public:
-    enum class Main { Disabled, Hidden };
-
-    ToolWindowGuard(MainHost& host, const QString& suffix, Main how = Main::Disabled);
-    ~ToolWindowGuard();
-    ToolWindowGuard(const ToolWindowGuard&) = delete;
-    ToolWindowGuard& operator=(const ToolWindowGuard&) = delete;
+protected:
+    virtual QWidget* mainWindow() = 0;
+    virtual void showCaption(const QString& caption) = 0;
 
 private:
-    MainHost& host_;
-    Main how_;
+    QString suffix_;
+    QList<QPointer<ToolWindow>> companions_;
 };
 
 }  // namespace tolva

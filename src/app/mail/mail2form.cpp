@@ -1,6 +1,5 @@
 #include "app/mail/mail2form.h"
 
-#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -12,15 +11,10 @@
 #include "app/platform/controls.h"
 #include "app/platform/messages.h"
 #include "app/platform/resources.h"
-#include "app/platform/windowplace.h"
 #include "core/endpoints.h"
 
 namespace tolva {
-Mail2FORM::Mail2FORM(MainHost& main) : QWidget(nullptr, Qt::Window), main_(main) {
-    setObjectName(QStringLiteral("Mail2FORM"));
-    KeepPlace(this, main.platform().settings);
-    setWindowIcon(main.ownerWindow()->windowIcon());
-
+Mail2FORM::Mail2FORM(MainHost& main) : ToolWindow(main, "Mail2FORM", QStringLiteral(" Mail")), main_(main) {
     PICTUREBOX = new QLabel(this);
     PICTUREBOX->setObjectName(QStringLiteral("PICTUREBOX"));
     PICTUREBOX->setAccessibleName(QStringLiteral("T-shirt"));
@@ -79,22 +73,9 @@ Mail2FORM::Mail2FORM(MainHost& main) : QWidget(nullptr, Qt::Window), main_(main)
     SwagLABEL->setText(QStringLiteral("WHOOOOHOOOO!\nFREE SWAG!"));
 }
 
-void Mail2FORM::OkBUTTON_Click() {
-    main_.ownerWindow()->setEnabled(true);
-    closing_ = true;
-    close();
-}
+void Mail2FORM::OkBUTTON_Click() { finish(); }
 
 void Mail2FORM::WebLABEL_Click() { main_.platform().shell->open(QString::fromLatin1(kMakerPage)); }
-
-void Mail2FORM::closeEvent(QCloseEvent* event) {
-    // The frame's close button is OK: the main window must not stay disabled.
-    if (!closing_) {
-        main_.ownerWindow()->setEnabled(true);
-        closing_ = true;
-    }
-    event->accept();
-}
 
 bool Mail2FORM::eventFilter(QObject* watched, QEvent* event) {
     if (watched == WebLABEL) {

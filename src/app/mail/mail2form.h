@@ -1,7 +1,7 @@
 #pragma once
 // Mail2FORM follows the mail window, sent or not: it advertises bleem!'s game testing programme
 // and links to its maker's web site.
-#include <QWidget>
+#include "app/host/toolwindow.h"
 
 class QLabel;
 class QPushButton;
@@ -10,7 +10,7 @@ namespace tolva {
 
 class MainHost;
 
-class Mail2FORM : public QWidget {
+class Mail2FORM : public ToolWindow {
     Q_OBJECT
 
 public:
@@ -26,12 +26,10 @@ public:
     QPushButton* OkBUTTON = nullptr;
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     MainHost& main_;
-    bool closing_ = false;
 };
 
 }  // namespace tolva

@@ -1,6 +1,5 @@
 #include "app/mail/mailform.h"
 
-#include <QCloseEvent>
 #include <QDateTime>
 #include <QGridLayout>
 #include <QLabel>
@@ -24,12 +23,12 @@
 #endif
 
 #include "app/host/mainhost.h"
+#include "app/mail/mail2form.h"
 #include "app/platform/controls.h"
 #include "app/platform/environment.h"
 #include "app/platform/messages.h"
 #include "app/platform/resources.h"
 #include "app/platform/text.h"
-#include "app/platform/windowplace.h"
 #include "app/update/updatemessages.h"
 #include "core/mail/message.h"
 #include "core/state.h"
@@ -83,10 +82,9 @@ QNetworkProxy MailProxy(const std::string& host) {
     return socks;
 }
 
-MailFORM::MailFORM(MainHost& main) : QWidget(nullptr, Qt::Window), main_(main) {
-    setObjectName(QStringLiteral("MailFORM"));
-    KeepPlace(this, main.platform().settings);
-    setWindowIcon(main.ownerWindow()->windowIcon());
+MailFORM::MailFORM(MainHost& main) : ToolWindow(main, "MailFORM", QStringLiteral(" Mail")), main_(main) {
+    // Kept until the notice goes: the goodbye to the server may still be on its way.
+    setAttribute(Qt::WA_DeleteOnClose, false);
 
     PICTUREBOX = new QLabel(this);
     PICTUREBOX->setObjectName(QStringLiteral("PICTUREBOX"));
@@ -227,20 +225,19 @@ void MailFORM::AbortBUTTON_Click() {
         apply(dialogue_->cancel());
         return;
     }
-    abortSending();
-    main_.ownerWindow()->setEnabled(true);
-    closing_ = true;
-    close();
+    abort();
 }
 
-void MailFORM::closeEvent(QCloseEvent* event) {
-    // The frame's close button is Abort, whether before, during or after sending.
-    if (!closing_) {
-        abortSending();
-        main_.ownerWindow()->setEnabled(true);
-        closing_ = true;
-    }
-    event->accept();
+void MailFORM::abort() {
+    abortSending();
+    toNotice(true);
+}
+
+void MailFORM::toNotice(bool abandoned) {
+    auto* notice = new Mail2FORM(main_);
+    connect(notice, &QObject::destroyed, this, &QObject::deleteLater);
+    if (abandoned) Q_EMIT mainReleased();
+    handOver(notice);
 }
 
 void MailFORM::abortSending() {
@@ -344,8 +341,7 @@ void MailFORM::apply(const SmtpAction& action) {
             MSWINSCK->abort();
     }
     if (action.closeWindow) {
-        closing_ = true;
-        close();
+        toNotice(false);
         return;
     }
     // Once the mail is known not to go, the typed texts may be sent again.

@@ -6,10 +6,10 @@
 // has left: while the message is still going out, every byte that leaves restarts the wait.
 // Abort while sending cancels and keeps the window, like a failure, so the user may send again.
 #include <QNetworkProxy>
-#include <QWidget>
 #include <chrono>
 #include <memory>
 
+#include "app/host/toolwindow.h"
 #include "core/mail/smtp.h"
 
 class QLabel;
@@ -28,7 +28,7 @@ class MainHost;
 /// no_proxy spares host (socks5h: the proxy resolves the name).
 QNetworkProxy MailProxy(const std::string& host);
 
-class MailFORM : public QWidget {
+class MailFORM : public ToolWindow {
     Q_OBJECT
 
 public:
@@ -54,7 +54,8 @@ public:
     QTcpSocket* MSWINSCK = nullptr;
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    /// The frame's close button is Abort, whether before, during or after sending.
+    void abort() override;
 
 private:
     void MSWINSCK_DataArrival();
@@ -70,6 +71,8 @@ private:
     void apply(const SmtpAction& action);
     void setStatus(const std::string& text);
     void abortSending();
+    /// The run goes on to the notice; after an abandoned mail the main window is usable meanwhile.
+    void toNotice(bool abandoned);
 
     MainHost& main_;
     std::unique_ptr<SmtpDialogue> dialogue_;
@@ -81,7 +84,6 @@ private:
     qint64 queued_ = 0;                // bytes the system held at the last look
     qint64 messageStart_ = -1;         // written_ when the message began, -1 before
     qint64 messageSize_ = 0;
-    bool closing_ = false;
 };
 
 }  // namespace tolva

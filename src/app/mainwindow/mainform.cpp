@@ -1,5 +1,7 @@
 #include "app/mainwindow/mainform.h"
 
+#include <QGuiApplication>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -94,6 +96,9 @@ MainFORM::MainFORM(ProgramState& state, Platform& platform, QWidget* parent)
     : QMainWindow(parent), state_(state), platform_(platform) {
     setObjectName(QStringLiteral("MainFORM"));
     setWindowTitle(kTitle);
+    // The one rule for quitting: closing the main window ends the program (closeEvent). It is
+    // hidden while some tools run, so the last visible window closing must not end it.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
     UseKeyboardEverywhere();
     buildControls();
     buildMenus();
@@ -362,7 +367,6 @@ void MainFORM::buildMenus() {
     connectHistory();
 }
 
-void MainFORM::setCaptionSuffix(const QString& suffix) { setWindowTitle(kTitle + suffix); }
 
 int MainFORM::selectedRow() const { return GameLIST->currentRow(); }
 

@@ -33,7 +33,7 @@ public:
     bool Form_Load();
 
     // Game list, counts and search.
-    void WriteList() override;
+    void WriteList();
     void SearchTEXT_Change();
     // Details view.
     void gameLIST_Click();
@@ -65,19 +65,20 @@ public:
     // The host the secondary windows receive.
     ProgramState& state() override { return state_; }
     Platform& platform() override { return platform_; }
-    QWidget* ownerWindow() override { return this; }
+    QWidget* dialogParent() override { return this; }
     int selectedRow() const override;
     void showGame(const QString& title) override;
     void clearSearch() override;
     FailureSink sinkFor(const char* module) override;
     /// ReadINI, ReloadTXT (when switched on), WriteList: the program's one reload.
     bool reloadAfterChange(const char* module) override;
-    void setCaptionSuffix(const QString& suffix) override;
 
     /// The program's one open-file dialog, made on first use.
     Dialog& FileDialog();
 
 protected:
+    QWidget* mainWindow() override { return this; }
+    void showCaption(const QString& caption) override { setWindowTitle(caption); }
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;

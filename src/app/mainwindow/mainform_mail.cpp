@@ -5,7 +5,6 @@
 #include "app/mail/mail2form.h"
 #include "app/mail/mailform.h"
 #include "app/mainwindow/mainform.h"
-#include "app/platform/waiting.h"
 
 namespace tolva {
 
@@ -20,15 +19,7 @@ void MainFORM::MailMENU_Click() {
         }
     }
     clearSearch();
-
-    // Kept until the notice closes: the goodbye to the server may still be on its way.
-    MailFORM mail(*this);
-    const ToolWindowGuard aside(*this, QStringLiteral(" Mail"));
-    WaitForWindow(&mail, this);
-    if (ended()) return;
-
-    Mail2FORM notice(*this);
-    WaitForWindow(&notice, this);
+    runWindow(new MailFORM(*this), WindowMode::Blocking);  // the notice follows in its place
 }
 
 void MainFORM::connectMail() { connect(MailMENU, &QAction::triggered, this, &MainFORM::MailMENU_Click); }

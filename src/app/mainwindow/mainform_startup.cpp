@@ -78,10 +78,8 @@ bool MainFORM::Form_Load() {
     } else if (platform_.files->exists(appPath + kIniFile)) {
         folders.IniPath = ToPath(WithoutLastCharacter(appPath));
     } else if (!findWithSetting(QStringLiteral("INI Path"), kIniFile, folders.IniPath)) {
-        splash->setEnabled(false);
         WaitForWindow(new SearchFORM(state_, platform_, FileDialog(), SearchFORM::Kind::Ini), splash);
         if (ended()) return false;
-        splash->setEnabled(true);
         splash->activateWindow();
     }
 
@@ -92,10 +90,8 @@ bool MainFORM::Form_Load() {
     } else if (platform_.files->exists(iniPath + Sep() + kTxtFile)) {
         folders.TxtPath = folders.IniPath;
     } else if (!findWithSetting(QStringLiteral("TXT Path"), kTxtFile, folders.TxtPath)) {
-        splash->setEnabled(false);
         WaitForWindow(new Search2FORM(state_, platform_, FileDialog()), splash);
         if (ended()) return false;
-        splash->setEnabled(true);
         splash->activateWindow();
     }
 
@@ -114,6 +110,7 @@ bool MainFORM::reloadAfterChange(const char* module) {
     if (!ReadINI(state_, sinkFor(module)) || ended()) return false;
     if (state_.folders.TxtUpdate) ReloadTXT(state_);
     WriteList();
+    tellCompanions();
     return !ended();
 }
 
@@ -122,9 +119,7 @@ void MainFORM::chooseAnotherFolder(bool ini) {
     const std::string remembered = folder;
     SearchFORM* window = ini ? new SearchFORM(state_, platform_, FileDialog(), SearchFORM::Kind::Ini)
                              : new Search2FORM(state_, platform_, FileDialog());
-    setEnabled(false);
     WaitForWindow(window, this);
-    setEnabled(true);
     activateWindow();
     if (ended() || folder == remembered) return;
     reloadAfterChange(ini ? "MainFORM.OtherIniMENU_Click" : "MainFORM.OtherTxtMENU_Click");

@@ -1,6 +1,5 @@
 #include "app/pages/pagerun.h"
 
-#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -12,7 +11,6 @@
 #include "app/platform/controls.h"
 #include "app/platform/messages.h"
 #include "app/platform/resources.h"
-#include "app/platform/waiting.h"
 #include "core/state.h"
 
 namespace tolva {
@@ -22,23 +20,16 @@ PageRun::PageRun(MainHost& main, PageMaker make) : main_(main), make_(std::move(
 PageRun::~PageRun() {
     // No page may outlive the run it refers to: one still standing (the program ended under it)
     // or left but not yet deleted goes now, when none of its handlers can be running.
-    retire(current_);
-    for (const QPointer<RunPage>& page : std::as_const(retired_)) delete page.data();
+    delete current_.data();
+    for (const QPointer<Page>& page : std::as_const(retired_)) delete page.data();
 }
 
 ProgramState& PageRun::state() { return main_.state(); }
 Platform& PageRun::platform() { return main_.platform(); }
 bool PageRun::active() const { return main_.state().wizard.WizardActive; }
 
-void PageRun::retire(RunPage* page) {
-    if (!page) return;
-    page->hide();
-    page->deleteLater();  // its own click may still be on the way back through it
-    retired_.append(page);
-}
-
-RunPage* PageRun::create(int number) {
-    RunPage* created = make_(number);
+Page* PageRun::create(int number) {
+    Page* created = make_(number);
     current_ = created;
     created->Form_Load();
     created->adjustSize();
@@ -46,58 +37,48 @@ RunPage* PageRun::create(int number) {
 }
 
 bool PageRun::Run() {
-    RunPage* first = create(1);
+    Page* first = create(1);
     if (platform().ended()) return false;
     // The first page always opens in the middle of the screen.
-    const QRect screen = main_.ownerWindow()->screen()->geometry();
+    const QRect screen = main_.dialogParent()->screen()->geometry();
     first->move(screen.x() + screen.width() / 2 - first->width() / 2,
                 screen.y() + screen.height() / 2 - first->height() / 2);
-    first->show();
-    first->raise();
-    first->activateWindow();
-    const ToolWindowGuard aside(main_, first->suffix());
     state().wizard.WizardActive = true;
-
-    const FrontKeeper keeper(main_.ownerWindow(), [this]() -> QWidget* { return active() ? current() : nullptr; });
-    while (active() && !platform().ended()) loop_.exec();
-    if (platform().ended()) return false;
-    main_.ownerWindow()->activateWindow();
-    return true;
+    main_.runWindow(first, WindowMode::Blocking);
+    return !platform().ended();
 }
 
 void PageRun::goTo(int number) {
-    RunPage* from = current_;
+    Page* from = current_;
     const QPoint place = from ? from->pos() : QPoint();  // a page the user has moved is replaced where it stands
-    RunPage* target = create(number);
+    Page* target = create(number);
     if (platform().ended()) {
-        retire(from);
         end();
         return;
     }
-    if (from) target->move(place);
-    target->show();
-    target->raise();
-    target->activateWindow();
-    retire(from);
+    if (!from) return;
+    target->move(place);
+    retired_.append(from);
+    from->handOver(target);
 }
 
 void PageRun::end() {
     state().wizard.WizardActive = false;
-    if (!platform().ended()) main_.ownerWindow()->setEnabled(true);
-    retire(current_);
+    Page* page = current_;
     current_ = nullptr;
-    loop_.quit();
+    if (!page) return;
+    retired_.append(page);
+    page->finish();
 }
 
-RunPage::RunPage(PageRun& run, const QString& name, int number, const QString& suffix, const QString& picture,
+Page::Page(PageRun& run, const QString& name, int number, const QString& suffix, const QString& picture,
                  int column)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                           Qt::MSWindowsFixedSizeDialogHint),
+    : ToolWindow(run.main(), name.toLatin1().constData(), suffix,
+                 Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                     Qt::MSWindowsFixedSizeDialogHint,
+                 false),
       run_(run),
-      number_(number),
-      suffix_(suffix) {
-    setObjectName(name);
-    setWindowIcon(ProgramIcon());
+      number_(number) {
 
     PICTUREBOX = new QLabel(this);
     PICTUREBOX->setObjectName(QStringLiteral("PICTUREBOX"));
@@ -127,7 +108,7 @@ RunPage::RunPage(PageRun& run, const QString& name, int number, const QString& s
     page->setSizeConstraint(QLayout::SetFixedSize);  // fixed size: no resizing, no maximising
 }
 
-QLabel* RunPage::addText(const QString& text, const char* name, bool bold) {
+QLabel* Page::addText(const QString& text, const char* name, bool bold) {
     QLabel* label = WrappedLabel(this, text, name ? name : "");
     if (bold) {
         QFont font = label->font();
@@ -138,14 +119,14 @@ QLabel* RunPage::addText(const QString& text, const char* name, bool bold) {
     return label;
 }
 
-QPushButton* RunPage::addButton(const char* name, const QString& caption) {
+QPushButton* Page::addButton(const char* name, const QString& caption) {
     QPushButton* button = NamedButton(this, name, caption);
     button->setAutoDefault(false);
     buttons_->addWidget(button);
     return button;
 }
 
-void RunPage::addStartButtons() {
+void Page::addStartButtons() {
     OkBUTTON = addButton("OkBUTTON", QStringLiteral("Start"));
     OkBUTTON->setDefault(true);
     AbortBUTTON = addButton("AbortBUTTON", QStringLiteral("Abort"));
@@ -153,7 +134,7 @@ void RunPage::addStartButtons() {
     on(AbortBUTTON, &QPushButton::clicked, "AbortBUTTON_Click", [this] { run_.end(); });
 }
 
-void RunPage::addPageButtons(const QString& forwardCaption) {
+void Page::addPageButtons(const QString& forwardCaption) {
     BackBUTTON = addButton("BackBUTTON", QStringLiteral("< Back"));
     ForwardBUTTON = addButton("ForwardBUTTON", forwardCaption);
     ForwardBUTTON->setDefault(true);
@@ -164,16 +145,15 @@ void RunPage::addPageButtons(const QString& forwardCaption) {
     on(AbortBUTTON, &QPushButton::clicked, "AbortBUTTON_Click", [this] { run_.end(); });
 }
 
-void RunPage::Form_Load() {
+void Page::Form_Load() {
     guarded("Form_Load", [this] {
         state().wizard.ActivePage = number_;
-        main().setCaptionSuffix(suffix_);
-        setWindowTitle(kTitle + suffix_);
+        setWindowTitle(kTitle + suffix());
         load();
     });
 }
 
-bool RunPage::guarded(const char* handler, const std::function<void()>& body) {
+bool Page::guarded(const char* handler, const std::function<void()>& body) {
     try {
         body();
     } catch (const std::exception& failure) {
@@ -183,22 +163,18 @@ bool RunPage::guarded(const char* handler, const std::function<void()>& body) {
     return !ended();
 }
 
-bool RunPage::ended() {
+bool Page::ended() {
     if (!platform().ended()) return false;
     if (run_.active()) run_.end();  // the program is over: let the waiting loop go
     return true;
 }
 
-void RunPage::closeEvent(QCloseEvent* event) {
-    // Closing through the frame is Abort; a page that cannot be left (Finish under way, a window
-    // of its own open) stays.
-    event->ignore();
-    if (isVisible() && AbortBUTTON && AbortBUTTON->isEnabled() && isEnabled() && run_.current() == this)
-        AbortBUTTON->click();
+void Page::abort() {
+    if (AbortBUTTON && AbortBUTTON->isEnabled() && run_.current() == this) AbortBUTTON->click();
 }
 
-MainHost& RunPage::main() { return run_.main(); }
-ProgramState& RunPage::state() { return run_.state(); }
-Platform& RunPage::platform() { return run_.platform(); }
+MainHost& Page::main() { return run_.main(); }
+ProgramState& Page::state() { return run_.state(); }
+Platform& Page::platform() { return run_.platform(); }
 
 }  // namespace tolva

@@ -1,19 +1,19 @@
 #pragma once
 // One run of a page wizard (Add/Edit, Repair, Compare): shows its first page centred on the
-// screen with the main window aside, waits in a local event loop while WizardActive is true,
-// moves from page to page by number (the next page takes the place of the current one where it
-// stands), and ends on Abort, on Finish or with the program. Pages exist one at a time; what must
+// screen and runs it through the host, blocking, while WizardActive is true; moves from page to
+// page by number (the next page takes the place of the current one where it stands, and the run
+// with it), and ends on Abort, on Finish or with the program. Pages exist one at a time; what must
 // outlive a page is in the wizard state or in the run.
 //
 // A page describes only itself: its texts and choices, what Next (or Start, or Finish) and Back
 // do, and its own preselection. The frame around it (picture, buttons, captions, closing through
-// the frame as Abort, the common error message for a failure in any of its handlers) is RunPage.
-#include <QEventLoop>
+// the frame as Abort, the common error message for a failure in any of its handlers) is Page.
 #include <QList>
 #include <QPointer>
 #include <QString>
-#include <QWidget>
 #include <functional>
+
+#include "app/host/toolwindow.h"
 
 class QLabel;
 class QHBoxLayout;
@@ -23,14 +23,14 @@ class QVBoxLayout;
 namespace tolva {
 
 class MainHost;
-class RunPage;
+class Page;
 struct Platform;
 struct ProgramState;
 
 class PageRun {
 public:
     /// Makes page `number` of this wizard.
-    using PageMaker = std::function<RunPage*(int number)>;
+    using PageMaker = std::function<Page*(int number)>;
 
     PageRun(MainHost& main, PageMaker make);
     virtual ~PageRun();
@@ -42,39 +42,35 @@ public:
     bool Run();
     /// Page `number` takes the place of the current page.
     void goTo(int number);
-    /// Abort and the end of Finish: WizardActive false, the main window enabled (unless the
-    /// program has ended), the page closed, the waiting over.
+    /// Abort and the end of Finish: WizardActive false, the page finished, and with it the run.
     void end();
 
     bool active() const;
-    RunPage* current() const { return current_; }
+    Page* current() const { return current_; }
     MainHost& main() { return main_; }
     ProgramState& state();
     Platform& platform();
 
 private:
-    RunPage* create(int number);
-    void retire(RunPage* page);
+    Page* create(int number);
 
     MainHost& main_;
     PageMaker make_;
-    QEventLoop loop_;
-    QPointer<RunPage> current_;
-    QList<QPointer<RunPage>> retired_;  ///< left pages, deleted later or with the run
+    QPointer<Page> current_;
+    QList<QPointer<Page>> retired_;  ///< left pages, deleted later or with the run
 };
 
-class RunPage : public QWidget {
+class Page : public ToolWindow {
     Q_OBJECT
 
 public:
     /// name: the page's objectName; number: its ActivePage; suffix: what follows the title in its
     /// caption and the main window's; picture: the resource on its left; column: the fixed
     /// width of its texts, or 0 for a column as wide as they need.
-    RunPage(PageRun& run, const QString& name, int number, const QString& suffix, const QString& picture,
+    Page(PageRun& run, const QString& name, int number, const QString& suffix, const QString& picture,
             int column = 0);
 
     int number() const { return number_; }
-    const QString& suffix() const { return suffix_; }
 
     /// The common steps (ActivePage, captions), then the page's own preselection.
     void Form_Load();
@@ -118,14 +114,15 @@ protected:
     ProgramState& state();
     Platform& platform();
 
-    void closeEvent(QCloseEvent* event) override;
+    /// Closing through the frame is Abort; a page that cannot be left (Finish under way, a window
+    /// of its own open) stays.
+    void abort() override;
 
 private:
     QPushButton* addButton(const char* name, const QString& caption);
 
     PageRun& run_;
     int number_;
-    QString suffix_;
     QVBoxLayout* content_ = nullptr;
     QHBoxLayout* buttons_ = nullptr;
 };

@@ -47,8 +47,11 @@ void FrontKeeper::bringToFront() {
     front->activateWindow();
 }
 
-void WaitForWindow(QWidget* window, QWidget* behind, const std::function<bool()>& keepWaiting) {
+void WaitForWindow(QWidget* window, QWidget* behind) {
     QPointer<QWidget> watched(window);
+    QPointer<QWidget> aside(behind);
+    const bool wasEnabled = behind && behind->isEnabled();
+    if (behind) behind->setEnabled(false);
     QEventLoop loop;
     EndFilter ending(loop);
     window->installEventFilter(&ending);
@@ -56,11 +59,9 @@ void WaitForWindow(QWidget* window, QWidget* behind, const std::function<bool()>
     window->show();
     window->raise();
     window->activateWindow();
-    while (watched && watched->isVisible()) {
-        loop.exec();
-        if (keepWaiting && !keepWaiting()) break;
-    }
+    while (watched && watched->isVisible()) loop.exec();
     if (watched) watched->removeEventFilter(&ending);
+    if (aside) aside->setEnabled(wasEnabled);
 }
 
 }  // namespace tolva

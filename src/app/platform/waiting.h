@@ -1,7 +1,7 @@
 #pragma once
-// Waiting for a secondary window: the window behind stays disabled (or hidden) while a local
-// event loop runs until the waited-for window is hidden or closed; activating the window behind
-// brings the waited-for one back to the front. No busy loop.
+// Waiting for a window in front of another: the window behind stays disabled while a local event
+// loop runs until the waited-for window is hidden or closed; activating the window behind brings
+// the waited-for one back to the front. No busy loop.
 #include <QObject>
 #include <QPointer>
 #include <functional>
@@ -27,8 +27,9 @@ private:
     std::function<QWidget*()> front_;
 };
 
-/// Shows `window` without modality and returns once it is hidden or closed, or once `keepWaiting`
-/// (when given) answers false after a window of the run was hidden. `behind` may be null.
-void WaitForWindow(QWidget* window, QWidget* behind, const std::function<bool()>& keepWaiting = {});
+/// Shows `window` without modality in front of `behind` (a tool window, or the splash), which is
+/// disabled meanwhile, and returns once `window` is hidden or closed, with `behind` as it was.
+/// Only the host puts the main window `behind`; tool windows run through MainHost::runWindow.
+void WaitForWindow(QWidget* window, QWidget* behind);
 
 }  // namespace tolva

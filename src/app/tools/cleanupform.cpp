@@ -1,7 +1,6 @@
 #include "app/tools/cleanupform.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,19 +13,11 @@
 #include "app/platform/controls.h"
 #include "app/platform/messages.h"
 #include "app/platform/resources.h"
-#include "app/platform/waiting.h"
-#include "app/platform/windowplace.h"
 #include "core/tools/cleanup.h"
 
 namespace tolva {
 
-CleanUpFORM::CleanUpFORM(MainHost& main) : QWidget(nullptr, Qt::Window), main_(main) {
-    setObjectName(QStringLiteral("CleanUpFORM"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(kTitle + QStringLiteral(" Clean Up"));
-    KeepPlace(this, main.platform().settings);
-    setWindowIcon(main.ownerWindow()->windowIcon());
-
+CleanUpFORM::CleanUpFORM(MainHost& main) : ToolWindow(main, "CleanUpFORM", QStringLiteral(" Clean Up")), main_(main) {
     PICTUREBOX = new QLabel(this);
     PICTUREBOX->setObjectName(QStringLiteral("PICTUREBOX"));
     PICTUREBOX->setPixmap(Picture(QStringLiteral("CLEANUP"), devicePixelRatioF()));
@@ -97,40 +88,21 @@ void CleanUpFORM::PreviewBUTTON_Click() {
 
 void CleanUpFORM::OkBUTTON_Click() {
     if (!CleanUpINI(main_.state(), options(), main_.sinkFor("GLOBAL.CleanUpINI")) || main_.ended()) return;
-    main_.ownerWindow()->setEnabled(true);
-    closing_ = true;
-    close();
+    finish();
 }
 
-void CleanUpFORM::AbortBUTTON_Click() {
-    main_.ownerWindow()->setEnabled(true);
-    closing_ = true;
-    close();
-}
-
-void CleanUpFORM::closeEvent(QCloseEvent* event) {
-    if (!closing_) {
-        AbortBUTTON_Click();  // the frame's close button is Abort
-        return;
-    }
-    event->accept();
-}
-
-void CleanUpFORM::Wait(MainHost& main, CleanUpFORM* window) {
-    const ToolWindowGuard aside(main, QStringLiteral(" Clean Up"));
-    WaitForWindow(window, main.ownerWindow());
-}
+void CleanUpFORM::AbortBUTTON_Click() { finish(); }
 
 void CleanUpFORM::RunFromMain(MainHost& main) {
     main.clearSearch();
-    Wait(main, new CleanUpFORM(main));
+    main.runWindow(new CleanUpFORM(main), WindowMode::Blocking);
 }
 
 void CleanUpFORM::RunFromPage(MainHost& main, QWidget* page) {
     auto* window = new CleanUpFORM(main);
     window->show();
     page->hide();
-    Wait(main, window);
+    main.runWindow(window, WindowMode::Blocking);
 }
 
 }  // namespace tolva

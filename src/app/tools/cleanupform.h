@@ -1,7 +1,7 @@
 #pragma once
 // The Clean Up window: rewrites bleem!.INI sorted from the game table, optionally with fields of
 // the compatibility records as comment lines before or after each entry.
-#include <QWidget>
+#include "app/host/toolwindow.h"
 
 class QCheckBox;
 class QLabel;
@@ -13,16 +13,15 @@ namespace tolva {
 class MainHost;
 struct CleanUpOptions;
 
-class CleanUpFORM : public QWidget {
+class CleanUpFORM : public ToolWindow {
     Q_OBJECT
 
 public:
     explicit CleanUpFORM(MainHost& main);
 
-    /// From the main window: clears the search box, disables the main window with " Clean Up"
-    /// in its caption, waits for the window to close, restores both.
+    /// From the main window: clears the search box, then runs the window blocking.
     static void RunFromMain(MainHost& main);
-    /// From another tool's last page: that page is hidden while the window is open.
+    /// From another tool's last page: that page is hidden while the window runs.
     static void RunFromPage(MainHost& main, QWidget* page);
 
     void PreviewBUTTON_Click();
@@ -44,13 +43,10 @@ public:
     QPushButton* AbortBUTTON = nullptr;
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    void abort() override { AbortBUTTON_Click(); }
 
 private:
-    static void Wait(MainHost& main, CleanUpFORM* window);
-
     MainHost& main_;
-    bool closing_ = false;
 };
 
 }  // namespace tolva

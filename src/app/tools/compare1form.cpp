@@ -11,7 +11,7 @@
 namespace tolva {
 
 CompareWizard::CompareWizard(MainHost& main)
-    : PageRun(main, [this](int number) -> RunPage* {
+    : PageRun(main, [this](int number) -> Page* {
           switch (number) {
               case 1: return new Compare1FORM(*this);
               case 2: return new Compare2FORM(*this);
@@ -21,7 +21,7 @@ CompareWizard::CompareWizard(MainHost& main)
       }) {}
 
 Compare1FORM::Compare1FORM(PageRun& run)
-    : RunPage(run, QStringLiteral("Compare1FORM"), 1, QStringLiteral(" Compare"), QStringLiteral("COMPARE")) {
+    : Page(run, QStringLiteral("Compare1FORM"), 1, QStringLiteral(" Compare"), QStringLiteral("COMPARE")) {
     LABEL[0] = addText(QStringLiteral("Dieser Wizard hilft Ihnen, zwei INI-Dateien mit einander zu verbinden."), "LABEL");
     LABEL[5] = addText(QStringLiteral("Klicken Sie auf Start, um den Vorgang zu starten."), "LABEL");
     LABEL[0]->setProperty("index", 0);

@@ -16,7 +16,7 @@ public:
 };
 
 /// The start page.
-class Compare1FORM : public RunPage {
+class Compare1FORM : public Page {
     Q_OBJECT
 
 public:

@@ -5,7 +5,7 @@
 namespace tolva {
 
 Compare2FORM::Compare2FORM(PageRun& run)
-    : RunPage(run, QStringLiteral("Compare2FORM"), 2, QStringLiteral(" Compare [1/3]"), QStringLiteral("COMPARE")) {
+    : Page(run, QStringLiteral("Compare2FORM"), 2, QStringLiteral(" Compare [1/3]"), QStringLiteral("COMPARE")) {
     addPageButtons(QStringLiteral("Next >"));
     BackBUTTON->setEnabled(false);
 }

@@ -4,7 +4,7 @@
 
 namespace tolva {
 
-class Compare2FORM : public RunPage {
+class Compare2FORM : public Page {
     Q_OBJECT
 
 public:

@@ -5,7 +5,7 @@
 namespace tolva {
 
 Compare3FORM::Compare3FORM(PageRun& run)
-    : RunPage(run, QStringLiteral("Compare3FORM"), 3, QStringLiteral(" Compare [2/3]"), QStringLiteral("COMPARE")) {
+    : Page(run, QStringLiteral("Compare3FORM"), 3, QStringLiteral(" Compare [2/3]"), QStringLiteral("COMPARE")) {
     addPageButtons(QStringLiteral("Next >"));
 }
 

@@ -4,7 +4,7 @@
 
 namespace tolva {
 
-class Compare3FORM : public RunPage {
+class Compare3FORM : public Page {
     Q_OBJECT
 
 public:

@@ -11,7 +11,7 @@ namespace tolva {
 
 ToolFinishPage::ToolFinishPage(PageRun& run, const QString& name, int number, const QString& suffix,
                                const QString& picture)
-    : RunPage(run, name, number, suffix, picture) {
+    : Page(run, name, number, suffix, picture) {
     addText(QStringLiteral("The tolva! wizard has now all the information needed to update the bleem! "
                            "database with your game information. Click 'Finish' to complete setup."),
             "LABEL");

@@ -6,7 +6,7 @@ class QCheckBox;
 
 namespace tolva {
 
-class ToolFinishPage : public RunPage {
+class ToolFinishPage : public Page {
     Q_OBJECT
 
 public:

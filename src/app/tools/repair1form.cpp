@@ -10,7 +10,7 @@
 namespace tolva {
 
 Repair1FORM::Repair1FORM(RepairWizard& wizard)
-    : RunPage(wizard, QStringLiteral("Repair1FORM"), 1, QStringLiteral(" Repair"), QStringLiteral("REPAIR")),
+    : Page(wizard, QStringLiteral("Repair1FORM"), 1, QStringLiteral(" Repair"), QStringLiteral("REPAIR")),
       run_(wizard) {
     LABEL[0] = addText(QStringLiteral("Dieser Wizard hilft Ihnen, Fehler in der bleem!.ini zu finden und zu "
                                       "korrigieren."),

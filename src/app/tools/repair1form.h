@@ -9,7 +9,7 @@ class QLabel;
 
 namespace tolva {
 
-class Repair1FORM : public RunPage {
+class Repair1FORM : public Page {
     Q_OBJECT
 
 public:

@@ -10,7 +10,7 @@
 namespace tolva {
 
 Repair2FORM::Repair2FORM(RepairWizard& wizard)
-    : RunPage(wizard, QStringLiteral("Repair2FORM"), 2, QStringLiteral(" Repair [1/4]"), QStringLiteral("REPAIR")),
+    : Page(wizard, QStringLiteral("Repair2FORM"), 2, QStringLiteral(" Repair [1/4]"), QStringLiteral("REPAIR")),
       run_(wizard) {
     Label1 = addText(QStringLiteral("Die folgenden doppelten Einträge wurden gefunden :"), "Label1");
     LABEL = addText(QStringLiteral("Doppelten Einträgen"), "LABEL", true);

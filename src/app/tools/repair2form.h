@@ -10,7 +10,7 @@ class QListWidget;
 
 namespace tolva {
 
-class Repair2FORM : public RunPage {
+class Repair2FORM : public Page {
     Q_OBJECT
 
 public:

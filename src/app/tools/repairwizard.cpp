@@ -18,7 +18,7 @@
 namespace tolva {
 
 RepairWizard::RepairWizard(MainHost& main)
-    : PageRun(main, [this](int number) -> RunPage* {
+    : PageRun(main, [this](int number) -> Page* {
           switch (number) {
               case 1: return new Repair1FORM(*this);
               case 2: return new Repair2FORM(*this);
@@ -37,7 +37,7 @@ QFont RepairListFont() {
 
 RepairListPage::RepairListPage(RepairWizard& wizard, const QString& name, int number, const QString& suffix,
                                const QString& intro, const QString& heading, LinesOf linesOf)
-    : RunPage(wizard, name, number, suffix, QStringLiteral("REPAIR")), run_(wizard), linesOf_(std::move(linesOf)) {
+    : Page(wizard, name, number, suffix, QStringLiteral("REPAIR")), run_(wizard), linesOf_(std::move(linesOf)) {
     Label3 = addText(intro, "Label3");
     LABEL = addText(heading, "LABEL", true);
     Label2 = addText(QStringLiteral("Wählen Sie einen Eintrag aus der Liste aus, und klicken Sie dann auf "

@@ -30,7 +30,7 @@ public:
 QFont RepairListFont();
 
 /// A page listing the entries of one kind of fault, with "Delete" to mark the selected one.
-class RepairListPage : public RunPage {
+class RepairListPage : public Page {
     Q_OBJECT
 
 public:

@@ -1,6 +1,5 @@
 #include "app/update/downloadform.h"
 
-#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QNetworkProxy>
@@ -17,16 +16,13 @@
 #include "app/platform/messages.h"
 #include "app/platform/text.h"
 #include "app/update/updatemessages.h"
-#include "app/platform/windowplace.h"
+#include "app/host/mainhost.h"
 #include "core/state.h"
 #include "core/update/update_processing.h"
 
 namespace tolva {
 
-QLabel* SetUpDownloadWindow(QWidget* window, const char* name, QProgressBar*& bar, QPushButton*& cancel) {
-    window->setObjectName(QString::fromLatin1(name));
-    window->setAttribute(Qt::WA_QuitOnClose, false);
-    window->setWindowTitle(kTitle + QStringLiteral(" Online Update"));
+QLabel* SetUpDownloadWindow(QWidget* window, QProgressBar*& bar, QPushButton*& cancel) {
     QLabel* label = WrappedLabel(
         window, QStringLiteral("tolva! will now connect to the server to transfer the latest update information."),
         "Label1");
@@ -52,15 +48,13 @@ void ShowDownloadProgress(QProgressBar* bar, std::int64_t received, std::int64_t
     bar->setValue(static_cast<int>(std::min(received, total)));
 }
 
-DownloadFORM::DownloadFORM(UpdateValues& values, Platform& platform, Endpoint server,
-                           std::chrono::milliseconds stall, QWidget* parent)
-    : QWidget(parent, Qt::Window),
-      values_(values),
-      platform_(platform),
+DownloadFORM::DownloadFORM(MainHost& main, Endpoint server, std::chrono::milliseconds stall)
+    : ToolWindow(main, "DownloadFORM", QStringLiteral(" Online Update")),
+      values_(main.state().update),
+      platform_(main.platform()),
       server_(std::move(server)),
       stall_(stall) {
-    Label1 = SetUpDownloadWindow(this, "DownloadFORM", ProgressBar, CancelBUTTON);
-    KeepPlace(this, platform.settings);
+    Label1 = SetUpDownloadWindow(this, ProgressBar, CancelBUTTON);
     connect(CancelBUTTON, &QPushButton::clicked, this, &DownloadFORM::CancelBUTTON_Click);
 
     MSWINSCK = new QTcpSocket(this);
@@ -196,11 +190,6 @@ void DownloadFORM::CancelBUTTON_Click() {
     cancelled_ = true;
     download_.fail("the download was cancelled");
     finishIfDone();
-}
-
-void DownloadFORM::closeEvent(QCloseEvent* event) {
-    CancelBUTTON_Click();  // the frame's close button is Cancel
-    event->accept();
 }
 
 }  // namespace tolva

@@ -7,9 +7,9 @@
 // socket error, a failed response or a stall ends the download with an empty DownloadText,
 // which the update processing reports as a failed connection.
 #include <QAbstractSocket>
-#include <QWidget>
 #include <chrono>
 
+#include "app/host/toolwindow.h"
 #include "core/endpoints.h"
 #include "core/update/http_download.h"
 
@@ -21,27 +21,26 @@ class QTimer;
 
 namespace tolva {
 
+class MainHost;
 struct Platform;
 struct UpdateValues;
 
 /// How long the download may go without a connection or a byte before it gives up.
 inline constexpr std::chrono::milliseconds kDownloadStall{kDownloadStallSeconds * 1000};
 
-/// What both download windows share: objectName, a window that may close while the main window
-/// is hidden without ending the program, the caption, Label1 at the top of a column layout, the
-/// progress bar (busy until a length is known) and CancelBUTTON below it.
-QLabel* SetUpDownloadWindow(QWidget* window, const char* name, QProgressBar*& bar, QPushButton*& cancel);
+/// What both download windows share: Label1 at the top of a column layout, the progress bar
+/// (busy until a length is known) and CancelBUTTON below it.
+QLabel* SetUpDownloadWindow(QWidget* window, QProgressBar*& bar, QPushButton*& cancel);
 
 /// Shows a download's progress: busy while the total is unknown.
 void ShowDownloadProgress(QProgressBar* bar, std::int64_t received, std::int64_t total);
 
-class DownloadFORM : public QWidget {
+class DownloadFORM : public ToolWindow {
     Q_OBJECT
 
 public:
     /// stall: the wait without progress that ends the download (tests shorten it).
-    DownloadFORM(UpdateValues& values, Platform& platform, Endpoint server,
-                 std::chrono::milliseconds stall = kDownloadStall, QWidget* parent = nullptr);
+    DownloadFORM(MainHost& main, Endpoint server, std::chrono::milliseconds stall = kDownloadStall);
 
     /// Shows the window and connects; the download then runs on the socket's notifications.
     void Form_Load();
@@ -67,7 +66,7 @@ Q_SIGNALS:
     void downloadFinished();
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    void abort() override { CancelBUTTON_Click(); }  // the frame's close button is Cancel
 
 private:
     /// Connects to target_, directly or through the proxy the environment names for it.

@@ -1,6 +1,5 @@
 #include "app/update/downloadform2.h"
 
-#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QLabel>
@@ -12,22 +11,20 @@
 
 #include "app/platform/messages.h"
 #include "app/platform/text.h"
-#include "app/platform/windowplace.h"
+#include "app/host/mainhost.h"
 #include "app/update/updatemessages.h"
 #include "core/state.h"
 #include "core/update/http_download.h"
 
 namespace tolva {
 
-DownloadFORM2::DownloadFORM2(UpdateValues& values, Platform& platform, QUrl address,
-                             std::chrono::milliseconds timeout, QWidget* parent)
-    : QWidget(parent, Qt::Window),
-      values_(values),
-      platform_(platform),
+DownloadFORM2::DownloadFORM2(MainHost& main, QUrl address, std::chrono::milliseconds timeout)
+    : ToolWindow(main, "DownloadFORM2", QStringLiteral(" Online Update")),
+      values_(main.state().update),
+      platform_(main.platform()),
       address_(std::move(address)),
       timeout_(timeout) {
-    Label1 = SetUpDownloadWindow(this, "DownloadFORM2", ProgressBar, CancelBUTTON);
-    KeepPlace(this, platform.settings);
+    Label1 = SetUpDownloadWindow(this, ProgressBar, CancelBUTTON);
     connect(CancelBUTTON, &QPushButton::clicked, this, &DownloadFORM2::CancelBUTTON_Click);
     MSINET = new QNetworkAccessManager(this);
     MSINET->setObjectName(QStringLiteral("MSINET"));
@@ -133,11 +130,6 @@ DownloadFORM2::Fetched DownloadFORM2::fetch() {
 void DownloadFORM2::CancelBUTTON_Click() {
     closedByUser_ = true;
     if (reply_ && !reply_->isFinished()) reply_->abort();
-}
-
-void DownloadFORM2::closeEvent(QCloseEvent* event) {
-    CancelBUTTON_Click();  // the frame's close button is Cancel
-    event->accept();
 }
 
 }  // namespace tolva

@@ -3,7 +3,6 @@
 // waited-for request: DownloadText becomes the response's body, or stays empty when the transfer
 // fails (which the common error message reports) or stalls.
 #include <QUrl>
-#include <QWidget>
 #include <chrono>
 
 #include "app/update/downloadform.h"
@@ -19,13 +18,12 @@ namespace tolva {
 struct Platform;
 struct UpdateValues;
 
-class DownloadFORM2 : public QWidget {
+class DownloadFORM2 : public ToolWindow {
     Q_OBJECT
 
 public:
     /// timeout: the wait without a byte that aborts the transfer (tests shorten it).
-    DownloadFORM2(UpdateValues& values, Platform& platform, QUrl address,
-                  std::chrono::milliseconds timeout = kDownloadStall, QWidget* parent = nullptr);
+    DownloadFORM2(MainHost& main, QUrl address, std::chrono::milliseconds timeout = kDownloadStall);
 
     /// Shows the window and returns once the transfer has ended and DownloadText is set.
     void Form_Load();
@@ -40,7 +38,7 @@ public:
     QNetworkAccessManager* MSINET = nullptr;
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    void abort() override { CancelBUTTON_Click(); }  // the frame's close button is Cancel
 
 private:
     /// The body, or why there is none (ok false).

@@ -1,8 +1,6 @@
 #include "app/update/updateform.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -18,7 +16,6 @@
 #include "app/platform/text.h"
 #include "app/tools/cleanupform.h"
 #include "app/update/updatemessages.h"
-#include "app/platform/windowplace.h"
 #include "core/database/writer.h"
 #include "core/update/update_limits.h"
 
@@ -30,14 +27,7 @@ constexpr const char* kFinishModule = "UpdateFORM.OkBUTTON_Click";
 }  // namespace
 
 UpdateFORM::UpdateFORM(MainHost& main, UpdateData update, const std::vector<std::string>& rows)
-    : QWidget(nullptr, Qt::Window), main_(main), update_(std::move(update)) {
-    setObjectName(QStringLiteral("UpdateFORM"));
-    KeepPlace(this, main.platform().settings);
-    setAttribute(Qt::WA_DeleteOnClose);
-    // It may close while the main window is hidden; that must not end the program.
-    setAttribute(Qt::WA_QuitOnClose, false);
-    setWindowTitle(kTitle + QStringLiteral(" Online Update"));
-    setWindowIcon(main.ownerWindow()->windowIcon());
+    : ToolWindow(main, "UpdateFORM", QStringLiteral(" Online Update")), main_(main), update_(std::move(update)) {
 
     PICTUREBOX = new QLabel(this);
     PICTUREBOX->setObjectName(QStringLiteral("PICTUREBOX"));
@@ -154,36 +144,12 @@ void UpdateFORM::OkBUTTON_Click() {
     }
     if (!AppendEntries(state, entries, CommonErrorSink(platform, this, kFinishModule))) return;
     hide();
-    if (!main_.reloadAfterChange(kFinishModule)) return;
-    if (Check1->isChecked()) {
-        // Clean Up closes while every other window is hidden: that must not end the program.
-        const bool quitOnLast = QGuiApplication::quitOnLastWindowClosed();
-        QGuiApplication::setQuitOnLastWindowClosed(false);
-        CleanUpFORM::RunFromPage(main_, this);
-        QGuiApplication::setQuitOnLastWindowClosed(quitOnLast);
-        if (platform.ended()) return;
-        main_.ownerWindow()->setEnabled(true);
-    }
-    main_.setCaptionSuffix(QString());
-    finishWindow();
+    // Clean Up follows only a reload that worked; the window finishes either way, so that the
+    // user never stays without a window.
+    if (main_.reloadAfterChange(kFinishModule) && Check1->isChecked()) CleanUpFORM::RunFromPage(main_, this);
+    finish();
 }
 
-void UpdateFORM::AbortBUTTON_Click() { finishWindow(); }
-
-void UpdateFORM::finishWindow() {
-    backToMain();
-    close();
-}
-
-void UpdateFORM::backToMain() {
-    closing_ = true;
-    main_.ownerWindow()->show();
-    main_.ownerWindow()->activateWindow();
-}
-
-void UpdateFORM::closeEvent(QCloseEvent* event) {
-    if (!closing_) backToMain();  // the frame's close button is Abort
-    event->accept();
-}
+void UpdateFORM::AbortBUTTON_Click() { finish(); }
 
 }  // namespace tolva

@@ -1,11 +1,11 @@
 #pragma once
 // UpdateFORM offers the update's new entries with a check box each; Finish appends the checked
-// ones to bleem!.INI, reloads the game list and can run Clean Up afterwards. The main window
-// stays hidden while it is open and comes back at Finish and Abort.
-#include <QWidget>
+// ones to bleem!.INI, reloads the game list and can run Clean Up afterwards. It runs blocking
+// with the main window hidden, which comes back at Finish and Abort.
 #include <string>
 #include <vector>
 
+#include "app/host/toolwindow.h"
 #include "core/update/update_processing.h"
 
 class QCheckBox;
@@ -18,7 +18,7 @@ namespace tolva {
 
 class MainHost;
 
-class UpdateFORM : public QWidget {
+class UpdateFORM : public ToolWindow {
     Q_OBJECT
 
 public:
@@ -47,19 +47,15 @@ public:
     QPushButton* AbortBUTTON = nullptr;
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    void abort() override { AbortBUTTON_Click(); }
 
 private:
     void setAllRows(bool checked);
-    /// Shows the main window again and closes this one (Finish's end, and Abort).
-    void finishWindow();
-    void backToMain();
 
     MainHost& main_;
     UpdateData update_;
     std::vector<bool> checked_;  // mirrors the rows' check boxes
     int checkedCount_ = 0;
-    bool closing_ = false;
 };
 
 }  // namespace tolva

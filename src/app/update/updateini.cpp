@@ -1,9 +1,7 @@
 #include "app/update/updateini.h"
 
-#include <QEventLoop>
-#include <QPointer>
+#include <QTimer>
 #include <QUrl>
-#include <QWidget>
 
 #include "app/host/mainhost.h"
 #include "app/platform/environment.h"
@@ -17,79 +15,62 @@
 namespace tolva {
 namespace {
 
-/// Runs the socket route until DownloadDone; the window stays open for the ending.
-QWidget* DownloadBySocket(MainHost& main, const Endpoint& server, std::chrono::milliseconds stall) {
-    UpdateValues& values = main.state().update;
-    auto* form = new DownloadFORM(values, main.platform(), server, stall);
-    QEventLoop loop;
-    QObject::connect(form, &DownloadFORM::downloadFinished, &loop, &QEventLoop::quit);
-    form->Form_Load();
-    // The socket's notifications run in this loop; the stall timer guarantees its end.
-    while (!values.DownloadDone) loop.exec();
-    return form;
-}
-
-QWidget* DownloadByTransfer(MainHost& main, const Endpoint& server, std::chrono::milliseconds timeout) {
-    const QUrl address(QString::fromStdString(UpdateAddress(server.host, server.port, kUpdatePath)));
-    auto* form = new DownloadFORM2(main.state().update, main.platform(), address, timeout);
-    form->Form_Load();
-    return form;
-}
-
-void CloseDownload(QPointer<QWidget>& download) {
-    if (!download) return;
+/// After the transfer: an ending message with the main window coming back, or the list of new
+/// entries taking the download window's place.
+void AfterDownload(MainHost& main, ToolWindow* download, bool cancelled) {
+    ProgramState& state = main.state();
+    Platform& platform = main.platform();
+    if (platform.ended()) {
+        download->finish();
+        return;
+    }
+    if (cancelled) {
+        ShowUpdateMessage(platform, main.dialogParent(), UpdateCancelledMessage());
+        download->finish();
+        return;
+    }
+    const UpdateResult result = UpdateINI(state.update.DownloadText, state.games);
+    if (result.outcome != UpdateOutcome::NewEntries) {
+        ShowUpdateMessage(platform, download, result.message);
+        download->finish();
+        return;
+    }
+    auto* form = new UpdateFORM(main, result.update, result.rows);
     download->hide();
-    download->deleteLater();
+    ShowUpdateMessage(platform, main.dialogParent(), result.message);  // the disclaimer
+    download->handOver(form);
 }
 
 }  // namespace
 
-void UpdateINI(MainHost& main, int mode, std::chrono::milliseconds stall) {
+void RunOnlineUpdate(MainHost& main, int mode, std::chrono::milliseconds stall) {
+    main.clearSearch();
     ProgramState& state = main.state();
-    Platform& platform = main.platform();
     if (const auto refused = RefuseUpdateForTable(state.games)) {
-        ShowUpdateMessage(platform, main.ownerWindow(), *refused);
-        main.ownerWindow()->show();
+        ShowUpdateMessage(main.platform(), main.dialogParent(), *refused);
         return;
     }
-
     state.update.DownloadText.clear();
     state.update.DownloadDone = false;
     const Endpoint server = UpdateServer();
-    QPointer<QWidget> download =
-        mode == 1 ? DownloadBySocket(main, server, stall) : DownloadByTransfer(main, server, stall);
-    if (platform.ended()) {
-        CloseDownload(download);
-        return;
+    ToolWindow* download = nullptr;
+    // The transfer starts once the run has shown its window, and ends in AfterDownload.
+    if (mode == 1) {
+        auto* form = new DownloadFORM(main, server, stall);
+        QObject::connect(form, &DownloadFORM::downloadFinished, form,
+                         [&main, form] { AfterDownload(main, form, form->cancelled()); }, Qt::QueuedConnection);
+        QTimer::singleShot(0, form, &DownloadFORM::Form_Load);
+        download = form;
+    } else {
+        const QUrl address(QString::fromStdString(UpdateAddress(server.host, server.port, kUpdatePath)));
+        auto* form = new DownloadFORM2(main, address, stall);
+        QTimer::singleShot(0, form, [&main, form] {
+            form->Form_Load();
+            AfterDownload(main, form, form->cancelled());
+        });
+        download = form;
     }
-    const auto* bySocket = qobject_cast<DownloadFORM*>(download.data());
-    const auto* byTransfer = qobject_cast<DownloadFORM2*>(download.data());
-    if ((bySocket && bySocket->cancelled()) || (byTransfer && byTransfer->cancelled())) {
-        ShowUpdateMessage(platform, main.ownerWindow(), UpdateCancelledMessage());
-        main.ownerWindow()->show();
-        CloseDownload(download);
-        return;
-    }
-
-    const UpdateResult result = UpdateINI(state.update.DownloadText, state.games);
-    if (result.outcome != UpdateOutcome::NewEntries) {
-        ShowUpdateMessage(platform, download ? download.data() : main.ownerWindow(), result.message);
-        main.ownerWindow()->show();
-        CloseDownload(download);
-        return;
-    }
-    auto* form = new UpdateFORM(main, result.update, result.rows);
-    CloseDownload(download);
-    ShowUpdateMessage(platform, main.ownerWindow(), result.message);  // the disclaimer
-    if (platform.ended()) return;
-    form->show();
-    form->activateWindow();
-}
-
-void RunOnlineUpdate(MainHost& main, int mode, std::chrono::milliseconds stall) {
-    main.clearSearch();
-    const ToolWindowGuard aside(main, QStringLiteral(" Online Update"), ToolWindowGuard::Main::Hidden);
-    UpdateINI(main, mode, stall);
+    main.runWindow(download, WindowMode::BlockingHidden);
 }
 
 }  // namespace tolva

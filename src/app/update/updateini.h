@@ -10,13 +10,11 @@ namespace tolva {
 class MainHost;
 
 
-/// Route 1 (socket) for mode 1, route 2 (HTTP transfer) otherwise. Called with the main window
-/// hidden; returns with it shown again after an ending message, or with UpdateFORM open.
-/// stall: the wait without progress that ends either download (tests shorten it).
-void UpdateINI(MainHost& main, int mode, std::chrono::milliseconds stall = kDownloadStall);
-
-/// The menu entries' steps: empty the search box, hide the main window, " Online Update" in its
-/// caption, UpdateINI, the caption back.
+/// The menu entries' steps: empty the search box; then, with the main window hidden and
+/// " Online Update" in its caption, the download through route 1 (socket) for mode 1 or route 2
+/// (HTTP transfer) otherwise, the update read, and either an ending message or the new entries
+/// offered in UpdateFORM. Returns once the run is over. stall: the wait without progress that
+/// ends either download (tests shorten it).
 void RunOnlineUpdate(MainHost& main, int mode, std::chrono::milliseconds stall = kDownloadStall);
 
 }  // namespace tolva

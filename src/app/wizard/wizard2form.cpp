@@ -203,9 +203,7 @@ void Wizard2FORM::readDisc(const QString& path) {
 void Wizard2FORM::InfoBUTTON_Click() {
     auto* info = new Info1FORM;
     info->move(geometry().center() - QPoint(info->sizeHint().width() / 2, info->sizeHint().height() / 2));
-    setEnabled(false);
     WaitForWindow(info, this);
-    setEnabled(true);
     activateWindow();
     InfoBUTTON->setFocus(Qt::OtherFocusReason);  // the keyboard goes on where it was
 }

@@ -19,7 +19,7 @@ namespace {
 // The texts wrap at one width on every page, so a page's size does not depend on its words.
 constexpr int kColumnWidth = 440;
 
-RunPage* MakePage(PageRun& run, int number) {
+Page* MakePage(PageRun& run, int number) {
     switch (number) {
         case 1: return new Wizard1FORM(run);
         case 2: return new Wizard2FORM(run);
@@ -35,7 +35,7 @@ RunPage* MakePage(PageRun& run, int number) {
 }  // namespace
 
 WizardPage::WizardPage(PageRun& run, int number)
-    : RunPage(run, QString::fromLatin1(PageName(number).data()), number,
+    : Page(run, QString::fromLatin1(PageName(number).data()), number,
               QStringLiteral(" Wizard [%1/%2]").arg(number).arg(kLastPage), QStringLiteral("WIZARD"), kColumnWidth) {
     addPageButtons(QStringLiteral("Next >"));
 }

@@ -7,7 +7,7 @@ namespace tolva {
 
 struct WizardState;
 
-class WizardPage : public RunPage {
+class WizardPage : public Page {
     Q_OBJECT
 
 public:

@@ -3,6 +3,8 @@
 #include <QGroupBox>
 #include <QMessageBox>
 
+#include "app/host/toolwindow.h"
+#include "app/mainwindow/mainform.h"
 #include "app/platform/access.h"
 #include "app/platform/qtseams.h"
 #include "app/platform/text.h"
@@ -15,6 +17,14 @@ using namespace tolva::test;
 namespace {
 
 const QByteArray kHeader = "; my games\r\n; keep this\r\n\r\n";
+/// A companion of the test's own: counts how often the host told it that the table changed.
+class Companion final : public ToolWindow {
+public:
+    explicit Companion(MainHost& host) : ToolWindow(host, "CompanionFORM", QStringLiteral(" Companion")) {}
+    void tableChanged() override { ++told; }
+    int told = 0;
+};
+
 const QByteArray kIni = kHeader + "Version=2001-03-04\r\n\r\n" + Entry("0000000002", "beta", "80000000H") +
                         "; a note\r\n\r\n" + Entry("0000000001", "Alpha", "40000000H") + "\r\n" +
                         Entry("0000000003", "Gamma", "01211010H");
@@ -546,6 +556,32 @@ private Q_SLOTS:
         });
         prompter.ask(nullptr, "tolva!", "/home/<b>me</b>/bleem!.INI", MsgIcon::Critical, MsgButtons::Ok);
         QCOMPARE(format, Qt::PlainText);
+    }
+
+    // A companion opens beside a main window that stays usable, once per kind; it hears of every
+    // reload, and its frame ends it so that the kind may open again.
+    void aCompanionStandsBesideAUsableMainWindowOncePerKind() {
+        LoadedMain run(kIni);
+        MainHost& host = *run.main;
+        QPointer<Companion> first = new Companion(host);
+        host.runWindow(first, WindowMode::Companion);  // returns at once
+        QVERIFY(first->isVisible() && run.main->isEnabled());
+        QCOMPARE(run.main->windowTitle(), QString("tolva!"));
+        QPointer<Companion> second = new Companion(host);
+        host.runWindow(second, WindowMode::Companion);
+        QVERIFY(!second && first->isVisible());  // the open one stands in for it
+        run.select("beta");
+        run.t.prompter.answers << MsgAnswer::Yes;
+        Click(run.main.get(), "RemoveBUTTON");
+        QCOMPARE(run.list()->count(), 2);
+        QCOMPARE(first->told, 1);
+        first->close();  // through its frame
+        QTRY_VERIFY(!first);
+        QVERIFY(run.back());
+        QPointer<Companion> again = new Companion(host);
+        host.runWindow(again, WindowMode::Companion);
+        QVERIFY(again && again->isVisible() && again->told == 0);
+        again->close();
     }
 
     void aLongValueIsShownCutAndNeverWidensTheWindow() {

@@ -15,6 +15,7 @@
 #include "app/platform/text.h"
 #include "core/database/writer.h"
 #include "core/history/restore.h"
+#include "app/platform/guarded.h"
 
 namespace tolva {
 
@@ -29,7 +30,7 @@ bool PutBack(MainHost& main, QWidget* owner, const IniVersion& version, const st
             MsgAnswer::Yes)
             return false;
     }
-    if (!RestoreVersion(state, version, label, module, main.sinkFor(module)) || main.ended()) return false;
+    if (!RestoreVersion(state, version, label, module, main.sinkFor(module))) return false;
     return main.reloadAfterChange(module);
 }
 
@@ -54,7 +55,7 @@ HistoryFORM::HistoryFORM(MainHost& main) : ToolWindow(main, "HistoryFORM", QStri
     AddButtonRow(content, {RestoreBUTTON, CloseBUTTON});
 
     connect(VersionLIST, &QListWidget::currentRowChanged, this, [this](int) { VersionLIST_Click(); });
-    connect(RestoreBUTTON, &QPushButton::clicked, this, &HistoryFORM::RestoreBUTTON_Click);
+    OnSignal(main_.platform(), RestoreBUTTON, &QPushButton::clicked, this, [this] { RestoreBUTTON_Click(); });
     connect(CloseBUTTON, &QPushButton::clicked, this, &QWidget::close);
     resize(760, 560);
     fill(0);
@@ -95,7 +96,7 @@ void HistoryFORM::RestoreBUTTON_Click() {
     if (row < 0) return;
     const IniVersion version = versions_[static_cast<std::size_t>(row)];
     if (!PutBack(main_, this, version, "Restore: before " + version.action, "HistoryFORM.RestoreBUTTON_Click")) {
-        if (!main_.ended()) fill(row);
+        fill(row);
         return;
     }
     fill(row + 1);  // the restore was kept as the newest version: the chosen one moved down a row

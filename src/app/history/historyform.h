@@ -18,7 +18,7 @@ class MainHost;
 
 /// Puts version back into bleem!.INI as a change of its own (kept under label, so that it can be
 /// taken back in turn) and reloads. When the file changed since tolva! last wrote it, the user
-/// is asked first. False when the user said no, the change failed or the program ended.
+/// is asked first. False when the user said no or the change failed.
 bool PutBack(MainHost& main, QWidget* owner, const IniVersion& version, const std::string& label, const char* module);
 
 class HistoryFORM : public ToolWindow {

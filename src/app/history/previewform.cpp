@@ -50,14 +50,14 @@ PreviewFORM::PreviewFORM(const QString& caption, const QString& difference) : QW
     resize(720, 480);
 }
 
-void PreviewFORM::Run(QWidget* owner, const ProgramState& state, const IniChange& change) {
+void PreviewFORM::Run(Platform& platform, QWidget* owner, const ProgramState& state, const IniChange& change) {
     const IniPreview preview = PreviewINI(state, change);
     const QString caption = QStringLiteral("What \"%1\" would change in %2:")
                                 .arg(FromFile(change.action), FromPath(preview.path));
     auto* window = new PreviewFORM(caption, preview.ok ? DifferenceShown(preview.before, preview.after)
                                                        : FromFile(preview.error));
     window->setWindowIcon(owner->windowIcon());
-    WaitForWindow(window, owner);
+    WaitForWindow(platform, window, owner);
 }
 
 }  // namespace tolva

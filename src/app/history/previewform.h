@@ -9,6 +9,8 @@ class QPushButton;
 
 namespace tolva {
 
+struct Platform;
+
 struct IniChange;
 struct ProgramState;
 
@@ -26,7 +28,7 @@ public:
 
     /// Shows what change would make of bleem!.INI (or why it cannot be made), computed as the
     /// change computes it and writing nothing; owner stays disabled until the window closes.
-    static void Run(QWidget* owner, const ProgramState& state, const IniChange& change);
+    static void Run(Platform& platform, QWidget* owner, const ProgramState& state, const IniChange& change);
 
     QPlainTextEdit* DifferenceTEXT = nullptr;
     QPushButton* CloseBUTTON = nullptr;

@@ -53,7 +53,7 @@ void MainHost::runWindow(ToolWindow* window, WindowMode mode) {
     const auto giveBack = [&] {
         if (over) return;
         over = true;
-        if (ended()) return;  // nothing comes back for a program that is over
+        if (platform().ended()) return;  // nothing comes back for a program that is over
         setCaptionSuffix(before.suffix);
         main->setEnabled(before.enabled);
         if (before.visible) {
@@ -84,7 +84,7 @@ void MainHost::runWindow(ToolWindow* window, WindowMode mode) {
     window->show();
     window->raise();
     window->activateWindow();
-    while (!over && front && !ended()) loop.exec();
+    Wait(platform(), loop, [&] { return over || !front; });
     giveBack();  // a window deleted without finishing gives the main window back all the same
 }
 

@@ -60,8 +60,6 @@ public:
     /// The open companion windows are told that the game table changed.
     void tellCompanions();
 
-    bool ended() { return platform().ended(); }
-
 protected:
     virtual QWidget* mainWindow() = 0;
     virtual void showCaption(const QString& caption) = 0;

@@ -12,6 +12,7 @@
 #include "app/platform/messages.h"
 #include "app/platform/resources.h"
 #include "core/endpoints.h"
+#include "app/platform/guarded.h"
 
 namespace tolva {
 Mail2FORM::Mail2FORM(MainHost& main) : ToolWindow(main, "Mail2FORM", QStringLiteral(" Mail")), main_(main) {
@@ -65,7 +66,7 @@ Mail2FORM::Mail2FORM(MainHost& main) : ToolWindow(main, "Mail2FORM", QStringLite
     AddButtonRow(content, {OkBUTTON});
     PictureBeside(this, PICTUREBOX, content);
 
-    connect(OkBUTTON, &QPushButton::clicked, this, &Mail2FORM::OkBUTTON_Click);
+    OnSignal(main_.platform(), OkBUTTON, &QPushButton::clicked, this, [this] { OkBUTTON_Click(); });
 
     // Form_Load
     setWindowTitle(kTitle + QStringLiteral(" Mail"));

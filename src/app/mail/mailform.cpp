@@ -33,6 +33,7 @@
 #include "core/mail/message.h"
 #include "core/state.h"
 #include "core/update/http_download.h"
+#include "app/platform/guarded.h"
 
 namespace tolva {
 namespace {
@@ -155,8 +156,8 @@ MailFORM::MailFORM(MainHost& main) : ToolWindow(main, "MailFORM", QStringLiteral
     queueTimer_ = new QTimer(this);
     queueTimer_->setInterval(100);
 
-    connect(OkBUTTON, &QPushButton::clicked, this, &MailFORM::OkBUTTON_Click);
-    connect(AbortBUTTON, &QPushButton::clicked, this, &MailFORM::AbortBUTTON_Click);
+    OnSignal(main_.platform(), OkBUTTON, &QPushButton::clicked, this, [this] { OkBUTTON_Click(); });
+    OnSignal(main_.platform(), AbortBUTTON, &QPushButton::clicked, this, [this] { AbortBUTTON_Click(); });
     connect(MSWINSCK, &QTcpSocket::readyRead, this, &MailFORM::MSWINSCK_DataArrival);
     connect(MSWINSCK, &QTcpSocket::disconnected, this, &MailFORM::MSWINSCK_Close);
     connect(MSWINSCK, &QTcpSocket::errorOccurred, this, &MailFORM::MSWINSCK_Error);

@@ -26,6 +26,7 @@
 #include "app/platform/resources.h"
 #include "app/platform/windowplace.h"
 #include "app/startup/dialog.h"
+#include "app/platform/guarded.h"
 
 namespace tolva {
 namespace {
@@ -278,9 +279,9 @@ void MainFORM::buildControls() {
     columns->setStretchFactor(0, 2);
     columns->setStretchFactor(1, 3);
 
-    connect(ExitBUTTON, &QPushButton::clicked, this, &MainFORM::ExitBUTTON_Click);
-    connect(SearchTEXT, &QLineEdit::textChanged, this, &MainFORM::SearchTEXT_Change);
-    connect(GameLIST, &GameListView::currentRowChanged, this, [this](int) { gameLIST_Click(); });
+    OnSignal(platform_, ExitBUTTON, &QPushButton::clicked, this, [this] { ExitBUTTON_Click(); });
+    OnSignal(platform_, SearchTEXT, &QLineEdit::textChanged, this, [this] { SearchTEXT_Change(); });
+    OnSignal(platform_, GameLIST, &GameListView::currentRowChanged, this, [this] { gameLIST_Click(); });
     SearchTEXT->installEventFilter(this);
     GameLIST->installEventFilter(this);
     GameLIST->viewport()->installEventFilter(this);
@@ -347,18 +348,18 @@ void MainFORM::buildMenus() {
     separator(HelpMENU, "SEPARATOR4");
     AboutMENU = action(HelpMENU, "AboutMENU", QStringLiteral("About..."));
 
-    connect(ExitMENU, &QAction::triggered, this, &MainFORM::ExitBUTTON_Click);
-    connect(OtherIniMENU, &QAction::triggered, this, &MainFORM::OtherIniMENU_Click);
-    connect(OtherTxtMENU, &QAction::triggered, this, &MainFORM::OtherTxtMENU_Click);
+    OnSignal(platform_, ExitMENU, &QAction::triggered, this, [this] { ExitBUTTON_Click(); });
+    OnSignal(platform_, OtherIniMENU, &QAction::triggered, this, [this] { OtherIniMENU_Click(); });
+    OnSignal(platform_, OtherTxtMENU, &QAction::triggered, this, [this] { OtherTxtMENU_Click(); });
     // The switch changes its own check mark, as the handler decides.
-    connect(AcuMENU, &QAction::triggered, this, [this] {
+    OnSignal(platform_, AcuMENU, &QAction::triggered, this, [this] {
         AcuMENU->setChecked(!AcuMENU->isChecked());
         AcuMENU_Click();
     });
-    connect(GotoBleemMENU, &QAction::triggered, this, &MainFORM::GotoBleemMENU_Click);
-    connect(AboutMENU, &QAction::triggered, this, &MainFORM::AboutMENU_Click);
-    connect(RemoveBUTTON, &QPushButton::clicked, this, &MainFORM::RemoveBUTTON_Click);
-    connect(RemoveMENU, &QAction::triggered, this, &MainFORM::RemoveBUTTON_Click);
+    OnSignal(platform_, GotoBleemMENU, &QAction::triggered, this, [this] { GotoBleemMENU_Click(); });
+    OnSignal(platform_, AboutMENU, &QAction::triggered, this, [this] { AboutMENU_Click(); });
+    OnSignal(platform_, RemoveBUTTON, &QPushButton::clicked, this, [this] { RemoveBUTTON_Click(); });
+    OnSignal(platform_, RemoveMENU, &QAction::triggered, this, [this] { RemoveBUTTON_Click(); });
     connectWizard();
     connectTools();
     connectUpdate();
@@ -386,19 +387,21 @@ FailureSink MainFORM::sinkFor(const char* module) {
 void MainFORM::closeEvent(QCloseEvent* event) {
     // Form_Unload: closing the main window ends the program at once.
     event->accept();
-    platform_.terminator->endProgram();
+    Guarded(platform_, [] { EndProgram(); });
 }
 
 bool MainFORM::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (watched == SearchTEXT) return SearchTEXT_KeyPress(key);
-        if (watched == GameLIST) return gameLIST_KeyPress(key);
+        bool taken = false;
+        if (watched == SearchTEXT) Guarded(platform_, [&] { taken = SearchTEXT_KeyPress(key); });
+        if (watched == GameLIST) Guarded(platform_, [&] { taken = gameLIST_KeyPress(key); });
+        if (watched == SearchTEXT || watched == GameLIST) return taken;
     } else if (event->type() == QEvent::ShortcutOverride && watched == SearchTEXT) {
         // Ctrl+Z undoes the typing in the search box while there is some, else the last change.
         if (static_cast<QKeyEvent*>(event)->matches(QKeySequence::Undo) && !SearchTEXT->isUndoAvailable()) return true;
     } else if (event->type() == QEvent::MouseButtonRelease && watched == GameLIST->viewport()) {
-        gameLIST_Click();  // gameLIST_MouseUp: a click on the selected row refreshes the view
+        Guarded(platform_, [this] { gameLIST_Click(); });  // gameLIST_MouseUp: a click on the selected row refreshes the view
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -29,7 +29,8 @@ public:
     MainFORM(ProgramState& state, Platform& platform, QWidget* parent = nullptr);
     ~MainFORM() override;
 
-    /// The start-up sequence. Returns false when the program has ended during it.
+    /// The start-up sequence. Returns false when the program has ended during it, or when a
+    /// file could not be read (the program then ends too).
     bool Form_Load();
 
     // Game list, counts and search.
@@ -84,6 +85,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    bool startUp();
     void buildControls();
     void buildMenus();
     // Each subsystem wires its own buttons and menu entries, in its own file.

@@ -7,6 +7,7 @@
 #include "app/mainwindow/mainform.h"
 #include "app/platform/text.h"
 #include "core/history/restore.h"
+#include "app/platform/guarded.h"
 
 namespace tolva {
 
@@ -33,8 +34,8 @@ void MainFORM::changeEvent(QEvent* event) {
 }
 
 void MainFORM::connectHistory() {
-    connect(UndoMENU, &QAction::triggered, this, &MainFORM::UndoMENU_Click);
-    connect(HistoryMENU, &QAction::triggered, this, &MainFORM::HistoryMENU_Click);
+    OnSignal(platform_, UndoMENU, &QAction::triggered, this, [this] { UndoMENU_Click(); });
+    OnSignal(platform_, HistoryMENU, &QAction::triggered, this, [this] { HistoryMENU_Click(); });
     // Read afresh whenever the menu opens, whatever changed the history meanwhile.
     connect(FileMENU, &QMenu::aboutToShow, this, &MainFORM::refreshUndo);
 }

@@ -37,8 +37,7 @@ void MainFORM::WriteList() {
         platform_.prompter->ask(this, kTitle + QStringLiteral(" Error"),
                                 QStringLiteral("bleem!'s game compatibility database is missing!"), MsgIcon::Critical,
                                 MsgButtons::Ok);
-        platform_.terminator->endProgram();
-        return;
+        EndProgram();
     }
     YesTEXT->setText(Caption(counts.YesCount, total));
     NoTEXT->setText(Caption(counts.NoCount, total));

@@ -5,6 +5,7 @@
 #include "app/mail/mail2form.h"
 #include "app/mail/mailform.h"
 #include "app/mainwindow/mainform.h"
+#include "app/platform/guarded.h"
 
 namespace tolva {
 
@@ -22,6 +23,6 @@ void MainFORM::MailMENU_Click() {
     runWindow(new MailFORM(*this), WindowMode::Blocking);  // the notice follows in its place
 }
 
-void MainFORM::connectMail() { connect(MailMENU, &QAction::triggered, this, &MainFORM::MailMENU_Click); }
+void MainFORM::connectMail() { OnSignal(platform_, MailMENU, &QAction::triggered, this, [this] { MailMENU_Click(); }); }
 
 }  // namespace tolva

@@ -47,12 +47,17 @@ bool MainFORM::findWithSetting(const QString& key, const QString& file, std::str
 }
 
 bool MainFORM::Form_Load() {
+    bool loaded = false;
+    Guarded(platform_, [&] { loaded = startUp(); });
+    return loaded;
+}
+
+bool MainFORM::startUp() {
     Folders& folders = state_.folders;
     if (platform_.instance->anotherIsRunning()) {
         platform_.prompter->ask(this, kTitle, kTitle + QStringLiteral(" is already in use"), MsgIcon::Critical,
                                 MsgButtons::Ok);
-        platform_.terminator->endProgram();
-        return false;
+        EndProgram();
     }
     setWindowIcon(ProgramIcon());
 
@@ -78,8 +83,7 @@ bool MainFORM::Form_Load() {
     } else if (platform_.files->exists(appPath + kIniFile)) {
         folders.IniPath = ToPath(WithoutLastCharacter(appPath));
     } else if (!findWithSetting(QStringLiteral("INI Path"), kIniFile, folders.IniPath)) {
-        WaitForWindow(new SearchFORM(state_, platform_, FileDialog(), SearchFORM::Kind::Ini), splash);
-        if (ended()) return false;
+        WaitForWindow(platform_, new SearchFORM(state_, platform_, FileDialog(), SearchFORM::Kind::Ini), splash);
         splash->activateWindow();
     }
 
@@ -90,28 +94,26 @@ bool MainFORM::Form_Load() {
     } else if (platform_.files->exists(iniPath + Sep() + kTxtFile)) {
         folders.TxtPath = folders.IniPath;
     } else if (!findWithSetting(QStringLiteral("TXT Path"), kTxtFile, folders.TxtPath)) {
-        WaitForWindow(new Search2FORM(state_, platform_, FileDialog()), splash);
-        if (ended()) return false;
+        WaitForWindow(platform_, new Search2FORM(state_, platform_, FileDialog()), splash);
         splash->activateWindow();
     }
 
     setWindowTitle(kTitle);
     InitDiscIDs(state_.discIDs);
-    if (!ReadINI(state_, sinkFor("GLOBAL.ReadINI")) || ended()) return false;
-    if (folders.TxtUpdate && (!ReadTXT(state_, sinkFor("GLOBAL.ReadTXT")) || ended())) return false;
+    if (!ReadINI(state_, sinkFor("GLOBAL.ReadINI"))) return false;
+    if (folders.TxtUpdate && !ReadTXT(state_, sinkFor("GLOBAL.ReadTXT"))) return false;
     WriteList();
-    if (ended()) return false;
     if (splash_) splash_->close();
     splash_ = nullptr;
     return true;
 }
 
 bool MainFORM::reloadAfterChange(const char* module) {
-    if (!ReadINI(state_, sinkFor(module)) || ended()) return false;
+    if (!ReadINI(state_, sinkFor(module))) return false;
     if (state_.folders.TxtUpdate) ReloadTXT(state_);
     WriteList();
     tellCompanions();
-    return !ended();
+    return true;
 }
 
 void MainFORM::chooseAnotherFolder(bool ini) {
@@ -119,9 +121,9 @@ void MainFORM::chooseAnotherFolder(bool ini) {
     const std::string remembered = folder;
     SearchFORM* window = ini ? new SearchFORM(state_, platform_, FileDialog(), SearchFORM::Kind::Ini)
                              : new Search2FORM(state_, platform_, FileDialog());
-    WaitForWindow(window, this);
+    WaitForWindow(platform_, window, this);
     activateWindow();
-    if (ended() || folder == remembered) return;
+    if (folder == remembered) return;
     reloadAfterChange(ini ? "MainFORM.OtherIniMENU_Click" : "MainFORM.OtherTxtMENU_Click");
 }
 
@@ -158,12 +160,12 @@ void MainFORM::AcuMENU_Click() {
     gameLIST_Click();
 }
 
-void MainFORM::ExitBUTTON_Click() { platform_.terminator->endProgram(); }
+void MainFORM::ExitBUTTON_Click() { EndProgram(); }
 
 void MainFORM::AboutMENU_Click() {
     auto* splash = new SplashFORM(platform_);
     hide();
-    WaitForWindow(splash, this);
+    WaitForWindow(platform_, splash, this);
     show();
 }
 

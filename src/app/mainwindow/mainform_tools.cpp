@@ -10,6 +10,7 @@
 #include "app/tools/compare1form.h"
 #include "app/tools/repair1form.h"
 #include "core/database/writer.h"
+#include "app/platform/guarded.h"
 
 namespace tolva {
 
@@ -21,7 +22,7 @@ void MainFORM::RemoveBUTTON_Click() {
         setEnabled(false);
         QCoreApplication::processEvents();  // show the disabled window before the rewrite
         const char* const module = "GLOBAL.RemoveGame";
-        if (!RemoveGame(state_, selectedRow(), sinkFor(module)) || ended() || !reloadAfterChange(module)) return;
+        if (!RemoveGame(state_, selectedRow(), sinkFor(module)) || !reloadAfterChange(module)) return;
         setEnabled(true);
     }
     SearchTEXT->setText(QString());
@@ -35,11 +36,11 @@ void MainFORM::RepairMENU_Click() { Repair1FORM::Start(*this); }
 void MainFORM::CompareMENU_Click() { Compare1FORM::Start(*this); }
 
 void MainFORM::connectTools() {
-    connect(CleanUpBUTTON, &QPushButton::clicked, this, &MainFORM::CleanUpBUTTON_Click);
-    connect(CleanUpMENU, &QAction::triggered, this, &MainFORM::CleanUpBUTTON_Click);
+    OnSignal(platform_, CleanUpBUTTON, &QPushButton::clicked, this, [this] { CleanUpBUTTON_Click(); });
+    OnSignal(platform_, CleanUpMENU, &QAction::triggered, this, [this] { CleanUpBUTTON_Click(); });
     // Both entries stay unavailable as the menu creates them; the handlers work all the same.
-    connect(RepairMENU, &QAction::triggered, this, &MainFORM::RepairMENU_Click);
-    connect(CompareMENU, &QAction::triggered, this, &MainFORM::CompareMENU_Click);
+    OnSignal(platform_, RepairMENU, &QAction::triggered, this, [this] { RepairMENU_Click(); });
+    OnSignal(platform_, CompareMENU, &QAction::triggered, this, [this] { CompareMENU_Click(); });
 }
 
 }  // namespace tolva

@@ -3,6 +3,7 @@
 
 #include "app/mainwindow/mainform.h"
 #include "app/update/updateini.h"
+#include "app/platform/guarded.h"
 
 namespace tolva {
 
@@ -11,8 +12,8 @@ void MainFORM::UpdateMENU_Click() { RunOnlineUpdate(*this, 1); }
 void MainFORM::Update2MENU_Click() { RunOnlineUpdate(*this, 2); }
 
 void MainFORM::connectUpdate() {
-    connect(UpdateMENU, &QAction::triggered, this, &MainFORM::UpdateMENU_Click);
-    connect(Update2MENU, &QAction::triggered, this, &MainFORM::Update2MENU_Click);
+    OnSignal(platform_, UpdateMENU, &QAction::triggered, this, [this] { UpdateMENU_Click(); });
+    OnSignal(platform_, Update2MENU, &QAction::triggered, this, [this] { Update2MENU_Click(); });
 }
 
 }  // namespace tolva

@@ -4,6 +4,7 @@
 
 #include "app/mainwindow/mainform.h"
 #include "app/wizard/wizardpage.h"
+#include "app/platform/guarded.h"
 
 namespace tolva {
 
@@ -11,12 +12,13 @@ void MainFORM::NewBUTTON_Click() {
     // One wizard at a time: the main window is disabled while one runs, and this refuses the rest.
     if (state_.wizard.WizardActive) return;
     WizardRun run(*this);
-    if (run.Run()) setFocus(Qt::OtherFocusReason);
+    run.Run();
+    setFocus(Qt::OtherFocusReason);
 }
 
 void MainFORM::connectWizard() {
-    connect(NewBUTTON, &QPushButton::clicked, this, &MainFORM::NewBUTTON_Click);
-    connect(NewMENU, &QAction::triggered, this, &MainFORM::NewBUTTON_Click);
+    OnSignal(platform_, NewBUTTON, &QPushButton::clicked, this, [this] { NewBUTTON_Click(); });
+    OnSignal(platform_, NewMENU, &QAction::triggered, this, [this] { NewBUTTON_Click(); });
 }
 
 }  // namespace tolva

@@ -20,6 +20,7 @@ PageRun::PageRun(MainHost& main, PageMaker make) : main_(main), make_(std::move(
 PageRun::~PageRun() {
     // No page may outlive the run it refers to: one still standing (the program ended under it)
     // or left but not yet deleted goes now, when none of its handlers can be running.
+    state().wizard.WizardActive = false;
     delete current_.data();
     for (const QPointer<Page>& page : std::as_const(retired_)) delete page.data();
 }
@@ -36,26 +37,20 @@ Page* PageRun::create(int number) {
     return created;
 }
 
-bool PageRun::Run() {
+void PageRun::Run() {
     Page* first = create(1);
-    if (platform().ended()) return false;
     // The first page always opens in the middle of the screen.
     const QRect screen = main_.dialogParent()->screen()->geometry();
     first->move(screen.x() + screen.width() / 2 - first->width() / 2,
                 screen.y() + screen.height() / 2 - first->height() / 2);
     state().wizard.WizardActive = true;
     main_.runWindow(first, WindowMode::Blocking);
-    return !platform().ended();
 }
 
 void PageRun::goTo(int number) {
     Page* from = current_;
     const QPoint place = from ? from->pos() : QPoint();  // a page the user has moved is replaced where it stands
     Page* target = create(number);
-    if (platform().ended()) {
-        end();
-        return;
-    }
     if (!from) return;
     target->move(place);
     retired_.append(from);
@@ -153,20 +148,13 @@ void Page::Form_Load() {
     });
 }
 
-bool Page::guarded(const char* handler, const std::function<void()>& body) {
+void Page::guarded(const char* handler, const std::function<void()>& body) {
     try {
         body();
     } catch (const std::exception& failure) {
         const QString module = objectName() + QLatin1Char('.') + QString::fromLatin1(handler);
         ShowCommonError(platform(), this, Failure{failure.what(), module.toStdString()});
     }
-    return !ended();
-}
-
-bool Page::ended() {
-    if (!platform().ended()) return false;
-    if (run_.active()) run_.end();  // the program is over: let the waiting loop go
-    return true;
 }
 
 void Page::abort() {

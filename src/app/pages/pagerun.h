@@ -14,6 +14,7 @@
 #include <functional>
 
 #include "app/host/toolwindow.h"
+#include "app/platform/seams.h"
 
 class QLabel;
 class QHBoxLayout;
@@ -37,9 +38,8 @@ public:
     PageRun(const PageRun&) = delete;
     PageRun& operator=(const PageRun&) = delete;
 
-    /// Shows page 1 and returns once the run has ended: true with the main window active again,
-    /// false when the program ended meanwhile.
-    bool Run();
+    /// Shows page 1 and returns once the run has ended, with the main window active again.
+    void Run();
     /// Page `number` takes the place of the current page.
     void goTo(int number);
     /// Abort and the end of Finish: WizardActive false, the page finished, and with it the run.
@@ -99,15 +99,16 @@ protected:
     void addPageButtons(const QString& forwardCaption);
 
     /// Runs a handler of this page; a failure inside shows the common error message naming
-    /// "<page>.<handler>". Returns false when the program has ended (the run is then over).
-    bool guarded(const char* handler, const std::function<void()>& body);
-    /// Connects a control's signal to a handler of this page, guarded under the handler's name.
+    /// "<page>.<handler>".
+    void guarded(const char* handler, const std::function<void()>& body);
+    /// Connects a control's signal to a handler of this page, guarded under the handler's name
+    /// and behind the program's end boundary.
     template <typename Sender, typename Signal>
     void on(Sender* sender, Signal signal, const char* handler, std::function<void()> body) {
-        connect(sender, signal, this, [this, handler, body = std::move(body)] { guarded(handler, body); });
+        connect(sender, signal, this, [this, handler, body = std::move(body)] {
+            Guarded(platform(), [&] { guarded(handler, body); });
+        });
     }
-    /// True when the program was ended meanwhile; the run is then over.
-    bool ended();
 
     PageRun& run() { return run_; }
     MainHost& main();

@@ -2,6 +2,7 @@
 
 #include "app/platform/environment.h"
 #include "app/platform/text.h"
+#include "app/platform/waiting.h"
 
 namespace tolva {
 
@@ -16,9 +17,19 @@ Resolution ShowCommonError(Platform& platform, QWidget* owner, const Failure& fa
     const MsgAnswer answer =
         platform.prompter->ask(owner, kTitle + QStringLiteral(" Critical Error"), CommonErrorText(failure),
                                MsgIcon::Critical, MsgButtons::OkCancel);
-    if (answer == MsgAnswer::Ok) return Resolution::Resume;
-    platform.terminator->endProgram();
-    return Resolution::Cancel;
+    if (answer != MsgAnswer::Ok) EndProgram();
+    return Resolution::Resume;
+}
+
+bool Guarded(Platform& platform, const std::function<void()>& body) {
+    try {
+        body();
+        return true;
+    } catch (const ProgramEnd&) {
+        platform.terminator->endProgram();
+        EndEveryWait();
+        return false;
+    }
 }
 
 FailureSink CommonErrorSink(Platform& platform, QWidget* owner) {

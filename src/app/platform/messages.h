@@ -15,7 +15,7 @@ inline const QString kTitle = QStringLiteral("tolva!");
 /// The common error message's text for a failure.
 QString CommonErrorText(const Failure& failure);
 
-/// Shows the common error message; OK resumes, Cancel ends the program.
+/// Shows the common error message; OK resumes, Cancel ends the program (EndProgram).
 Resolution ShowCommonError(Platform& platform, QWidget* owner, const Failure& failure);
 
 /// A sink for the core that shows the common error message for every failure.

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QWidget;
 
@@ -89,8 +90,8 @@ public:
     virtual int revision() = 0;
 };
 
-/// Ends the program. The real one ends the process; the tests' one remembers it, and callers
-/// return at once after asking for it (check Platform::ended()).
+/// The program's last act, reached only through Guarded: the real one ends the process, the
+/// tests' one remembers it (and every wait of the program then returns by throwing ProgramEnd).
 class Terminator {
 public:
     virtual ~Terminator() = default;
@@ -113,5 +114,15 @@ struct Platform {
 
     bool ended() const { return terminator->ended(); }
 };
+
+/// Ends the program from wherever it is asked (Exit, Cancel on the common error message, ...):
+/// the code between here and the handler's boundary unwinds, and nothing after the request runs.
+/// Not a std::exception, so that no catch of failures takes it.
+struct ProgramEnd {};
+[[noreturn]] inline void EndProgram() { throw ProgramEnd{}; }
+
+/// The boundary of every handler Qt calls: runs body, and turns a ProgramEnd into the program's
+/// end (Terminator::endProgram), which never crosses Qt's event loop. False when the program ended.
+bool Guarded(Platform& platform, const std::function<void()>& body);
 
 }  // namespace tolva

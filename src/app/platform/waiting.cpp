@@ -5,8 +5,16 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "app/platform/seams.h"
+
 namespace tolva {
 namespace {
+
+/// The waits under way, innermost last: the program's end wakes them all.
+QList<QEventLoop*>& Waits() {
+    static QList<QEventLoop*> waits;
+    return waits;
+}
 
 /// Ends the wait when the waited-for window is hidden, closed or destroyed.
 class EndFilter final : public QObject {
@@ -47,7 +55,18 @@ void FrontKeeper::bringToFront() {
     front->activateWindow();
 }
 
-void WaitForWindow(QWidget* window, QWidget* behind) {
+void Wait(Platform& platform, QEventLoop& loop, const std::function<bool()>& over) {
+    Waits().append(&loop);
+    while (!over() && !platform.ended()) loop.exec();
+    Waits().removeOne(&loop);
+    if (platform.ended()) EndProgram();
+}
+
+void EndEveryWait() {
+    for (QEventLoop* loop : std::as_const(Waits())) loop->quit();
+}
+
+void WaitForWindow(Platform& platform, QWidget* window, QWidget* behind) {
     QPointer<QWidget> watched(window);
     QPointer<QWidget> aside(behind);
     const bool wasEnabled = behind && behind->isEnabled();
@@ -59,9 +78,17 @@ void WaitForWindow(QWidget* window, QWidget* behind) {
     window->show();
     window->raise();
     window->activateWindow();
-    while (watched && watched->isVisible()) loop.exec();
-    if (watched) watched->removeEventFilter(&ending);
-    if (aside) aside->setEnabled(wasEnabled);
+    struct Restore {  // also when the program ended under the wait
+        QPointer<QWidget>& watched;
+        QPointer<QWidget>& aside;
+        EndFilter& ending;
+        bool wasEnabled;
+        ~Restore() {
+            if (watched) watched->removeEventFilter(&ending);
+            if (aside) aside->setEnabled(wasEnabled);
+        }
+    } restore{watched, aside, ending, wasEnabled};
+    Wait(platform, loop, [&watched] { return !watched || !watched->isVisible(); });
 }
 
 }  // namespace tolva

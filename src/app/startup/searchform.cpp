@@ -19,6 +19,7 @@
 #include "app/startup/dialog.h"
 #include "core/startup/wineprefixes.h"
 #include "core/state.h"
+#include "app/platform/guarded.h"
 
 namespace tolva {
 namespace {
@@ -80,9 +81,9 @@ SearchFORM::SearchFORM(ProgramState& state, Platform& platform, Dialog& dialog, 
     grid->setColumnStretch(0, 1);
 
     connect(PathTEXT, &QLineEdit::textChanged, this, &SearchFORM::PathTEXT_Change);
-    connect(SearchBUTTON, &QPushButton::clicked, this, &SearchFORM::SearchBUTTON_Click);
-    connect(OkBUTTON, &QPushButton::clicked, this, &SearchFORM::OkBUTTON_Click);
-    connect(AbortBUTTON, &QPushButton::clicked, this, &SearchFORM::AbortBUTTON_Click);
+    OnSignal(platform_, SearchBUTTON, &QPushButton::clicked, this, [this] { SearchBUTTON_Click(); });
+    OnSignal(platform_, OkBUTTON, &QPushButton::clicked, this, [this] { OkBUTTON_Click(); });
+    OnSignal(platform_, AbortBUTTON, &QPushButton::clicked, this, [this] { AbortBUTTON_Click(); });
     // A folder chosen (clicked, or reached with the arrow keys) fills the field; Tab passing through
     // the list makes its first folder current without choosing it, and leaves what was typed.
     connect(FoundLIST, &QListWidget::itemSelectionChanged, this, [this] {
@@ -154,7 +155,7 @@ void SearchFORM::Abort() {
     if (folderVariable().empty()) {
         platform_.prompter->ask(this, QStringLiteral("Aborted by user"),
                                 kTitle + QStringLiteral(" could not be started."), MsgIcon::Critical, MsgButtons::Ok);
-        platform_.terminator->endProgram();
+        EndProgram();
     }
 }
 
@@ -162,7 +163,7 @@ void SearchFORM::closeEvent(QCloseEvent* event) {
     // Closing through the frame is Abort (a nested close() would be ignored here).
     if (!closing_) {
         closing_ = true;
-        Abort();
+        Guarded(platform_, [this] { Abort(); });
     }
     event->accept();
 }

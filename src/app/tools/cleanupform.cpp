@@ -14,6 +14,7 @@
 #include "app/platform/messages.h"
 #include "app/platform/resources.h"
 #include "core/tools/cleanup.h"
+#include "app/platform/guarded.h"
 
 namespace tolva {
 
@@ -65,9 +66,9 @@ CleanUpFORM::CleanUpFORM(MainHost& main) : ToolWindow(main, "CleanUpFORM", QStri
     AddButtonRow(content, {PreviewBUTTON, OkBUTTON, AbortBUTTON});
     PictureBeside(this, PICTUREBOX, content);
 
-    connect(OkBUTTON, &QPushButton::clicked, this, &CleanUpFORM::OkBUTTON_Click);
-    connect(AbortBUTTON, &QPushButton::clicked, this, &CleanUpFORM::AbortBUTTON_Click);
-    connect(PreviewBUTTON, &QPushButton::clicked, this, &CleanUpFORM::PreviewBUTTON_Click);
+    OnSignal(main_.platform(), OkBUTTON, &QPushButton::clicked, this, [this] { OkBUTTON_Click(); });
+    OnSignal(main_.platform(), AbortBUTTON, &QPushButton::clicked, this, [this] { AbortBUTTON_Click(); });
+    OnSignal(main_.platform(), PreviewBUTTON, &QPushButton::clicked, this, [this] { PreviewBUTTON_Click(); });
 }
 
 CleanUpOptions CleanUpFORM::options() const {
@@ -83,11 +84,11 @@ CleanUpOptions CleanUpFORM::options() const {
 }
 
 void CleanUpFORM::PreviewBUTTON_Click() {
-    PreviewFORM::Run(this, main_.state(), CleanUpChange(main_.state(), options()));
+    PreviewFORM::Run(main_.platform(), this, main_.state(), CleanUpChange(main_.state(), options()));
 }
 
 void CleanUpFORM::OkBUTTON_Click() {
-    if (!CleanUpINI(main_.state(), options(), main_.sinkFor("GLOBAL.CleanUpINI")) || main_.ended()) return;
+    if (!CleanUpINI(main_.state(), options(), main_.sinkFor("GLOBAL.CleanUpINI"))) return;
     finish();
 }
 

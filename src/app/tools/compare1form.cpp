@@ -31,7 +31,8 @@ Compare1FORM::Compare1FORM(PageRun& run)
 
 void Compare1FORM::Start(MainHost& main) {
     CompareWizard wizard(main);
-    if (wizard.Run()) main.clearSearch();
+    wizard.Run();
+    main.clearSearch();
 }
 
 }  // namespace tolva

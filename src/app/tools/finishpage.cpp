@@ -27,12 +27,7 @@ void ToolFinishPage::next() {
     for (QWidget* control : {static_cast<QWidget*>(ForwardBUTTON), static_cast<QWidget*>(BackBUTTON),
                              static_cast<QWidget*>(AbortBUTTON), static_cast<QWidget*>(Check1)})
         control->setEnabled(false);
-    const bool carryOn = finishWork();
-    if (ended()) return;
-    if (carryOn && Check1->isChecked()) {
-        CleanUpFORM::RunFromPage(main(), this);
-        if (ended()) return;
-    }
+    if (finishWork() && Check1->isChecked()) CleanUpFORM::RunFromPage(main(), this);
     run().end();
 }
 

@@ -27,7 +27,8 @@ Repair1FORM::Repair1FORM(RepairWizard& wizard)
 
 void Repair1FORM::Start(MainHost& main) {
     RepairWizard wizard(main);
-    if (wizard.Run()) main.clearSearch();
+    wizard.Run();
+    main.clearSearch();
 }
 
 void Repair1FORM::setBold(int index, bool bold) {

@@ -38,7 +38,7 @@ Repair2FORM::Repair2FORM(RepairWizard& wizard)
     showTicks();
 
     connect(GameLIST, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
-        guarded("GameLIST_Click", [this, item] { GameLIST_Click(GameLIST->row(item)); });
+        Guarded(platform(), [&] { guarded("GameLIST_Click", [this, item] { GameLIST_Click(GameLIST->row(item)); }); });
     });
 }
 

@@ -14,7 +14,7 @@ bool Repair5FORM::finishWork() {
     const std::vector<IniEntry> entries = MarkedEntries(run_.store, run_.marked);
     if (entries.empty()) return true;  // nothing chosen: the file stays as it is
     const char* const module = "Repair5FORM.ForwardBUTTON_Click";
-    if (!DisableEntries(state(), entries, main().sinkFor(module)) || ended()) return false;
+    if (!DisableEntries(state(), entries, main().sinkFor(module))) return false;
     run_.marked.clear();
     return main().reloadAfterChange(module);
 }

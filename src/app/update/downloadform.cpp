@@ -19,6 +19,7 @@
 #include "app/host/mainhost.h"
 #include "core/state.h"
 #include "core/update/update_processing.h"
+#include "app/platform/guarded.h"
 
 namespace tolva {
 
@@ -55,7 +56,7 @@ DownloadFORM::DownloadFORM(MainHost& main, Endpoint server, std::chrono::millise
       server_(std::move(server)),
       stall_(stall) {
     Label1 = SetUpDownloadWindow(this, ProgressBar, CancelBUTTON);
-    connect(CancelBUTTON, &QPushButton::clicked, this, &DownloadFORM::CancelBUTTON_Click);
+    OnSignal(platform_, CancelBUTTON, &QPushButton::clicked, this, [this] { CancelBUTTON_Click(); });
 
     MSWINSCK = new QTcpSocket(this);
     MSWINSCK->setObjectName(QStringLiteral("MSWINSCK"));

@@ -15,6 +15,7 @@
 #include "app/update/updatemessages.h"
 #include "core/state.h"
 #include "core/update/http_download.h"
+#include "app/platform/guarded.h"
 
 namespace tolva {
 
@@ -25,7 +26,7 @@ DownloadFORM2::DownloadFORM2(MainHost& main, QUrl address, std::chrono::millisec
       address_(std::move(address)),
       timeout_(timeout) {
     Label1 = SetUpDownloadWindow(this, ProgressBar, CancelBUTTON);
-    connect(CancelBUTTON, &QPushButton::clicked, this, &DownloadFORM2::CancelBUTTON_Click);
+    OnSignal(platform_, CancelBUTTON, &QPushButton::clicked, this, [this] { CancelBUTTON_Click(); });
     MSINET = new QNetworkAccessManager(this);
     MSINET->setObjectName(QStringLiteral("MSINET"));
 }

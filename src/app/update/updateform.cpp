@@ -18,6 +18,7 @@
 #include "app/update/updatemessages.h"
 #include "core/database/writer.h"
 #include "core/update/update_limits.h"
+#include "app/platform/guarded.h"
 
 namespace tolva {
 namespace {
@@ -87,11 +88,11 @@ UpdateFORM::UpdateFORM(MainHost& main, UpdateData update, const std::vector<std:
     resize(560, 460);
 
     connect(updLIST, &QListWidget::itemChanged, this, &UpdateFORM::updLIST_ItemCheck);
-    connect(MarkAllBUTTON, &QPushButton::clicked, this, &UpdateFORM::MarkAllBUTTON_Click);
-    connect(MarkNothingBUTTON, &QPushButton::clicked, this, &UpdateFORM::MarkNothingBUTTON_Click);
-    connect(OkBUTTON, &QPushButton::clicked, this, &UpdateFORM::OkBUTTON_Click);
-    connect(PreviewBUTTON, &QPushButton::clicked, this, &UpdateFORM::PreviewBUTTON_Click);
-    connect(AbortBUTTON, &QPushButton::clicked, this, &UpdateFORM::AbortBUTTON_Click);
+    OnSignal(main_.platform(), MarkAllBUTTON, &QPushButton::clicked, this, [this] { MarkAllBUTTON_Click(); });
+    OnSignal(main_.platform(), MarkNothingBUTTON, &QPushButton::clicked, this, [this] { MarkNothingBUTTON_Click(); });
+    OnSignal(main_.platform(), OkBUTTON, &QPushButton::clicked, this, [this] { OkBUTTON_Click(); });
+    OnSignal(main_.platform(), PreviewBUTTON, &QPushButton::clicked, this, [this] { PreviewBUTTON_Click(); });
+    OnSignal(main_.platform(), AbortBUTTON, &QPushButton::clicked, this, [this] { AbortBUTTON_Click(); });
 }
 
 std::vector<bool> UpdateFORM::checkedRows() const { return checked_; }
@@ -129,7 +130,7 @@ void UpdateFORM::updLIST_ItemCheck(QListWidgetItem* item) {
 
 void UpdateFORM::PreviewBUTTON_Click() {
     if (checkedCount_ == 0) return;
-    PreviewFORM::Run(this, main_.state(), AppendChange(CheckedEntries(update_, checked_)));
+    PreviewFORM::Run(main_.platform(), this, main_.state(), AppendChange(CheckedEntries(update_, checked_)));
 }
 
 void UpdateFORM::OkBUTTON_Click() {

@@ -20,10 +20,6 @@ namespace {
 void AfterDownload(MainHost& main, ToolWindow* download, bool cancelled) {
     ProgramState& state = main.state();
     Platform& platform = main.platform();
-    if (platform.ended()) {
-        download->finish();
-        return;
-    }
     if (cancelled) {
         ShowUpdateMessage(platform, main.dialogParent(), UpdateCancelledMessage());
         download->finish();
@@ -57,16 +53,19 @@ void RunOnlineUpdate(MainHost& main, int mode, std::chrono::milliseconds stall) 
     // The transfer starts once the run has shown its window, and ends in AfterDownload.
     if (mode == 1) {
         auto* form = new DownloadFORM(main, server, stall);
-        QObject::connect(form, &DownloadFORM::downloadFinished, form,
-                         [&main, form] { AfterDownload(main, form, form->cancelled()); }, Qt::QueuedConnection);
-        QTimer::singleShot(0, form, &DownloadFORM::Form_Load);
+        QObject::connect(form, &DownloadFORM::downloadFinished, form, [&main, form] {
+            Guarded(main.platform(), [&] { AfterDownload(main, form, form->cancelled()); });
+        }, Qt::QueuedConnection);
+        QTimer::singleShot(0, form, [&main, form] { Guarded(main.platform(), [form] { form->Form_Load(); }); });
         download = form;
     } else {
         const QUrl address(QString::fromStdString(UpdateAddress(server.host, server.port, kUpdatePath)));
         auto* form = new DownloadFORM2(main, address, stall);
         QTimer::singleShot(0, form, [&main, form] {
-            form->Form_Load();
-            AfterDownload(main, form, form->cancelled());
+            Guarded(main.platform(), [&] {
+                form->Form_Load();
+                AfterDownload(main, form, form->cancelled());
+            });
         });
         download = form;
     }

@@ -84,7 +84,7 @@ Wizard2FORM::Wizard2FORM(PageRun& run) : WizardPage(run, 2) {
         idRow->addSpacing(kDriveButtonGap);
         driveBUTTON.append(button);
         driveRoots_.append(drives[index].root);
-        connect(button, &QPushButton::clicked, this, [this, index] { driveBUTTON_Click(index); });
+        on(button, &QPushButton::clicked, "driveBUTTON_Click", [this, index] { driveBUTTON_Click(index); });
     }
     ImageBUTTON = new QPushButton(QStringLiteral("Disc image..."), this);
     ImageBUTTON->setObjectName(QStringLiteral("ImageBUTTON"));
@@ -93,7 +93,7 @@ Wizard2FORM::Wizard2FORM(PageRun& run) : WizardPage(run, 2) {
                                 .arg(QString::fromLatin1(kDiscImageFormats)));
     ImageBUTTON->setAccessibleDescription(ImageBUTTON->toolTip());
     idRow->addWidget(ImageBUTTON);
-    connect(ImageBUTTON, &QPushButton::clicked, this, [this] { ImageBUTTON_Click(); });
+    on(ImageBUTTON, &QPushButton::clicked, "ImageBUTTON_Click", [this] { ImageBUTTON_Click(); });
     setAcceptDrops(true);
     idRow->addStretch(1);
     content()->addLayout(idRow);
@@ -203,7 +203,7 @@ void Wizard2FORM::readDisc(const QString& path) {
 void Wizard2FORM::InfoBUTTON_Click() {
     auto* info = new Info1FORM;
     info->move(geometry().center() - QPoint(info->sizeHint().width() / 2, info->sizeHint().height() / 2));
-    WaitForWindow(info, this);
+    WaitForWindow(platform(), info, this);
     activateWindow();
     InfoBUTTON->setFocus(Qt::OtherFocusReason);  // the keyboard goes on where it was
 }

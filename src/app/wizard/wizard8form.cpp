@@ -52,15 +52,12 @@ void Wizard8FORM::next() {
 
     LoadLABEL->show();
     QCoreApplication::processEvents();  // let the label paint before the file is written
-    const bool carryOn = WriteINI(state(), main().selectedRow(), CommonErrorSink(platform(), this)) && !ended() &&
+    const bool carryOn = WriteINI(state(), main().selectedRow(), CommonErrorSink(platform(), this)) &&
                          main().reloadAfterChange("GLOBAL.WriteINI");
     LoadLABEL->hide();
     if (!carryOn) return;
 
-    if (Check1->isChecked()) {
-        CleanUpFORM::RunFromPage(main(), this);
-        if (ended()) return;
-    }
+    if (Check1->isChecked()) CleanUpFORM::RunFromPage(main(), this);
 
     // The search selects the written game (or the first title that matches it).
     main().showGame(FromFile(UpperCase(w.EditTitle)));

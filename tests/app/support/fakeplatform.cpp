@@ -1,12 +1,18 @@
 #include "fakeplatform.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QApplication>
 #include <QFileInfo>
 #include <QWidget>
 
 namespace tolva::test {
+
+void RecordingTerminator::endProgram() {
+    endedFlag = true;
+    for (QWidget* window : QApplication::topLevelWidgets()) window->hide();
+}
+
 
 MsgAnswer ScriptedPrompter::ask(QWidget*, const QString& title, const QString& text, MsgIcon icon,
                                 MsgButtons buttons) {

@@ -83,7 +83,8 @@ struct FakeProgram final : ProgramInfo {
 };
 
 struct RecordingTerminator final : Terminator {
-    void endProgram() override { endedFlag = true; }
+    /// Remembers the end; the program's windows go, as they would with its process.
+    void endProgram() override;
     bool ended() const override { return endedFlag; }
     bool endedFlag = false;
 };

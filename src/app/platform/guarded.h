@@ -1,0 +1,19 @@
+#pragma once
+// Handlers that Qt calls run behind the program's end boundary (Guarded): a request to end the
+// program anywhere inside ends it here, and never reaches Qt's event loop.
+#include <QObject>
+#include <functional>
+
+#include "app/platform/seams.h"
+
+namespace tolva {
+
+/// Connects sender's signal to body, run behind the boundary while context lives.
+template <typename Sender, typename Signal>
+QMetaObject::Connection OnSignal(Platform& platform, Sender* sender, Signal signal, const QObject* context,
+                                 std::function<void()> body) {
+    return QObject::connect(sender, signal, context,
+                            [&platform, body = std::move(body)] { Guarded(platform, body); });
+}
+
+}  // namespace tolva

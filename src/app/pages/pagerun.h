@@ -110,7 +110,11 @@ protected:
         });
     }
 
-    PageRun& run() { return run_; }
+    /// The run this page belongs to, as the wizard's own run class where a page needs its data.
+    template <class Run = PageRun>
+    Run& run() {
+        return static_cast<Run&>(run_);
+    }
     MainHost& main();
     ProgramState& state();
     Platform& platform();

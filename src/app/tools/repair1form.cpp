@@ -10,8 +10,7 @@
 namespace tolva {
 
 Repair1FORM::Repair1FORM(RepairWizard& wizard)
-    : Page(wizard, QStringLiteral("Repair1FORM"), 1, QStringLiteral(" Repair"), QStringLiteral("REPAIR")),
-      run_(wizard) {
+    : Page(wizard, QStringLiteral("Repair1FORM"), 1, QStringLiteral(" Repair"), QStringLiteral("REPAIR")) {
     LABEL[0] = addText(QStringLiteral("Dieser Wizard hilft Ihnen, Fehler in der bleem!.ini zu finden und zu "
                                       "korrigieren."),
                        "LABEL");
@@ -43,19 +42,19 @@ void Repair1FORM::next() {
     searching_ = true;
     const QPointer<Repair1FORM> self(this);
     int boldLabel = -1;
-    const bool done = RunRepairSearch(state().games, run_.store, [&](RepairPhase phase) {
+    const bool done = RunRepairSearch(state().games, run<RepairWizard>().store, [&](RepairPhase phase) {
         if (boldLabel >= 0) setBold(boldLabel, false);
         boldLabel = 2 + static_cast<int>(phase);
         setBold(boldLabel, true);
         QCoreApplication::processEvents();  // show the phase; the page stays responsive here only
-        return self && run_.active() && run_.current() == this;
+        return self && run<RepairWizard>().active() && run<RepairWizard>().current() == this;
     });
     if (!self) return;
     searching_ = false;
     if (boldLabel >= 0) setBold(boldLabel, false);
     if (!done) return;  // left during the search (Abort)
-    run_.marked.clear();
-    run_.goTo(2);
+    run<RepairWizard>().marked.clear();
+    run<RepairWizard>().goTo(2);
 }
 
 }  // namespace tolva

@@ -28,7 +28,6 @@ protected:
 private:
     void setBold(int index, bool bold);
 
-    RepairWizard& run_;
     bool searching_ = false;
 };
 

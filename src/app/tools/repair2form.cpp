@@ -10,8 +10,7 @@
 namespace tolva {
 
 Repair2FORM::Repair2FORM(RepairWizard& wizard)
-    : Page(wizard, QStringLiteral("Repair2FORM"), 2, QStringLiteral(" Repair [1/4]"), QStringLiteral("REPAIR")),
-      run_(wizard) {
+    : Page(wizard, QStringLiteral("Repair2FORM"), 2, QStringLiteral(" Repair [1/4]"), QStringLiteral("REPAIR")) {
     Label1 = addText(QStringLiteral("Die folgenden doppelten Einträge wurden gefunden :"), "Label1");
     LABEL = addText(QStringLiteral("Doppelten Einträgen"), "LABEL", true);
     Label2 = addText(QStringLiteral("Bitte wählen Sie die Einträge aus der Liste aus, die Sie löschen möchten."),
@@ -27,7 +26,7 @@ Repair2FORM::Repair2FORM(RepairWizard& wizard)
     BackBUTTON->setEnabled(false);
 
     // Rebuilt from the stored pairs each time the page is shown; the ticks come from the marks.
-    lines_ = DuplicateLines(run_.store);
+    lines_ = DuplicateLines(run<RepairWizard>().store);
     showing_ = true;
     for (const RepairLine& line : lines_) {
         auto* item = new QListWidgetItem(FromFile(line.text), GameLIST);
@@ -45,7 +44,7 @@ Repair2FORM::Repair2FORM(RepairWizard& wizard)
 void Repair2FORM::showTicks() {
     showing_ = true;
     for (int row = 0; row < GameLIST->count(); ++row) {
-        const bool ticked = LineTicked(lines_[static_cast<std::size_t>(row)], run_.marked);
+        const bool ticked = LineTicked(lines_[static_cast<std::size_t>(row)], run<RepairWizard>().marked);
         QListWidgetItem* item = GameLIST->item(row);
         if ((item->checkState() == Qt::Checked) != ticked) item->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
     }
@@ -56,7 +55,7 @@ void Repair2FORM::GameLIST_Click(int row) {
     if (showing_ || row < 0 || row >= static_cast<int>(lines_.size())) return;
     const RepairLine& line = lines_[static_cast<std::size_t>(row)];
     const bool ticked = GameLIST->item(row)->checkState() == Qt::Checked;
-    if (ticked != LineTicked(line, run_.marked)) ClickDuplicateLine(line, run_.marked);
+    if (ticked != LineTicked(line, run<RepairWizard>().marked)) ClickDuplicateLine(line, run<RepairWizard>().marked);
     showTicks();
 }
 

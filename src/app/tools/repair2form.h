@@ -31,7 +31,6 @@ protected:
 private:
     void showTicks();
 
-    RepairWizard& run_;
     std::vector<RepairLine> lines_;
     bool showing_ = false;
 };

@@ -7,15 +7,14 @@ namespace tolva {
 
 Repair5FORM::Repair5FORM(RepairWizard& wizard)
     : ToolFinishPage(wizard, QStringLiteral("Repair5FORM"), 5, QStringLiteral(" Repair [4/4]"),
-                     QStringLiteral("REPAIR")),
-      run_(wizard) {}
+                     QStringLiteral("REPAIR")) {}
 
 bool Repair5FORM::finishWork() {
-    const std::vector<IniEntry> entries = MarkedEntries(run_.store, run_.marked);
+    const std::vector<IniEntry> entries = MarkedEntries(run<RepairWizard>().store, run<RepairWizard>().marked);
     if (entries.empty()) return true;  // nothing chosen: the file stays as it is
     const char* const module = "Repair5FORM.ForwardBUTTON_Click";
     if (!DisableEntries(state(), entries, main().sinkFor(module))) return false;
-    run_.marked.clear();
+    run<RepairWizard>().marked.clear();
     return main().reloadAfterChange(module);
 }
 

@@ -14,9 +14,6 @@ public:
 
 protected:
     bool finishWork() override;
-
-private:
-    RepairWizard& run_;
 };
 
 }  // namespace tolva

@@ -37,7 +37,7 @@ QFont RepairListFont() {
 
 RepairListPage::RepairListPage(RepairWizard& wizard, const QString& name, int number, const QString& suffix,
                                const QString& intro, const QString& heading, LinesOf linesOf)
-    : Page(wizard, name, number, suffix, QStringLiteral("REPAIR")), run_(wizard), linesOf_(std::move(linesOf)) {
+    : Page(wizard, name, number, suffix, QStringLiteral("REPAIR")), linesOf_(std::move(linesOf)) {
     Label3 = addText(intro, "Label3");
     LABEL = addText(heading, "LABEL", true);
     Label2 = addText(QStringLiteral("Wählen Sie einen Eintrag aus der Liste aus, und klicken Sie dann auf "
@@ -59,7 +59,7 @@ RepairListPage::RepairListPage(RepairWizard& wizard, const QString& name, int nu
 }
 
 void RepairListPage::fill() {
-    lines_ = linesOf_(run_.store, run_.marked);
+    lines_ = linesOf_(run<RepairWizard>().store, run<RepairWizard>().marked);
     GameLIST->clear();
     for (const RepairLine& line : lines_) GameLIST->addItem(FromFile(line.text));
 }
@@ -67,7 +67,7 @@ void RepairListPage::fill() {
 void RepairListPage::Command1_Click() {
     const int row = GameLIST->currentRow();
     if (row < 0 || row >= static_cast<int>(lines_.size()) || !GameLIST->currentItem()->isSelected()) return;
-    run_.marked.insert(lines_[static_cast<std::size_t>(row)].entry);
+    run<RepairWizard>().marked.insert(lines_[static_cast<std::size_t>(row)].entry);
     fill();
     GameLIST->setCurrentRow(std::min(row, GameLIST->count() - 1));
 }

@@ -52,8 +52,6 @@ protected:
     void next() override { run().goTo(number() + 1); }
     void back() override { run().goTo(number() - 1); }
 
-    RepairWizard& run_;
-
 private:
     void fill();
 

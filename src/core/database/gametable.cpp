@@ -24,7 +24,7 @@
 //     the eight steps of one moment are independent and are made at once, in SIMD lanes. The
 //     steps are written without branches, as such exchanges are too frequent to predict. What
 //     the passes just made measured chooses the way of the next ones.
-//  4. The strings are then moved once along the resulting permutation, each by swapping (no
+//  4. The strings are then moved once along the resulting permutation, each by a move (no
 //     characters copied). The join columns move with their entries, so that a join made before
 //     a re-read still belongs to the same game.
 #include "core/database/gametable.h"
@@ -33,8 +33,9 @@
 #include <bit>
 #include <cstdint>
 #include <exception>
-#include <map>
+#include <functional>
 #include <numeric>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -50,14 +51,22 @@
 namespace tolva {
 namespace {
 
-void ExchangeEntries(GameTable& games, int a, int b) {
-    SwapStrings(games.GameTitle[a], games.GameTitle[b]);
-    SwapStrings(games.GameTitleUpper[a], games.GameTitleUpper[b]);
-    SwapStrings(games.GameFlags[a], games.GameFlags[b]);
-    SwapStrings(games.GameID[a], games.GameID[b]);
-    SwapStrings(games.GameTitleKey[a], games.GameTitleKey[b]);
-    std::swap(games.GameTxtIndex[a], games.GameTxtIndex[b]);
-    std::swap(games.GameTwin[a], games.GameTwin[b]);
+// Moves every entry to its place along the permutation, one cycle at a time: each value is moved
+// once (no characters copied), the cycle's first held aside until its last place is free.
+template <class T>
+void MoveAlong(std::vector<T>& column, const std::vector<int>& from) {
+    std::vector<bool> placed(from.size(), false);
+    for (int start = 0; start < static_cast<int>(from.size()); ++start) {
+        if (placed[start] || from[start] == start) continue;
+        T first = std::move(column[start]);
+        int pos = start;
+        for (; from[pos] != start; pos = from[pos]) {
+            placed[pos] = true;
+            column[pos] = std::move(column[from[pos]]);
+        }
+        placed[pos] = true;
+        column[pos] = std::move(first);
+    }
 }
 
 // The number of meaningful slots, never more than the columns hold.
@@ -246,10 +255,26 @@ void ExchangePasses(std::uint32_t* a, int n) {
 }
 
 // GameTwin of every entry, in file order: how many entries before it share its disc ID and title.
+// Sorted by a hash of both first, so that only entries with equal hashes compare their texts;
+// twins then follow each other in file order.
 void CountTwins(GameTable& games) {
-    std::map<std::pair<std::string_view, std::string_view>, std::int32_t> seen;
-    for (int i = 0; i < EntryCount(games); ++i) {
-        games.GameTwin[i] = seen[{games.GameID[i], games.GameTitle[i]}]++;
+    const int n = EntryCount(games);
+    std::vector<std::pair<std::size_t, int>> byHash(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        byHash[i] = {std::hash<std::string_view>{}(games.GameID[i]) * 31 + std::hash<std::string_view>{}(games.GameTitle[i]), i};
+    }
+    std::sort(byHash.begin(), byHash.end());
+    const auto same = [&](int a, int b) { return games.GameID[a] == games.GameID[b] && games.GameTitle[a] == games.GameTitle[b]; };
+    for (auto run = byHash.begin(); run != byHash.end();) {
+        const auto end = std::find_if(run, byHash.end(), [&](const auto& e) { return e.first != run->first; });
+        // Texts whose hashes collide are kept apart, each text's entries still in file order.
+        if (end - run > 1) std::stable_sort(run, end, [&](const auto& a, const auto& b) {
+            return std::tie(games.GameID[a.second], games.GameTitle[a.second]) <
+                   std::tie(games.GameID[b.second], games.GameTitle[b.second]);
+        });
+        for (auto e = run; e != end; ++e)
+            games.GameTwin[e->second] = e != run && same(e[-1].second, e->second) ? games.GameTwin[e[-1].second] + 1 : 0;
+        run = end;
     }
 }
 
@@ -280,19 +305,12 @@ void SortGames(GameTable& games) {
     std::vector<int> from(n);  // from[pos] is the entry that ends at pos
     for (int k = 0; k < n; ++k) from[k] = static_cast<int>(packed[k] & 0xFFFFu);
 
-    // Move the entries along the permutation, one cycle at a time, by exchanges.
-    std::vector<bool> placed(n, false);
-    for (int start = 0; start < n; ++start) {
-        if (placed[start]) continue;
-        int pos = start;
-        while (true) {
-            placed[pos] = true;
-            const int source = from[pos];
-            if (source == start) break;
-            ExchangeEntries(games, pos, source);
-            pos = source;
-        }
-    }
+    // The join columns move with their entries.
+    for (auto column : {&GameTable::GameTitle, &GameTable::GameTitleUpper, &GameTable::GameFlags, &GameTable::GameID,
+                        &GameTable::GameTitleKey})
+        MoveAlong(games.*column, from);
+    MoveAlong(games.GameTxtIndex, from);
+    MoveAlong(games.GameTwin, from);
 }
 
 bool ReadINIText(GameTable& games, std::string_view bytes, const FailureSink& sink) {
@@ -339,7 +357,7 @@ bool ReadINIText(GameTable& games, std::string_view bytes, const FailureSink& si
                 const int at = ++games.GameLast;
                 games.GameID[at] = IniLineValue(line);
                 games.GameTitle[at] = kUnknownTitle;
-                games.GameTitleUpper[at] = UpperCase(kUnknownTitle);
+                UpperCaseInto(games.GameTitleUpper[at], kUnknownTitle);
                 games.GameFlags[at].clear();
                 games.GameTitleKey[at].clear();
                 games.GameTxtIndex[at] = 0;
@@ -358,7 +376,7 @@ bool ReadINIText(GameTable& games, std::string_view bytes, const FailureSink& si
                 }
                 if (title) {
                     games.GameTitle[games.GameLast] = IniLineValue(line);
-                    games.GameTitleUpper[games.GameLast] = UpperCase(games.GameTitle[games.GameLast]);
+                    UpperCaseInto(games.GameTitleUpper[games.GameLast], games.GameTitle[games.GameLast]);
                 } else {
                     games.GameFlags[games.GameLast] = IniLineValue(line);
                 }

@@ -29,9 +29,17 @@ bool SameOrder(const GameTable& a, const GameTable& b) {
     return true;
 }
 
-// ReadINIText on 4096 entries: classification, upper case and the sort.
-void BM_ReadAndSort4096(benchmark::State& state) {
-    const generated::Database& db = FullDatabase();
+const generated::Database& Shaped(generated::Shape shape) {
+    using generated::Shape;
+    static const generated::Database shaped[] = {
+        generated::Reshaped(FullDatabase(), Shape::Random), generated::Reshaped(FullDatabase(), Shape::Appended1),
+        generated::Reshaped(FullDatabase(), Shape::Appended5), generated::Reshaped(FullDatabase(), Shape::Reversed)};
+    return shaped[static_cast<int>(shape)];
+}
+
+// ReadINIText on 4096 entries in each shape: classification, upper case and the sort.
+void BM_ReadAndSort4096(benchmark::State& state, generated::Shape shape) {
+    const generated::Database& db = Shaped(shape);
     GameTable games;
     for (auto _ : state) {
         ReadINIText(games, db.ini, Resume);
@@ -40,11 +48,10 @@ void BM_ReadAndSort4096(benchmark::State& state) {
     if (games.count() != kTableCapacity) state.SkipWithError("the generated file did not load whole");
     state.SetItemsProcessed(state.iterations() * kTableCapacity);
 }
-BENCHMARK(BM_ReadAndSort4096)->Unit(benchmark::kMillisecond);
 
-// SortGames alone on the unsorted table.
-void BM_SortGames4096(benchmark::State& state) {
-    const GameTable unsorted = testing::UnsortedTable(FullDatabase());
+// SortGames alone on the table as read, before its sort.
+void BM_SortGames4096(benchmark::State& state, generated::Shape shape) {
+    const GameTable unsorted = testing::UnsortedTable(Shaped(shape));
     GameTable games;
     for (auto _ : state) {
         state.PauseTiming();
@@ -54,7 +61,17 @@ void BM_SortGames4096(benchmark::State& state) {
         benchmark::DoNotOptimize(games.GameTitle.data());
     }
 }
-BENCHMARK(BM_SortGames4096)->Unit(benchmark::kMillisecond);
+
+#define TOLVA_SHAPES(bm)                                                    \
+    BENCHMARK_CAPTURE(bm, random, generated::Shape::Random)                 \
+        ->Unit(benchmark::kMillisecond);                                    \
+    BENCHMARK_CAPTURE(bm, sorted_1pc_appended, generated::Shape::Appended1) \
+        ->Unit(benchmark::kMillisecond);                                    \
+    BENCHMARK_CAPTURE(bm, sorted_5pc_appended, generated::Shape::Appended5) \
+        ->Unit(benchmark::kMillisecond);                                    \
+    BENCHMARK_CAPTURE(bm, reversed, generated::Shape::Reversed)->Unit(benchmark::kMillisecond)
+TOLVA_SHAPES(BM_ReadAndSort4096);
+TOLVA_SHAPES(BM_SortGames4096);
 
 // The exchange loop as written, comparing the strings at every step; checked once to give the
 // same order as SortGames.

@@ -1,12 +1,15 @@
 #pragma once
 // Large invented bleem!.INI and Compatibility.TXT files for the benchmarks: the same seed always
 // gives the same bytes.
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/text/cp1252.h"
 
 namespace tolva::generated {
 
@@ -161,6 +164,39 @@ inline Database GenerateDatabase(int entries, std::uint64_t seed = 1) {
     for (const std::string& line : ini) out.ini += line + "\r\n";
     for (const std::string& line : txt) out.txt += line + "\r\n";
     return out;
+}
+
+/// The orders a bleem!.INI comes in. Users' files are sorted by title (the maintainers' file, and
+/// any file after Clean Up) with additions and updates appended at the end.
+enum class Shape { Random, Appended1, Appended5, Reversed };
+
+/// db's active entries in shape's order, as bleem!.INI (version line, then the entries): Random
+/// as generated; AppendedN sorted by upper-case title with N% of them, picked at random, taken
+/// out and appended in random order; Reversed sorted the other way. The generator's titles
+/// repeat exactly and in other letter cases, so every shape holds both kinds of twins.
+inline Database Reshaped(Database db, Shape shape, std::uint64_t seed = 7) {
+    std::vector<Entry>& entries = db.entries;
+    if (shape != Shape::Random) {
+        std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+            return CompareCodePoints(UpperCase(a.title), UpperCase(b.title)) < 0;
+        });
+    }
+    if (shape == Shape::Reversed) std::reverse(entries.begin(), entries.end());
+    if (shape == Shape::Appended1 || shape == Shape::Appended5) {
+        const std::size_t percent = shape == Shape::Appended1 ? 1 : 5;
+        const std::size_t appended = std::min(entries.size(), std::max<std::size_t>(1, entries.size() * percent / 100));
+        SplitMix64 rng(seed);
+        // Move random picks to the back one by one: the back is then in random order too.
+        for (std::size_t k = 0; k < appended; ++k) {
+            const std::size_t pick = rng.below(entries.size() - k);
+            std::rotate(entries.begin() + static_cast<std::ptrdiff_t>(pick),
+                        entries.begin() + static_cast<std::ptrdiff_t>(pick) + 1, entries.end());
+        }
+    }
+    const std::size_t version = std::min(db.ini.find("Version="), db.ini.size());
+    db.ini = db.ini.substr(version, db.ini.find("\r\n", version) + 2 - version);
+    for (const Entry& e : entries) db.ini += "\r\nID=" + e.id + "\r\nTitle=" + e.title + "\r\nFlags=" + e.flags + "\r\n";
+    return db;
 }
 
 }  // namespace tolva::generated

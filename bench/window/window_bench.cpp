@@ -1,14 +1,18 @@
 // What the user feels: tolva!'s main window on a full database (4096 entries, 4096 records),
 // each action timed from the user's input to the window being ready again (handler returned,
 // pending events processed, list refresh included), and the process start-up of tolva! against
-// a bare Qt Widgets window of the same size, alternating, so both meet the same machine.
+// a bare Qt Widgets window of the same size and a plain list program reading the same file,
+// alternating, so all meet the same machine.
 //
 //   tolva_window_bench [RUNS [PART...]]   (RUNS: samples per figure, 15 when not given; PART:
-//                                         actions, add, update, huge, startup; all when none)
+//                                         actions, add, update, huge, startup; all when none;
+//                                         shape=random|appended1|appended5|reversed: the order
+//                                         of bleem!.INI, appended1 when not given)
 //   tolva_window_bench --write-database FOLDER   (only writes the full database there)
 //
 // The in-process actions run on the offscreen platform; the start-up comparison runs offscreen
-// and, when DISPLAY names an X server, on it as well.
+// and, when DISPLAY names an X server, on it as well. TOLVA_BENCH_BEFORE may name another build
+// of tolva!, started in turn with the others, so that two builds meet the same machine too.
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -153,6 +157,7 @@ public:
     MainFORM& start() {
         main_.reset();
         state_ = std::make_unique<ProgramState>();
+        state_->folders.HistoryPath = QDir(dir_.path()).filePath(QStringLiteral("history")).toStdString();
         main_ = std::make_unique<MainFORM>(*state_, platform_);
         if (!main_->Form_Load()) qFatal("the main window did not load");
         main_->show();
@@ -244,8 +249,8 @@ void Click(QWidget* window, const char* button) {
     control->click();
 }
 
-void Actions(int runs) {
-    const generated::Database db = generated::GenerateDatabase(4096);
+void Actions(int runs, generated::Shape shape) {
+    const generated::Database db = generated::Reshaped(generated::GenerateDatabase(4096), shape);
     Session session(db.ini, db.txt);
 
     Figures startUp;
@@ -281,6 +286,17 @@ void Actions(int runs) {
     }
     Report("Remove", remove, "<= 16 ms");
 
+    Figures undo;
+    for (int k = 0; k < runs; ++k) {
+        list->setCurrentRow(100 + k);
+        main.RemoveBUTTON_Click();
+        QCoreApplication::processEvents();
+        undo.add(Timed([&] { main.UndoMENU_Click(); }));
+        if (list->count() != 4096) qFatal("Undo did not bring the entry back");
+        session.reset();
+    }
+    Report("Undo of a Remove", undo, "<= 16 ms");
+
     Figures cleanUp;
     for (int k = 0; k < runs; ++k) {
         cleanUp.add(TimedThrough([&] { main.CleanUpBUTTON_Click(); },
@@ -291,8 +307,8 @@ void Actions(int runs) {
 }
 
 /// The wizard's Finish adding a game to a database one entry short of full.
-void Add(int runs) {
-    const generated::Database db = generated::GenerateDatabase(4095);
+void Add(int runs, generated::Shape shape) {
+    const generated::Database db = generated::Reshaped(generated::GenerateDatabase(4095), shape);
     Session session(db.ini, db.txt);
     MainFORM& main = session.start();
     const auto forward = [](QWidget* page) { Click(page, "ForwardBUTTON"); };
@@ -339,20 +355,18 @@ private:
     QTcpServer server_;
 };
 
-/// The update's Finish taking 2048 new entries into a database of 2048: the update is served
-/// from loopback and downloaded by the socket route, every new entry marked, then Finish is
-/// timed until the main window is back with its list refreshed.
-void Update(int runs) {
+/// The update's Finish taking 64 new entries into a database of 4032 in the given shape: the
+/// update is served from loopback and downloaded by the socket route, every new entry marked,
+/// then Finish is timed until the main window is back with its list refreshed.
+void Update(int runs, generated::Shape shape) {
     const generated::Database db = generated::GenerateDatabase(4096);
-    constexpr std::size_t kKnown = 2048;
-    std::string ini = "Version=GEN-update\r\n";
-    QByteArray update = "[bleem!]\r\nVersion=GEN-update-2\r\n";  // without blank lines, as 4096 must fit
-    for (std::size_t k = 0; k < db.entries.size(); ++k) {
-        const generated::Entry& e = db.entries[k];
-        const std::string lines = "ID=" + e.id + "\r\nTitle=" + e.title + "\r\nFlags=" + e.flags + "\r\n";
-        if (k < kKnown) ini += "\r\n" + lines;
-        update += QByteArray::fromStdString(lines);
-    }
+    constexpr std::size_t kKnown = 4096 - 64;
+    generated::Database known = db;
+    known.entries.resize(kKnown);
+    const std::string ini = generated::Reshaped(known, shape).ini;
+    QByteArray update = "[bleem!]\r\nVersion=GEN-1-4096\r\n";  // without blank lines, as 4096 must fit
+    for (const generated::Entry& e : db.entries)
+        update += QByteArray::fromStdString("ID=" + e.id + "\r\nTitle=" + e.title + "\r\nFlags=" + e.flags + "\r\n");
     FileServer server(update);
     qputenv("TOLVA_UPDATE_SERVER", server.endpoint());
     Session session(ini, db.txt);
@@ -381,7 +395,7 @@ void Update(int runs) {
         session.reset();
     }
     qunsetenv("TOLVA_UPDATE_SERVER");
-    Report("update's Finish, 2048 new entries", finish, "<= 50 ms");
+    Report("update's Finish, 64 new entries", finish, "<= 16 ms");
 }
 
 /// A row click on a 5 MB title among a few games: what cannot be shown whole is shown cut.
@@ -441,43 +455,54 @@ Run Spawn(const std::vector<std::string>& argv, const std::vector<std::string>& 
     return {ms, std::strtol(printed.c_str() + at + 9, nullptr, 10)};
 }
 
-void StartUpAgainstBare(int runs, const char* platform, const QString& folder, QSize size) {
+/// tolva! (and the build TOLVA_BENCH_BEFORE names, if any), the bare window and the plain list
+/// program started in turn on the same folder, each figure the median of runs starts.
+void StartUpAgainstFloors(int runs, const char* platform, const QString& folder, QSize size, const char* what) {
     const std::vector<std::string> env = {std::string("QT_QPA_PLATFORM=") + platform, "TOLVA_END_WHEN_SHOWN=1",
                                           "XDG_CONFIG_HOME=" + folder.toStdString() + "/config"};
-    const std::vector<std::string> tolva = {TOLVA_BINARY, folder.toStdString()};
-    const std::vector<std::string> bare = {TOLVA_BARE_WINDOW, std::to_string(size.width()),
-                                           std::to_string(size.height())};
-    Spawn(tolva, env);  // warm the page cache for both
-    Spawn(bare, env);
-    Figures tolvaMs, bareMs, tolvaKiB, bareKiB;
+    const std::string width = std::to_string(size.width()), height = std::to_string(size.height());
+    std::vector<std::pair<const char*, std::vector<std::string>>> programs = {
+        {"tolva!", {TOLVA_BINARY, folder.toStdString()}},
+        {"bare window", {TOLVA_BARE_WINDOW, width, height}},
+        {"plain list", {TOLVA_PLAIN_LIST, folder.toStdString(), width, height}}};
+    if (!qEnvironmentVariableIsEmpty("TOLVA_BENCH_BEFORE"))
+        programs.push_back({"tolva! before", {qEnvironmentVariable("TOLVA_BENCH_BEFORE").toStdString(), folder.toStdString()}});
+    for (const auto& program : programs) Spawn(program.second, env);  // warm the page cache for all
+    std::vector<Figures> ms(programs.size()), kib(programs.size());
     for (int k = 0; k < runs; ++k) {
-        const Run a = Spawn(tolva, env);
-        const Run b = Spawn(bare, env);
-        tolvaMs.samples.push_back(a.ms);
-        bareMs.samples.push_back(b.ms);
-        tolvaKiB.samples.push_back(static_cast<double>(a.peakKiB));
-        bareKiB.samples.push_back(static_cast<double>(b.peakKiB));
+        for (std::size_t p = 0; p < programs.size(); ++p) {
+            const Run run = Spawn(programs[p].second, env);
+            ms[p].samples.push_back(run.ms);
+            kib[p].samples.push_back(static_cast<double>(run.peakKiB));
+        }
     }
-    const double t = tolvaMs.median(), b = bareMs.median();
-    const double tm = tolvaKiB.median(), bm = bareKiB.median();
-    std::printf("start-up on %-9s tolva! %7.1f ms  bare window %7.1f ms  ratio %.2f (target <= 1.3)\n", platform,
-                t, b, t / b);
-    std::printf("peak memory on %-6s tolva! %7.0f KiB bare window %7.0f KiB ratio %.2f (target <= 1.5)\n",
-                platform, tm, bm, tm / bm);
+    const double plain = ms[2].median();
+    std::printf("start-up on %s, %s (wall, median of %d):\n", platform, what, runs);
+    for (std::size_t p = 0; p < programs.size(); ++p) {
+        std::printf("  %-14s %7.1f ms  %.2f x plain list (target <= 1.3)  peak %6.0f KiB (%.2f x bare window)\n",
+                    programs[p].first, ms[p].median(), ms[p].median() / plain, kib[p].median(),
+                    kib[p].median() / kib[1].median());
+    }
 }
 
-void StartUps(int runs) {
-    const generated::Database db = generated::GenerateDatabase(4096);
-    QTemporaryDir folder;
-    Write(QDir(folder.path()).filePath(QStringLiteral("bleem!.INI")), db.ini);
-    Write(QDir(folder.path()).filePath(QStringLiteral("Compatibility.TXT")), db.txt);
+void StartUps(int runs, generated::Shape shape) {
+    const generated::Database db = generated::Reshaped(generated::GenerateDatabase(4096), shape);
+    QTemporaryDir full, sample;
+    for (const char* name : {"bleem!.INI", "Compatibility.TXT"}) {
+        QFile::copy(QStringLiteral(TOLVA_SAMPLE "/") + QLatin1String(name), QDir(sample.path()).filePath(QLatin1String(name)));
+    }
+    Write(QDir(full.path()).filePath(QStringLiteral("bleem!.INI")), db.ini);
+    Write(QDir(full.path()).filePath(QStringLiteral("Compatibility.TXT")), db.txt);
     QSize size;
     {
         Session session(db.ini, db.txt);
         size = session.start().size();
     }
-    StartUpAgainstBare(runs, "offscreen", folder.path(), size);
-    if (!qEnvironmentVariableIsEmpty("DISPLAY")) StartUpAgainstBare(runs, "xcb", folder.path(), size);
+    for (const char* platform : {"offscreen", "xcb"}) {
+        if (std::string(platform) == "xcb" && qEnvironmentVariableIsEmpty("DISPLAY")) continue;
+        StartUpAgainstFloors(runs, platform, full.path(), size, "4096 entries");
+        StartUpAgainstFloors(runs, platform, sample.path(), size, "the sample");
+    }
 }
 
 }  // namespace
@@ -494,15 +519,26 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    using tolva::generated::Shape;
+    Shape shape = Shape::Appended1;
+    const std::vector<std::pair<std::string, Shape>> shapes = {
+        {"shape=random", Shape::Random}, {"shape=appended1", Shape::Appended1},
+        {"shape=appended5", Shape::Appended5}, {"shape=reversed", Shape::Reversed}};
+    int partsNamed = 0;
+    for (int k = 2; k < argc; ++k) {
+        const auto named = std::find_if(shapes.begin(), shapes.end(), [&](const auto& s) { return s.first == argv[k]; });
+        if (named != shapes.end()) shape = named->second;
+        else ++partsNamed;
+    }
     const auto part = [&](const char* name) {
-        return argc <= 2 || std::find_if(argv + 2, argv + argc, [name](const char* a) {
-                                return std::string(a) == name;
-                            }) != argv + argc;
+        return partsNamed == 0 || std::find_if(argv + 2, argv + argc, [name](const char* a) {
+                                      return std::string(a) == name;
+                                  }) != argv + argc;
     };
-    if (part("actions")) tolva::bench::Actions(runs);
-    if (part("add")) tolva::bench::Add(runs);
-    if (part("update")) tolva::bench::Update(runs);
+    if (part("actions")) tolva::bench::Actions(runs, shape);
+    if (part("add")) tolva::bench::Add(runs, shape);
+    if (part("update")) tolva::bench::Update(runs, shape);
     if (part("huge")) tolva::bench::HugeTitle(runs);
-    if (part("startup")) tolva::bench::StartUps(runs);
+    if (part("startup")) tolva::bench::StartUps(runs, shape);
     return 0;
 }

@@ -7,6 +7,7 @@
 #include <set>
 
 #include "support.h"
+#include "../../bench/generated.h"
 
 namespace tolva {
 namespace {
@@ -131,6 +132,21 @@ TEST(ReadINI, FromIniPathInAnyLetterCaseOrWhyNot) {
     EXPECT_GE(state.games.count(), 35);
 }
 
+// SortGames against the loop as written, on a table as read; the joins move with their entries.
+void ExpectTheLiteralLoopsOrder(GameTable games) {
+    for (int i = 0; i <= games.GameLast; ++i) {
+        games.GameTitleKey[i] = "k" + std::to_string(i);
+        games.GameTxtIndex[i] = i * 3;
+    }
+    GameTable expected = games;
+    LiteralExchangeSort(expected);
+    SortGames(games);
+    for (const auto column : {&GameTable::GameID, &GameTable::GameTitle, &GameTable::GameTitleUpper,
+                              &GameTable::GameFlags, &GameTable::GameTitleKey})
+        ASSERT_EQ(Column(games, games.*column), Column(expected, expected.*column));
+    ASSERT_EQ(games.GameTxtIndex, expected.GameTxtIndex);
+}
+
 TEST(SortGames, AgreesWithTheExchangeProcedureOnRandomTablesFullOfEqualKeys) {
     std::mt19937 rng(42);
     // Keys that repeat and differ only in case, and bytes where byte and code point order disagree.
@@ -141,16 +157,34 @@ TEST(SortGames, AgreesWithTheExchangeProcedureOnRandomTablesFullOfEqualKeys) {
             std::string title;
             for (int w = int(rng() % 3); w >= 0; --w) title += words[rng() % words.size()];
             AddGame(games, std::to_string(i), title, "f" + std::to_string(i));
-            games.GameTitleKey[i] = "k" + std::to_string(i);
-            games.GameTxtIndex[i] = i * 3;
         }
-        GameTable expected = games;
-        LiteralExchangeSort(expected);
-        SortGames(games);
-        for (const auto column : {&GameTable::GameID, &GameTable::GameTitle, &GameTable::GameTitleUpper,
-                                  &GameTable::GameFlags, &GameTable::GameTitleKey})
-            ASSERT_EQ(Column(games, games.*column), Column(expected, expected.*column)) << "round " << round;
-        ASSERT_EQ(games.GameTxtIndex, expected.GameTxtIndex) << "round " << round;
+        SCOPED_TRACE(round);
+        ExpectTheLiteralLoopsOrder(games);
+    }
+}
+
+// Files as users have them (sorted, a few entries appended) as well as random and reversed ones,
+// without equal titles, with exact twins and with twins that differ in letter case.
+TEST(SortGames, AgreesWithTheExchangeProcedureOnEveryShapeOfFile) {
+    using generated::Shape;
+    const Texts suffixes = {"", "\x80", "\xFF", " caf\xE9", " CAF\xC9"};
+    std::mt19937 rng(7);
+    for (const int size : {0, 1, 2, 3, 17, 4096}) {
+        for (const int ties : {0, 1, 2}) {
+            generated::Database db;
+            for (int k = 0; k < size; ++k) {
+                const int base = ties == 0 ? k : k % std::max(1, size / 4);
+                db.entries.push_back({std::to_string(k), "Game " + std::to_string(base) +
+                                      (ties == 2 ? suffixes[3 + k % 2] : suffixes[base % 3]), "f"});
+            }
+            std::shuffle(db.entries.begin(), db.entries.end(), rng);
+            for (const Shape shape : {Shape::Random, Shape::Appended1, Shape::Appended5, Shape::Reversed}) {
+                GameTable games;
+                for (const generated::Entry& e : generated::Reshaped(db, shape).entries) AddGame(games, e.id, e.title);
+                SCOPED_TRACE(::testing::Message() << size << " entries, ties " << ties << ", shape " << int(shape));
+                ExpectTheLiteralLoopsOrder(games);
+            }
+        }
     }
 }
 

@@ -53,9 +53,14 @@ unsigned char UpperCase1252(unsigned char byte) { return kTables.upper[byte]; }
 
 char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-std::string UpperCase(std::string_view text) {
-    std::string out(text);
+void UpperCaseInto(std::string& out, std::string_view text) {
+    out.assign(text);
     for (char& c : out) c = static_cast<char>(kTables.upper[static_cast<unsigned char>(c)]);
+}
+
+std::string UpperCase(std::string_view text) {
+    std::string out;
+    UpperCaseInto(out, text);
     return out;
 }
 

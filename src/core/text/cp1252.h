@@ -24,6 +24,9 @@ char AsciiLower(char c);
 /// Upper case of a Windows-1252 text.
 std::string UpperCase(std::string_view text);
 
+/// The same into out, reusing its storage (a re-read fills the same table slots again).
+void UpperCaseInto(std::string& out, std::string_view text);
+
 /// Ordinal comparison by code point, a proper prefix before the longer text: <0, 0 or >0.
 int CompareCodePoints(std::string_view a, std::string_view b);
 

@@ -33,17 +33,16 @@ public:
     void VersionLIST_Click();
     void RestoreBUTTON_Click();
 
-    QListWidget* VersionLIST = nullptr;
-    QPlainTextEdit* DifferenceTEXT = nullptr;
-    QPushButton* RestoreBUTTON = nullptr;
-    QPushButton* CloseBUTTON = nullptr;
-
 private:
     /// Lists the versions afresh, the row-th chosen.
     void fill(int row);
 
     MainHost& main_;
     std::vector<IniVersion> versions_;
+    QListWidget* VersionLIST = nullptr;
+    QPlainTextEdit* DifferenceTEXT = nullptr;
+    QPushButton* RestoreBUTTON = nullptr;
+    QPushButton* CloseBUTTON = nullptr;
 };
 
 }  // namespace tolva

@@ -30,6 +30,7 @@ public:
     /// change computes it and writing nothing; owner stays disabled until the window closes.
     static void Run(Platform& platform, QWidget* owner, const ProgramState& state, const IniChange& change);
 
+private:
     QPlainTextEdit* DifferenceTEXT = nullptr;
     QPushButton* CloseBUTTON = nullptr;
 };

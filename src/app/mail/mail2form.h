@@ -19,17 +19,16 @@ public:
     void OkBUTTON_Click();
     void WebLABEL_Click();
 
-    QLabel* PICTUREBOX = nullptr;
-    QLabel* SwagLABEL = nullptr;  ///< the caption set on load
-    QLabel* Label1 = nullptr;
-    QLabel* WebLABEL = nullptr;
-    QPushButton* OkBUTTON = nullptr;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     MainHost& main_;
+    QLabel* PICTUREBOX = nullptr;
+    QLabel* SwagLABEL = nullptr;  ///< the caption set on load
+    QLabel* Label1 = nullptr;
+    QLabel* WebLABEL = nullptr;
+    QPushButton* OkBUTTON = nullptr;
 };
 
 }  // namespace tolva

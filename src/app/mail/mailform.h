@@ -43,16 +43,6 @@ public:
     /// The SMTP dialogue state: 0 before "Finish".
     int dialogueState() const;
 
-    QLabel* PICTUREBOX = nullptr;
-    QLineEdit* NickTEXT = nullptr;
-    QLineEdit* UserMailTEXT = nullptr;
-    QPlainTextEdit* CommentTEXT = nullptr;
-    QLineEdit* StatusTEXT = nullptr;
-    QProgressBar* ProgressBar = nullptr;
-    QPushButton* OkBUTTON = nullptr;
-    QPushButton* AbortBUTTON = nullptr;
-    QTcpSocket* MSWINSCK = nullptr;
-
 protected:
     /// The frame's close button is Abort, whether before, during or after sending.
     void abort() override;
@@ -84,6 +74,15 @@ private:
     qint64 queued_ = 0;                // bytes the system held at the last look
     qint64 messageStart_ = -1;         // written_ when the message began, -1 before
     qint64 messageSize_ = 0;
+    QLabel* PICTUREBOX = nullptr;
+    QLineEdit* NickTEXT = nullptr;
+    QLineEdit* UserMailTEXT = nullptr;
+    QPlainTextEdit* CommentTEXT = nullptr;
+    QLineEdit* StatusTEXT = nullptr;
+    QProgressBar* ProgressBar = nullptr;
+    QPushButton* OkBUTTON = nullptr;
+    QPushButton* AbortBUTTON = nullptr;
+    QTcpSocket* MSWINSCK = nullptr;
 };
 
 }  // namespace tolva

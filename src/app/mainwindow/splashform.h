@@ -22,8 +22,6 @@ public:
     /// its distance from the right edge equals its distance from the top.
     static int RightAlignedLeft(int windowWidth, int labelWidth, int top) { return windowWidth - labelWidth - top; }
 
-    QLabel* VersionLABEL = nullptr;
-
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;  // Form_Click
     void keyPressEvent(QKeyEvent* event) override;
@@ -31,6 +29,7 @@ protected:
 
 private:
     QPixmap logo_;
+    QLabel* VersionLABEL = nullptr;
 };
 
 }  // namespace tolva

@@ -75,12 +75,6 @@ public:
     /// The common steps (ActivePage, captions), then the page's own preselection.
     void Form_Load();
 
-    QLabel* PICTUREBOX = nullptr;
-    QPushButton* OkBUTTON = nullptr;  ///< a start page's "Start"
-    QPushButton* BackBUTTON = nullptr;
-    QPushButton* ForwardBUTTON = nullptr;
-    QPushButton* AbortBUTTON = nullptr;
-
 protected:
     /// The page's own preselection.
     virtual void load() {}
@@ -130,6 +124,13 @@ private:
     int number_;
     QVBoxLayout* content_ = nullptr;
     QHBoxLayout* buttons_ = nullptr;
+
+protected:
+    QLabel* PICTUREBOX = nullptr;
+    QPushButton* OkBUTTON = nullptr;  ///< a start page's "Start"
+    QPushButton* BackBUTTON = nullptr;
+    QPushButton* ForwardBUTTON = nullptr;
+    QPushButton* AbortBUTTON = nullptr;
 };
 
 }  // namespace tolva

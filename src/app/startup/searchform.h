@@ -32,17 +32,6 @@ public:
     QString fileName() const;
     QString settingKey() const;
 
-    QLabel* LABEL = nullptr;
-    QLineEdit* PathTEXT = nullptr;
-    QPushButton* SearchBUTTON = nullptr;
-    QPushButton* OkBUTTON = nullptr;
-    QCheckBox* SaveCHECK = nullptr;
-    QPushButton* AbortBUTTON = nullptr;
-    /// Folders holding a bleem!.INI found in the user's Wine prefixes when start-up asks;
-    /// choosing one fills PathTEXT. Hidden when there are none.
-    QLabel* FoundLABEL = nullptr;
-    QListWidget* FoundLIST = nullptr;
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -56,6 +45,16 @@ private:
     Dialog& dialog_;
     Kind kind_;
     bool closing_ = false;
+    QLabel* LABEL = nullptr;
+    QLineEdit* PathTEXT = nullptr;
+    QPushButton* SearchBUTTON = nullptr;
+    QPushButton* OkBUTTON = nullptr;
+    QCheckBox* SaveCHECK = nullptr;
+    QPushButton* AbortBUTTON = nullptr;
+    /// Folders holding a bleem!.INI found in the user's Wine prefixes when start-up asks;
+    /// choosing one fills PathTEXT. Hidden when there are none.
+    QLabel* FoundLABEL = nullptr;
+    QListWidget* FoundLIST = nullptr;
 };
 
 class Search2FORM : public SearchFORM {

@@ -29,6 +29,11 @@ public:
     void AbortBUTTON_Click();
     CleanUpOptions options() const;
 
+protected:
+    void abort() override { AbortBUTTON_Click(); }
+
+private:
+    MainHost& main_;
     QLabel* PICTUREBOX = nullptr;
     QCheckBox* Check1 = nullptr;
     QCheckBox* Check2 = nullptr;
@@ -41,12 +46,6 @@ public:
     QPushButton* PreviewBUTTON = nullptr;
     QPushButton* OkBUTTON = nullptr;
     QPushButton* AbortBUTTON = nullptr;
-
-protected:
-    void abort() override { AbortBUTTON_Click(); }
-
-private:
-    MainHost& main_;
 };
 
 }  // namespace tolva

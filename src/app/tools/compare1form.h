@@ -25,11 +25,12 @@ public:
     /// CompareMENU: runs the wizard and returns when it has ended.
     static void Start(MainHost& main);
 
-    /// Index 0 the introduction, 5 the prompt; the others are not used on this page.
-    std::array<QLabel*, 6> LABEL{};
-
 protected:
     void next() override { run().goTo(2); }
+
+private:
+    /// Index 0 the introduction, 5 the prompt; the others are not used on this page.
+    std::array<QLabel*, 6> LABEL{};
 };
 
 }  // namespace tolva

@@ -12,8 +12,6 @@ class ToolFinishPage : public Page {
 public:
     ToolFinishPage(PageRun& run, const QString& name, int number, const QString& suffix, const QString& picture);
 
-    QCheckBox* Check1 = nullptr;
-
 protected:
     /// Finish: the page's controls are disabled, finishWork runs, then Clean Up when Check1 is
     /// ticked, then the run ends.
@@ -21,6 +19,7 @@ protected:
     void back() override;
     /// What the wizard writes before the optional Clean Up; false skips the Clean Up.
     virtual bool finishWork() { return true; }
+    QCheckBox* Check1 = nullptr;
 };
 
 }  // namespace tolva

@@ -18,9 +18,6 @@ public:
     /// RepairMENU: runs the wizard and returns when it has ended.
     static void Start(MainHost& main);
 
-    /// Index 0 the introduction, 1 "Suche nach :", 2 to 4 the phases, 5 the prompt.
-    std::array<QLabel*, 6> LABEL{};
-
 protected:
     /// Start: the search, then page 2.
     void next() override;
@@ -29,6 +26,8 @@ private:
     void setBold(int index, bool bold);
 
     bool searching_ = false;
+    /// Index 0 the introduction, 1 "Suche nach :", 2 to 4 the phases, 5 the prompt.
+    std::array<QLabel*, 6> LABEL{};
 };
 
 }  // namespace tolva

@@ -20,11 +20,6 @@ public:
     /// gets its tick cleared again.
     void GameLIST_Click(int row);
 
-    QLabel* Label1 = nullptr;
-    QLabel* LABEL = nullptr;
-    QLabel* Label2 = nullptr;
-    QListWidget* GameLIST = nullptr;
-
 protected:
     void next() override { run().goTo(3); }
 
@@ -33,6 +28,10 @@ private:
 
     std::vector<RepairLine> lines_;
     bool showing_ = false;
+    QLabel* Label1 = nullptr;
+    QLabel* LABEL = nullptr;
+    QLabel* Label2 = nullptr;
+    QListWidget* GameLIST = nullptr;
 };
 
 }  // namespace tolva

@@ -42,12 +42,6 @@ public:
     /// Marks the entry of the selected line for Finish and takes the line off the list.
     void Command1_Click();
 
-    QLabel* Label3 = nullptr;
-    QLabel* LABEL = nullptr;
-    QLabel* Label2 = nullptr;
-    QListWidget* GameLIST = nullptr;
-    QPushButton* Command1 = nullptr;
-
 protected:
     void next() override { run().goTo(number() + 1); }
     void back() override { run().goTo(number() - 1); }
@@ -57,6 +51,13 @@ private:
 
     LinesOf linesOf_;
     std::vector<RepairLine> lines_;
+
+protected:
+    QLabel* Label3 = nullptr;
+    QLabel* LABEL = nullptr;
+    QLabel* Label2 = nullptr;
+    QListWidget* GameLIST = nullptr;
+    QPushButton* Command1 = nullptr;
 };
 
 }  // namespace tolva

@@ -56,11 +56,6 @@ public:
     void CancelBUTTON_Click();
     bool cancelled() const { return cancelled_; }
 
-    QLabel* Label1 = nullptr;
-    QProgressBar* ProgressBar = nullptr;
-    QPushButton* CancelBUTTON = nullptr;
-    QTcpSocket* MSWINSCK = nullptr;
-
 Q_SIGNALS:
     /// DownloadDone has been set: DownloadText holds the body, or is empty after a failure.
     void downloadFinished();
@@ -92,6 +87,10 @@ private:
     QTimer* deadlineTimer_ = nullptr;  // the whole download's limit
     bool announced_ = false;
     bool cancelled_ = false;
+    QLabel* Label1 = nullptr;
+    QProgressBar* ProgressBar = nullptr;
+    QPushButton* CancelBUTTON = nullptr;
+    QTcpSocket* MSWINSCK = nullptr;
 };
 
 }  // namespace tolva

@@ -32,11 +32,6 @@ public:
     void CancelBUTTON_Click();
     bool cancelled() const { return closedByUser_; }
 
-    QLabel* Label1 = nullptr;
-    QProgressBar* ProgressBar = nullptr;
-    QPushButton* CancelBUTTON = nullptr;
-    QNetworkAccessManager* MSINET = nullptr;
-
 protected:
     void abort() override { CancelBUTTON_Click(); }  // the frame's close button is Cancel
 
@@ -55,6 +50,10 @@ private:
     std::chrono::milliseconds timeout_;
     QNetworkReply* reply_ = nullptr;
     bool closedByUser_ = false;
+    QLabel* Label1 = nullptr;
+    QProgressBar* ProgressBar = nullptr;
+    QPushButton* CancelBUTTON = nullptr;
+    QNetworkAccessManager* MSINET = nullptr;
 };
 
 }  // namespace tolva

@@ -36,16 +36,6 @@ public:
     std::vector<bool> checkedRows() const;
     const UpdateData& update() const { return update_; }
 
-    QLabel* PICTUREBOX = nullptr;
-    QLabel* EntriesLABEL = nullptr;
-    QListWidget* updLIST = nullptr;
-    QPushButton* MarkAllBUTTON = nullptr;
-    QPushButton* MarkNothingBUTTON = nullptr;
-    QCheckBox* Check1 = nullptr;
-    QPushButton* PreviewBUTTON = nullptr;
-    QPushButton* OkBUTTON = nullptr;
-    QPushButton* AbortBUTTON = nullptr;
-
 protected:
     void abort() override { AbortBUTTON_Click(); }
 
@@ -56,6 +46,15 @@ private:
     UpdateData update_;
     std::vector<bool> checked_;  // mirrors the rows' check boxes
     int checkedCount_ = 0;
+    QLabel* PICTUREBOX = nullptr;
+    QLabel* EntriesLABEL = nullptr;
+    QListWidget* updLIST = nullptr;
+    QPushButton* MarkAllBUTTON = nullptr;
+    QPushButton* MarkNothingBUTTON = nullptr;
+    QCheckBox* Check1 = nullptr;
+    QPushButton* PreviewBUTTON = nullptr;
+    QPushButton* OkBUTTON = nullptr;
+    QPushButton* AbortBUTTON = nullptr;
 };
 
 }  // namespace tolva

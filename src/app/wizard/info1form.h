@@ -14,6 +14,7 @@ public:
 
     void OkBUTTON_Click();
 
+private:
     QPushButton* OkBUTTON = nullptr;
 };
 

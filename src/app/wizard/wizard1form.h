@@ -12,13 +12,14 @@ class Wizard1FORM : public WizardPage {
 public:
     explicit Wizard1FORM(PageRun& run);
 
-    QRadioButton* newOPTION = nullptr;
-    QRadioButton* editOPTION = nullptr;
-
 protected:
     void load() override;
     void next() override;
     void back() override {}
+
+private:
+    QRadioButton* newOPTION = nullptr;
+    QRadioButton* editOPTION = nullptr;
 };
 
 }  // namespace tolva

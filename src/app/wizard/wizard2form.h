@@ -28,14 +28,8 @@ public:
     void ImageBUTTON_Click();
     void InfoBUTTON_Click();
 
-    QLineEdit* titleTEXT = nullptr;
-    QLineEdit* idTEXT = nullptr;
-    QCheckBox* runningCHECK = nullptr;
-    QPushButton* InfoBUTTON = nullptr;
     /// One per CD-ROM drive, in drive order; each has the objectName "driveBUTTON".
     QList<QPushButton*> driveBUTTON;
-    /// "Disc image...", beside the drive buttons.
-    QPushButton* ImageBUTTON = nullptr;
 
 protected:
     void load() override;
@@ -54,6 +48,12 @@ private:
     void readDisc(const QString& path);
 
     QList<QString> driveRoots_;
+    QLineEdit* titleTEXT = nullptr;
+    QLineEdit* idTEXT = nullptr;
+    QCheckBox* runningCHECK = nullptr;
+    QPushButton* InfoBUTTON = nullptr;
+    /// "Disc image...", beside the drive buttons.
+    QPushButton* ImageBUTTON = nullptr;
 };
 
 }  // namespace tolva

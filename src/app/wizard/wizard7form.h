@@ -16,11 +16,6 @@ public:
     /// The rule of the pairs after a click on box (1 to 4) has changed it.
     void Check_Click(int box);
 
-    QCheckBox* Check1 = nullptr;
-    QCheckBox* Check2 = nullptr;
-    QCheckBox* Check3 = nullptr;
-    QCheckBox* Check4 = nullptr;
-
 protected:
     void load() override;
     void next() override;
@@ -30,6 +25,10 @@ private:
     std::uint8_t boxes() const;
     void setBoxes(std::uint8_t boxes);
     void store();
+    QCheckBox* Check1 = nullptr;
+    QCheckBox* Check2 = nullptr;
+    QCheckBox* Check3 = nullptr;
+    QCheckBox* Check4 = nullptr;
 };
 
 }  // namespace tolva

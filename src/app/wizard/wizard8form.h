@@ -14,12 +14,13 @@ class Wizard8FORM : public WizardPage {
 public:
     explicit Wizard8FORM(PageRun& run);
 
-    QLabel* LoadLABEL = nullptr;
-    QCheckBox* Check1 = nullptr;
-
 protected:
     void next() override;
     void back() override;
+
+private:
+    QLabel* LoadLABEL = nullptr;
+    QCheckBox* Check1 = nullptr;
 };
 
 }  // namespace tolva

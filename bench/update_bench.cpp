@@ -15,7 +15,7 @@ std::string Title(int i) {
     return (i % 7 == 0 ? "the game " : "The Game ") + std::to_string(key);
 }
 
-void BM_UpdateINI(benchmark::State& state) {
+void BM_ReadUpdate(benchmark::State& state) {
     tolva::GameTable games;
     games.IniVersion = "1.0.0";
     for (int i = 0; i < tolva::kTableCapacity; ++i) {
@@ -30,7 +30,7 @@ void BM_UpdateINI(benchmark::State& state) {
                 (i % 3 == 0 ? "80000000H" : "40120000H") + "\r\n";
     }
     for (auto _ : state) {
-        tolva::UpdateResult result = tolva::UpdateINI(text, games);
+        tolva::UpdateResult result = tolva::ReadUpdate(text, games);
         benchmark::DoNotOptimize(result);
         if (result.update.UpdCount != tolva::kTableCapacity / 2) {
             state.SkipWithError("the update was not read whole");
@@ -38,6 +38,6 @@ void BM_UpdateINI(benchmark::State& state) {
         }
     }
 }
-BENCHMARK(BM_UpdateINI)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadUpdate)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -18,7 +18,7 @@ TOLVA_FUZZ_TARGET(input) {
     GameTable& games = SharedState().games;
     ReadINIText(games, ini, Resume);
 
-    const UpdateResult result = UpdateINI(text, games);
+    const UpdateResult result = ReadUpdate(text, games);
     const UpdateData& update = result.update;
     FUZZ_CHECK(!result.message.text.empty());
     // Which texts are no update at all is the core test's table of outcomes.

@@ -1,11 +1,9 @@
 // tolva!: builds the real platform seams and starts the main window.
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QTextStream>
 #include <QDir>
 #include <QStandardPaths>
 #include <QTimer>
-#include <cstring>
 #include <cstdio>
 
 #include "app/mainwindow/mainform.h"
@@ -24,30 +22,8 @@ void Name() {
     QCoreApplication::setApplicationVersion(QStringLiteral(TOLVA_VERSION));
 }
 
-bool WantsIdentify(int argc, char* argv[]) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--identify") == 0) return true;
-    }
-    return false;
-}
-
-// tolva --identify FILE-OR-DEVICE... [--ini FOLDER]: prints which game each disc holds. It runs
-// without a display, so it needs no windowing at all.
-int Identify(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
-    Name();
-    QCommandLineParser parser;
-    parser.addHelpOption();
-    const QCommandLineOption identify(QStringLiteral("identify"),
-                                      QStringLiteral("Print the product code, disc ID and bleem!.INI title of each "
-                                                     "disc image or drive, one line each."));
-    const QCommandLineOption ini(QStringLiteral("ini"), QStringLiteral("Read bleem!.INI from <folder>."),
-                                 QStringLiteral("folder"));
-    parser.addOption(identify);
-    parser.addOption(ini);
-    parser.addPositionalArgument(QStringLiteral("FILE-OR-DEVICE"), QStringLiteral("Disc images or drives."),
-                                 QStringLiteral("FILE-OR-DEVICE..."));
-    parser.process(app);
+// tolva --identify: prints which game each disc holds, without a window.
+int Identify(const tolva::StartOptions& options) {
     QTextStream out(stdout);
     QTextStream err(stderr);
     tolva::QtSettingsStore settings;
@@ -57,24 +33,20 @@ int Identify(int argc, char* argv[]) {
     platform.settings = &settings;
     platform.files = &files;
     platform.program = &program;
-    if (parser.positionalArguments().isEmpty()) {
-        err << "tolva: --identify needs at least one disc image or drive\n";
-        return 1;
-    }
-    return tolva::IdentifyDiscs(parser.positionalArguments(), parser.value(ini), platform, out, err);
+    return tolva::IdentifyDiscs(options.discs, options.iniFolder, platform, out, err);
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (WantsIdentify(argc, argv)) return Identify(argc, argv);
-    // The command line is read before the window system is reached: help, version and mistakes
-    // are answered on a console without a display.
+    // The command line is read before the window system is reached: help, version, --identify
+    // and mistakes are answered on a console without a display.
     tolva::CommandLine line;
     {
         QCoreApplication console(argc, argv);
         Name();
         line = tolva::ParseCommandLine(QCoreApplication::arguments());
+        if (!line.finish && !line.options.discs.isEmpty()) return Identify(line.options);
     }
     if (line.finish) {
         std::fputs(line.output.toLocal8Bit().constData(), line.exitCode == 0 ? stdout : stderr);

@@ -58,7 +58,7 @@ const struct {
      }},
     {"Online Update: 1 entries",
      [](Kept& run) {
-         const UpdateResult offer = UpdateINI("Version=2001-03-04\r\nID=0000000007\r\nTitle=Delta\r\nFlags=8\r\n", run.state.games);
+         const UpdateResult offer = ReadUpdate("Version=2001-03-04\r\nID=0000000007\r\nTitle=Delta\r\nFlags=8\r\n", run.state.games);
          auto* form = new UpdateFORM(*run.main, offer.update, offer.rows);
          form->show();
          Find<QListWidget>(form, "updLIST")->item(0)->setCheckState(Qt::Checked);

@@ -82,8 +82,11 @@ private Q_SLOTS:
             {{"tolva"}, false, 0, ""},
             {{"tolva", "--version"}, true, 0, "tolva! 9.8.7\n"},
             {{"tolva", "-h"}, true, 0, "Usage: "},
-            {{"tolva", "--ini"}, true, 1, "tolva: Unknown option 'ini'."},
+            {{"tolva", "--nonsense"}, true, 1, "tolva: Unknown option 'nonsense'."},
             {{"tolva", "a", "b"}, true, 1, "tolva: one FOLDER at most, not 2"},
+            {{"tolva", "--ini", "x"}, true, 1, "tolva: --ini goes with --identify"},
+            {{"tolva", "--identify"}, true, 1, "tolva: --identify needs at least one disc image or drive"},
+            {{"tolva", "--identify", "a.iso", "b.cue", "--ini", "x"}, false, 0, ""},
         };
         for (const auto& c : cases) {
             const CommandLine line = ParseCommandLine(c.arguments);
@@ -91,7 +94,11 @@ private Q_SLOTS:
             QCOMPARE(line.exitCode, c.exitCode);
             QCOMPARE(line.output.left(c.output.size()), c.output);
         }
-        QVERIFY(ParseCommandLine({"tolva", "-h"}).output.contains("[FOLDER]"));
+        for (const char* option : {"[FOLDER", "--identify", "--ini <folder>", "--version"})
+            QVERIFY2(ParseCommandLine({"tolva", "-h"}).output.contains(option), option);
+        const StartOptions identify = ParseCommandLine({"tolva", "--identify", "a.iso", "b.cue", "--ini", "x"}).options;
+        QCOMPARE(identify.discs, QStringList({"a.iso", "b.cue"}));
+        QCOMPARE(identify.iniFolder, QString("x"));
         QCOMPARE(ParseCommandLine({"tolva", "x/../data/"}).options.folder,
                  QDir::toNativeSeparators(QDir::currentPath() + "/data"));
     }
@@ -171,7 +178,7 @@ private Q_SLOTS:
         }).run([&] { started = run.start(); }));
         qputenv("HOME", home);
         QVERIFY(started);
-        QCOMPARE(IniPath(run), found + Sep());
+        QCOMPARE(IniPath(run), found);
         QCOMPARE(run.t.settings.values["INI Path"], found);
         QCOMPARE(run.list()->count(), 3);
     }
@@ -207,11 +214,11 @@ private Q_SLOTS:
         bool started = false;
         QVERIFY(choose("elsewhere", false).run([&] { started = run.start(); }));
         QVERIFY(started);
-        QCOMPARE(TxtPath(run), run.t.path("elsewhere") + Sep());
+        QCOMPARE(TxtPath(run), run.t.path("elsewhere"));  // kept without the separator typed
         QVERIFY(!run.t.settings.values.contains("TXT Path"));
         QVERIFY(choose("second", true).run(run, "OtherTxtMENU"));
         QVERIFY(run.back());
-        QCOMPARE(TxtPath(run), run.t.path("second") + Sep());
+        QCOMPARE(TxtPath(run), run.t.path("second"));
         QCOMPARE(run.t.settings.values["TXT Path"], run.t.path("second") + Sep());
         QCOMPARE(run.list()->count(), 3);
     }

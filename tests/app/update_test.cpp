@@ -291,6 +291,7 @@ private Q_SLOTS:
         QCOMPARE(server.received.count("\r\nHost: " + server.endpoint() + "\r\n"), paths.size());
         if (served == "redirect loop") {
             QCOMPARE(paths.size(), 1 + kMaxRedirects);
+            QVERIFY(run.t.prompter.shown.first().text.contains("elsewhere more than 5 times"));  // the cause
             QCOMPARE(run.t.prompter.shown.last().text, kFailedToConnect);
             QVERIFY(run.back());
             QCOMPARE(run.file(), kIni);

@@ -111,7 +111,7 @@ TEST_P(EveryWritePath, AKillAtAnyStepLeavesTheOldOrTheNewFile) {
     const std::string after = ReadFileBytes(reference.ini);
     ASSERT_NE(after, kDatabase);
     ASSERT_GE(steps, 3) << "a write in several pieces, then the sync";
-    const std::vector<IniVersion> kept = KeptVersions(reference.state.folders);
+    const std::vector<KeptVersion> kept = KeptVersions(reference.state.folders);
     ASSERT_EQ(kept.size(), 1u);
     EXPECT_EQ(ReadFileBytes(kept[0].file), kDatabase);
     EXPECT_EQ(kept[0].action, path.action);
@@ -136,7 +136,7 @@ TEST_P(EveryWritePath, AKillAtAnyStepLeavesTheOldOrTheNewFile) {
         EXPECT_TRUE(now == after || now == kDatabase) << at;
         EXPECT_TRUE(now == after || (!turned && k <= steps)) << at << ": old after new, or after the write";
         if (now == after) {
-            const std::vector<IniVersion> versions = KeptVersions(place.state.folders);
+            const std::vector<KeptVersion> versions = KeptVersions(place.state.folders);
             EXPECT_TRUE(!versions.empty() && ReadFileBytes(versions[0].file) == kDatabase) << at;
             turned = true;
         }

@@ -1,12 +1,14 @@
 // Reading, finding and atomically replacing files on their own; crash_tests.cpp puts every
 // writer of bleem!.INI through kills, full disks and read-only places.
 #include "core/files/files.h"
+#include "core/files/folders.h"
 
 #include <gtest/gtest.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <set>
 #include <stdexcept>
 
 #include "support.h"
@@ -257,6 +259,27 @@ TEST(LocateFile, TheExactNameFirstThenAnyLetterCaseOfTheCodePage) {
     EXPECT_EQ(LocateFile(JoinPath(dir.path(), "compatibility.txt")), std::nullopt);
     EXPECT_EQ(LocateFile(JoinPath(dir.file("no such folder"), "bleem!.INI")), std::nullopt);
     EXPECT_EQ(LocateFile(""), std::nullopt);
+}
+
+
+// Every finder of the two files keeps the folder in one form, so a folder typed with or without a
+// trailing separator names the same file, and the same kept history.
+TEST(FindFileFolder, TheFirstFolderHoldingTheFileInOneForm) {
+    if (NativeSeparator() != "/") GTEST_SKIP() << "the cases are written with \"/\" folders";
+    const std::set<std::string> files = {"/a/bleem!.INI", "/b/bleem!.INI", "/bleem!.INI"};
+    const FileExists exists = [&files](const std::string& path) { return files.count(path) > 0; };
+    const struct {
+        std::vector<std::string> folders;
+        std::string found;
+    } cases[] = {
+        {{"/a"}, "/a"}, {{"/a//"}, "/a"}, {{"", "/c", "/b/", "/a"}, "/b"},  // "" is not the root
+        {{"///"}, "/"}, {{"", "/c"}, ""},  {{}, ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(FindFileFolder(c.folders, kIniFileName, exists), c.found) << c.folders.size();
+    Folders folders;
+    folders.IniPath = folders.TxtPath = "/x//";
+    EXPECT_EQ(IniFilePath(folders), "/x/bleem!.INI");
+    EXPECT_EQ(TxtFilePath(folders), "/x/Compatibility.TXT");
 }
 
 }  // namespace

@@ -209,6 +209,14 @@ TEST(HttpAddress, RedirectTargetsProxiesRequestsAndTheAddressShown) {
         const auto target = RedirectTarget(from, location);
         EXPECT_EQ(target ? AddressText(*target) : "", expected) << location;
     }
+    // Both routes take the next step by one rule: at most kMaxRedirects, never off plain http.
+    const RedirectStep last = FollowRedirect(from, "next.ini", kMaxRedirects - 1);
+    EXPECT_EQ(last.next ? AddressText(*last.next) : last.failure, "http://www.tolva.example:8080/dir/next.ini");
+    EXPECT_EQ(FollowRedirect(from, "next.ini", kMaxRedirects).failure,
+              "the server sent the update elsewhere more than 5 times");
+    EXPECT_EQ(FollowRedirect(from, "ftp://x/", 0).failure,
+              "the server sent the update to ftp://x/, which is not an http address");
+    EXPECT_FALSE(FollowRedirect(std::nullopt, "http://x/", 0).next);  // from https, say
 
     const HttpAddress update{"www.tolva.example", 80, "/update.ini"};
     for (const auto& [proxy, noProxy, expected] : std::vector<std::tuple<const char*, const char*, std::string>>{

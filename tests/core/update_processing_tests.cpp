@@ -24,7 +24,7 @@ std::string Entry(const std::string& id, const std::string& title, const std::st
 }
 
 // The texts of the messages are checked where the user sees them (tests/app/update_test.cpp).
-TEST(UpdateINI, OutcomeOfEachKindOfDownload) {
+TEST(ReadUpdate, OutcomeOfEachKindOfDownload) {
     const std::string entries = Entry("7", "New", "8");
     const struct {
         std::string text, version;
@@ -40,11 +40,11 @@ TEST(UpdateINI, OutcomeOfEachKindOfDownload) {
         {"Version=0.1\r\nVERSION = 1.2\r\n" + entries, "1.2", UpdateOutcome::NewEntries},  // the later line wins
     };
     for (const auto& c : cases) {
-        const UpdateResult result = UpdateINI(c.text, Table(c.version, {"1"}));
+        const UpdateResult result = ReadUpdate(c.text, Table(c.version, {"1"}));
         EXPECT_EQ(result.outcome, c.outcome) << c.text;
         EXPECT_EQ(result.rows.empty(), c.outcome == UpdateOutcome::FailedToConnect || c.outcome == UpdateOutcome::AlreadyLatest) << c.text;
     }
-    const UpdateResult wrong = UpdateINI("Version=1.3\r\n" + entries, Table("1.2.7", {}));
+    const UpdateResult wrong = ReadUpdate("Version=1.3\r\n" + entries, Table("1.2.7", {}));
     EXPECT_EQ(wrong.message.buttons, UpdateButtons::YesNo);
     EXPECT_NE(wrong.message.text.find("Your version :1.2.7\nThe version on the server :1.3\n"), std::string::npos);
 }
@@ -52,7 +52,7 @@ TEST(UpdateINI, OutcomeOfEachKindOfDownload) {
 // Only disc IDs the table lacks are offered (compared exactly, every entry with one: update_fuzz),
 // sorted by the upper case of the title ("É" after Z); keys are read like the INI file's; the
 // status word follows the first Flags character.
-TEST(UpdateINI, OffersEveryEntryWithANewDiscIDSortedByUpperCaseTitle) {
+TEST(ReadUpdate, OffersEveryEntryWithANewDiscIDSortedByUpperCaseTitle) {
     const struct {
         std::string text;
         Rows known, rows;
@@ -65,31 +65,31 @@ TEST(UpdateINI, OffersEveryEntryWithANewDiscIDSortedByUpperCaseTitle) {
          {}, {"eagle (Yes!)", "Spaced Out (Yes!)", "Zorro (Yes!)", "\xE9t\xE9 (Yes!)"}},
     };
     for (const auto& c : cases) {
-        const UpdateResult result = UpdateINI(c.text, Table("1.0", c.known));
+        const UpdateResult result = ReadUpdate(c.text, Table("1.0", c.known));
         EXPECT_EQ(result.rows, c.rows) << c.text;
         EXPECT_EQ(result.update.UpdCount, int(c.rows.size()));
     }
-    const UpdateResult first = UpdateINI(cases[0].text, Table("1.2.9", {"0000000001"}));
+    const UpdateResult first = ReadUpdate(cases[0].text, Table("1.2.9", {"0000000001"}));
     ASSERT_EQ(first.outcome, UpdateOutcome::NewEntries);
     EXPECT_EQ(first.update.UpdLast, 3);
     EXPECT_EQ(first.update.UpdTitleUpper[0], "ALPHA");
     EXPECT_EQ(first.update.ServerVersion, "1.2.0");
-    const UpdateResult spaced = UpdateINI(cases[1].text, Table("1.0", {}));
+    const UpdateResult spaced = ReadUpdate(cases[1].text, Table("1.0", {}));
     EXPECT_EQ(spaced.update.UpdID[spaced.update.UpdRow[1]], "0000000042");
     EXPECT_EQ(spaced.update.UpdTitleUpper[spaced.update.UpdRow[3]], "\xC9T\xC9");
     EXPECT_EQ(UpdateRowText("A", "00000000H"), "A (Partially)");
 }
 
-TEST(UpdateINI, OverCapacityIsRefused) {
+TEST(ReadUpdate, OverCapacityIsRefused) {
     std::string manyLines = "Version=1.0\r\n" + Entry("1", "One", "8");
     for (int i = 0; i < kUpdateLineCapacity; ++i) manyLines += ";\r\n";
-    const UpdateResult tooLong = UpdateINI(manyLines, Table("1.0", {}));
+    const UpdateResult tooLong = ReadUpdate(manyLines, Table("1.0", {}));
     EXPECT_EQ(tooLong.outcome, UpdateOutcome::Refused);
     EXPECT_NE(tooLong.message.text.find("16384 lines"), std::string::npos);
     EXPECT_TRUE(tooLong.rows.empty());
     std::string manyEntries = "Version=1.0\n";
     for (int i = 0; i <= kTableCapacity; ++i) manyEntries += "ID=" + std::to_string(i) + "\n";
-    const UpdateResult tooMany = UpdateINI(manyEntries, Table("1.0", {}));
+    const UpdateResult tooMany = ReadUpdate(manyEntries, Table("1.0", {}));
     EXPECT_EQ(tooMany.outcome, UpdateOutcome::Refused);
     EXPECT_NE(tooMany.message.text.find("4096 entries"), std::string::npos);
     // Exactly at both capacities is fine.
@@ -97,14 +97,14 @@ TEST(UpdateINI, OverCapacityIsRefused) {
     for (int i = 0; i < kTableCapacity; ++i) full += "ID=" + std::to_string(i) + "\n";
     for (int i = kTableCapacity; i < kUpdateLineCapacity - 1; ++i) full += "\n";
     full += "Version=1.0\n";
-    const UpdateResult atCapacity = UpdateINI(full, Table("1.0", {}));
+    const UpdateResult atCapacity = ReadUpdate(full, Table("1.0", {}));
     EXPECT_EQ(atCapacity.outcome, UpdateOutcome::NewEntries);
     EXPECT_EQ(atCapacity.update.UpdCount, kTableCapacity);
 }
 
 TEST(CheckedEntries, GivesTheCheckedRowsInRowOrder) {
     const std::string text = "Version=1.0\r\n" + Entry("3", "Cee", "4") + Entry("1", "Known", "8") + Entry("2", "Bee", "8") + Entry("4", "Dee", "");
-    const UpdateResult result = UpdateINI(text, Table("1.0", {"1"}));
+    const UpdateResult result = ReadUpdate(text, Table("1.0", {"1"}));
     ASSERT_EQ(result.rows, (Rows{"Bee (Yes!)", "Cee (Not Yet)", "Dee (Partially)"}));
     auto checked = [&](const std::vector<bool>& marks) {
         std::string out;

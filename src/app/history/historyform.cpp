@@ -19,7 +19,7 @@
 
 namespace tolva {
 
-bool PutBack(MainHost& main, QWidget* owner, const IniVersion& version, const std::string& label, const char* module) {
+bool PutBack(MainHost& main, QWidget* owner, const KeptVersion& version, const std::string& label, const char* module) {
     ProgramState& state = main.state();
     if (ChangedOutside(state.folders)) {
         const QString question =
@@ -65,7 +65,7 @@ void HistoryFORM::fill(int row) {
     versions_ = KeptVersions(main_.state().folders);
     const QSignalBlocker quiet(VersionLIST);
     VersionLIST->clear();
-    for (const IniVersion& version : versions_) {
+    for (const KeptVersion& version : versions_) {
         const FileBytes kept = ReadWholeFile(version.file);
         const QString entries = kept.ok ? QStringLiteral("%1 entries").arg(ActiveEntries(kept.bytes))
                                         : QStringLiteral("cannot be read");
@@ -94,7 +94,7 @@ void HistoryFORM::VersionLIST_Click() {
 void HistoryFORM::RestoreBUTTON_Click() {
     const int row = VersionLIST->currentRow();
     if (row < 0) return;
-    const IniVersion version = versions_[static_cast<std::size_t>(row)];
+    const KeptVersion version = versions_[static_cast<std::size_t>(row)];
     if (!PutBack(main_, this, version, "Restore: before " + version.action, "HistoryFORM.RestoreBUTTON_Click")) {
         fill(row);
         return;

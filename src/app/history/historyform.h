@@ -19,7 +19,7 @@ class MainHost;
 /// Puts version back into bleem!.INI as a change of its own (kept under label, so that it can be
 /// taken back in turn) and reloads. When the file changed since tolva! last wrote it, the user
 /// is asked first. False when the user said no or the change failed.
-bool PutBack(MainHost& main, QWidget* owner, const IniVersion& version, const std::string& label, const char* module);
+bool PutBack(MainHost& main, QWidget* owner, const KeptVersion& version, const std::string& label, const char* module);
 
 class HistoryFORM : public ToolWindow {
     Q_OBJECT
@@ -38,7 +38,7 @@ private:
     void fill(int row);
 
     MainHost& main_;
-    std::vector<IniVersion> versions_;
+    std::vector<KeptVersion> versions_;
     QListWidget* VersionLIST = nullptr;
     QPlainTextEdit* DifferenceTEXT = nullptr;
     QPushButton* RestoreBUTTON = nullptr;

@@ -61,7 +61,6 @@ public:
     void Update2MENU_Click();
     // Mail (mainform_mail.cpp).
     void MailMENU_Click();
-    // Help menu web links (mainform_help.cpp).
 
     // The host the secondary windows receive.
     ProgramState& state() override { return state_; }
@@ -93,7 +92,7 @@ private:
     void connectTools();
     void connectUpdate();
     void connectMail();
-    void connectHelp();
+    void connectHelp();  // the Help menu's web links (mainform_help.cpp)
     void connectHistory();
     /// "Undo <the newest kept version's action>", unavailable when nothing is kept.
     void refreshUndo();
@@ -101,7 +100,6 @@ private:
     bool SearchTEXT_KeyPress(QKeyEvent* event);
     bool gameLIST_KeyPress(QKeyEvent* event);
     void clearDetails();
-    bool findWithSetting(const QString& key, const QString& file, std::string& folder);
     void chooseAnotherFolder(bool ini);
 
     ProgramState& state_;

@@ -12,7 +12,7 @@
 namespace tolva {
 
 void MainFORM::refreshUndo() {
-    const std::vector<IniVersion> versions = KeptVersions(state_.folders);
+    const std::vector<KeptVersion> versions = KeptVersions(state_.folders);
     UndoMENU->setEnabled(!versions.empty());
     // A title's "&" is the title's, not a mnemonic.
     UndoMENU->setText(QStringLiteral("Undo") +
@@ -20,7 +20,7 @@ void MainFORM::refreshUndo() {
 }
 
 void MainFORM::UndoMENU_Click() {
-    const std::vector<IniVersion> versions = KeptVersions(state_.folders);
+    const std::vector<KeptVersion> versions = KeptVersions(state_.folders);
     if (versions.empty()) return;
     PutBack(*this, this, versions.front(), "Undo " + versions.front().action, "MainFORM.UndoMENU_Click");
 }

@@ -12,6 +12,7 @@
 #include "app/platform/text.h"
 #include "app/platform/waiting.h"
 #include "app/startup/dialog.h"
+#include "app/startup/folders.h"
 #include "app/startup/searchform.h"
 #include "core/database/compatibility.h"
 #include "core/database/gametable.h"
@@ -20,30 +21,13 @@
 namespace tolva {
 namespace {
 
-const QString kIniFile = QStringLiteral("bleem!.INI");
-const QString kTxtFile = QStringLiteral("Compatibility.TXT");
-
 QString Sep() { return QDir::separator(); }
-
-QString WithoutLastCharacter(const QString& text) { return text.left(text.size() - 1); }
 
 }  // namespace
 
 Dialog& MainFORM::FileDialog() {
     if (!fileDialog_) fileDialog_ = std::make_unique<Dialog>(*platform_.chooser, this);
     return *fileDialog_;
-}
-
-bool MainFORM::findWithSetting(const QString& key, const QString& file, std::string& folder) {
-    const QString stored = platform_.settings->read(key, QString());
-    if (stored.endsWith(Sep())) {
-        if (!platform_.files->exists(stored + file)) return false;
-        folder = ToPath(WithoutLastCharacter(stored));
-        return true;
-    }
-    if (!platform_.files->exists(stored + Sep() + file)) return false;
-    folder = ToPath(stored);
-    return true;
 }
 
 bool MainFORM::Form_Load() {
@@ -79,21 +63,17 @@ bool MainFORM::startUp() {
     folders.AppPath = ToPath(appPath);
 
     // A folder named on the command line has set IniPath (and TxtPath) for this run already.
-    if (!folders.IniPath.empty()) {
-    } else if (platform_.files->exists(appPath + kIniFile)) {
-        folders.IniPath = ToPath(WithoutLastCharacter(appPath));
-    } else if (!findWithSetting(QStringLiteral("INI Path"), kIniFile, folders.IniPath)) {
+    if (folders.IniPath.empty())
+        folders.IniPath = ToPath(FindStartFolder(platform_, kIniFileName, QStringLiteral("INI Path")));
+    if (folders.IniPath.empty()) {
         WaitForWindow(platform_, new SearchFORM(state_, platform_, FileDialog(), SearchFORM::Kind::Ini), splash);
         splash->activateWindow();
     }
 
-    const QString iniPath = FromPath(folders.IniPath);
-    if (!folders.TxtPath.empty()) {
-    } else if (platform_.files->exists(appPath + kTxtFile)) {
-        folders.TxtPath = ToPath(WithoutLastCharacter(appPath));
-    } else if (platform_.files->exists(iniPath + Sep() + kTxtFile)) {
-        folders.TxtPath = folders.IniPath;
-    } else if (!findWithSetting(QStringLiteral("TXT Path"), kTxtFile, folders.TxtPath)) {
+    if (folders.TxtPath.empty())
+        folders.TxtPath =
+            ToPath(FindStartFolder(platform_, kTxtFileName, QStringLiteral("TXT Path"), FromPath(folders.IniPath)));
+    if (folders.TxtPath.empty()) {
         WaitForWindow(platform_, new Search2FORM(state_, platform_, FileDialog()), splash);
         splash->activateWindow();
     }

@@ -10,9 +10,11 @@ class QWidget;
 
 namespace tolva {
 
-/// Once per application: every window of the program, as it is shown, gets access keys for its
-/// buttons, boxes and options, the focus on its first input (or its forward button), Enter for
-/// its forward button (Next, Finish, OK) and Escape for Abort (or Cancel, or Close).
+/// Once per application: every named window of the program, as it is shown, gets access keys for
+/// its buttons, boxes and options and the focus on its first input (or its forward button); Enter
+/// in a field presses its forward button (Next, Finish, OK), and Escape presses Abort (or Cancel,
+/// or Close; OK in a notice that has nothing to abort). The main window keeps its own focus and
+/// keys, and its menus get access keys each time they open.
 void UseKeyboardEverywhere();
 
 /// The display field reads out as its caption ("Yes :" names it "Yes") with what it shows as its

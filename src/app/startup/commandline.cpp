@@ -8,6 +8,8 @@
 #include "app/platform/messages.h"
 #include "app/platform/seams.h"
 #include "app/platform/text.h"
+#include "app/startup/folders.h"
+#include "core/files/folders.h"
 #include "core/state.h"
 
 namespace tolva {
@@ -17,17 +19,26 @@ namespace {
 struct Options {
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show these options and end.")};
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Show the version and end.")};
+    QCommandLineOption identify{QStringLiteral("identify"),
+                                QStringLiteral("Print the product code, disc ID and bleem!.INI title of each disc image "
+                                               "or drive named instead of FOLDER, one line each, and end.")};
+    QCommandLineOption ini{QStringLiteral("ini"),
+                           QStringLiteral("With --identify: read bleem!.INI from <folder> instead of where it is "
+                                          "usually found."),
+                           QStringLiteral("folder")};
 
     void addTo(QCommandLineParser& parser) const {
         parser.setApplicationDescription(
             QStringLiteral("A companion for the game database files of bleem!: bleem!.INI and Compatibility.TXT."));
         parser.addOption(help);
         parser.addOption(version);
+        parser.addOption(identify);
+        parser.addOption(ini);
         parser.addPositionalArgument(
             QStringLiteral("FOLDER"),
             QStringLiteral("Open the bleem!.INI of this folder (and the Compatibility.TXT beside it) for this run, "
                            "leaving the stored settings as they are."),
-            QStringLiteral("[FOLDER]"));
+            QStringLiteral("[FOLDER | --identify FILE-OR-DEVICE...]"));
     }
 };
 
@@ -54,6 +65,14 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     if (parser.isSet(options.version))
         return Finish(0, kTitle + QLatin1Char(' ') + QCoreApplication::applicationVersion() + QLatin1Char('\n'));
     const QStringList folders = parser.positionalArguments();
+    if (parser.isSet(options.identify)) {
+        if (folders.isEmpty()) return Misuse(QStringLiteral("--identify needs at least one disc image or drive"));
+        CommandLine line;
+        line.options.discs = folders;
+        line.options.iniFolder = parser.value(options.ini);
+        return line;
+    }
+    if (parser.isSet(options.ini)) return Misuse(QStringLiteral("--ini goes with --identify"));
     if (folders.size() > 1) return Misuse(QStringLiteral("one FOLDER at most, not %1").arg(folders.size()));
 
     CommandLine line;
@@ -63,17 +82,17 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
 
 void UseStartFolder(const StartOptions& options, Folders& folders, Platform& platform) {
     if (options.folder.isEmpty()) return;
-    if (!platform.files->exists(options.folder + QDir::separator() + QStringLiteral("bleem!.INI"))) {
+    const QString found = FindFolder(platform, {options.folder}, kIniFileName);
+    if (found.isEmpty()) {
         platform.prompter->ask(nullptr, kTitle,
-                               QStringLiteral("There is no bleem!.INI in %1.\n\n"
+                               QStringLiteral("There is no %1 in %2.\n\n"
                                               "tolva! looks for it where it usually does.")
-                                   .arg(options.folder),
+                                   .arg(QLatin1String(kIniFileName), options.folder),
                                MsgIcon::Exclamation, MsgButtons::Ok);
         return;
     }
-    folders.IniPath = ToPath(options.folder);
-    if (platform.files->exists(options.folder + QDir::separator() + QStringLiteral("Compatibility.TXT")))
-        folders.TxtPath = folders.IniPath;
+    folders.IniPath = ToPath(found);
+    if (!FindFolder(platform, {found}, kTxtFileName).isEmpty()) folders.TxtPath = folders.IniPath;
 }
 
 }  // namespace tolva

@@ -1,6 +1,7 @@
 #pragma once
-// The command line: tolva [FOLDER], --help and --version. It is read before any window exists,
-// so that help and version work on a console without a display.
+// The command line: tolva [FOLDER], --identify FILE-OR-DEVICE... [--ini FOLDER], --help and
+// --version. It is read before any window exists, so that all but FOLDER work on a console
+// without a display.
 #include <QString>
 #include <QStringList>
 
@@ -12,6 +13,8 @@ struct Platform;
 /// What the command line asks of this run.
 struct StartOptions {
     QString folder;  ///< FOLDER: where bleem!.INI is, for this run only; empty when not given
+    QStringList discs;  ///< --identify: the disc images or drives to identify; empty otherwise
+    QString iniFolder;  ///< --ini: the folder of bleem!.INI for --identify; empty: found as usual
 };
 
 /// Options to start with, or text to print and an exit code to end with at once.

@@ -9,10 +9,6 @@ namespace tolva {
 
 struct Platform;
 
-/// The folder of `file` found as at start-up: the program's folder, else the folder stored under
-/// the setting `key`; "" when neither holds the file.
-QString FindFileFolder(Platform& platform, const QString& key, const QString& file);
-
 /// One line per disc on out: its path, product code, disc ID (or "not in the disc ID table") and
 /// the title of the bleem!.INI entry with that disc ID (or "not in bleem!.INI"), tab-separated; a
 /// disc that cannot be read gets its reason on err. bleem!.INI is read from iniFolder, or found as

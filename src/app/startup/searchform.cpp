@@ -17,6 +17,8 @@
 #include "app/platform/text.h"
 #include "app/platform/windowplace.h"
 #include "app/startup/dialog.h"
+#include "app/startup/folders.h"
+#include "core/files/folders.h"
 #include "core/startup/wineprefixes.h"
 #include "core/state.h"
 #include "app/platform/guarded.h"
@@ -108,7 +110,7 @@ SearchFORM::SearchFORM(ProgramState& state, Platform& platform, Dialog& dialog, 
 }
 
 QString SearchFORM::fileName() const {
-    return kind_ == Kind::Ini ? QStringLiteral("bleem!.INI") : QStringLiteral("Compatibility.TXT");
+    return QLatin1String(fileNameText());
 }
 
 QString SearchFORM::settingKey() const {
@@ -119,12 +121,11 @@ std::string& SearchFORM::folderVariable() {
     return kind_ == Kind::Ini ? state_.folders.IniPath : state_.folders.TxtPath;
 }
 
-void SearchFORM::PathTEXT_Change() {
-    const QString text = PathTEXT->text();
-    const QString sep = QDir::separator();
-    const QString path = text.endsWith(sep) ? text + fileName() : text + sep + fileName();
-    OkBUTTON->setEnabled(platform_.files->exists(path));
-}
+const char* SearchFORM::fileNameText() const { return kind_ == Kind::Ini ? kIniFileName : kTxtFileName; }
+
+QString SearchFORM::typedFolder() const { return FindFolder(platform_, {PathTEXT->text()}, fileNameText()); }
+
+void SearchFORM::PathTEXT_Change() { OkBUTTON->setEnabled(!typedFolder().isEmpty()); }
 
 void SearchFORM::SearchBUTTON_Click() {
     const QString filter = fileName() + QLatin1Char('|') + fileName();
@@ -135,9 +136,8 @@ void SearchFORM::SearchBUTTON_Click() {
 }
 
 void SearchFORM::OkBUTTON_Click() {
-    if (!OkBUTTON->isEnabled()) return;  // Enter while the folder does not hold the file
-    QString folder = PathTEXT->text();
-    if (!folder.endsWith(QDir::separator())) folder.append(QDir::separator());
+    const QString folder = typedFolder();
+    if (folder.isEmpty()) return;  // Enter while the folder does not hold the file
     folderVariable() = ToPath(folder);
     if (SaveCHECK->isChecked()) platform_.settings->write(settingKey(), PathTEXT->text());
     closing_ = true;

@@ -21,7 +21,8 @@ class SearchFORM : public QWidget {
 public:
     enum class Kind { Ini, Txt };
 
-    /// dialog: the program's one shared open-file dialog. owner: the window the dialog belongs to.
+    /// dialog: the program's one shared open-file dialog. OK stores the folder typed, in the folder
+    /// variables' one form, into IniPath (Ini) or TxtPath (Txt).
     SearchFORM(ProgramState& state, Platform& platform, Dialog& dialog, Kind kind = Kind::Ini, QWidget* parent = nullptr);
 
     void PathTEXT_Change();
@@ -37,6 +38,9 @@ protected:
 
 private:
     std::string& folderVariable();
+    const char* fileNameText() const;
+    /// The folder typed, when it holds the file; "" otherwise.
+    QString typedFolder() const;
     void Abort();
     QString moduleName(const char* handler) const;
 

@@ -106,4 +106,16 @@ void CleanUpFORM::RunFromPage(MainHost& main, QWidget* page) {
     main.runWindow(window, WindowMode::Blocking);
 }
 
+QCheckBox* CleanUpFORM::AddAfterwardsOption(QWidget* window, QBoxLayout* layout, const char* labelName) {
+    layout->addWidget(WrappedLabel(
+        window, QStringLiteral("Activate the following option when you want to sort the ini afterwards :"), labelName));
+    auto* option = Named<QCheckBox>(window, "Check1", QStringLiteral("Clean Up the ini afterwards"));
+    layout->addWidget(option);
+    return option;
+}
+
+void CleanUpFORM::RunAfterwards(MainHost& main, QWidget* from, const QCheckBox* option) {
+    if (option->isChecked()) RunFromPage(main, from);
+}
+
 }  // namespace tolva

@@ -3,6 +3,7 @@
 // the compatibility records as comment lines before or after each entry.
 #include "app/host/toolwindow.h"
 
+class QBoxLayout;
 class QCheckBox;
 class QLabel;
 class QPushButton;
@@ -23,6 +24,13 @@ public:
     static void RunFromMain(MainHost& main);
     /// From another tool's last page: that page is hidden while the window runs.
     static void RunFromPage(MainHost& main, QWidget* page);
+
+    // The finish step of the Add/Edit wizard, the repair and compare wizards and the update list.
+    /// Adds the option "Clean Up the ini afterwards" (Check1) with its explanation to layout.
+    static QCheckBox* AddAfterwardsOption(QWidget* window, QBoxLayout* layout, const char* labelName = "");
+    /// Once the change is written: Clean Up when option is ticked, from `from` (hidden while
+    /// Clean Up is open).
+    static void RunAfterwards(MainHost& main, QWidget* from, const QCheckBox* option);
 
     void PreviewBUTTON_Click();
     void OkBUTTON_Click();

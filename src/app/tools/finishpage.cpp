@@ -15,9 +15,7 @@ ToolFinishPage::ToolFinishPage(PageRun& run, const QString& name, int number, co
     addText(QStringLiteral("The tolva! wizard has now all the information needed to update the bleem! "
                            "database with your game information. Click 'Finish' to complete setup."),
             "LABEL");
-    addText(QStringLiteral("Activate the following option when you want to sort the ini afterwards :"), "LABEL");
-    Check1 = Named<QCheckBox>(this, "Check1", QStringLiteral("Clean Up the ini afterwards"));
-    content()->addWidget(Check1);
+    Check1 = CleanUpFORM::AddAfterwardsOption(this, content(), "LABEL");
     addPageButtons(QStringLiteral("Finish"));
 }
 
@@ -27,7 +25,7 @@ void ToolFinishPage::next() {
     for (QWidget* control : {static_cast<QWidget*>(ForwardBUTTON), static_cast<QWidget*>(BackBUTTON),
                              static_cast<QWidget*>(AbortBUTTON), static_cast<QWidget*>(Check1)})
         control->setEnabled(false);
-    if (finishWork() && Check1->isChecked()) CleanUpFORM::RunFromPage(main(), this);
+    if (finishWork()) CleanUpFORM::RunAfterwards(main(), this, Check1);
     run().end();
 }
 

@@ -97,17 +97,14 @@ void DownloadFORM::connectToTarget() {
 }
 
 bool DownloadFORM::followRedirect() {
-    const auto next = RedirectTarget(target_, download_.location());
-    if (!next) {
-        download_.fail("the server sent the update to " + download_.location() + ", which is not an http address");
-        return false;
-    }
-    if (redirects_ == kMaxRedirects) {
-        download_.fail("the server sent the update elsewhere more than " + std::to_string(kMaxRedirects) + " times");
+    const RedirectStep step = FollowRedirect(target_, download_.location(), redirects_);
+    if (!step.next) {
+        download_ = HttpDownload{};  // a redirected download takes no failure: start it afresh
+        download_.fail(step.failure);
         return false;
     }
     ++redirects_;
-    target_ = *next;
+    target_ = *step.next;
     {
         const QSignalBlocker quiet(MSWINSCK);  // this connection's end is not the download's
         MSWINSCK->abort();
@@ -158,14 +155,13 @@ void DownloadFORM::showProgress() {
 
 void DownloadFORM::stalled() {
     if (announced_) return;
-    download_.fail("no answer from the server for " + WaitText(stall_));
+    download_.fail(StalledText(stall_));
     finishIfDone();
 }
 
 void DownloadFORM::tookTooLong() {
     if (announced_) return;
-    download_.fail("the server took longer than " + WaitText(stall_ * kDownloadDeadlineStalls) +
-                   " to send the update");
+    download_.fail(TookTooLongText(stall_));
     finishIfDone();
 }
 
@@ -189,7 +185,7 @@ void DownloadFORM::finishIfDone() {
 void DownloadFORM::CancelBUTTON_Click() {
     if (announced_) return;
     cancelled_ = true;
-    download_.fail("the download was cancelled");
+    download_.fail(CancelledText());
     finishIfDone();
 }
 

@@ -59,7 +59,7 @@ DownloadFORM2::Fetched DownloadFORM2::fetch() {
     QUrl address = address_;
     for (int redirects = 0;; ++redirects) {
         if (closedByUser_) {
-            fetched.error = "the download was cancelled";
+            fetched.error = CancelledText();
             return fetched;
         }
         QNetworkRequest request(address);
@@ -88,28 +88,24 @@ DownloadFORM2::Fetched DownloadFORM2::fetch() {
         if (reply->error() != QNetworkReply::NoError) {
             std::string why = ToFile(reply->errorString());
             if (tooLong)
-                why = "the server sent more than " + std::to_string(kMaxBodyBytes) + " bytes, more than an update can be";
+                why = TooLargeText();
             else if (tooSlow)
-                why = "the server took longer than " + WaitText(timeout_ * kDownloadDeadlineStalls) + " to send the update";
+                why = TookTooLongText(timeout_);
             else if (reply->error() == QNetworkReply::OperationCanceledError && !closedByUser_)
-                why = "no answer from the server for " + WaitText(timeout_);
+                why = StalledText(timeout_);
             fetched.error = where + why;
             return fetched;
         }
         const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         const std::string location = reply->rawHeader("Location").toStdString();
-        if ((status == 301 || status == 302 || status == 303 || status == 307 || status == 308) && !location.empty()) {
-            const auto from = ParseHttpAddress(address.toString(QUrl::FullyEncoded).toStdString());
-            const auto next = from ? RedirectTarget(*from, location) : std::nullopt;
-            if (!next) {
-                fetched.error = where + "the server sent the update to " + location + ", which is not an http address";
+        if (IsRedirect(status, location)) {
+            const RedirectStep step =
+                FollowRedirect(ParseHttpAddress(address.toString(QUrl::FullyEncoded).toStdString()), location, redirects);
+            if (!step.next) {
+                fetched.error = where + step.failure;
                 return fetched;
             }
-            if (redirects == kMaxRedirects) {
-                fetched.error = where + "the server sent the update elsewhere more than " + std::to_string(kMaxRedirects) + " times";
-                return fetched;
-            }
-            address = QUrl(QString::fromStdString(AddressText(*next)));
+            address = QUrl(QString::fromStdString(AddressText(*step.next)));
             continue;
         }
         const QByteArray body = reply->readAll();
@@ -118,8 +114,7 @@ DownloadFORM2::Fetched DownloadFORM2::fetch() {
         const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
         if (announced.isValid() && reply->rawHeader("Content-Encoding").isEmpty() &&
             announced.toLongLong() != body.size()) {
-            fetched.error = where + "the server closed the connection after " + std::to_string(body.size()) + " of " +
-                            std::to_string(announced.toLongLong()) + " bytes";
+            fetched.error = where + CutShortText(body.size(), announced.toLongLong());
             return fetched;
         }
         fetched.ok = true;

@@ -71,10 +71,7 @@ UpdateFORM::UpdateFORM(MainHost& main, UpdateData update, const std::vector<std:
     markRow->addStretch(1);
     content->addLayout(markRow);
 
-    content->addWidget(
-        WrappedLabel(this, QStringLiteral("Activate the following option when you want to sort the ini afterwards :")));
-    Check1 = Named<QCheckBox>(this, "Check1", QStringLiteral("Clean Up the ini afterwards"));
-    content->addWidget(Check1);
+    Check1 = CleanUpFORM::AddAfterwardsOption(this, content);
 
     OkBUTTON = NamedButton(this, "OkBUTTON", QStringLiteral("Finish"));
     OkBUTTON->setDefault(true);
@@ -147,7 +144,7 @@ void UpdateFORM::OkBUTTON_Click() {
     hide();
     // Clean Up follows only a reload that worked; the window finishes either way, so that the
     // user never stays without a window.
-    if (main_.reloadAfterChange(kFinishModule) && Check1->isChecked()) CleanUpFORM::RunFromPage(main_, this);
+    if (main_.reloadAfterChange(kFinishModule)) CleanUpFORM::RunAfterwards(main_, this, Check1);
     finish();
 }
 

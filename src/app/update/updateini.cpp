@@ -25,7 +25,7 @@ void AfterDownload(MainHost& main, ToolWindow* download, bool cancelled) {
         download->finish();
         return;
     }
-    const UpdateResult result = UpdateINI(state.update.DownloadText, state.games);
+    const UpdateResult result = ReadUpdate(state.update.DownloadText, state.games);
     if (result.outcome != UpdateOutcome::NewEntries) {
         ShowUpdateMessage(platform, download, result.message);
         download->finish();

@@ -17,10 +17,4 @@ MsgAnswer ShowUpdateMessage(Platform& platform, QWidget* owner, const UpdateMess
                                   buttons);
 }
 
-std::string WaitText(std::chrono::milliseconds wait) {
-    const long long ms = wait.count();
-    if (ms % 1000 == 0) return std::to_string(ms / 1000) + " seconds";
-    return std::to_string(ms) + " milliseconds";
-}
-
 }  // namespace tolva

@@ -31,9 +31,7 @@ Wizard8FORM::Wizard8FORM(PageRun& run) : WizardPage(run, 8) {
     keep.setRetainSizeWhenHidden(true);
     LoadLABEL->setSizePolicy(keep);
     content()->addSpacing(8);
-    addText(QStringLiteral("Activate the following option when you want to sort the ini afterwards :"));
-    Check1 = Named<QCheckBox>(this, "Check1", QStringLiteral("Clean Up the ini afterwards"));
-    content()->addWidget(Check1);
+    Check1 = CleanUpFORM::AddAfterwardsOption(this, content());
     content()->addStretch(1);
     ForwardBUTTON->setText(QStringLiteral("Finish"));
 }
@@ -57,7 +55,7 @@ void Wizard8FORM::next() {
     LoadLABEL->hide();
     if (!carryOn) return;
 
-    if (Check1->isChecked()) CleanUpFORM::RunFromPage(main(), this);
+    CleanUpFORM::RunAfterwards(main(), this, Check1);
 
     // The search selects the written game (or the first title that matches it).
     main().showGame(FromFile(UpperCase(w.EditTitle)));

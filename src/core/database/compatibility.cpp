@@ -70,7 +70,7 @@ void SetJoin(ProgramState& state, int i, std::int32_t j) {
 }  // namespace
 
 bool ReadTXT(ProgramState& state, const FailureSink& sink) {
-    const std::string path = JoinPath(state.folders.TxtPath, kTxtFileName);
+    const std::string path = TxtFilePath(state.folders);
     std::string bytes;
     const std::optional<std::string> found = LocateFile(path);
     std::string error;

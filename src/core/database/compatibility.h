@@ -10,11 +10,10 @@
 #include <string_view>
 
 #include "core/failure.h"
+#include "core/files/folders.h"
 #include "core/state.h"
 
 namespace tolva {
-
-inline constexpr const char* kTxtFileName = "Compatibility.TXT";
 
 /// The title key of a record that a title join has taken.
 inline constexpr std::string_view kConsumedTitle = "***clear***";

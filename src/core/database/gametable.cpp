@@ -43,6 +43,7 @@
 #include "core/database/iniline.h"
 #include "core/text/cp1252.h"
 #include "core/files/files.h"
+#include "core/files/folders.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -314,7 +315,7 @@ void SortGames(GameTable& games) {
 }
 
 bool ReadINIText(GameTable& games, std::string_view bytes, const FailureSink& sink) {
-    return ReadINIText(games, bytes, sink, "bleem!.INI");
+    return ReadINIText(games, bytes, sink, kIniFileName);
 }
 
 bool ReadINIText(GameTable& games, std::string_view bytes, const FailureSink& sink,
@@ -394,16 +395,15 @@ bool ReadINIText(GameTable& games, std::string_view bytes, const FailureSink& si
 
 bool ReadINI(ProgramState& state, const FailureSink& sink) {
     GameTable& games = state.games;
-    const std::string path = JoinPath(state.folders.IniPath, "bleem!.INI");
+    const std::string path = IniFilePath(state.folders);
     try {
-        const std::string located = LocateFile(path).value_or(path);
-        const FileBytes file = ReadWholeFile(located);
+        const FileBytes file = ReadWholeFile(path);
         if (!file.ok) {
             games.GameLast = -1;
             games.Truncated = true;
             return sink(Failure{file.error, kReadINIModule}) == Resolution::Resume;
         }
-        const bool resumed = ReadINIText(games, file.bytes, sink, located);
+        const bool resumed = ReadINIText(games, file.bytes, sink, path);
         // Every entry gets its own join back, whatever TxtUpdate says: Clean Up and the details
         // view read the joins while the switch is off too.
         RestoreJoins(games, state.txt);

@@ -225,11 +225,6 @@ std::string TruncatedTableReason() {
            " entries, or a read error), and writing now could lose what was not read";
 }
 
-std::string IniFilePath(const Folders& folders) {
-    const std::string path = JoinPath(folders.IniPath, kIniFileName);
-    return LocateFile(path).value_or(path);
-}
-
 IniPreview PreviewINI(const ProgramState& state, const IniChange& change) {
     IniPreview preview;
     preview.path = IniFilePath(state.folders);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/files/files.h"
+#include "core/files/folders.h"
 #include "core/failure.h"
 #include "core/state.h"
 
@@ -18,9 +19,6 @@ namespace tolva {
 
 /// Lines a change or removal holds at most, as the program's line buffer always did.
 inline constexpr std::size_t kIniLineCapacity = 16385;
-
-/// The name of the game database file inside IniPath.
-inline constexpr const char* kIniFileName = "bleem!.INI";
 
 /// One entry as written: "ID=", "Title=" and "Flags=" followed by these values.
 struct IniEntry {
@@ -47,10 +45,6 @@ EditedText ChangeEntryText(std::string_view file, std::string_view gameID, const
 
 /// The file with the ID, Title and Flags lines of the entry of disc ID gameID disabled by ";".
 EditedText DisableEntryText(std::string_view file, std::string_view gameID);
-
-/// The path of bleem!.INI in IniPath: the exact name, else the same name in another letter case,
-/// else the exact name (which then does not exist).
-std::string IniFilePath(const Folders& folders);
 
 /// Why nothing is written back after a load that did not read the whole file (Truncated).
 std::string TruncatedTableReason();

@@ -85,6 +85,7 @@ const std::string& NativeSeparator() {
 }
 
 std::string JoinPath(const std::string& folder, const std::string& name) {
+    if (folder.ends_with(NativeSeparator())) return folder + name;
     return folder + NativeSeparator() + name;
 }
 

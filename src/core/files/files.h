@@ -13,7 +13,7 @@ namespace tolva {
 /// The platform's path separator as text.
 const std::string& NativeSeparator();
 
-/// folder + separator + name; a doubled separator is harmless, as on every file system here.
+/// folder + separator + name; a folder that ends in the separator gets no second one.
 std::string JoinPath(const std::string& folder, const std::string& name);
 
 /// The file at path if it exists: the exact name first, then the same name in any letter case

@@ -39,7 +39,7 @@ std::string IndexLine(long number, std::int64_t time, std::string action) {
 
 struct IndexEntry {
     long number = 0;
-    IniVersion version;
+    KeptVersion version;
 };
 
 /// The index, oldest first; lines that do not parse are dropped.
@@ -125,8 +125,8 @@ bool IniHistory::ChangedOutside(std::string_view current) const {
     return !written.ok || written.bytes != Fingerprint(current);
 }
 
-std::vector<IniVersion> IniHistory::Versions() const {
-    std::vector<IniVersion> out;
+std::vector<KeptVersion> IniHistory::Versions() const {
+    std::vector<KeptVersion> out;
     const std::vector<IndexEntry> index = ReadIndex(folder_);
     for (auto entry = index.rbegin(); entry != index.rend(); ++entry) out.push_back(entry->version);
     return out;

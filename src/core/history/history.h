@@ -15,7 +15,8 @@ namespace tolva {
 
 inline constexpr std::size_t kKeptVersions = 20;
 
-struct IniVersion {
+/// A version of bleem!.INI kept in the history (not the file's own version text, IniVersion).
+struct KeptVersion {
     std::string file;       ///< where its bytes are kept
     std::int64_t time = 0;  ///< seconds since the epoch when the change replaced them
     std::string action;     ///< the change that replaced them: "Remove: Neon Alley"
@@ -40,7 +41,7 @@ public:
     /// Whether current differs from what the program last wrote (true when that is unknown).
     bool ChangedOutside(std::string_view current) const;
     /// The kept versions, newest first.
-    std::vector<IniVersion> Versions() const;
+    std::vector<KeptVersion> Versions() const;
 
 private:
     std::string folder_;

@@ -14,7 +14,7 @@ namespace tolva {
 IniHistory HistoryOf(const Folders& folders);
 
 /// The versions kept of bleem!.INI in IniPath, newest first; none when HistoryPath is empty.
-std::vector<IniVersion> KeptVersions(const Folders& folders);
+std::vector<KeptVersion> KeptVersions(const Folders& folders);
 
 /// Whether bleem!.INI differs from what the program last wrote there: another program edited it
 /// (or it cannot be read), and the user is asked before a version replaces it.
@@ -22,7 +22,7 @@ bool ChangedOutside(const Folders& folders);
 
 /// Writes version's bytes to bleem!.INI, keeping the replaced bytes under label ("Undo Remove:
 /// Neon Alley"). Failures go to sink as module; returns false when the sink answered Cancel.
-bool RestoreVersion(const ProgramState& state, const IniVersion& version, const std::string& label,
+bool RestoreVersion(const ProgramState& state, const KeptVersion& version, const std::string& label,
                     const std::string& module, const FailureSink& sink);
 
 }  // namespace tolva

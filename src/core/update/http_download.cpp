@@ -115,6 +115,45 @@ std::optional<HttpAddress> RedirectTarget(const HttpAddress& from, std::string_v
     return target;
 }
 
+bool IsRedirect(int status, std::string_view location) {
+    return (status == 301 || status == 302 || status == 303 || status == 307 || status == 308) && !location.empty();
+}
+
+RedirectStep FollowRedirect(const std::optional<HttpAddress>& from, std::string_view location, int followed) {
+    RedirectStep step;
+    const auto next = from ? RedirectTarget(*from, location) : std::nullopt;
+    if (!next)
+        step.failure = "the server sent the update to " + std::string(location) + ", which is not an http address";
+    else if (followed >= kMaxRedirects)
+        step.failure = "the server sent the update elsewhere more than " + std::to_string(kMaxRedirects) + " times";
+    else
+        step.next = next;
+    return step;
+}
+
+std::string WaitText(std::chrono::milliseconds wait) {
+    const long long ms = wait.count();
+    if (ms % 1000 == 0) return std::to_string(ms / 1000) + " seconds";
+    return std::to_string(ms) + " milliseconds";
+}
+
+std::string CancelledText() { return "the download was cancelled"; }
+
+std::string StalledText(std::chrono::milliseconds stall) { return "no answer from the server for " + WaitText(stall); }
+
+std::string TookTooLongText(std::chrono::milliseconds stall) {
+    return "the server took longer than " + WaitText(stall * kDownloadDeadlineStalls) + " to send the update";
+}
+
+std::string TooLargeText() {
+    return "the server sent more than " + std::to_string(kMaxBodyBytes) + " bytes, more than an update can be";
+}
+
+std::string CutShortText(std::int64_t received, std::int64_t announced) {
+    return "the server closed the connection after " + std::to_string(received) + " of " + std::to_string(announced) +
+           " bytes";
+}
+
 bool ProxySpares(std::string_view host, std::string_view noProxy) {
     for (std::size_t start = 0; start <= noProxy.size();) {
         std::size_t comma = noProxy.find(',', start);
@@ -242,9 +281,7 @@ HttpDownload::State HttpDownload::parseHeader(std::size_t headerEnd, std::size_t
         }
     }
 
-    const bool redirect = statusCode_ == 301 || statusCode_ == 302 || statusCode_ == 303 || statusCode_ == 307 ||
-                          statusCode_ == 308;
-    if (redirect && !location_.empty()) {
+    if (IsRedirect(statusCode_, location_)) {
         buffer_.clear();
         state_ = State::Redirected;
         return state_;
@@ -279,9 +316,7 @@ HttpDownload::State HttpDownload::takeBody(std::string_view bytes) {
         if (static_cast<std::int64_t>(body_.size()) == *contentLength_) state_ = State::Complete;
         return state_;
     }
-    if (static_cast<std::int64_t>(body_.size() + bytes.size()) > kMaxBodyBytes)
-        return failWith("the server sent more than " + std::to_string(kMaxBodyBytes) +
-                        " bytes, more than an update can be");
+    if (static_cast<std::int64_t>(body_.size() + bytes.size()) > kMaxBodyBytes) return failWith(TooLargeText());
     body_.append(bytes);
     return state_;
 }
@@ -322,9 +357,7 @@ HttpDownload::State HttpDownload::chunkLine(std::string_view line) {
         if (digits.empty() || ec != std::errc() || end != digits.data() + digits.size() || digits.front() == '-')
             return failWith("the server's chunked reply has an unreadable chunk size \"" +
                             std::string(line.substr(0, 40)) + "\"");
-        if (size > kMaxBodyBytes - static_cast<std::int64_t>(body_.size()))
-            return failWith("the server sent more than " + std::to_string(kMaxBodyBytes) +
-                            " bytes, more than an update can be");
+        if (size > kMaxBodyBytes - static_cast<std::int64_t>(body_.size())) return failWith(TooLargeText());
         chunkLeft_ = size;
         chunk_ = size == 0 ? Chunk::Trailer : Chunk::Data;
         break;
@@ -361,8 +394,7 @@ HttpDownload::State HttpDownload::closed() {
             state_ = State::Complete;
             return state_;
         }
-        return failWith("the server closed the connection after " + std::to_string(body_.size()) +
-                        " of " + std::to_string(*contentLength_) + " bytes");
+        return failWith(CutShortText(static_cast<std::int64_t>(body_.size()), *contentLength_));
     case State::Complete:
     case State::Redirected:
     case State::Failed:

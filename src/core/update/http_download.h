@@ -11,6 +11,7 @@
 // than 2xx, an over-long header, a body beyond the limit, a coding we cannot read, or a close
 // before the body is whole is a failure; the window then ends its wait in the "failed to
 // connect" path.
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -60,6 +61,32 @@ std::string UpdateAddress(std::string_view host, int port, std::string_view path
 /// Where a redirect's Location leads from `from`: absolute, "//host/..", "/path" or relative.
 /// Nothing when it leads away from plain http (https, ftp, ...).
 std::optional<HttpAddress> RedirectTarget(const HttpAddress& from, std::string_view location);
+
+/// Whether a response with this status and a Location sends the update elsewhere.
+bool IsRedirect(int status, std::string_view location);
+
+/// The one redirect rule of both routes: where a redirect from `from` leads after `followed`
+/// redirects, or why it is not followed (next empty; failure worded for a person). A redirect
+/// from an address that is not plain http (nothing) leads nowhere.
+struct RedirectStep {
+    std::optional<HttpAddress> next;
+    std::string failure;
+};
+RedirectStep FollowRedirect(const std::optional<HttpAddress>& from, std::string_view location, int followed);
+
+// Why a download failed, worded alike on both routes (the caller names the server or address).
+
+/// A wait as a person reads it: "30 seconds", or "250 milliseconds" when not whole seconds.
+std::string WaitText(std::chrono::milliseconds wait);
+std::string CancelledText();
+/// No byte for stall.
+std::string StalledText(std::chrono::milliseconds stall);
+/// The whole transfer outlasted kDownloadDeadlineStalls stall times.
+std::string TookTooLongText(std::chrono::milliseconds stall);
+/// More than kMaxBodyBytes.
+std::string TooLargeText();
+/// The connection closed after received of the announced bytes.
+std::string CutShortText(std::int64_t received, std::int64_t announced);
 
 /// Whether no_proxy (host suffixes at a dot, "*" for every host) lets `host` go direct.
 bool ProxySpares(std::string_view host, std::string_view noProxy);

@@ -106,7 +106,7 @@ void TakeEntries(GameTable& entries, UpdateData& update) {
 
 }  // namespace
 
-UpdateResult UpdateINI(std::string_view DownloadText, const GameTable& games) {
+UpdateResult ReadUpdate(std::string_view DownloadText, const GameTable& games) {
     if (DownloadText.empty()) return Ending(UpdateOutcome::FailedToConnect, FailedToConnectMessage());
 
     const std::vector<std::string_view> lines = SplitLineViews(DownloadText);

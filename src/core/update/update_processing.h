@@ -60,8 +60,9 @@ struct UpdateResult {
     std::vector<std::string> rows;
 };
 
-/// Reads DownloadText and decides what the update offers against the game table.
-UpdateResult UpdateINI(std::string_view DownloadText, const GameTable& games);
+/// UpdateINI's processing: reads DownloadText and decides what the update offers against the
+/// game table. (UpdateINI itself, with its route number, is the window side's.)
+UpdateResult ReadUpdate(std::string_view DownloadText, const GameTable& games);
 
 /// The row text of an entry: "Title (Yes!)", "Title (Not Yet)" or "Title (Partially)".
 std::string UpdateRowText(std::string_view title, std::string_view flags);

@@ -4,7 +4,8 @@
     scripts/mutants.py PROJECT [--n 60] [--seed 1] [--files 'src/core/**/*.cpp'] [--out FILE]
 
 Copies PROJECT's committed tree (git archive HEAD) to a work folder, builds it once (Ninja,
-RelWithDebInfo), then for each of N mutation sites drawn with the seed: applies one mutation
+RelWithDebInfo, TOLVA_ASSERTIONS on, as the test builds are), then for each of N mutation sites
+drawn with the seed: applies one mutation
 (a comparison, logical or arithmetic operator flipped, a boolean literal swapped, a +1/-1 dropped),
 rebuilds the test target, runs the test command. Killed = the tests fail or hang past --timeout;
 stillborn = it does not compile (not counted).
@@ -101,7 +102,7 @@ def main():
     shutil.rmtree(fresh)
     if not os.path.exists(os.path.join(bld, ".built")):
         subprocess.run(["cmake", "-S", src, "-B", bld, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
-                        "-DTOLVA_BENCH=OFF"], check=True, stdout=subprocess.DEVNULL)
+                        "-DTOLVA_BENCH=OFF", "-DTOLVA_ASSERTIONS=ON"], check=True, stdout=subprocess.DEVNULL)
         subprocess.run(["cmake", "--build", bld, "-j2", "--target", a.target], check=True, stdout=subprocess.DEVNULL)
         base = run(test_cmd(a, bld), bld, 1800)
         if base != 0:

@@ -23,7 +23,7 @@ void Name() {
 }
 
 // tolva --identify: prints which game each disc holds, without a window.
-int Identify(const tolva::StartOptions& options) {
+int Identify(const tolva::IdentifyOptions& options) {
     QTextStream out(stdout);
     QTextStream err(stderr);
     tolva::QtSettingsStore settings;
@@ -46,7 +46,7 @@ int main(int argc, char* argv[]) {
         QCoreApplication console(argc, argv);
         Name();
         line = tolva::ParseCommandLine(QCoreApplication::arguments());
-        if (!line.finish && !line.options.discs.isEmpty()) return Identify(line.options);
+        if (!line.finish && !line.identify.discs.isEmpty()) return Identify(line.identify);
     }
     if (line.finish) {
         std::fputs(line.output.toLocal8Bit().constData(), line.exitCode == 0 ? stdout : stderr);

@@ -96,7 +96,7 @@ private Q_SLOTS:
         }
         for (const char* option : {"[FOLDER", "--identify", "--ini <folder>", "--version"})
             QVERIFY2(ParseCommandLine({"tolva", "-h"}).output.contains(option), option);
-        const StartOptions identify = ParseCommandLine({"tolva", "--identify", "a.iso", "b.cue", "--ini", "x"}).options;
+        const IdentifyOptions identify = ParseCommandLine({"tolva", "--identify", "a.iso", "b.cue", "--ini", "x"}).identify;
         QCOMPARE(identify.discs, QStringList({"a.iso", "b.cue"}));
         QCOMPARE(identify.iniFolder, QString("x"));
         QCOMPARE(ParseCommandLine({"tolva", "x/../data/"}).options.folder,

@@ -27,7 +27,7 @@ TEST(IniHistory, KeepsTheNewestTwentyVersionsAndKnowsTheBytesItWrote) {
         const WriteOutcome kept = history.Keep("bytes " + std::to_string(k) + "\r\n", std::string("Remove:") + "\t\r\n"[k % 3] + "Game " + std::to_string(k));
         ASSERT_TRUE(kept.ok) << kept.error;
     }
-    const std::vector<IniVersion> versions = history.Versions();
+    const std::vector<KeptVersion> versions = history.Versions();
     ASSERT_EQ(versions.size(), kKeptVersions);
     for (std::size_t k = 0; k < versions.size(); ++k) {
         EXPECT_EQ(versions[k].action, "Remove: Game " + std::to_string(21 - k));
@@ -48,7 +48,7 @@ TEST(IniHistory, KeepsTheNewestTwentyVersionsAndKnowsTheBytesItWrote) {
 class HistoryOfWriters : public ::testing::Test, protected IniInFolder {
 protected:
     void SetUp() override { state.folders.HistoryPath = folder.file("history"); }
-    std::vector<IniVersion> versions() const { return HistoryOf(state.folders).Versions(); }
+    std::vector<KeptVersion> versions() const { return HistoryOf(state.folders).Versions(); }
 };
 
 // Putting a version back gives its bytes again and is a change of its own, kept in turn. (What

@@ -68,8 +68,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     if (parser.isSet(options.identify)) {
         if (folders.isEmpty()) return Misuse(QStringLiteral("--identify needs at least one disc image or drive"));
         CommandLine line;
-        line.options.discs = folders;
-        line.options.iniFolder = parser.value(options.ini);
+        line.identify.discs = folders;
+        line.identify.iniFolder = parser.value(options.ini);
         return line;
     }
     if (parser.isSet(options.ini)) return Misuse(QStringLiteral("--ini goes with --identify"));

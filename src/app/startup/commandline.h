@@ -13,13 +13,18 @@ struct Platform;
 /// What the command line asks of this run.
 struct StartOptions {
     QString folder;  ///< FOLDER: where bleem!.INI is, for this run only; empty when not given
-    QStringList discs;  ///< --identify: the disc images or drives to identify; empty otherwise
-    QString iniFolder;  ///< --ini: the folder of bleem!.INI for --identify; empty: found as usual
+};
+
+/// What --identify asks: no window, one line per disc.
+struct IdentifyOptions {
+    QStringList discs;  ///< the disc images or drives; empty when --identify is not given
+    QString iniFolder;  ///< --ini: the folder of bleem!.INI; empty: found as at start-up
 };
 
 /// Options to start with, or text to print and an exit code to end with at once.
 struct CommandLine {
     StartOptions options;
+    IdentifyOptions identify;
     bool finish = false;
     int exitCode = 0;
     QString output;  ///< for standard output when exitCode is 0, for standard error otherwise

@@ -99,13 +99,6 @@ void CleanUpFORM::RunFromMain(MainHost& main) {
     main.runWindow(new CleanUpFORM(main), WindowMode::Blocking);
 }
 
-void CleanUpFORM::RunFromPage(MainHost& main, QWidget* page) {
-    auto* window = new CleanUpFORM(main);
-    window->show();
-    page->hide();
-    main.runWindow(window, WindowMode::Blocking);
-}
-
 QCheckBox* CleanUpFORM::AddAfterwardsOption(QWidget* window, QBoxLayout* layout, const char* labelName) {
     layout->addWidget(WrappedLabel(
         window, QStringLiteral("Activate the following option when you want to sort the ini afterwards :"), labelName));
@@ -115,7 +108,11 @@ QCheckBox* CleanUpFORM::AddAfterwardsOption(QWidget* window, QBoxLayout* layout,
 }
 
 void CleanUpFORM::RunAfterwards(MainHost& main, QWidget* from, const QCheckBox* option) {
-    if (option->isChecked()) RunFromPage(main, from);
+    if (!option->isChecked()) return;
+    auto* window = new CleanUpFORM(main);
+    window->show();
+    from->hide();
+    main.runWindow(window, WindowMode::Blocking);
 }
 
 }  // namespace tolva

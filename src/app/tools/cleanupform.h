@@ -22,8 +22,6 @@ public:
 
     /// From the main window: clears the search box, then runs the window blocking.
     static void RunFromMain(MainHost& main);
-    /// From another tool's last page: that page is hidden while the window runs.
-    static void RunFromPage(MainHost& main, QWidget* page);
 
     // The finish step of the Add/Edit wizard, the repair and compare wizards and the update list.
     /// Adds the option "Clean Up the ini afterwards" (Check1) with its explanation to layout.

@@ -1,11 +1,12 @@
 #pragma once
 // DownloadFORM fetches the update file over a plain TCP socket: it sends the hand-written
 // HTTP/1.0 request once connected, feeds every byte that arrives and the close to the download
-// machine, and shows the progress. It follows up to five redirects to http addresses, and goes
+// machine, and shows the progress. It follows redirects by the rule both routes share, and goes
 // through the web proxy that http_proxy names (unless no_proxy spares the host) with a request
 // that names the whole address; otherwise it connects directly, never through a tunnel. A
-// socket error, a failed response or a stall ends the download with an empty DownloadText,
-// which the update processing reports as a failed connection.
+// socket error, a failed response, a redirect not followed or a stall shows its cause and ends
+// the download with an empty DownloadText, which the update processing reports as a failed
+// connection.
 #include <QAbstractSocket>
 #include <chrono>
 

@@ -78,8 +78,8 @@ struct DiscIDTable {
 /// Where bleem!'s files are and whether the compatibility data is used.
 struct Folders {
     std::string AppPath;  ///< the program's folder, always ending in the native separator
-    std::string IniPath;  ///< folder of bleem!.INI (with or without a trailing separator)
-    std::string TxtPath;  ///< folder of Compatibility.TXT
+    std::string IniPath;  ///< folder of bleem!.INI, as NormalFolder keeps it (no trailing separator)
+    std::string TxtPath;  ///< folder of Compatibility.TXT, the same way
     bool TxtUpdate = true;  ///< "Automatic Compatibility Reload" is on
     std::string HistoryPath;  ///< the user's folder keeping bleem!.INI's versions; empty: none kept
 };

@@ -52,7 +52,7 @@ struct Run : LoadedMain {
         qputenv("TOLVA_UPDATE_SERVER", server);
         QElapsedTimer clock;
         clock.start();
-        Guarded(t.platform, [&] { RunOnlineUpdate(*main, route, stall); });  // as the menu entry runs it
+        Guarded(t.platform, [&] { UpdateINI(*main, route, stall); });  // as the menu entry runs it
         return clock.elapsed();
     }
     /// The update through a route, with the list of new entries served by atList, which ends it.

@@ -7,9 +7,9 @@
 
 namespace tolva {
 
-void MainFORM::UpdateMENU_Click() { RunOnlineUpdate(*this, 1); }
+void MainFORM::UpdateMENU_Click() { UpdateINI(*this, 1); }
 
-void MainFORM::Update2MENU_Click() { RunOnlineUpdate(*this, 2); }
+void MainFORM::Update2MENU_Click() { UpdateINI(*this, 2); }
 
 void MainFORM::connectUpdate() {
     OnSignal(platform_, UpdateMENU, &QAction::triggered, this, [this] { UpdateMENU_Click(); });

@@ -39,7 +39,7 @@ void AfterDownload(MainHost& main, ToolWindow* download, bool cancelled) {
 
 }  // namespace
 
-void RunOnlineUpdate(MainHost& main, int mode, std::chrono::milliseconds stall) {
+void UpdateINI(MainHost& main, int mode, std::chrono::milliseconds stall) {
     main.clearSearch();
     ProgramState& state = main.state();
     if (const auto refused = RefuseUpdateForTable(state.games)) {

@@ -9,12 +9,12 @@ namespace tolva {
 
 class MainHost;
 
-
-/// The menu entries' steps: empty the search box; then, with the main window hidden and
-/// " Online Update" in its caption, the download through route 1 (socket) for mode 1 or route 2
-/// (HTTP transfer) otherwise, the update read, and either an ending message or the new entries
-/// offered in UpdateFORM. Returns once the run is over. stall: the wait without progress that
-/// ends either download (tests shorten it).
-void RunOnlineUpdate(MainHost& main, int mode, std::chrono::milliseconds stall = kDownloadStall);
+/// The program's UpdateINI with its route number, run as the menu entries' steps: empty the
+/// search box; then, with the main window hidden and " Online Update" in its caption, the
+/// download through route 1 (socket) for mode 1 or route 2 (HTTP transfer) otherwise, the update
+/// read (the core's ReadUpdate), and either an ending message or the new entries offered in
+/// UpdateFORM. Returns once the run is over. stall: the wait without progress that ends either
+/// download (tests shorten it).
+void UpdateINI(MainHost& main, int mode, std::chrono::milliseconds stall = kDownloadStall);
 
 }  // namespace tolva

@@ -11,7 +11,9 @@
 #include "app/mainwindow/mainform.h"
 #include "app/platform/endwhenshown.h"
 #include "app/platform/environment.h"
+#include "app/platform/imagereader.h"
 #include "app/platform/qtseams.h"
+#include "app/platform/text.h"
 #include "app/startup/identify.h"
 #include "app/startup/commandline.h"
 #include "core/state.h"
@@ -22,6 +24,11 @@ void Name() {
     QCoreApplication::setApplicationName(QStringLiteral("tolva!"));
     QCoreApplication::setOrganizationName(QStringLiteral("tolva!"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TOLVA_VERSION));
+}
+
+// The program as its own disc image reader.
+std::vector<std::string> ReaderCommand() {
+    return {tolva::ToPath(QCoreApplication::applicationFilePath()), tolva::kReadImagesOption};
 }
 
 bool WantsIdentify(int argc, char* argv[]) {
@@ -53,7 +60,9 @@ int Identify(int argc, char* argv[]) {
     tolva::QtSettingsStore settings;
     tolva::QtFileSystem files;
     tolva::QtProgramInfo program;
+    tolva::ImageReader images(ReaderCommand());
     tolva::Platform platform;
+    platform.images = &images;
     platform.settings = &settings;
     platform.files = &files;
     platform.program = &program;
@@ -67,6 +76,9 @@ int Identify(int argc, char* argv[]) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // The reader reads before anything else starts: it needs no Qt at all.
+    if (argc > 1 && std::strcmp(argv[1], tolva::kReadImagesOption) == 0)
+        return tolva::ServeImageReads(std::vector<std::string>(argv + 1, argv + argc));
     if (WantsIdentify(argc, argv)) return Identify(argc, argv);
     // The command line is read before the window system is reached: help, version and mistakes
     // are answered on a console without a display.
@@ -96,6 +108,8 @@ int main(int argc, char* argv[]) {
     tolva::QtTerminator terminator;
     tolva::Platform platform{&prompter, &settings, &instance, &files, &chooser,
                              &shell,    &clock,    &drives,   &program, &terminator};
+    tolva::ImageReader images(ReaderCommand());
+    platform.images = &images;
 
     auto state = std::make_unique<tolva::ProgramState>();
     tolva::UseStartFolder(line.options, state->folders, platform);

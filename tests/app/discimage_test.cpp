@@ -51,10 +51,12 @@ QByteArray BigEndian(quint64 value, int bytes) {
 }
 QByteArray Chunk(const QByteArray& id, const QByteArray& data) { return id + BigEndian(data.size(), 4) + data; }
 const QByteArray kEnd = Chunk("END!", {});
-// A track list of one Mode 2 track of that many bytes, 32 or 64 bits wide.
-QByteArray Etn(quint64 bytes, bool wide) {
+// A track list of one track of that many bytes from the file's start, 32 or 64 bits wide; mode 3
+// is Mode 2 in sectors of 2336 bytes.
+QByteArray Etn(quint64 bytes, bool wide, int mode = 3, int firstSector = 0) {
     const int w = wide ? 8 : 4;
-    return Chunk(wide ? "ETN2" : "ETNF", BigEndian(0, w) + BigEndian(bytes, w) + BigEndian(3, 4) + BigEndian(0, 4) + BigEndian(0, w));
+    return Chunk(wide ? "ETN2" : "ETNF",
+                 BigEndian(0, w) + BigEndian(bytes, w) + BigEndian(mode, 4) + BigEndian(firstSector, 4) + BigEndian(0, w));
 }
 // The ISO's sectors as Nero keeps a PlayStation disc (2336 bytes each), the chunks, the footer.
 QByteArray Nrg(const QByteArray& iso, const QByteArray& chunks, bool nero5 = false) {
@@ -121,7 +123,14 @@ private Q_SLOTS:
             {"past-footer", Etn(track + 2336, false) + kEnd},
             {"short-dao", Etn(track, false) + Chunk("DAOX", QByteArray(22 + 41, '\0')) + kEnd},
             {"no-tracks", Chunk("CUES", QByteArray(16, '\0')) + kEnd},
-            {"long-footer", Etn(track, false) + Chunk("ZZZZ", QByteArray(4096, '\0')) + kEnd}};
+            {"long-footer", Etn(track, false) + Chunk("ZZZZ", QByteArray(4096, '\0')) + kEnd},
+            {"only-end", kEnd},
+            {"odd-mode", Etn(track, false, 9) + kEnd},
+            {"part-sector", Etn(track - 1, false) + kEnd},
+            {"moved-start", Etn(track, false, 3, 1) + kEnd},
+            {"long-sinf", Etn(track, false) + Chunk("SINF", QByteArray(8, '\0')) + kEnd},
+            {"cuex-no-lead-in", Chunk("CUEX", QByteArray(32, '\0')) + kEnd},
+            {"cd-text", Etn(track, false) + Chunk("CDTX", QByteArray(18, '\0')) + kEnd}};
         for (const auto& [name, chunks] : nrgs) {
             run_.t.write("discs/" + name + ".nrg", Nrg(iso, chunks));
             damaged_[name + ".nrg"] = "damaged or cut short";
@@ -134,8 +143,9 @@ private Q_SLOTS:
         QFile::copy(path("mode2/game.cue"), path("short/game.cue"));
         run_.t.write("discs/mode2/past.cue", "FILE \"game.bin\" BINARY\n TRACK 01 MODE2/2352\n  INDEX 01 00:00:00\n"
                                              " TRACK 02 AUDIO\n  INDEX 01 70:00:00\n");
+        run_.t.write("discs/mode2/noindex.cue", "FILE \"game.bin\" BINARY\n TRACK 01 MODE2/2352\n");
         run_.t.write("discs/mode2/many.cue", "FILE \"game.bin\" BINARY\n" + QByteArray(" TRACK 01 AUDIO\n").repeated(100));
-        for (const QString& file : kReported + QStringList{"root.iso", "short/game.cue", "mode2/past.cue", "mode2/many.cue"})
+        for (const QString& file : kReported + QStringList{"root.iso", "short/game.cue", "mode2/past.cue", "mode2/many.cue", "mode2/noindex.cue"})
             damaged_[file] = "damaged or cut short";
         run_.t.write("discs/cut.iso", iso.left(18 * 2048));
         run_.t.write("discs/empty.iso", {});
@@ -201,7 +211,7 @@ private Q_SLOTS:
         ImageReader reader({TOLVA_PROGRAM, kReadImagesOption, "--faults", ToPath(faults)}, limit);
         // Under AddressSanitizer a reader out of memory ends rather than answering.
         const QMap<QString, QStringList> says = {{"crash", {"(reading it failed)"}},
-                                                 {"hang", {"took longer than 3000 ms"}},
+                                                 {"hang", {"took longer than 3 seconds"}},
                                                  {"grow", {"more memory than a disc image may take", "(reading it failed)"}}};
         for (auto [fault, reasons] : says.asKeyValueRange()) {
             QElapsedTimer took;
@@ -214,6 +224,8 @@ private Q_SLOTS:
             QVERIFY(took.elapsed() < limit.count() + 1000);
             QCOMPARE(reader.read(ToPath(faults + "/tab\tand\nline.iso")).discID, "0033330665");
         }
+        ImageReader none({"/nowhere/tolva", kReadImagesOption});
+        QCOMPARE(none.read("x.iso").description, "cannot read x.iso: the image reader cannot be started: /nowhere/tolva: No such file or directory");
     }
 
     // A disc found, one not in the disc ID table, a damaged one: only the first fills the box.

@@ -80,6 +80,11 @@ DiscIdentity Unreadable(const std::string& path, const std::string& why) {
     return identity;
 }
 
+std::string Duration(std::chrono::milliseconds time) {
+    const auto count = time.count();
+    return count % 1000 == 0 ? std::to_string(count / 1000) + " seconds" : std::to_string(count) + " ms";
+}
+
 // The data the process holds now (VmData), in bytes; 0 when it cannot be told.
 std::uint64_t DataSize() {
     std::ifstream status("/proc/self/status");
@@ -198,7 +203,7 @@ DiscIdentity ImageReader::read(const std::string& path) {
         switch (await(line)) {
             case Wait::TimedOut:
                 stop();
-                return Unreadable(path, "reading it took longer than " + std::to_string(limit_.count()) + " ms");
+                return Unreadable(path, "reading it took longer than " + Duration(limit_));
             case Wait::Closed: stop(); return Unreadable(path, "the disc image is damaged or cut short (reading it failed)");
             case Wait::Answered: break;
         }

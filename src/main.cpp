@@ -5,11 +5,14 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <cstdio>
+#include <cstring>
 
 #include "app/mainwindow/mainform.h"
 #include "app/platform/endwhenshown.h"
 #include "app/platform/environment.h"
+#include "app/platform/imagereader.h"
 #include "app/platform/qtseams.h"
+#include "app/platform/text.h"
 #include "app/startup/identify.h"
 #include "app/startup/commandline.h"
 #include "core/state.h"
@@ -22,6 +25,11 @@ void Name() {
     QCoreApplication::setApplicationVersion(QStringLiteral(TOLVA_VERSION));
 }
 
+// The program as its own disc image reader.
+std::vector<std::string> ReaderCommand() {
+    return {tolva::ToPath(QCoreApplication::applicationFilePath()), tolva::kReadImagesOption};
+}
+
 // tolva --identify: prints which game each disc holds, without a window.
 int Identify(const tolva::IdentifyOptions& options) {
     QTextStream out(stdout);
@@ -29,7 +37,9 @@ int Identify(const tolva::IdentifyOptions& options) {
     tolva::QtSettingsStore settings;
     tolva::QtFileSystem files;
     tolva::QtProgramInfo program;
+    tolva::ImageReader images(ReaderCommand());
     tolva::Platform platform;
+    platform.images = &images;
     platform.settings = &settings;
     platform.files = &files;
     platform.program = &program;
@@ -39,6 +49,9 @@ int Identify(const tolva::IdentifyOptions& options) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // The reader reads before anything else starts: it needs no Qt at all.
+    if (argc > 1 && std::strcmp(argv[1], tolva::kReadImagesOption) == 0)
+        return tolva::ServeImageReads(std::vector<std::string>(argv + 1, argv + argc));
     // The command line is read before the window system is reached: help, version, --identify
     // and mistakes are answered on a console without a display.
     tolva::CommandLine line;
@@ -68,6 +81,8 @@ int main(int argc, char* argv[]) {
     tolva::QtTerminator terminator;
     tolva::Platform platform{&prompter, &settings, &instance, &files, &chooser,
                              &shell,    &clock,    &drives,   &program, &terminator};
+    tolva::ImageReader images(ReaderCommand());
+    platform.images = &images;
 
     auto state = std::make_unique<tolva::ProgramState>();
     tolva::UseStartFolder(line.options, state->folders, platform);

@@ -1,13 +1,16 @@
 // Disc images read through libcdio: each kind built here from a folder holding a SYSTEM.CNF
-// (xorriso for ISO 9660, scripts/mkbincue.py for the raw sectors and the CUE sheets), each with
-// another form of BOOT line, read through --identify and through page 2 of the wizard; damaged
-// inputs are named in their messages.
+// (xorriso for ISO 9660, scripts/mkbincue.py for the raw sectors and the CUE sheets, NRG files
+// here), each with another form of BOOT line, read through --identify and through page 2 of the
+// wizard, by the program itself as their reader; damaged inputs are named in their messages, and
+// a reader that fails is replaced.
+#include <algorithm>
 #include <filesystem>
 #include <QMimeData>
 #include <QStandardPaths>
 #include <QTextStream>
 
 #include "app/platform/discimage.h"
+#include "app/platform/text.h"
 #include "app/startup/identify.h"
 #include "core/wizard/identity.h"
 #include "support/window.h"
@@ -36,6 +39,32 @@ const QList<Image> kImages = {
      "SCES-99999\tnot in the disc ID table\tnot in bleem!.INI"},
     {"bare/game.bin", "TCB = 4\r\nBOOT = cdrom:\\SLUS_001.52;1", {"--no-cue"}, "SLUS-00152\t0033330665\tAlpha"},
 };
+
+// The files of the reported faults: NRG footers whose chunks run past their list, and whose
+// offset lies beyond the file.
+const QStringList kReported = {"footer-offset-inside.iso", "footer-offset-beyond.iso"};
+
+QByteArray BigEndian(quint64 value, int bytes) {
+    QByteArray out;
+    for (int k = bytes; k-- > 0;) out += char(value >> (8 * k));
+    return out;
+}
+QByteArray Chunk(const QByteArray& id, const QByteArray& data) { return id + BigEndian(data.size(), 4) + data; }
+const QByteArray kEnd = Chunk("END!", {});
+// A track list of one track of that many bytes from the file's start, 32 or 64 bits wide; mode 3
+// is Mode 2 in sectors of 2336 bytes.
+QByteArray Etn(quint64 bytes, bool wide, int mode = 3, int firstSector = 0) {
+    const int w = wide ? 8 : 4;
+    return Chunk(wide ? "ETN2" : "ETNF",
+                 BigEndian(0, w) + BigEndian(bytes, w) + BigEndian(mode, 4) + BigEndian(firstSector, 4) + BigEndian(0, w));
+}
+// The ISO's sectors as Nero keeps a PlayStation disc (2336 bytes each), the chunks, the footer.
+QByteArray Nrg(const QByteArray& iso, const QByteArray& chunks, bool nero5 = false) {
+    QByteArray body;
+    for (qsizetype k = 0; k < iso.size(); k += 2048)
+        body += QByteArray("\0\0\x08\0\0\0\x08\0", 8) + iso.mid(k, 2048).leftJustified(2048, '\0') + QByteArray(280, '\0');
+    return body + chunks + (nero5 ? "NER5" + BigEndian(body.size(), 8) : "NERO" + BigEndian(body.size(), 4));
+}
 
 void Run(const QString& program, const QStringList& arguments) {
     QProcess process;
@@ -85,17 +114,50 @@ private Q_SLOTS:
             if (!image.mkbincue.isEmpty()) Run("python3", QStringList{mkbincue, iso, folder + "/game.bin"} + image.mkbincue);
         }
         QByteArray iso = run_.t.read("discs/iso/game.iso");
+        const quint64 track = (iso.size() + 2047) / 2048 * 2336;
+        run_.t.write("discs/nrg/game.nrg", Nrg(iso, Etn(track, false) + kEnd));
+        run_.t.write("discs/nrg/game5.nrg", Nrg(iso, Etn(track, true) + Chunk("SINF", BigEndian(1, 4)) + kEnd, true));
+        const QList<std::pair<QString, QByteArray>> nrgs = {
+            {"no-end", Etn(track, false)},
+            {"two-lists", Etn(track, false) + Etn(track, false) + kEnd},
+            {"past-footer", Etn(track + 2336, false) + kEnd},
+            {"short-dao", Etn(track, false) + Chunk("DAOX", QByteArray(22 + 41, '\0')) + kEnd},
+            {"no-tracks", Chunk("CUES", QByteArray(16, '\0')) + kEnd},
+            {"long-footer", Etn(track, false) + Chunk("ZZZZ", QByteArray(4096, '\0')) + kEnd},
+            {"only-end", kEnd},
+            {"odd-mode", Etn(track, false, 9) + kEnd},
+            {"part-sector", Etn(track - 1, false) + kEnd},
+            {"moved-start", Etn(track, false, 3, 1) + kEnd},
+            {"long-sinf", Etn(track, false) + Chunk("SINF", QByteArray(8, '\0')) + kEnd},
+            {"cuex-no-lead-in", Chunk("CUEX", QByteArray(32, '\0')) + kEnd},
+            {"cd-text", Etn(track, false) + Chunk("CDTX", QByteArray(18, '\0')) + kEnd}};
+        for (const auto& [name, chunks] : nrgs) {
+            run_.t.write("discs/" + name + ".nrg", Nrg(iso, chunks));
+            damaged_[name + ".nrg"] = "damaged or cut short";
+        }
+        for (const QString& file : kReported) QFile::copy(TOLVA_FIXTURES "/regressions/discimage/" + file, path(file));
+        QByteArray root = iso;
+        root.replace(16 * 2048 + 156 + 2, 4, QByteArray(4, 0x7f));  // the root directory far beyond the image
+        run_.t.write("discs/root.iso", root);
+        run_.t.write("discs/short/game.bin", run_.t.read("discs/mode2/game.bin").left(16 * 2352));
+        QFile::copy(path("mode2/game.cue"), path("short/game.cue"));
+        run_.t.write("discs/mode2/past.cue", "FILE \"game.bin\" BINARY\n TRACK 01 MODE2/2352\n  INDEX 01 00:00:00\n"
+                                             " TRACK 02 AUDIO\n  INDEX 01 70:00:00\n");
+        run_.t.write("discs/mode2/noindex.cue", "FILE \"game.bin\" BINARY\n TRACK 01 MODE2/2352\n");
+        run_.t.write("discs/mode2/many.cue", "FILE \"game.bin\" BINARY\n" + QByteArray(" TRACK 01 AUDIO\n").repeated(100));
+        for (const QString& file : kReported + QStringList{"root.iso", "short/game.cue", "mode2/past.cue", "mode2/many.cue", "mode2/noindex.cue"})
+            damaged_[file] = "damaged or cut short";
         run_.t.write("discs/cut.iso", iso.left(18 * 2048));
         run_.t.write("discs/empty.iso", {});
         run_.t.write("discs/text.iso", QByteArray("not a disc\r\n").repeated(4000));
         run_.t.write("discs/missing.cue", "FILE \"gone.bin\" BINARY\r\n  TRACK 01 MODE2/2352\r\n");
         run_.t.write("discs/game.chd", "MComprHD" + QByteArray(200, '\0'));
-        damaged_ = {{"missing.cue", "gone.bin, cannot be opened"},
+        damaged_.insert({{"missing.cue", "gone.bin, cannot be opened"},
                     {"cut.iso", "damaged or cut short"},
                     {"empty.iso", "the file is empty"},
                     {"text.iso", "no ISO 9660 file system"},
                     {"game.chd", "CHD images cannot be read; the formats that work are ISO, BIN/CUE, NRG"},
-                    {"nothing.iso", "No such file"}};
+                    {"nothing.iso", "No such file"}});
     }
 
     void identifyPrintsOneLinePerDisc() {
@@ -105,6 +167,10 @@ private Q_SLOTS:
         for (const Image& image : kImages) {
             read << path(image.file);
             expected += path(image.file) + '\t' + image.line + '\n';
+        }
+        for (const char* nrg : {"nrg/game.nrg", "nrg/game5.nrg"}) {
+            read << path(nrg);
+            expected += path(nrg) + "\tSLUS-00152\t0033330665\tAlpha\n";
         }
         QCOMPARE(identify(read, out, err), 0);
         QCOMPARE(out, expected);
@@ -120,12 +186,54 @@ private Q_SLOTS:
         }
     }
 
+    // The program itself on the files of the reported faults: their message and status 1, no signal.
+    void identifyEndsWithTheMessageOfADamagedImage() {
+        for (const QString& file : kReported) {
+            QProcess tolva;
+            tolva.start(TOLVA_PROGRAM, {"--identify", path(file), path("iso/game.iso"), "--ini", run_.t.program.dir});
+            QVERIFY(tolva.waitForFinished(60000));
+            QCOMPARE(tolva.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(tolva.exitCode(), 1);
+            QCOMPARE(QString(tolva.readAllStandardError()),
+                     "tolva: cannot read " + path(file) + ": the disc image is damaged or cut short\n");
+            QCOMPARE(QString(tolva.readAllStandardOutput()), path("iso/game.iso") + "\tSLUS-00152\t0033330665\tAlpha\n");
+        }
+    }
+
+    // A reader that crashes, hangs or outgrows its memory is ended: that image gets its message
+    // within the time limit, and a new reader reads the next. Names with tabs and line breaks
+    // travel whole.
+    void aFailingReaderIsReplacedAndTheNextImageRead() {
+        const QString faults = path("faults");
+        QVERIFY(QDir().mkpath(faults));
+        QVERIFY(QFile::copy(path("iso/game.iso"), path("faults/tab\tand\nline.iso")));
+        const std::chrono::milliseconds limit(3000);
+        ImageReader reader({TOLVA_PROGRAM, kReadImagesOption, "--faults", ToPath(faults)}, limit);
+        // Under AddressSanitizer a reader out of memory ends rather than answering.
+        const QMap<QString, QStringList> says = {{"crash", {"(reading it failed)"}},
+                                                 {"hang", {"took longer than 3 seconds"}},
+                                                 {"grow", {"more memory than a disc image may take", "(reading it failed)"}}};
+        for (auto [fault, reasons] : says.asKeyValueRange()) {
+            QElapsedTimer took;
+            took.start();
+            const DiscIdentity failed = reader.read(ToPath(faults + "/" + fault));
+            const QString text = QString::fromStdString(failed.description);
+            QVERIFY2(failed.result == DiscRead::Unreadable && text.startsWith("cannot read " + faults + "/" + fault + ": ") &&
+                         std::any_of(reasons.begin(), reasons.end(), [&](const QString& r) { return text.endsWith(r); }),
+                     qPrintable(text));
+            QVERIFY(took.elapsed() < limit.count() + 1000);
+            QCOMPARE(reader.read(ToPath(faults + "/tab\tand\nline.iso")).discID, "0033330665");
+        }
+        ImageReader none({"/nowhere/tolva", kReadImagesOption});
+        QCOMPARE(none.read("x.iso").description, "cannot read x.iso: the image reader cannot be started: /nowhere/tolva: No such file or directory");
+    }
+
     // A disc found, one not in the disc ID table, a damaged one: only the first fills the box.
     void page2ReadsAChosenOrDroppedImage() {
         QStringList ids;
         QVERIFY(Walk().press("Wizard1FORM", "ForwardBUTTON").on("Wizard2FORM", [&](QWidget* p) {
             auto* id = Find<QLineEdit>(p, "idTEXT");
-            for (const char* image : {"iso/game.iso", "multi/game.cue", "cut.iso"}) {
+            for (const QString& image : QStringList{"iso/game.iso", "multi/game.cue", "cut.iso"} + kReported) {
                 id->setText("1");
                 run_.t.chooser.picks.enqueue(path(image));
                 Click(p, "ImageBUTTON");
@@ -144,12 +252,14 @@ private Q_SLOTS:
             }
             Click(p, "AbortBUTTON");
         }).run(run_, "NewMENU"));
-        QCOMPARE(ids, (QStringList{"0033330665", "1", "1", "1", "1", "taken 0099269388"}));
+        QCOMPARE(ids, (QStringList{"0033330665", "1", "1", "1", "1", "1", "1", "taken 0099269388"}));
         QVERIFY(run_.t.chooser.filters.last().startsWith("Disc images (*.iso "));
         const QList<Message>& shown = run_.t.prompter.shown;
-        QCOMPARE(shown.size(), 2);
+        QCOMPARE(shown.size(), 4);
         QCOMPARE(shown[0].text, QString::fromLatin1(DiscIDNotFoundText("SCES-99999")));
         QVERIFY(shown[1].text.contains(path("cut.iso")));
+        for (int k = 0; k < kReported.size(); ++k)  // the program stays up and the box usable (the drop after)
+            QCOMPARE(shown[2 + k].text, "cannot read " + path(kReported[k]) + ": the disc image is damaged or cut short");
     }
 };
 

@@ -66,7 +66,7 @@ TEST(ReadDiscIdentity, FindsTheBootFileInTheRootInAnyLetterCaseOrSaysWhyNot) {
 TEST(ParseCueSheet, FilesAndTheirTracks) {
     const std::vector<CueFile> files = ParseCueSheet(
         "REM a comment\r\nFILE \"My Game (Track 1).bin\" BINARY\r\n  TRACK 01 mode2/2352\r\n    INDEX 01 00:00:00\r\n"
-        "\tTRACK 02 AUDIO\nFILE track3.bin BINARY\n TRACK 3 AUDIO\nTRACK\n");
+        "\tTRACK 02 AUDIO\n INDEX 00 00:00:00\n INDEX 01 01:02:03\nFILE track3.bin BINARY\n TRACK 3 AUDIO\n INDEX 01 00:60:00\nTRACK\n");
     ASSERT_EQ(files.size(), 2u);
     EXPECT_EQ(files[0].name, "My Game (Track 1).bin");
     ASSERT_EQ(files[0].tracks.size(), 2u);
@@ -74,6 +74,12 @@ TEST(ParseCueSheet, FilesAndTheirTracks) {
     EXPECT_EQ(files[0].tracks[0].mode, "MODE2/2352");
     EXPECT_TRUE(IsDataTrack(files[0].tracks[0].mode));
     EXPECT_FALSE(IsDataTrack(files[0].tracks[1].mode));
+    EXPECT_EQ(files[0].tracks[0].start, 0);
+    EXPECT_EQ(files[0].tracks[1].start, (62 * 75) + 3);  // INDEX 01, in sectors; INDEX 00 is the pregap
+    EXPECT_EQ(files[1].tracks[0].start, -1);            // no second has 60
+    for (const auto& [mode, bytes] : {std::pair{"MODE2/2352", 2352}, {"MODE1/2048", 2048}, {"MODE2/2336", 2336},
+                                      {"AUDIO", 2352}, {"MODE1/2047", 0}, {"MODE1/", 0}, {"", 0}})
+        EXPECT_EQ(SectorBytes(mode), std::size_t(bytes)) << mode;
     EXPECT_EQ(files[1].name, "track3.bin");
     ASSERT_EQ(files[1].tracks.size(), 2u);  // a TRACK line without number or mode is kept, empty
     EXPECT_EQ(files[1].tracks[1].number, 0);

@@ -4,8 +4,12 @@
 // each (ISO) or raw 2352 bytes, which libiso9660 reads once we have found its primary volume
 // descriptor where one of those layouts puts it. A CUE sheet names the BIN that holds the data
 // track: read as bare sectors when the track begins the BIN (every game CD's rip), else through
-// libcdio's BIN/CUE driver.
+// libcdio's BIN/CUE driver. Whatever those libraries trust in the file is checked first
+// (imagechecks.h); a reader process of our own keeps what they might still do away from the
+// windows (imagereader.h).
 #include "app/platform/discimage.h"
+
+#include "app/platform/imagechecks.h"
 
 #include <cdio/cdio.h>
 #include <cdio/iso9660.h>
@@ -13,11 +17,9 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <array>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -30,7 +32,6 @@ namespace tolva {
 namespace {
 
 constexpr std::size_t kSector = 2048;
-constexpr std::size_t kRawSector = 2352;
 constexpr std::size_t kVolumeDescriptorSector = 16;
 
 // libcdio's default handler ends the process on an error and aborts on an assertion: ours stays
@@ -81,29 +82,6 @@ bool EndsWithNoCase(const std::string& text, std::string_view suffix) {
     return text.size() >= suffix.size() && UpperCase(text.substr(text.size() - suffix.size())) == UpperCase(suffix);
 }
 
-// Up to size bytes of the file from offset; fewer where the file ends.
-std::string ReadAt(const std::string& path, std::uint64_t offset, std::size_t size) {
-    std::ifstream in(FsPath(path), std::ios::binary);
-    std::string bytes(size, '\0');
-    if (!in.seekg(static_cast<std::streamoff>(offset))) return {};
-    in.read(bytes.data(), static_cast<std::streamsize>(size));
-    bytes.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
-    return bytes;
-}
-
-// Where a sector layout puts the primary volume descriptor's first byte (type 1, "CD001",
-// version 1, and the zero byte after it: what libiso9660 needs to see to take it).
-enum class Layout { None, Iso, Raw };
-Layout FindLayout(const std::string& path) {
-    static constexpr std::string_view kDescriptor("\x01" "CD001" "\x01\x00", 8);
-    if (ReadAt(path, kVolumeDescriptorSector * kSector, kDescriptor.size()) == kDescriptor) return Layout::Iso;
-    for (const std::size_t header : {std::size_t{16}, std::size_t{24}}) {  // MODE1, MODE2 Form 1
-        if (ReadAt(path, kVolumeDescriptorSector * kRawSector + header, kDescriptor.size()) == kDescriptor)
-            return Layout::Raw;
-    }
-    return Layout::None;
-}
-
 // SYSTEM.CNF's entry in a root directory listing: the exact name first, then any letter case;
 // ISO 9660 names carry a version (";1") that is no part of the name.
 const iso9660_stat_t* FindSystemCnf(CdioList_t* root) {
@@ -138,13 +116,15 @@ DiscIdentity IdentifyFromRoot(CdioList_t* root, const std::string& path, const D
     return IdentifyDisc(bytes, where, table);
 }
 
-DiscIdentity ReadBareImage(const std::string& path, const DiscIDTable& table) {
+DiscIdentity ReadBareImage(const std::string& path, std::uint64_t size, const DiscIDTable& table) {
     const Layout layout = FindLayout(path);
-    if (layout == Layout::None) return Unreadable(path, NoImage());
+    if (layout.sector == 0) return Unreadable(path, NoImage());
+    const std::string descriptor = ReadAt(path, kVolumeDescriptorSector * layout.sector + layout.header, kSector);
+    if (!RootFits(descriptor, size / layout.sector)) return Unreadable(path, kDamaged);
     // The raw layout is found again by libiso9660's own search, which we keep to one sector: the
     // descriptor seen above is where that search starts.
-    IsoImage iso(layout == Layout::Iso ? iso9660_open_ext(path.c_str(), ISO_EXTENSION_NONE)
-                                       : iso9660_open_fuzzy_ext(path.c_str(), ISO_EXTENSION_NONE, 1));
+    IsoImage iso(layout.sector == kSector ? iso9660_open_ext(path.c_str(), ISO_EXTENSION_NONE)
+                                          : iso9660_open_fuzzy_ext(path.c_str(), ISO_EXTENSION_NONE, 1));
     if (!iso) return Unreadable(path, kDamaged);
     FileList root(iso9660_ifs_readdir(iso.get(), "/"));
     return IdentifyFromRoot(root.get(), path, table, [&](char* into, lsn_t lsn, std::size_t count) {
@@ -160,6 +140,13 @@ DiscIdentity ReadCdio(Cdio cdio, const std::string& path, const DiscIDTable& tab
     const track_t first = cdio_get_first_track_num(cdio.get());
     if (first == CDIO_INVALID_TRACK || cdio_get_track_format(cdio.get(), first) == TRACK_FORMAT_AUDIO)
         return Unreadable(path, "its first track holds no data");
+    // libiso9660 trusts the volume descriptor's root directory as much as libcdio trusts the image.
+    std::string descriptor(kSector, '\0');
+    const lsn_t last = cdio_get_disc_last_lsn(cdio.get());
+    if (last == CDIO_INVALID_LSN ||
+        cdio_read_data_sectors(cdio.get(), descriptor.data(), kVolumeDescriptorSector, kSector, 1) != DRIVER_OP_SUCCESS ||
+        !descriptor.starts_with(std::string_view("\x01" "CD001" "\x01", 7)) || !RootFits(descriptor, static_cast<std::uint64_t>(last)))
+        return Unreadable(path, kDamaged);
     FileList root(iso9660_fs_readdir(cdio.get(), "/"));
     return IdentifyFromRoot(root.get(), path, table, [&](char* into, lsn_t lsn, std::size_t count) {
         return cdio_read_data_sectors(cdio.get(), into, lsn, kSector, static_cast<std::uint32_t>(count)) ==
@@ -170,7 +157,8 @@ DiscIdentity ReadCdio(Cdio cdio, const std::string& path, const DiscIDTable& tab
 DiscIdentity ReadCueImage(const std::string& path, const DiscIDTable& table) {
     const FileBytes sheet = ReadWholeFile(path, kCueSheetLimit);
     if (!sheet.ok) return Failed(DiscRead::Unreadable, sheet.error);
-    std::optional<std::string> dataFile;  // the BIN that begins with the data track
+    if (!CueFitsTheDriver(sheet.bytes)) return Unreadable(path, kDamaged);
+    std::optional<std::pair<std::string, std::uint64_t>> dataFile;  // the BIN that begins with the data track
     bool data = false;
     for (const CueFile& file : ParseCueSheet(sheet.bytes)) {
         // The sheet names its BINs relative to its own folder.
@@ -181,26 +169,37 @@ DiscIdentity ReadCueImage(const std::string& path, const DiscIDTable& table) {
             const std::error_code why = ec ? ec : std::make_error_code(std::errc::no_such_file_or_directory);
             return Unreadable(path, "the file it names, " + bin + ", cannot be opened: " + why.message());
         }
-        if (!data && !file.tracks.empty() && IsDataTrack(file.tracks.front().mode)) dataFile = bin;
+        // Every track begins inside its BIN, and a data track holds its volume descriptor there.
+        const std::uint64_t size = std::filesystem::file_size(FsPath(bin), ec);
+        for (const CueTrack& track : file.tracks) {
+            const std::uint64_t bytes = SectorBytes(track.mode), start = static_cast<std::uint64_t>(track.start);
+            const std::uint64_t needed = IsDataTrack(track.mode) ? kVolumeDescriptorSector + 1 : 1;
+            if (ec || track.start < 0 || bytes == 0 || start > size / bytes || needed > size / bytes - start)
+                return Unreadable(path, kDamaged);
+        }
+        if (!data && !file.tracks.empty() && IsDataTrack(file.tracks.front().mode) && file.tracks.front().start == 0)
+            dataFile.emplace(bin, size);
         for (const CueTrack& track : file.tracks) data = data || IsDataTrack(track.mode);
     }
     if (!data) return Unreadable(path, "the CUE sheet names no data track");
     // A BIN that begins with the data track is an image of bare sectors; libcdio's BIN/CUE
     // driver would read a MODE1/2048 track as if its sectors were 2352 bytes.
     if (dataFile) {
-        DiscIdentity identity = ReadBareImage(*dataFile, table);
+        DiscIdentity identity = ReadBareImage(dataFile->first, dataFile->second, table);
         if (!identity.description.empty()) identity.description += " (named by " + path + ")";
         return identity;
     }
     return ReadCdio(Cdio(cdio_open_cue(path.c_str())), path, table);
 }
 
+// Nero images end in a pointer to their track list, behind "NER5" (or "NERO" in old ones).
 bool IsNrg(const std::string& path, std::uint64_t size) {
-    if (EndsWithNoCase(path, ".nrg")) return true;
-    // Nero images end in a pointer to their track list, behind "NER5" (or "NERO" in old ones).
-    const std::string tail5 = size >= 12 ? ReadAt(path, size - 12, 4) : std::string();
-    const std::string tail = size >= 8 ? ReadAt(path, size - 8, 4) : std::string();
-    return tail5 == "NER5" || tail == "NERO";
+    return EndsWithNoCase(path, ".nrg") || HasNrgFooter(path, size);
+}
+
+DiscIdentity ReadNrg(const std::string& path, std::uint64_t size, const DiscIDTable& table) {
+    if (!NrgHoldsTogether(path, size)) return Unreadable(path, kDamaged);
+    return ReadCdio(Cdio(cdio_open_nrg(path.c_str())), path, table);
 }
 
 }  // namespace
@@ -223,8 +222,8 @@ DiscIdentity ReadDiscAt(const std::string& path, const DiscIDTable& table) {
                                     " (a CHD image can be turned into BIN/CUE first)");
     }
     if (EndsWithNoCase(path, ".cue")) return ReadCueImage(path, table);
-    if (IsNrg(path, size)) return ReadCdio(Cdio(cdio_open_nrg(path.c_str())), path, table);
-    return ReadBareImage(path, table);
+    if (IsNrg(path, size)) return ReadNrg(path, size, table);
+    return ReadBareImage(path, size, table);
 }
 
 std::vector<std::string> OpticalDrives() {

@@ -10,6 +10,8 @@ class QWidget;
 
 namespace tolva {
 
+class ImageReader;
+
 enum class MsgIcon { Critical, Exclamation, Question, Information };
 enum class MsgButtons { Ok, OkCancel, YesNo };
 enum class MsgAnswer { Ok, Cancel, Yes, No };
@@ -111,6 +113,7 @@ struct Platform {
     DriveQuery* drives = nullptr;
     ProgramInfo* program = nullptr;
     Terminator* terminator = nullptr;
+    ImageReader* images = nullptr;  ///< reads disc image files apart from the program
 
     bool ended() const { return terminator->ended(); }
 };

@@ -2,7 +2,7 @@
 
 #include <QTextStream>
 
-#include "app/platform/discimage.h"
+#include "app/platform/imagereader.h"
 #include "app/platform/seams.h"
 #include "app/platform/text.h"
 #include "app/startup/folders.h"
@@ -31,7 +31,7 @@ int IdentifyDiscs(const QStringList& discs, const QString& iniFolder, Platform& 
 
     int status = 0;
     for (const QString& disc : discs) {
-        const DiscIdentity identity = ReadDiscAt(ToPath(disc), state->discIDs);
+        const DiscIdentity identity = ReadDiscOrImage(*platform.images, ToPath(disc), state->discIDs);
         if (identity.result != DiscRead::Found && identity.result != DiscRead::NotInTable) {
             err << "tolva: " << QString::fromUtf8(identity.description) << '\n';
             status = 1;

@@ -13,6 +13,7 @@
 #include "app/host/mainhost.h"
 #include "app/platform/controls.h"
 #include "app/platform/discimage.h"
+#include "app/platform/imagereader.h"
 #include "app/platform/messages.h"
 #include "app/platform/text.h"
 #include "app/platform/waiting.h"
@@ -187,9 +188,10 @@ void Wizard2FORM::dropEvent(QDropEvent* event) {
 }
 
 void Wizard2FORM::readDisc(const QString& path) {
-    // Reading a disc reports its own failures, and idTEXT keeps what it held.
+    // Reading a disc reports its own failures, and idTEXT keeps what it held. An image is read
+    // by the reader process, so a damaged one costs a message, never the program.
     try {
-        const DiscIdentity identity = ReadDiscAt(ToPath(path), state().discIDs);
+        const DiscIdentity identity = ReadDiscOrImage(*platform().images, ToPath(path), state().discIDs);
         switch (identity.result) {
             case DiscRead::Found: idTEXT->setText(FromFile(identity.discID)); break;
             case DiscRead::NotInTable: report(FromFile(DiscIDNotFoundText(identity.productCode))); break;

@@ -1,5 +1,6 @@
 #include "core/wizard/cuesheet.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "core/text/cp1252.h"
@@ -34,6 +35,20 @@ std::string FileName(std::string_view rest) {
     return std::string(Trim(lastSpace == std::string_view::npos ? rest : rest.substr(0, lastSpace)));
 }
 
+// "mm:ss:ff" as sectors (75 a second); -1 unless it is one.
+long long Sectors(std::string_view msf) {
+    long long parts[3] = {};
+    for (int k = 0; k < 3; ++k) {
+        const std::size_t colon = k < 2 ? msf.find(':') : msf.size();
+        if (colon == std::string_view::npos || colon == 0 || colon > 6) return -1;
+        const auto [end, ec] = std::from_chars(msf.data(), msf.data() + colon, parts[k]);
+        if (ec != std::errc() || end != msf.data() + colon) return -1;
+        msf.remove_prefix(std::min(colon + 1, msf.size()));
+    }
+    if (parts[1] >= 60 || parts[2] >= 75) return -1;
+    return (parts[0] * 60 + parts[1]) * 75 + parts[2];
+}
+
 }  // namespace
 
 std::vector<CueFile> ParseCueSheet(std::string_view text) {
@@ -51,9 +66,24 @@ std::vector<CueFile> ParseCueSheet(std::string_view text) {
             std::from_chars(number.data(), number.data() + number.size(), track.number);  // 0 when no number
             track.mode = UpperCase(TakeWord(rest));
             files.back().tracks.push_back(std::move(track));
+        } else if (keyword == "INDEX" && !files.empty() && !files.back().tracks.empty()) {
+            if (TakeWord(rest) == "01") files.back().tracks.back().start = Sectors(TakeWord(rest));
         }
     }
     return files;
+}
+
+std::size_t SectorBytes(std::string_view mode) {
+    if (mode == "AUDIO") return 2352;
+    if (mode == "CDG") return 2448;
+    if (!IsDataTrack(mode)) return 0;
+    std::size_t bytes = 0;
+    const std::string_view digits = mode.substr(6);
+    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), bytes);
+    if (ec != std::errc() || end != digits.data() + digits.size()) return 0;
+    for (const std::size_t known : {2048, 2324, 2336, 2352})
+        if (bytes == known) return bytes;
+    return 0;
 }
 
 bool IsDataTrack(std::string_view mode) { return mode.starts_with("MODE1/") || mode.starts_with("MODE2/"); }

@@ -14,6 +14,7 @@ inline constexpr std::size_t kCueSheetLimit = 64u * 1024u;
 struct CueTrack {
     int number = 0;
     std::string mode;  ///< as written, in upper case: "MODE2/2352", "MODE1/2048", "AUDIO"
+    long long start = -1;  ///< INDEX 01 in sectors from the start of its file; -1 when none
 };
 
 struct CueFile {
@@ -24,6 +25,10 @@ struct CueFile {
 /// The FILE and TRACK lines of a CUE sheet, in order; every other line is skipped. A FILE
 /// name is quoted ("My Game.bin") or the text up to the file type.
 std::vector<CueFile> ParseCueSheet(std::string_view text);
+
+/// The bytes a sector of a track mode takes in its file ("MODE2/2352": 2352, "AUDIO": 2352);
+/// 0 for a mode no CD has.
+std::size_t SectorBytes(std::string_view mode);
 
 /// Whether a track mode holds data sectors (MODE1/..., MODE2/...) rather than audio.
 bool IsDataTrack(std::string_view mode);

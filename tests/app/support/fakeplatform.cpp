@@ -31,6 +31,7 @@ char* toString(const Message& m) {
 TestPlatform::TestPlatform() {
     platform = Platform{&prompter, &settings, &instance, &files, &chooser,
                         &shell,    &clock,    &drives,   &program, &terminator};
+    platform.images = &images;
     program.dir = path(QStringLiteral("program"));
     QDir().mkpath(program.dir);
 }

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <functional>
 
+#include "app/platform/imagereader.h"
 #include "app/platform/qtseams.h"
 #include "app/platform/seams.h"
 
@@ -102,6 +103,7 @@ struct TestPlatform {
     FolderDrives drives;
     FakeProgram program;
     RecordingTerminator terminator;
+    ImageReader images{{TOLVA_PROGRAM, kReadImagesOption}};  // the program itself reads
     Platform platform;
     QTemporaryDir dir;
 

@@ -351,6 +351,12 @@ private Q_SLOTS:
         QCOMPARE(shown[2].title, QString("tolva! Online Update"));
         QVERIFY(shown[2].text.contains("nothing was changed"));
         QCOMPARE(server.connections, 0);
+        // Add/Edit is refused before page 1 and Remove before its question, each once, saying why.
+        run.trigger("NewMENU");
+        run.trigger("RemoveMENU");
+        QCOMPARE(shown.size(), 5);
+        QVERIFY(shown[3].text.startsWith("Cannot add or change a game in ") && shown[4].text.startsWith("Cannot remove"));
+        QVERIFY(shown[3].text.contains("not read whole") && shown[4].text.contains("not read whole"));
         QCOMPARE(run.file(), ini);
         QVERIFY(run.back());
     }

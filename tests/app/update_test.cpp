@@ -172,6 +172,27 @@ private Q_SLOTS:
         QTRY_VERIFY(!form);  // the window is gone, so the next run starts afresh
     }
 
+    // A title wider than the list is cut in its middle, as the list draws it within its width:
+    // the status word stays in sight, and the whole row is in its tooltip.
+    void aLongTitleKeepsItsStatusWordInSight() {
+        const QByteArray update = "Version=2001-05-01\r\n\r\n" + Entry("0000000013", "Bravo " + QByteArray(300, 'o'), "01000000H");
+        HttpServer server(&update);
+        Run run;
+        run.update(1, server.endpoint());
+        QListWidget* list = run.rows();
+        const QModelIndex row = list->model()->index(0, 0);
+        const QString text = row.data().toString();
+        QCOMPARE(row.data(Qt::ToolTipRole).toString(), text);
+        QStyleOptionViewItem option;
+        option.initFrom(list);
+        const int besidesText = list->itemDelegateForIndex(row)->sizeHint(option, row).width() -
+                                list->fontMetrics().horizontalAdvance(text);
+        const QRect rect = list->visualRect(row);
+        QVERIFY2(rect.left() >= 0 && rect.right() < list->viewport()->width(), "the row runs out of sight");
+        const QString shown = list->fontMetrics().elidedText(text, list->textElideMode(), rect.width() - besidesText);
+        QVERIFY2(shown.startsWith("Bravo") && shown.endsWith("o (Partially)") && shown.size() < text.size(), qPrintable(shown));
+    }
+
     void theLatestOrAWrongVersionChangesNothing_data() { Routes(); }
     void theLatestOrAWrongVersionChangesNothing() {
         QFETCH(int, route);

@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
@@ -53,6 +54,16 @@ QLabel* Field(QWidget* parent, const char* name, const QString& tooltip, QLabel*
         field->setAccessibleDescription(tooltip);
     }
     return field;
+}
+
+// The widest text of a field that holds digits in shape (each "0" a digit): drawn in the widest
+// digit of the field's font, so that any value of that shape shows whole.
+QString WidestOf(const QLabel* field, QString shape) {
+    QChar digit = QLatin1Char('0');
+    for (QChar d = QLatin1Char('1'); d <= QLatin1Char('9'); d = QChar(d.unicode() + 1)) {
+        if (field->fontMetrics().horizontalAdvance(d) > field->fontMetrics().horizontalAdvance(digit)) digit = d;
+    }
+    return shape.replace(QLatin1Char('0'), digit);
 }
 
 QLabel* Caption(QWidget* parent, const char* name, const QString& text) {
@@ -152,6 +163,8 @@ void MainFORM::buildControls() {
     auto addCount = [&](int row, int column, const char* name, const QString& caption) {
         auto* label = new QLabel(caption, summary);
         QLabel* field = Field(summary, name, {}, label);
+        // Four digits and a percentage with one decimal: "4096 (100%)" is narrower.
+        WideEnoughFor(field, WidestOf(field, QStringLiteral("0000 (00") + QLocale().decimalPoint() + QStringLiteral("0%)")));
         counts->addWidget(label, row, column * 2);
         counts->addWidget(field, row, column * 2 + 1);
         return field;
@@ -166,6 +179,7 @@ void MainFORM::buildControls() {
     auto* versionLabel = new QLabel(QStringLiteral("Database Version :"), listPane);
     versionTEXT = Field(listPane, "versionTEXT", QStringLiteral("The current bleem! game database version."),
                         versionLabel);
+    WideEnoughFor(versionTEXT, WidestOf(versionTEXT, QStringLiteral("0000-00-00")));
     versionRow->addWidget(versionLabel);
     versionRow->addWidget(versionTEXT, 1);
     left->addLayout(versionRow);
@@ -200,6 +214,7 @@ void MainFORM::buildControls() {
         addFact("TitleLABEL", QStringLiteral("Game Title :"), "titleTEXT", QStringLiteral("The name of the game."));
     std::tie(IDLABEL, idTEXT) =
         addFact("IDLABEL", QStringLiteral("Disc ID :"), "idTEXT", QStringLiteral("The bleem! Disc ID of the game."));
+    WideEnoughFor(idTEXT, WidestOf(idTEXT, QStringLiteral("0000000000")));
 
     StatusLABEL = Caption(detailsPane, "StatusLABEL", QStringLiteral("Status :"));
     auto* pictures = new QHBoxLayout;
@@ -224,6 +239,7 @@ void MainFORM::buildControls() {
 
     std::tie(ProductCodeLABEL, ProductCodeTEXT) = addFact("ProductCodeLABEL", QStringLiteral("Product Code :"),
                                                           "ProductCodeTEXT", QStringLiteral("The game's product code."));
+    WideEnoughFor(ProductCodeTEXT, WidestOf(ProductCodeTEXT, QStringLiteral("SLPM-00000")));
     std::tie(PublisherLABEL, PublisherTEXT) =
         addFact("PublisherLABEL", QStringLiteral("Publisher :"), "PublisherTEXT", QStringLiteral("The game's publisher."));
     std::tie(CountryLABEL, CountryTEXT) = addFact(

@@ -18,6 +18,7 @@
 #include <string_view>
 
 #include "core/state.h"
+#include "core/text/streamlines.h"
 
 namespace tolva {
 
@@ -140,7 +141,7 @@ private:
     bool chunked_ = false;
     Chunk chunk_ = Chunk::SizeLine;
     std::int64_t chunkLeft_ = 0;
-    std::string line_;
+    StreamLines framing_{kMaxChunkLine};
     std::size_t trailerBytes_ = 0;
 };
 

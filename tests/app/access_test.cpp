@@ -36,12 +36,19 @@ QByteArray FullIni() {
     return ini;
 }
 
-/// Whether control shows whole in window: inside it. Controls inside a scrolling area are the
+/// Whether control shows whole in window: inside its parent, and its parent inside its own, up
+/// to the window, and clear of its shown siblings. Controls inside a scrolling area are the
 /// area's business.
 bool Cut(QWidget* window, QWidget* control) {
     for (QWidget* up = control->parentWidget(); up != window; up = up->parentWidget())
         if (qobject_cast<QAbstractScrollArea*>(up)) return false;
-    return !window->rect().contains(QRect(control->mapTo(window, QPoint()), control->size()));
+    for (QWidget* w = control; w != window; w = w->parentWidget())
+        if (!w->parentWidget()->rect().contains(w->geometry())) return true;
+    for (QWidget* sibling : control->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (sibling != control && !sibling->isWindow() && sibling->isVisible() && sibling->geometry().intersects(control->geometry()))
+            return true;
+    }
+    return false;
 }
 
 // The fields whose values have no bound: each may show a long value cut, whole in its tooltip.

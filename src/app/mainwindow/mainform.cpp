@@ -18,6 +18,7 @@
 #include <QSplitter>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/mainwindow/gamelistview.h"
 #include "app/mainwindow/splashform.h"
@@ -121,12 +122,17 @@ MainFORM::~MainFORM() = default;
 
 void MainFORM::buildControls() {
     // The list on the left, the details on the right, the user choosing how wide each is.
-    auto* columns = new QSplitter(this);
+    // The margin lies around the splitter, not inside it: a splitter's least size leaves out its
+    // own margins, and the window's least size would squeeze the columns by them.
+    auto* central = new QWidget(this);
+    auto* around = new QVBoxLayout(central);
+    const int margin = style()->pixelMetric(QStyle::PM_LayoutLeftMargin);
+    around->setContentsMargins(margin, margin, margin, margin);
+    auto* columns = new QSplitter(central);
     columns->setObjectName(QStringLiteral("columns"));
     columns->setChildrenCollapsible(false);
-    const int margin = style()->pixelMetric(QStyle::PM_LayoutLeftMargin);
-    columns->setContentsMargins(margin, margin, margin, margin);
-    setCentralWidget(columns);
+    around->addWidget(columns);
+    setCentralWidget(central);
     auto* listPane = new QWidget(columns);
     listPane->setObjectName(QStringLiteral("listPane"));
     auto* left = new QVBoxLayout(listPane);
@@ -167,6 +173,8 @@ void MainFORM::buildControls() {
         WideEnoughFor(field, WidestOf(field, QStringLiteral("0000 (00") + QLocale().decimalPoint() + QStringLiteral("0%)")));
         counts->addWidget(label, row, column * 2);
         counts->addWidget(field, row, column * 2 + 1);
+        // A grid shares out its width as if a field that ignores its size wanted none.
+        counts->setColumnMinimumWidth(column * 2 + 1, field->minimumWidth());
         return field;
     };
     YesTEXT = addCount(0, 0, "YesTEXT", QStringLiteral("Yes :"));
@@ -249,6 +257,7 @@ void MainFORM::buildControls() {
     std::tie(DetailsLABEL, DetailsTEXT) = addFact("DetailsLABEL", QStringLiteral("Details :"), "DetailsTEXT", {});
     DetailsTEXT->setWordWrap(true);
     facts->setColumnStretch(1, 1);
+    facts->setColumnMinimumWidth(1, std::max(idTEXT->minimumWidth(), ProductCodeTEXT->minimumWidth()));
     right->addLayout(facts);
 
     auto* advanced = new QGroupBox(detailsPane);

@@ -59,10 +59,9 @@ const QStringList kUnbounded = {"titleTEXT",   "PublisherTEXT", "CountryTEXT", "
 /// whole: a wrapped label as tall as its lines need, others as wide as their text needs, a row
 /// within the list's width or reached by scrolling it sideways.
 QList<QPair<QString, bool>> Texts(QWidget* w) {
-    if (auto* label = qobject_cast<QLabel*>(w); label && label->pixmap().isNull()) {
+    if (auto* label = qobject_cast<QLabel*>(w); label && label->pixmap().isNull())
         return {{label->text(), label->wordWrap() ? label->height() >= label->heightForWidth(label->width())
                                                   : label->width() >= label->sizeHint().width()}};
-    }
     if (auto* button = qobject_cast<QAbstractButton*>(w)) {
         QStyleOptionButton option;
         option.initFrom(button);
@@ -158,7 +157,6 @@ private Q_SLOTS:
         run.main->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(run.main.get()));
         QCOMPARE(run.main->devicePixelRatioF(), qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
-        QCOMPARE(Text(run.main.get(), "YesTEXT"), QString("2761 (67.4%)"));
         QCOMPARE(Faults(run.main.get()).join("; "), QString());
         for (const char* cut : {"titleTEXT", "PublisherTEXT", "CountryTEXT"})  // cut, and whole in the tooltip
             QVERIFY2(run.get(cut)->toolTip().contains(kLong), cut);

@@ -185,11 +185,10 @@ private Q_SLOTS:
         QCOMPARE(row.data(Qt::ToolTipRole).toString(), text);
         QStyleOptionViewItem option;
         option.initFrom(list);
-        const int besidesText = list->itemDelegateForIndex(row)->sizeHint(option, row).width() -
-                                list->fontMetrics().horizontalAdvance(text);
         const QRect rect = list->visualRect(row);
         QVERIFY2(rect.left() >= 0 && rect.right() < list->viewport()->width(), "the row runs out of sight");
-        const QString shown = list->fontMetrics().elidedText(text, list->textElideMode(), rect.width() - besidesText);
+        const int room = rect.width() - list->itemDelegateForIndex(row)->sizeHint(option, row).width() + list->fontMetrics().horizontalAdvance(text);
+        const QString shown = list->fontMetrics().elidedText(text, list->textElideMode(), room);
         QVERIFY2(shown.startsWith("Bravo") && shown.endsWith("o (Partially)") && shown.size() < text.size(), qPrintable(shown));
     }
 

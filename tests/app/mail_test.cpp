@@ -36,17 +36,19 @@ void RecordStatus(QWidget* mail, QStringList& statuses) {
     QObject::connect(status, &QLineEdit::textChanged, mail, [&statuses](const QString& text) { statuses << text; });
 }
 
-/// A slow uplink on loopback: passes the server's replies on at once and our bytes at 1 KB a
-/// quarter second, with small buffers so that what is not yet passed on waits on our side.
+/// A slow uplink on loopback: passes the server's replies on at once and our bytes at `bytes`
+/// every `ms`, by default 1 KB a quarter second with small buffers, so that what is not yet
+/// passed on waits on our side; or, as a relay does, taking all of them at once.
 class SlowRelay {
 public:
-    explicit SlowRelay(quint16 to) {
+    explicit SlowRelay(quint16 to, qint64 bytes = 1024, int ms = 250, bool takesAtOnce = false) {
         if (!server_.listen(QHostAddress::LocalHost, 0)) qFatal("cannot listen on loopback");
         const int small = 4096;  // taken over by every accepted connection
-        ::setsockopt(static_cast<int>(server_.socketDescriptor()), SOL_SOCKET, SO_RCVBUF, &small, sizeof small);
-        QObject::connect(&server_, &QTcpServer::newConnection, &server_, [this, to] {
+        if (!takesAtOnce)
+            ::setsockopt(static_cast<int>(server_.socketDescriptor()), SOL_SOCKET, SO_RCVBUF, &small, sizeof small);
+        QObject::connect(&server_, &QTcpServer::newConnection, &server_, [=, this] {
             QTcpSocket* client = server_.nextPendingConnection();
-            client->setReadBufferSize(1024);
+            client->setReadBufferSize(takesAtOnce ? 0 : 1024);
             auto* upstream = new QTcpSocket(client);
             upstream->connectToHost(QHostAddress::LocalHost, to);
             QObject::connect(upstream, &QTcpSocket::readyRead, client, [=] { client->write(upstream->readAll()); });
@@ -57,9 +59,9 @@ public:
             });
             auto* pace = new QTimer(client);
             QObject::connect(pace, &QTimer::timeout, client, [=] {
-                if (upstream->state() == QAbstractSocket::ConnectedState) upstream->write(client->read(1024));
+                if (upstream->state() == QAbstractSocket::ConnectedState) upstream->write(client->read(bytes));
             });
-            pace->start(250);
+            pace->start(ms);
         });
     }
     quint16 port() const { return server_.serverPort(); }
@@ -197,6 +199,7 @@ private Q_SLOTS:
         }).run(run, "MailMENU"));
         qunsetenv("http_proxy");
         QCOMPARE(atNotice, QString("0 0 tolva! Mail"));  // the mail window hidden, the main window still waiting
+        statuses.removeAll("Waiting for the server's reply...");  // shown or not, as the reply's timing has it
         QCOMPARE(statuses, kSent + QStringList({"Sending DATA command...",
                                                 "Sending Quit command to disconnecting from mail server..."}));
         QCOMPARE(proxy.connections, 0);
@@ -222,6 +225,48 @@ private Q_SLOTS:
                           "\r\nVERSION=2001-03-04\r\n\r\n" + entries;
         QVERIFY(progressMaximum > body.size());
         QVERIFY(stored.mid(split + 2) == body.replace("\r\n", "\n"));
+    }
+
+    // A relay takes the whole message at once and passes it on at 400 bytes a second, slower
+    // than the dialogue's limit allows for: once all of it has left, the reply is awaited beyond
+    // the wait for a reply and the dialogue's limit, with Abort available, and the mail arrives.
+    void theReplyToTheMessageIsAwaitedWhileARelayPassesItOn() {
+        PythonServer server;
+        const QTemporaryDir folder;
+        const QString failure = server.start("aiosmtpd", {"-n", "-l", "127.0.0.1:%1", "-c", "aiosmtpd.handlers.Mailbox",
+                                                          folder.filePath("maildir")});
+        if (!failure.isEmpty()) {
+            if (qEnvironmentVariableIntValue("TOLVA_REQUIRE_AIOSMTPD")) QFAIL(qPrintable(failure));
+            QSKIP(qPrintable("Debian's python3-aiosmtpd is needed: " + failure));
+        }
+        QByteArray ini = "Version=1\r\n";  // a message of about 4 KB
+        for (int k = 0; k < 120; ++k) ini += Entry(QByteArray::number(1000000000 + k), "G", "8");
+        Run run(ini);
+        SlowRelay relay(server.port, 8, 20, true);
+        run.pointAt("127.0.0.1:" + QByteArray::number(relay.port()));
+        constexpr auto wait = 300ms;
+        QStringList statuses;
+        QElapsedTimer clock;
+        qint64 waited = -1;
+        QTimer notice;  // the notice comes while the program still waits: served whenever it does
+        QObject::connect(&notice, &QTimer::timeout, &notice, [] { if (QWidget* n = TopLevel("Mail2FORM")) n->close(); });
+        notice.start(50);
+        QVERIFY(Walk().on("MailFORM", [&](QWidget* mail) {
+            qobject_cast<MailFORM*>(mail)->setReplyTimeout(wait);
+            auto* status = Find<QLineEdit>(mail, "StatusTEXT");
+            QObject::connect(status, &QLineEdit::textChanged, mail, [&, mail](const QString& text) {
+                statuses << text + (Find(mail, "AbortBUTTON")->isEnabled() ? "" : " (no Abort)");
+                if (text.startsWith("Sending Quit")) waited = clock.elapsed();
+            });
+            clock.start();
+            Click(mail, "OkBUTTON");
+        }).run(run, "MailMENU"));
+        QCOMPARE(statuses.mid(statuses.size() - 3), QStringList({"Sending DATA command...", "Waiting for the server's reply...",
+                                                                 "Sending Quit command to disconnecting from mail server..."}));
+        // Beyond the dialogue's limit: its replies' share, and the message's (with its header) at 1 KB/s.
+        QVERIFY2(waited > std::chrono::milliseconds(wait).count() * kMailDeadlineReplies + ini.size() + 1000, qPrintable(QString::number(waited)));
+        QCOMPARE(QDir(folder.filePath("maildir/new")).entryList(QDir::Files).size(), 1);
+        QVERIFY(run.back());
     }
 
     // Abort while the message leaves drops the connection before its final "." and says so; the

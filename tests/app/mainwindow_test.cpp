@@ -358,6 +358,12 @@ private Q_SLOTS:
         QCOMPARE(shown[2].title, QString("tolva! Online Update"));
         QVERIFY(shown[2].text.contains("nothing was changed"));
         QCOMPARE(server.connections, 0);
+        // Add/Edit is refused before page 1 and Remove before its question, each once, saying why.
+        run.trigger("NewMENU");
+        run.trigger("RemoveMENU");
+        QCOMPARE(shown.size(), 5);
+        for (const int k : {3, 4})
+            QVERIFY(shown[k].text.startsWith(k == 3 ? "Cannot add or change a game in " : "Cannot remove ") && shown[k].text.contains("not read whole"));
         QCOMPARE(run.file(), ini);
         QVERIFY(run.back());
     }

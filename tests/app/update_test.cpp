@@ -172,6 +172,28 @@ private Q_SLOTS:
         QTRY_VERIFY(!form);  // the window is gone, so the next run starts afresh
     }
 
+    // A title wider than the list is cut in its middle, as the list draws it within its width:
+    // the status word stays in sight, and the whole row is in its tooltip.
+    void aLongTitleKeepsItsStatusWordInSight() {
+        const QByteArray update = "Version=2001-05-01\r\n\r\n" + Entry("0000000013", "Bravo " + QByteArray(300, 'o'), "01000000H");
+        HttpServer server(&update);
+        Run run;
+        QVERIFY(run.update(1, server.endpoint(), [&](QWidget* form) {
+            QListWidget* list = run.rows();
+            const QModelIndex row = list->model()->index(0, 0);
+            const QString text = row.data().toString();
+            QCOMPARE(row.data(Qt::ToolTipRole).toString(), text);
+            QStyleOptionViewItem option;
+            option.initFrom(list);
+            const QRect rect = list->visualRect(row);
+            QVERIFY2(rect.left() >= 0 && rect.right() < list->viewport()->width(), "the row runs out of sight");
+            const int room = rect.width() - list->itemDelegateForIndex(row)->sizeHint(option, row).width() + list->fontMetrics().horizontalAdvance(text);
+            const QString shown = list->fontMetrics().elidedText(text, list->textElideMode(), room);
+            QVERIFY2(shown.startsWith("Bravo") && shown.endsWith("o (Partially)") && shown.size() < text.size(), qPrintable(shown));
+            Click(form, "AbortBUTTON");
+        }));
+    }
+
     void theLatestOrAWrongVersionChangesNothing_data() { Routes(); }
     void theLatestOrAWrongVersionChangesNothing() {
         QFETCH(int, route);

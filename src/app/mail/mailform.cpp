@@ -148,11 +148,9 @@ MailFORM::MailFORM(MainHost& main) : ToolWindow(main, "MailFORM", QStringLiteral
     MSWINSCK->setObjectName(QStringLiteral("MSWINSCK"));
     replyTimer_ = new QTimer(this);
     replyTimer_->setSingleShot(true);
-    replyTimer_->setInterval(std::chrono::seconds(kMailReplySeconds));
     deadlineTimer_ = new QTimer(this);
     deadlineTimer_->setSingleShot(true);
     deadlineTimer_->setTimerType(Qt::PreciseTimer);  // a limit, not a hint
-    deadlineTimer_->setInterval(std::chrono::seconds(kMailReplySeconds) * kMailDeadlineReplies);
     queueTimer_ = new QTimer(this);
     queueTimer_->setInterval(100);
 
@@ -177,14 +175,18 @@ MailFORM::~MailFORM() {
     MSWINSCK->disconnect(this);
 }
 
-void MailFORM::setReplyTimeout(std::chrono::milliseconds timeout) {
-    replyTimer_->setInterval(timeout);
-    deadlineTimer_->setInterval(timeout * kMailDeadlineReplies);
+void MailFORM::setReplyTimeout(std::chrono::milliseconds timeout, std::chrono::milliseconds finalReply) {
+    replyWait_ = timeout;
+    finalReplyWait_ = finalReply;
 }
 
 int MailFORM::dialogueState() const { return dialogue_ ? dialogue_->state() : 0; }
 
-void MailFORM::setStatus(const std::string& text) { StatusTEXT->setText(FromFile(text)); }
+void MailFORM::setStatus(const std::string& text) {
+    StatusTEXT->setText(FromFile(text));
+    StatusTEXT->setToolTip(StatusTEXT->text());  // whole where the window is too narrow for it
+    StatusTEXT->setCursorPosition(0);
+}
 
 bool MailFORM::sending() const { return dialogue_ && !dialogue_->ended() && dialogue_->state() != kSmtpErrorState; }
 
@@ -204,6 +206,7 @@ void MailFORM::OkBUTTON_Click() {
     }
     written_ = left_ = queued_ = messageSize_ = 0;
     messageStart_ = -1;
+    awaitingFinalReply_ = false;
     ProgressBar->hide();
 
     Platform& platform = main_.platform();
@@ -214,8 +217,8 @@ void MailFORM::OkBUTTON_Click() {
         MailBodyLines(inputs, main_.state().games, ToFile(platform.program->releaseName())),
         [&platform] { return LocalDate(platform.clock->now()); });
     // A connection that never completes counts as a reply that never comes.
-    replyTimer_->start();
-    deadlineTimer_->start();
+    replyTimer_->start(replyWait_);
+    deadlineTimer_->start(replyWait_ * kMailDeadlineReplies);
     MSWINSCK->setProxy(MailProxy(server.host));
     MSWINSCK->connectToHost(QString::fromStdString(server.host), static_cast<quint16>(server.port));
 }
@@ -283,8 +286,9 @@ void MailFORM::ReplyTimedOut() {
     if (!dialogue_) return;
     const std::string wait = WaitText(std::chrono::milliseconds(replyTimer_->interval()));
     const bool stuck = left_ < written_ || queued_ > 0;  // still sending when the wait ran out
-    apply(dialogue_->failed(deadlineTimer_->isActive() ? (stuck ? "the server took none of the mail for " : "no reply from the server for ") + wait
-                                                       : std::string("the server took too long in all")));
+    const bool inAll = !awaitingFinalReply_ && !deadlineTimer_->isActive();  // the dialogue's limit ran out
+    apply(dialogue_->failed(inAll ? std::string("the server took too long in all")
+                                  : (stuck ? "the server took none of the mail for " : "no reply from the server for ") + wait));
 }
 
 void MailFORM::MSWINSCK_SendProgress(qint64 bytes) {
@@ -304,6 +308,14 @@ void MailFORM::watchQueue() {
         queueTimer_->stop();
     if (messageStart_ >= 0)
         ProgressBar->setValue(static_cast<int>(std::clamp<qint64>(left_ - queued - messageStart_, 0, messageSize_)));
+    if (queued == 0 && left_ == written_ && !awaitingFinalReply_ && dialogue_ && dialogue_->awaitingFinalReply()) {
+        // All of the message has left: a relay may take minutes to pass it on before the server
+        // answers, so its reply gets the protocol's wait, and the dialogue's limit ends here.
+        awaitingFinalReply_ = true;
+        deadlineTimer_->stop();
+        replyTimer_->start(finalReplyWait_);
+        apply(dialogue_->messageLeft());
+    }
 }
 
 void MailFORM::apply(const SmtpAction& action) {
@@ -324,8 +336,6 @@ void MailFORM::apply(const SmtpAction& action) {
         // After a failure the reason stands beside the status: the server's reply, or ours.
         const std::string& why = dialogue_->failure();
         setStatus(why.empty() ? *action.status : *action.status + " " + why);
-        StatusTEXT->setToolTip(StatusTEXT->text());
-        StatusTEXT->setCursorPosition(0);
     }
     if (dialogue_->ended()) {
         replyTimer_->stop();

@@ -3,7 +3,8 @@
 // maintainers. "Finish" opens a TCP connection to the mail server; from then on every reply the
 // server sends is fed to the SMTP dialogue of the core, and this window only moves its bytes and
 // shows its status texts and the message's progress. Silence is measured only once our last byte
-// has left: while the message is still going out, every byte that leaves restarts the wait.
+// has left: while the message is still going out, every byte that leaves restarts the wait; once
+// all of it has left, the reply to it gets the protocol's longer wait, beyond the dialogue's limit.
 // Abort while sending cancels and keeps the window, like a failure, so the user may send again.
 #include <QNetworkProxy>
 #include <chrono>
@@ -38,8 +39,10 @@ public:
     void OkBUTTON_Click();
     void AbortBUTTON_Click();
 
-    /// How long to wait for the connection or the next reply before giving up; tests shorten it.
-    void setReplyTimeout(std::chrono::milliseconds timeout);
+    /// How long to wait for the connection or the next reply before giving up, and for the reply
+    /// to the message once all of it has left; tests shorten them.
+    void setReplyTimeout(std::chrono::milliseconds timeout,
+                         std::chrono::milliseconds finalReply = std::chrono::seconds(kMailFinalReplySeconds));
     /// The SMTP dialogue state: 0 before "Finish".
     int dialogueState() const;
 
@@ -74,6 +77,9 @@ private:
     qint64 queued_ = 0;                // bytes the system held at the last look
     qint64 messageStart_ = -1;         // written_ when the message began, -1 before
     qint64 messageSize_ = 0;
+    std::chrono::milliseconds replyWait_{std::chrono::seconds(kMailReplySeconds)};
+    std::chrono::milliseconds finalReplyWait_{std::chrono::seconds(kMailFinalReplySeconds)};
+    bool awaitingFinalReply_ = false;  // the whole message has left; its reply's longer wait runs
     QLabel* PICTUREBOX = nullptr;
     QLineEdit* NickTEXT = nullptr;
     QLineEdit* UserMailTEXT = nullptr;

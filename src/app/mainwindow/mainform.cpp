@@ -11,12 +11,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/mainwindow/gamelistview.h"
 #include "app/mainwindow/splashform.h"
@@ -53,6 +55,16 @@ QLabel* Field(QWidget* parent, const char* name, const QString& tooltip, QLabel*
         field->setAccessibleDescription(tooltip);
     }
     return field;
+}
+
+// The widest text of a field that holds digits in shape (each "0" a digit): drawn in the widest
+// digit of the field's font, so that any value of that shape shows whole.
+QString WidestOf(const QLabel* field, QString shape) {
+    QChar digit = QLatin1Char('0');
+    for (QChar d = QLatin1Char('1'); d <= QLatin1Char('9'); d = QChar(d.unicode() + 1)) {
+        if (field->fontMetrics().horizontalAdvance(d) > field->fontMetrics().horizontalAdvance(digit)) digit = d;
+    }
+    return shape.replace(QLatin1Char('0'), digit);
 }
 
 QLabel* Caption(QWidget* parent, const char* name, const QString& text) {
@@ -110,12 +122,17 @@ MainFORM::~MainFORM() = default;
 
 void MainFORM::buildControls() {
     // The list on the left, the details on the right, the user choosing how wide each is.
-    auto* columns = new QSplitter(this);
+    // The margin lies around the splitter, not inside it: a splitter's least size leaves out its
+    // own margins, and the window's least size would squeeze the columns by them.
+    auto* central = new QWidget(this);
+    auto* around = new QVBoxLayout(central);
+    const int margin = style()->pixelMetric(QStyle::PM_LayoutLeftMargin);
+    around->setContentsMargins(margin, margin, margin, margin);
+    auto* columns = new QSplitter(central);
     columns->setObjectName(QStringLiteral("columns"));
     columns->setChildrenCollapsible(false);
-    const int margin = style()->pixelMetric(QStyle::PM_LayoutLeftMargin);
-    columns->setContentsMargins(margin, margin, margin, margin);
-    setCentralWidget(columns);
+    around->addWidget(columns);
+    setCentralWidget(central);
     auto* listPane = new QWidget(columns);
     listPane->setObjectName(QStringLiteral("listPane"));
     auto* left = new QVBoxLayout(listPane);
@@ -152,8 +169,12 @@ void MainFORM::buildControls() {
     auto addCount = [&](int row, int column, const char* name, const QString& caption) {
         auto* label = new QLabel(caption, summary);
         QLabel* field = Field(summary, name, {}, label);
+        // Four digits and a percentage with one decimal: "4096 (100%)" is narrower.
+        WideEnoughFor(field, WidestOf(field, QStringLiteral("0000 (00") + QLocale().decimalPoint() + QStringLiteral("0%)")));
         counts->addWidget(label, row, column * 2);
         counts->addWidget(field, row, column * 2 + 1);
+        // A grid shares out its width as if a field that ignores its size wanted none.
+        counts->setColumnMinimumWidth(column * 2 + 1, field->minimumWidth());
         return field;
     };
     YesTEXT = addCount(0, 0, "YesTEXT", QStringLiteral("Yes :"));
@@ -166,6 +187,7 @@ void MainFORM::buildControls() {
     auto* versionLabel = new QLabel(QStringLiteral("Database Version :"), listPane);
     versionTEXT = Field(listPane, "versionTEXT", QStringLiteral("The current bleem! game database version."),
                         versionLabel);
+    WideEnoughFor(versionTEXT, WidestOf(versionTEXT, QStringLiteral("0000-00-00")));
     versionRow->addWidget(versionLabel);
     versionRow->addWidget(versionTEXT, 1);
     left->addLayout(versionRow);
@@ -200,6 +222,7 @@ void MainFORM::buildControls() {
         addFact("TitleLABEL", QStringLiteral("Game Title :"), "titleTEXT", QStringLiteral("The name of the game."));
     std::tie(IDLABEL, idTEXT) =
         addFact("IDLABEL", QStringLiteral("Disc ID :"), "idTEXT", QStringLiteral("The bleem! Disc ID of the game."));
+    WideEnoughFor(idTEXT, WidestOf(idTEXT, QStringLiteral("0000000000")));
 
     StatusLABEL = Caption(detailsPane, "StatusLABEL", QStringLiteral("Status :"));
     auto* pictures = new QHBoxLayout;
@@ -224,6 +247,7 @@ void MainFORM::buildControls() {
 
     std::tie(ProductCodeLABEL, ProductCodeTEXT) = addFact("ProductCodeLABEL", QStringLiteral("Product Code :"),
                                                           "ProductCodeTEXT", QStringLiteral("The game's product code."));
+    WideEnoughFor(ProductCodeTEXT, WidestOf(ProductCodeTEXT, QStringLiteral("SLPM-00000")));
     std::tie(PublisherLABEL, PublisherTEXT) =
         addFact("PublisherLABEL", QStringLiteral("Publisher :"), "PublisherTEXT", QStringLiteral("The game's publisher."));
     std::tie(CountryLABEL, CountryTEXT) = addFact(
@@ -233,6 +257,7 @@ void MainFORM::buildControls() {
     std::tie(DetailsLABEL, DetailsTEXT) = addFact("DetailsLABEL", QStringLiteral("Details :"), "DetailsTEXT", {});
     DetailsTEXT->setWordWrap(true);
     facts->setColumnStretch(1, 1);
+    facts->setColumnMinimumWidth(1, std::max(idTEXT->minimumWidth(), ProductCodeTEXT->minimumWidth()));
     right->addLayout(facts);
 
     auto* advanced = new QGroupBox(detailsPane);

@@ -85,6 +85,9 @@ protected:
 
 private:
     bool startUp();
+    /// Refuses a change at its start, once and saying why, when the last load did not read
+    /// bleem!.INI whole; whether it refused.
+    bool refusedBeforeChange(const char* refusal);
     void buildControls();
     void buildMenus();
     // Each subsystem wires its own buttons and menu entries, in its own file.

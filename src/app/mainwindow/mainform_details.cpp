@@ -35,7 +35,7 @@ void ShowPicture(QLabel* picture, const char* name) {
 void MainFORM::clearDetails() {
     for (QLabel* field : {titleTEXT, idTEXT, ProductCodeTEXT, PublisherTEXT, CountryTEXT, DetailsTEXT,
                           GraphicsTEXT, SoundTEXT, MemCardTEXT, OtherTEXT})
-        field->clear();
+        ShowValue(field, {});
     for (QCheckBox* box : {Check1, Check2, Check3, Check4}) box->setChecked(false);
     StatusPICTURE->clear();
     StatusPICTURE->setProperty("picture", QString());
@@ -60,7 +60,7 @@ void MainFORM::gameLIST_Click() {
     if (state_.games.GameTxtIndex[slot] == 0) JoinGame(state_, i);
     const auto k = static_cast<std::size_t>(state_.games.GameTxtIndex[slot]);
 
-    ProductCodeTEXT->clear();
+    ShowValue(ProductCodeTEXT, {});
     ShowValue(PublisherTEXT, FromFile(ShownBytes(txt.TxtPublisher[k])));
     if (txtUpdate) ShowValue(ProductCodeTEXT, FromFile(ShownBytes(txt.TxtProductCode[k])));
     ShowValue(CountryTEXT, FromFile(ShownBytes(txt.TxtRegion[k])));
@@ -73,7 +73,6 @@ void MainFORM::gameLIST_Click() {
         ProductCodeTEXT->hide();
     }
 
-    for (QLabel* remark : {GraphicsTEXT, SoundTEXT, MemCardTEXT, OtherTEXT}) remark->clear();
     for (QCheckBox* box : {Check1, Check2, Check3, Check4}) box->setChecked(false);
 
     Check1->setChecked(flags.checks[0]);
@@ -93,10 +92,10 @@ void MainFORM::gameLIST_Click() {
         d3dPICTURE->hide();
     }
 
-    GraphicsTEXT->setText(FromFile(flags.graphics));
-    SoundTEXT->setText(FromFile(flags.sound));
-    MemCardTEXT->setText(FromFile(flags.memCard));
-    OtherTEXT->setText(FromFile(flags.other));
+    ShowValue(GraphicsTEXT, FromFile(flags.graphics));
+    ShowValue(SoundTEXT, FromFile(flags.sound));
+    ShowValue(MemCardTEXT, FromFile(flags.memCard));
+    ShowValue(OtherTEXT, FromFile(flags.other));
 }
 
 void MainFORM::GotoBleemMENU_Click() {

@@ -6,6 +6,7 @@
 
 #include "app/mainwindow/mainform.h"
 #include "app/platform/messages.h"
+#include "app/platform/text.h"
 #include "app/tools/cleanupform.h"
 #include "app/tools/compare1form.h"
 #include "app/tools/repair1form.h"
@@ -14,7 +15,14 @@
 
 namespace tolva {
 
+bool MainFORM::refusedBeforeChange(const char* refusal) {
+    const std::optional<std::string> why = RefuseChange(state_, refusal);
+    if (why) platform_.prompter->ask(this, kTitle, FromFile(*why), MsgIcon::Exclamation, MsgButtons::Ok);
+    return why.has_value();
+}
+
 void MainFORM::RemoveBUTTON_Click() {
+    if (refusedBeforeChange("Cannot remove the game from")) return;
     const MsgAnswer answer =
         platform_.prompter->ask(this, kTitle, QStringLiteral("Are you sure that the game should be removed ?"),
                                 MsgIcon::Question, MsgButtons::YesNo);

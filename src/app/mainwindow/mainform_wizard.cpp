@@ -11,6 +11,8 @@ namespace tolva {
 void MainFORM::NewBUTTON_Click() {
     // One wizard at a time: the main window is disabled while one runs, and this refuses the rest.
     if (state_.wizard.WizardActive) return;
+    // Refused before page 1: the user would fill every page only to be refused at Finish.
+    if (refusedBeforeChange("Cannot add or change a game in")) return;
     WizardRun run(*this);
     run.Run();
     setFocus(Qt::OtherFocusReason);

@@ -24,17 +24,17 @@ namespace {
 constexpr char kValueOf[] = "tolvaValueOf";
 
 /// A display field as a screen reader meets it: named by its caption, read-only text whose value
-/// is exactly what the field shows.
-class ValueField final : public QAccessibleWidget {
+/// is exactly what the field shows. The text reaches AT-SPI through the text interface (its
+/// bridge publishes no text value of a plain label).
+class ValueField final : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit ValueField(QWidget* field) : QAccessibleWidget(field, QAccessible::StaticText) {}
     QString text(QAccessible::Text t) const override {
-        const auto* field = static_cast<const QLabel*>(widget());
         switch (t) {
             case QAccessible::Name:
-                return field->property(kValueOf).toString();
+                return widget()->property(kValueOf).toString();
             case QAccessible::Value:
-                return field->text();
+                return shown();
             default:
                 return QAccessibleWidget::text(t);
         }
@@ -44,6 +44,32 @@ public:
         s.readOnly = true;
         return s;
     }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    // Read-only text without a caret or a selection of its own.
+    QString text(int startOffset, int endOffset) const override { return shown().mid(startOffset, endOffset - startOffset); }
+    int characterCount() const override { return static_cast<int>(shown().size()); }
+    void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* startOffset, int* endOffset) const override {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+
+private:
+    QString shown() const { return static_cast<const QLabel*>(widget())->text(); }
 };
 
 QAccessibleInterface* ValueFieldFactory(const QString& className, QObject* object) {

@@ -1,5 +1,6 @@
 #include "app/platform/controls.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -40,22 +41,60 @@ QString DropOutsideCp1252(QLineEdit* box) {
     return dropped;
 }
 
-void ShowValue(QLabel* field, const QString& value) {
+namespace {
+
+constexpr char kWholeValue[] = "tolvaWholeValue";
+constexpr char kOwnToolTip[] = "ownToolTip";
+
+bool ShowsWhole(const QLabel* field) {
+    return field->wordWrap() ? field->heightForWidth(field->width()) <= field->height()
+                             : field->sizeHint().width() <= field->width();
+}
+
+// The field's own tooltip, and the whole value beside it while the field cuts the value.
+void FollowValue(QLabel* field) {
     constexpr qsizetype kTooltipCharacters = 16 * kShownCharacters;
-    if (!field->property("ownToolTip").isValid()) field->setProperty("ownToolTip", field->toolTip());
-    const QString own = field->property("ownToolTip").toString();
-    const QString shown = value.left(kShownCharacters);
-    field->setTextFormat(Qt::PlainText);
-    field->setText(shown);
-    const bool fits = shown.size() == value.size() &&
-                      field->fontMetrics().horizontalAdvance(shown) <= field->contentsRect().width();
-    if (fits) {
+    const QString own = field->property(kOwnToolTip).toString();
+    const QString value = field->property(kWholeValue).toString();
+    if (value.size() == field->text().size() && ShowsWhole(field)) {
         field->setToolTip(own);
         return;
     }
     QString whole = value.left(kTooltipCharacters);
     if (whole.size() < value.size()) whole += QChar(0x2026);
     field->setToolTip(own.isEmpty() ? whole : own + QStringLiteral("\n\n") + whole);
+}
+
+// A field given a new width (the user resizing the window) decides its tooltip again.
+class ToolTipFollowsWidth final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Resize) FollowValue(static_cast<QLabel*>(watched));
+        return false;
+    }
+};
+
+}  // namespace
+
+void ShowValue(QLabel* field, const QString& value) {
+    if (!field->property(kOwnToolTip).isValid()) {
+        field->setProperty(kOwnToolTip, field->toolTip());
+        field->installEventFilter(new ToolTipFollowsWidth(field));
+    }
+    field->setProperty(kWholeValue, value);
+    field->setTextFormat(Qt::PlainText);
+    field->setText(value.left(kShownCharacters));
+    FollowValue(field);
+}
+
+void WideEnoughFor(QLabel* field, const QString& widest) {
+    const QString shown = field->text();
+    field->setText(widest);
+    field->setMinimumWidth(field->sizeHint().width());
+    field->setText(shown);
 }
 
 QPushButton* NamedButton(QWidget* parent, const char* name, const QString& caption) {

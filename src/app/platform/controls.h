@@ -30,9 +30,13 @@ inline std::string_view ShownBytes(std::string_view value) {
 }
 
 /// Shows a value in a display field that never widens its window (the field takes the width it
-/// is given): at most kShownCharacters, as plain text, cut at the field's edge; when it does not
-/// fit, the tooltip adds the whole value (up to a limit) to the field's own tooltip.
+/// is given): at most kShownCharacters, as plain text, cut at the field's edge; while it does not
+/// fit (at any width the field is given later too), the tooltip adds the whole value (up to a
+/// limit) to the field's own tooltip.
 void ShowValue(QLabel* field, const QString& value);
+
+/// Keeps field at least as wide as showing widest whole takes: the widest value it can be given.
+void WideEnoughFor(QLabel* field, const QString& widest);
 
 /// A push button with that objectName.
 QPushButton* NamedButton(QWidget* parent, const char* name, const QString& caption);

@@ -5,11 +5,14 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/history/previewform.h"
 #include "app/host/mainhost.h"
 #include "core/state.h"
+#include "app/platform/access.h"
 #include "app/platform/controls.h"
 #include "app/platform/messages.h"
 #include "app/platform/resources.h"
@@ -24,6 +27,20 @@ namespace tolva {
 namespace {
 
 constexpr const char* kFinishModule = "UpdateFORM.OkBUTTON_Click";
+
+// Rows no wider than the list: a longer one is cut where the list cuts text, not pushed out of sight.
+class RowWithinList final : public QStyledItemDelegate {
+public:
+    explicit RowWithinList(QListView* list) : QStyledItemDelegate(list), list_(list) {}
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setWidth(std::min(size.width(), list_->viewport()->width()));
+        return size;
+    }
+
+private:
+    QListView* list_;
+};
 
 }  // namespace
 
@@ -41,9 +58,11 @@ UpdateFORM::UpdateFORM(MainHost& main, UpdateData update, const std::vector<std:
     auto* countRow = new QHBoxLayout;
     QLabel* countLabel = WrappedLabel(this, QStringLiteral("New entries :"));
     countLabel->setWordWrap(false);
-    EntriesLABEL = new QLabel(QString::number(update_.UpdCount), this);
+    EntriesLABEL = new QLabel(this);
     EntriesLABEL->setObjectName(QStringLiteral("EntriesLABEL"));
-    EntriesLABEL->setAccessibleName(QStringLiteral("New entries"));
+    countLabel->setBuddy(EntriesLABEL);
+    ExposeValue(EntriesLABEL, countLabel->text());  // before its text makes a reader's view of it
+    EntriesLABEL->setText(QString::number(update_.UpdCount));
     countRow->addWidget(countLabel);
     countRow->addWidget(EntriesLABEL);
     countRow->addStretch(1);
@@ -55,8 +74,15 @@ UpdateFORM::UpdateFORM(MainHost& main, UpdateData update, const std::vector<std:
     updLIST->setToolTip(QStringLiteral("Mark the entries to add to the bleem!.ini."));
     updLIST->setAccessibleDescription(updLIST->toolTip());
     updLIST->setUniformItemSizes(true);
+    // A long title is cut in its middle, so that the status word at the row's end stays in sight;
+    // the row's tooltip holds it whole.
+    updLIST->setTextElideMode(Qt::ElideMiddle);
+    updLIST->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    updLIST->setResizeMode(QListView::Adjust);
+    updLIST->setItemDelegate(new RowWithinList(updLIST));
     for (const std::string& row : rows) {
         auto* item = new QListWidgetItem(FromFile(row), updLIST);
+        item->setToolTip(item->text());
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
     }

@@ -225,12 +225,19 @@ std::string TruncatedTableReason() {
            " entries, or a read error), and writing now could lose what was not read";
 }
 
+std::optional<std::string> RefuseChange(const ProgramState& state, std::string_view refusal) {
+    if (!state.games.Truncated) return std::nullopt;
+    return std::string(refusal) + " " + IniFilePath(state.folders) + ": " + TruncatedTableReason() + kUnchanged;
+}
+
 IniPreview PreviewINI(const ProgramState& state, const IniChange& change) {
     IniPreview preview;
     preview.path = IniFilePath(state.folders);
-    if (state.games.Truncated && !change.keepsEveryByte) {
-        preview.error = "cannot write " + preview.path + ": " + TruncatedTableReason() + kUnchanged;
-        return preview;
+    if (!change.keepsEveryByte) {
+        if (std::optional<std::string> refused = RefuseChange(state, "cannot write")) {
+            preview.error = std::move(*refused);
+            return preview;
+        }
     }
     try {
         FileBytes file = ReadWholeFile(preview.path);

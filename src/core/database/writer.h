@@ -6,6 +6,7 @@
 // was not read whole) changes nothing and says why. No writer reloads the table: the caller runs
 // the reload rule once the user carries on.
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,6 +49,11 @@ EditedText DisableEntryText(std::string_view file, std::string_view gameID);
 
 /// Why nothing is written back after a load that did not read the whole file (Truncated).
 std::string TruncatedTableReason();
+
+/// The refusal of a change to bleem!.INI before it begins, after a load that did not read the
+/// whole file: what cannot be done ("cannot add an entry to"), the path and why; nullopt when
+/// the file was read whole.
+std::optional<std::string> RefuseChange(const ProgramState& state, std::string_view refusal);
 
 /// Keeps the bytes a change is about to replace, under a label naming the change ("Add: <title>",
 /// "Edit: <title>", "Remove: <title>", "Clean Up", "Repair: 2 entries", "Online Update: 3

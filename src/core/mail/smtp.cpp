@@ -1,15 +1,35 @@
 #include "core/mail/smtp.h"
 
+#include <algorithm>
+#include <iterator>
 #include <utility>
 
 namespace tolva {
 namespace {
 
-void Send(SmtpAction& action, std::string_view command) {
+void Command(SmtpAction& action, std::string_view command) {
     action.send.append(command).append("\r\n");
 }
 
+constexpr SmtpReplyRow kReplyTable[] = {
+    {220, 220, kSmtpAnyState, SmtpSend::Helo, "Mail Server is ready...", kSmtpHeloSent, SmtpEffect::None},
+    {250, 250, kSmtpHeloSent, SmtpSend::Rset, "Sending Rset to server...", kSmtpRsetSent, SmtpEffect::None},
+    {250, 250, kSmtpRsetSent, SmtpSend::MailFrom, "Sending FROM command...", kSmtpFromSent, SmtpEffect::None},
+    {250, 250, kSmtpFromSent, SmtpSend::RcptTo, "Sending RCPT command...", kSmtpRcptSent, SmtpEffect::None},
+    {250, 250, kSmtpRcptSent, SmtpSend::Data, "Sending DATA command...", kSmtpDataSent, SmtpEffect::None},
+    // The state changes before the message goes, whatever state the server asked in.
+    {354, 354, kSmtpAnyState, SmtpSend::Message, nullptr, kSmtpMessageSent, SmtpEffect::None},
+    {250, 250, kSmtpMessageSent, SmtpSend::Quit, "Sending Quit command to disconnecting from mail server...",
+     kSmtpMessageSent, SmtpEffect::Accepted},
+    {221, 221, kSmtpErrorState, SmtpSend::Nothing, "Disconnected from mail server after error...", kSmtpStart,
+     SmtpEffect::Goodbye},
+    {221, 221, kSmtpAnyState, SmtpSend::Nothing, "Disconnected from mail server...", kSmtpStart, SmtpEffect::Goodbye},
+    {500, 599, kSmtpAnyState, SmtpSend::Quit, kMailStatusError, kSmtpErrorState, SmtpEffect::Refused},
+};
+
 }  // namespace
+
+std::span<const SmtpReplyRow> SmtpReplyTable() { return kReplyTable; }
 
 int ReplyCode(std::string_view line) {
     std::size_t digits = 0;
@@ -32,19 +52,13 @@ SmtpDialogue::SmtpDialogue(std::string mailServer, std::string mailbox,
 SmtpAction SmtpDialogue::feed(std::string_view bytes) {
     SmtpAction action;
     while (!ended_ && !bytes.empty()) {
-        const std::size_t lf = bytes.find('\n');
-        const std::size_t take = lf == std::string_view::npos ? bytes.size() : lf;
-        if (pending_.size() + take > kMaxReplyLine) {
+        std::string line;
+        const StreamLines::Next next = replies_.next(bytes, line);
+        if (next == StreamLines::Next::TooLong) {
             fail(action, "the server's reply runs beyond " + std::to_string(kMaxReplyLine) + " bytes");
             break;
         }
-        pending_.append(bytes.substr(0, take));
-        if (lf == std::string_view::npos) break;
-        bytes.remove_prefix(lf + 1);
-
-        std::string line = std::move(pending_);
-        pending_.clear();
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (next == StreamLines::Next::NeedMore) break;
         const int code = ReplyCode(line);
         if (code >= 0) reply(code, line, action);
     }
@@ -52,55 +66,71 @@ SmtpAction SmtpDialogue::feed(std::string_view bytes) {
 }
 
 void SmtpDialogue::reply(int code, const std::string& line, SmtpAction& action) {
-    if (code == 220) {
-        Send(action, "HELO " + mailServer_);
-        action.status = "Mail Server is ready...";
-        state_ = 6;
-    } else if (code == 250 && state_ == 6) {
-        Send(action, "RSET");
-        action.status = "Sending Rset to server...";
-        state_ = 1;
-    } else if (code == 250 && state_ == 1) {
-        Send(action, "MAIL FROM:<" + mailbox_ + ">");
-        action.status = "Sending FROM command...";
-        state_ = 2;
-    } else if (code == 250 && state_ == 2) {
-        Send(action, "RCPT TO:<" + mailbox_ + ">");
-        action.status = "Sending RCPT command...";
-        state_ = 3;
-    } else if (code == 250 && state_ == 3) {
-        Send(action, "DATA");
-        dataSinceMessage_ = true;
-        action.status = "Sending DATA command...";
-        state_ = 4;
-    } else if (code == 354) {
-        state_ = 5;
-        if (!messageSent_) {
-            action.send.append(MailDataText(MailHeaderLines(now_(), mailbox_), body_));
-            action.message = true;
-            messageSent_ = true;
-            dataSinceMessage_ = false;
-        } else if (dataSinceMessage_) {
-            fail(action, "the server asked for the message a second time");
-        }
-    } else if (code == 250 && state_ == 5) {
-        Send(action, "QUIT");
-        action.status = "Sending Quit command to disconnecting from mail server...";
-        action.closeSocket = true;
-        action.closeWindow = true;
-        ended_ = true;
-        accepted_ = true;
-    } else if (code == 221) {
-        action.status = state_ == kSmtpErrorState ? "Disconnected from mail server after error..."
-                                                  : "Disconnected from mail server...";
-        state_ = 0;
-        disconnected_ = true;
-    } else if (code >= 500 && code <= 599) {
-        Send(action, "QUIT");
-        failure_ = line;
-        action.status = kMailStatusError;
-        state_ = kSmtpErrorState;
+    const auto row = std::find_if(std::begin(kReplyTable), std::end(kReplyTable), [&](const SmtpReplyRow& r) {
+        return r.lowest <= code && code <= r.highest && (r.in == kSmtpAnyState || r.in == state_);
+    });
+    if (row == std::end(kReplyTable)) return;
+    state_ = row->next;
+    if (row->status) action.status = row->status;
+    switch (row->effect) {
+        case SmtpEffect::None:
+            break;
+        case SmtpEffect::Accepted:
+            action.closeSocket = true;
+            action.closeWindow = true;
+            ended_ = true;
+            accepted_ = true;
+            break;
+        case SmtpEffect::Goodbye:
+            disconnected_ = true;
+            break;
+        case SmtpEffect::Refused:
+            failure_ = line;
+            break;
     }
+    send(row->send, action);
+}
+
+void SmtpDialogue::send(SmtpSend what, SmtpAction& action) {
+    switch (what) {
+        case SmtpSend::Nothing:
+            break;
+        case SmtpSend::Helo:
+            Command(action, "HELO " + mailServer_);
+            break;
+        case SmtpSend::Rset:
+            Command(action, "RSET");
+            break;
+        case SmtpSend::MailFrom:
+            Command(action, "MAIL FROM:<" + mailbox_ + ">");
+            break;
+        case SmtpSend::RcptTo:
+            Command(action, "RCPT TO:<" + mailbox_ + ">");
+            break;
+        case SmtpSend::Data:
+            Command(action, "DATA");
+            dataSinceMessage_ = true;
+            break;
+        case SmtpSend::Message:
+            if (!messageSent_) {
+                action.send.append(MailDataText(MailHeaderLines(now_(), mailbox_), body_));
+                action.message = true;
+                messageSent_ = true;
+                dataSinceMessage_ = false;
+            } else if (dataSinceMessage_) {
+                fail(action, "the server asked for the message a second time");
+            }
+            break;
+        case SmtpSend::Quit:
+            Command(action, "QUIT");
+            break;
+    }
+}
+
+SmtpAction SmtpDialogue::messageLeft() {
+    SmtpAction action;
+    if (awaitingFinalReply()) action.status = kMailStatusWaiting;
+    return action;
 }
 
 void SmtpDialogue::fail(SmtpAction& action, std::string why) {
@@ -109,7 +139,7 @@ void SmtpDialogue::fail(SmtpAction& action, std::string why) {
     action.closeSocket = true;
     state_ = kSmtpErrorState;
     ended_ = true;
-    pending_.clear();
+    replies_.clear();
 }
 
 SmtpAction SmtpDialogue::closed() {
@@ -137,14 +167,14 @@ SmtpAction SmtpDialogue::cancel() {
     if (ended_) return action;
     // Between commands a QUIT takes leave politely; once the message is on its way, only a hard
     // drop keeps its final "." from reaching the server.
-    if (messageSent_ && state_ == 5)
+    if (messageSent_ && state_ == kSmtpMessageSent)
         action.dropHard = true;
     else
-        Send(action, "QUIT");
+        Command(action, "QUIT");
     action.status = kMailStatusCancelled;
     action.closeSocket = true;
     ended_ = true;
-    pending_.clear();
+    replies_.clear();
     return action;
 }
 

@@ -4,31 +4,24 @@
 // How it works. The window feeds every byte the server sends; the dialogue cuts them into reply
 // lines (ended by CR LF; a bare LF is taken as well), and acts once per complete reply: the lines
 // of a multi-line reply ("250-...") wait for its final line ("250 ..."), which alone is acted on.
-// The reply code and the dialogue state pick the row of the reply table below, which says what to
-// send, the status text and the new state:
-//
-//   220 any state  -> HELO <mail server>          6
-//   250 in 6       -> RSET                        1
-//   250 in 1       -> MAIL FROM:<mailbox>         2
-//   250 in 2       -> RCPT TO:<mailbox>           3
-//   250 in 3       -> DATA                        4
-//   354 any state  -> the message and "."         5 (set before sending)
-//   250 in 5       -> QUIT, close socket and window
-//   221            -> nothing; state 0 (status tells whether it followed an error, state 999)
-//   5xx any state  -> QUIT                        999
-//   anything else  -> nothing
+// The reply code and the dialogue state pick the first matching row of the reply table
+// (SmtpReplyTable), which says what to send, the status text and the new state; a reply that
+// matches no row does nothing. A reply's code is its leading digits: "250OK" is 250.
 //
 // A socket error, a time-out or a line beyond the limit ends the dialogue with "Error sending
 // mail..."; failure() keeps the reason (the server's reply line after a 5xx) for the window to
-// show beside it. The user may send again or close the window. A reply's code is its leading digits: "250OK" is 250.
+// show beside it. The user may send again or close the window. Once the message has left, the
+// window says so (messageLeft) and waits the longer time the protocol gives the final reply.
 #include <cstddef>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/mail/message.h"
+#include "core/text/streamlines.h"
 
 namespace tolva {
 
@@ -40,22 +33,64 @@ inline constexpr std::size_t kMaxReplyLine = 2048;
 /// SmtpDialogue::failed(). The wait for a reply starts when our last byte has left.
 inline constexpr int kMailReplySeconds = 30;
 
-/// The whole dialogue's limit grows by the message's size at this rate: a mail of a full
-/// database (about 200 KB) still passes a 1 KB/s uplink, and a server that takes a byte now and
-/// then cannot hold the window open for ever.
+/// Seconds the reply to the message's final "." may take once the whole message has left: RFC
+/// 5321 gives the server 10 minutes (a relay may still be passing the message on).
+inline constexpr int kMailFinalReplySeconds = 600;
+
+/// The whole dialogue's limit, up to the message, grows by the message's size at this rate: a
+/// mail of a full database (about 200 KB) still passes a 1 KB/s uplink, and a server that takes a
+/// byte now and then cannot hold the window open for ever.
 inline constexpr int kMailSlowestUplinkBytesPerSecond = 1000;
 
-/// The whole dialogue may last this many reply waits at most: it needs seven replies, and a
-/// server that repeats a reply the dialogue acts on (a greeting, say) cannot keep it going.
+/// The whole dialogue, up to the message, may last this many reply waits at most: it needs six
+/// replies before, and a server that repeats a reply the dialogue acts on (a greeting, say)
+/// cannot keep it going.
 inline constexpr int kMailDeadlineReplies = 10;
 
+/// The dialogue states, by what was sent last; numbered as the program has always numbered them.
+inline constexpr int kSmtpStart = 0;
+inline constexpr int kSmtpRsetSent = 1;
+inline constexpr int kSmtpFromSent = 2;
+inline constexpr int kSmtpRcptSent = 3;
+inline constexpr int kSmtpDataSent = 4;
+inline constexpr int kSmtpMessageSent = 5;
+inline constexpr int kSmtpHeloSent = 6;
 /// The dialogue state after a 5xx reply.
 inline constexpr int kSmtpErrorState = 999;
+/// A row of the reply table that acts in every state.
+inline constexpr int kSmtpAnyState = -1;
+
+/// What a row of the reply table sends.
+enum class SmtpSend { Nothing, Helo, Rset, MailFrom, RcptTo, Data, Message, Quit };
+
+/// What a row does beyond sending and changing the state.
+enum class SmtpEffect {
+    None,
+    Accepted,  ///< the server took the mail: close the socket and the window
+    Goodbye,   ///< the server said goodbye: its close is no error
+    Refused,   ///< an error reply: failure() keeps its line
+};
+
+/// One row of the reply table: a reply whose code lies in [lowest, highest], in state `in`,
+/// sends `send`, shows `status` (none: unchanged) and moves the dialogue to `next`.
+struct SmtpReplyRow {
+    int lowest;
+    int highest;
+    int in;
+    SmtpSend send;
+    const char* status;
+    int next;
+    SmtpEffect effect;
+};
+
+/// The reply table, read top to bottom: the first row that matches acts.
+std::span<const SmtpReplyRow> SmtpReplyTable();
 
 inline constexpr const char* kMailStatusStart = "(Your bleem!.ini will be sent automatically)";
 inline constexpr const char* kMailStatusConnecting = "Connecting to the Mail Server ...";
 inline constexpr const char* kMailStatusError = "Error sending mail...";
 inline constexpr const char* kMailStatusCancelled = "Sending cancelled...";
+inline constexpr const char* kMailStatusWaiting = "Waiting for the server's reply...";
 
 /// What the window does after a notification.
 struct SmtpAction {
@@ -90,6 +125,13 @@ public:
     /// A socket error or the time-out, worded for a person.
     SmtpAction failed(std::string why);
 
+    /// Every byte of the message has left: the status says the reply is awaited; nothing before
+    /// the message has gone or after the dialogue ended.
+    SmtpAction messageLeft();
+
+    /// Whether the message has gone and its reply is awaited.
+    bool awaitingFinalReply() const { return !ended_ && state_ == kSmtpMessageSent && messageSent_; }
+
     /// The user's Abort while sending: QUIT when between commands, a hard drop once the message
     /// is on its way; the status says the mail was not sent.
     SmtpAction cancel();
@@ -100,7 +142,8 @@ public:
     /// Whether the dialogue ended without the mail being accepted (a retry may follow).
     bool unsent() const { return (ended_ || state_ == kSmtpErrorState) && !accepted_; }
 
-    /// The dialogue state: 0 at first, 6, 1, 2, 3, 4, 5 while sending, 999 after an error reply.
+    /// The dialogue state: kSmtpStart at first, then what was sent last, kSmtpErrorState after an
+    /// error reply.
     int state() const { return state_; }
 
     /// Whether the dialogue has ended: the connection is closed or is to be closed.
@@ -108,14 +151,15 @@ public:
 
 private:
     void reply(int code, const std::string& line, SmtpAction& action);
+    void send(SmtpSend what, SmtpAction& action);
     void fail(SmtpAction& action, std::string why);
 
     std::string mailServer_;
     std::string mailbox_;
     std::vector<std::string> body_;
     DateSource now_;
-    std::string pending_;  // bytes of a reply line whose end has not arrived
-    int state_ = 0;
+    StreamLines replies_{kMaxReplyLine};
+    int state_ = kSmtpStart;
     bool ended_ = false;
     bool disconnected_ = false;  // the server said goodbye (221)
     bool accepted_ = false;      // the server took the message (250 after it)

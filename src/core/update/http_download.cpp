@@ -331,17 +331,12 @@ HttpDownload::State HttpDownload::takeChunks(std::string_view bytes) {
             if (chunkLeft_ == 0) chunk_ = Chunk::DataEnd;
             continue;
         }
-        const std::size_t lf = bytes.find('\n');
-        const std::size_t take = lf == std::string_view::npos ? bytes.size() : lf;
-        if (line_.size() + take > kMaxChunkLine)
+        std::string line;
+        const StreamLines::Next next = framing_.next(bytes, line);
+        if (next == StreamLines::Next::TooLong)
             return failWith("a line of the server's chunked reply runs beyond " + std::to_string(kMaxChunkLine) +
                             " bytes");
-        line_.append(bytes.substr(0, take));
-        if (lf == std::string_view::npos) break;
-        bytes.remove_prefix(lf + 1);
-        std::string line = std::move(line_);
-        line_.clear();
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (next == StreamLines::Next::NeedMore) break;
         chunkLine(line);
     }
     return state_;
@@ -385,7 +380,7 @@ HttpDownload::State HttpDownload::closed() {
         return failWith("the server closed the connection before its response header ended");
     case State::ReceivingBody:
         // After the last chunk only the trailer was missing: the body is whole.
-        if (chunked_ && chunk_ == Chunk::Trailer && line_.empty()) {
+        if (chunked_ && chunk_ == Chunk::Trailer && !framing_.holding()) {
             state_ = State::Complete;
             return state_;
         }
@@ -412,7 +407,7 @@ HttpDownload::State HttpDownload::failWith(std::string description) {
     failure_ = std::move(description);
     body_.clear();
     buffer_.clear();
-    line_.clear();
+    framing_.clear();
     location_.clear();
     state_ = State::Failed;
     return state_;

@@ -19,6 +19,7 @@
 #include <string_view>
 
 #include "core/state.h"
+#include "core/text/streamlines.h"
 
 namespace tolva {
 
@@ -167,7 +168,7 @@ private:
     bool chunked_ = false;
     Chunk chunk_ = Chunk::SizeLine;
     std::int64_t chunkLeft_ = 0;
-    std::string line_;
+    StreamLines framing_{kMaxChunkLine};
     std::size_t trailerBytes_ = 0;
 };
 

@@ -46,7 +46,7 @@ std::optional<std::array<std::string_view, kPipes>> SplitRecord(std::string_view
 
 void ClearRecord(CompatibilityTable& txt, std::size_t j) {
     for (auto* column : {&txt.TxtTitle, &txt.TxtPublisher, &txt.TxtProductCode, &txt.TxtRegion,
-                         &txt.TxtStatus, &txt.TxtD3D, &txt.TxtDetails, &txt.TxtTitleUpper}) {
+                         &txt.TxtGenre, &txt.TxtStatus, &txt.TxtD3D, &txt.TxtDetails, &txt.TxtTitleUpper}) {
         (*column)[j].clear();
     }
 }
@@ -116,6 +116,7 @@ bool ReadTXTText(GameTable& games, CompatibilityTable& txt, std::string_view byt
         txt.TxtPublisher[j] = f[2];
         txt.TxtProductCode[j] = f[3];
         txt.TxtRegion[j] = f[4];
+        txt.TxtGenre[j] = f[5];
         txt.TxtStatus[j] = f[6];
         txt.TxtD3D[j] = f[7].empty() ? std::string("blank") : std::string(f[7]);
         txt.TxtDetails[j] = f[8];

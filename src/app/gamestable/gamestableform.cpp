@@ -377,10 +377,16 @@ void GamesTableFORM::restoreSettings() {
                                                      sort.value(1) == QLatin1String("1") ? Qt::DescendingOrder
                                                                                          : Qt::AscendingOrder);
     const QStringList widths = read("columns").split(QLatin1Char(','), Qt::SkipEmptyParts);
-    const std::array<int, kGamesColumns> fallback = {22, 10, 7, 11, 16, 7, 9, 8, 30};
+    // By default each column holds its header, sort mark included, and a typical value whole.
+    const std::array<const char*, kGamesColumns> typical = {
+        "Atomic Assault Deluxe (Disc 1)", "0000000000", "Not Yet", "SLUS-00000", "Marigold Entertainment",
+        "Europe", "Shooter", "Yes", ""};
+    QHeaderView* header = GamesTABLE->horizontalHeader();
     for (int c = 0; c < kGamesColumns; ++c) {
         const int width = widths.value(c).toInt();
-        GamesTABLE->setColumnWidth(c, width > 0 ? width : fallback[static_cast<std::size_t>(c)] * fontMetrics().averageCharWidth());
+        const int fits = std::max(header->sectionSizeHint(c),
+                                  fontMetrics().horizontalAdvance(QString::fromLatin1(typical[static_cast<std::size_t>(c)])) + 16);
+        GamesTABLE->setColumnWidth(c, width > 0 ? width : fits);
     }
     SearchTEXT->setText(read("search"));
     const QString statuses = read("statuses");

@@ -82,9 +82,7 @@ JoinedGames JoinEveryGame(const ProgramState& state) {
     copy.txt = state.txt;
     copy.discIDs = state.discIDs;
     copy.folders = state.folders;
-    if (!copy.folders.TxtUpdate) return joined;
-    for (int i = 0; i < copy.games.count(); ++i)
-        if (copy.games.GameTxtIndex[Slot(i)] == 0) JoinGame(copy, i);
+    if (copy.folders.TxtUpdate) JoinEveryEntry(copy);
     return joined;
 }
 

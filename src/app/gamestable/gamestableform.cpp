@@ -28,6 +28,7 @@
 #include "app/host/mainhost.h"
 #include "app/platform/access.h"
 #include "app/platform/controls.h"
+#include "app/platform/guarded.h"
 #include "app/platform/messages.h"
 #include "app/platform/text.h"
 #include "core/database/compatibility.h"
@@ -212,19 +213,22 @@ GamesTableFORM::GamesTableFORM(MainHost& host)
     tableChanged();
     GamesTABLE->setSortingEnabled(true);  // sorts by the indicator restoreSettings set
 
-    connect(SearchTEXT, &QLineEdit::textChanged, this, &GamesTableFORM::SearchTEXT_Change);
+    // Every handler the user starts runs behind the program's end boundary.
+    Platform& platform = host.platform();
+    OnSignal(platform, SearchTEXT, &QLineEdit::textChanged, this, [this] { SearchTEXT_Change(); });
     for (QComboBox* box : {RegionCOMBO, GenreCOMBO, Direct3DCOMBO})
-        connect(box, &QComboBox::currentIndexChanged, this, &GamesTableFORM::Filter_Change);
+        OnSignal(platform, box, &QComboBox::currentIndexChanged, this, [this] { Filter_Change(); });
     for (QCheckBox* box : {YesCHECK, PartCHECK, NoCHECK})
-        connect(box, &QCheckBox::toggled, this, &GamesTableFORM::Filter_Change);
+        OnSignal(platform, box, &QCheckBox::toggled, this, [this] { Filter_Change(); });
     connect(GamesTABLE->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
             [this](int column, Qt::SortOrder order) {
                 this->host().platform().settings->writeWindow(objectName() + QStringLiteral("/sort"),
                                                               QStringLiteral("%1,%2").arg(column).arg(int(order)));
             });
-    connect(GamesTABLE, &QAbstractItemView::activated, this,
-            [this](const QModelIndex& index) { GamesTABLE_Activated(index.row()); });
-    connect(ExportBUTTON, &QPushButton::clicked, this, &GamesTableFORM::ExportBUTTON_Click);
+    // Enter and a double-click act on the current row, which the click has just made current.
+    OnSignal(platform, GamesTABLE, &QAbstractItemView::activated, this,
+             [this] { GamesTABLE_Activated(GamesTABLE->currentIndex().row()); });
+    OnSignal(platform, ExportBUTTON, &QPushButton::clicked, this, [this] { ExportBUTTON_Click(); });
     connect(CloseBUTTON, &QPushButton::clicked, this, &QWidget::close);
     resize(1000, 600);
 }

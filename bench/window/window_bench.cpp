@@ -5,7 +5,7 @@
 // alternating, so all meet the same machine.
 //
 //   tolva_window_bench [RUNS [PART...]]   (RUNS: samples per figure, 15 when not given; PART:
-//                                         actions, add, update, huge, startup; all when none;
+//                                         actions, add, update, huge, table, startup; all when none;
 //                                         shape=random|appended1|appended5|reversed: the order
 //                                         of bleem!.INI, appended1 when not given)
 //   tolva_window_bench --write-database FOLDER   (only writes the full database there)
@@ -16,11 +16,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTcpServer>
+#include <QTableView>
 #include <QTcpSocket>
 #include <QTest>
 #include <QTimer>
@@ -40,6 +42,7 @@
 
 #include "../generated.h"
 #include "app/mainwindow/gamelistview.h"
+#include "app/host/toolwindow.h"
 #include "app/mainwindow/mainform.h"
 #include "app/platform/qtseams.h"
 #include "app/platform/seams.h"
@@ -415,6 +418,62 @@ void HugeTitle(int runs) {
     Report("row click on a 5 MB title", click, "< 100 ms");
 }
 
+/// The games table beside the main window on the full database: opening it (every entry joined),
+/// its refresh after a Remove (it joins again), a click on a column header, a filter keystroke.
+void GamesTable(int runs) {
+    const generated::Database db = generated::GenerateDatabase(4096);
+    Session session(db.ini, db.txt);
+    MainFORM& main = session.start();
+    const auto window = [] {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->objectName() == QLatin1String("GamesTableFORM") && top->isVisible()) return top;
+        qFatal("the games table is not open");
+    };
+    Figures open;
+    for (int k = 0; k < runs; ++k) {
+        open.add(Timed([&] { main.GamesTableMENU_Click(); }));
+        window()->close();
+        QCoreApplication::processEvents();
+    }
+    Report("games table: opening, every entry joined", open, "<= 150 ms");
+
+    main.GamesTableMENU_Click();
+    QCoreApplication::processEvents();
+    auto* table = window()->findChild<QTableView*>(QStringLiteral("GamesTABLE"));
+    auto* search = window()->findChild<QLineEdit*>(QStringLiteral("SearchTEXT"));
+    if (table->model()->rowCount() != 4096) qFatal("the games table shows %d rows", table->model()->rowCount());
+    Figures refresh;
+    for (int k = 0; k < runs; ++k) {
+        session.get<GameListView>("GameLIST")->setCurrentRow(100 + k);
+        main.RemoveBUTTON_Click();  // the main window's part is timed in "Remove"
+        QCoreApplication::processEvents();
+        refresh.add(Timed([&] { static_cast<ToolWindow*>(window())->tableChanged(); }));
+        session.reset();
+    }
+    Report("games table: refresh after Remove", refresh, "<= 150 ms");
+
+    QHeaderView* header = table->horizontalHeader();
+    Figures sort;
+    for (int k = 0; k < runs; ++k) {
+        // A fresh copy and a new column each time: the click works out the column's order.
+        static_cast<ToolWindow*>(window())->tableChanged();
+        QCoreApplication::processEvents();
+        const int column = 1 + k % 8;
+        sort.add(Timed([&] {
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(header->sectionViewportPosition(column) + 4, 4));
+        }));
+    }
+    Report("games table: sort click", sort, "<= 16 ms");
+
+    Figures keystroke;
+    for (int k = 0; k < runs; ++k) {
+        search->clear();
+        QCoreApplication::processEvents();
+        keystroke.add(Timed([&] { QTest::keyClick(search, 'N'); }));
+    }
+    Report("games table: filter keystroke", keystroke, "<= 16 ms");
+}
+
 struct Run {
     double ms;
     long peakKiB;
@@ -539,6 +598,7 @@ int main(int argc, char* argv[]) {
     if (part("add")) tolva::bench::Add(runs, shape);
     if (part("update")) tolva::bench::Update(runs, shape);
     if (part("huge")) tolva::bench::HugeTitle(runs);
+    if (part("table")) tolva::bench::GamesTable(runs);
     if (part("startup")) tolva::bench::StartUps(runs, shape);
     return 0;
 }

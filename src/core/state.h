@@ -50,6 +50,8 @@ struct CompatibilityTable {
     std::vector<std::string> TxtPublisher = std::vector<std::string>(kTableCapacity);
     std::vector<std::string> TxtProductCode = std::vector<std::string>(kTableCapacity);
     std::vector<std::string> TxtRegion = std::vector<std::string>(kTableCapacity);
+    /// Field 5, the genre: kept for the games table, read by nothing of the main window's.
+    std::vector<std::string> TxtGenre = std::vector<std::string>(kTableCapacity);
     std::vector<std::string> TxtStatus = std::vector<std::string>(kTableCapacity);
     std::vector<std::string> TxtD3D = std::vector<std::string>(kTableCapacity);
     std::vector<std::string> TxtDetails = std::vector<std::string>(kTableCapacity);

@@ -274,6 +274,10 @@ private Q_SLOTS:
         row("History", "HistoryMENU",
             {"HistoryFORM Tab VersionLIST DifferenceTEXT CloseBUTTON", "HistoryFORM Escape CloseBUTTON"});
         row("About", "AboutMENU", {"SplashFORM Escape -"});
+        row("Games Table", "GamesTableMENU",
+            {"GamesTableFORM Tab SearchTEXT RegionCOMBO GenreCOMBO Direct3DCOMBO YesCHECK PartCHECK NoCHECK GamesTABLE "
+             "YesTEXT PartTEXT NoTEXT TotalTEXT ExportBUTTON CloseBUTTON",
+             "GamesTableFORM Escape CloseBUTTON"});
     }
     void everyWindowIsReadableAndAnswersEnterAndEscape() {
         QFETCH(QString, action);

@@ -35,14 +35,14 @@ TEST(ReadTXT, ARecordNeedsNinePipesAndEveryLineEndingEndsOne) {
     const CompatibilityTable& t = state.txt;
     ASSERT_EQ(t.TxtCount, 4);
     const std::vector<std::vector<std::string>> expected = {
-        {"", "", "", "", "", "", "", ""},
-        {"Spaced \xE9", "Pub", "SLUS-00001", "U/C", "Yes!", "blank", "Some details", "SPACED \xC9"},
-        {"", "", "", "", "", "blank", "", ""},
-        {"Ten", "P", "SLUS-00002", "J", "Not Yet", "D3D", "D", "TEN"},
+        {"", "", "", "", "", "", "", "", ""},
+        {"Spaced \xE9", "Pub", "SLUS-00001", "U/C", "x", "Yes!", "blank", "Some details", "SPACED \xC9"},
+        {"", "", "", "", "", "", "blank", "", ""},
+        {"Ten", "P", "SLUS-00002", "J", "x", "Not Yet", "D3D", "D", "TEN"},
     };
     for (std::size_t r = 0; r < expected.size(); ++r)
         EXPECT_EQ((std::vector<std::string>{t.TxtTitle[r], t.TxtPublisher[r], t.TxtProductCode[r], t.TxtRegion[r],
-                                            t.TxtStatus[r], t.TxtD3D[r], t.TxtDetails[r], t.TxtTitleUpper[r]}),
+                                            t.TxtGenre[r], t.TxtStatus[r], t.TxtD3D[r], t.TxtDetails[r], t.TxtTitleUpper[r]}),
                   expected[r]) << r;
 }
 

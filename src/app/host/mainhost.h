@@ -40,6 +40,9 @@ public:
     virtual void showGame(const QString& title) = 0;
     /// Empties the search box (no search runs when it is empty already).
     virtual void clearSearch() = 0;
+    /// Selects that very row of the game list (a twin's own, not the first of its title), shows
+    /// its details and brings the main window to the front.
+    virtual void selectRow(int row) = 0;
 
     /// A failure sink that reports through the common error message under `module`.
     virtual FailureSink sinkFor(const char* module) = 0;

@@ -348,6 +348,9 @@ void MainFORM::buildMenus() {
     MailMENU = action(FormatMENU, "MailMENU", QStringLiteral("Mail to Tolva!"));
     separator(FormatMENU, "SEPERATOR4");
     GotoBleemMENU = action(FormatMENU, "GotoBleemMENU", QStringLiteral("More information about the selected game"));
+    separator(FormatMENU, "GamesTableSEPARATOR");
+    GamesTableMENU = action(FormatMENU, "GamesTableMENU", QStringLiteral("Games Table..."));
+    GamesTableMENU->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
 
     SettingsMENU = menuBar()->addMenu(QStringLiteral("S&ettings"));  // Alt+S is the search box
     SettingsMENU->setObjectName(QStringLiteral("SettingsMENU"));
@@ -404,6 +407,14 @@ void MainFORM::showGame(const QString& title) {
 }
 
 void MainFORM::clearSearch() { SearchTEXT->setText(QString()); }
+
+void MainFORM::selectRow(int row) {
+    if (row < 0 || row >= GameLIST->count()) return;
+    GameLIST->setCurrentRow(row);  // the details follow the current row
+    GameLIST->scrollToRow(row);
+    raise();
+    activateWindow();
+}
 
 FailureSink MainFORM::sinkFor(const char* module) {
     return CommonErrorSink(platform_, this, QString::fromLatin1(module));

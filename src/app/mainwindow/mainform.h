@@ -56,6 +56,7 @@ public:
     void CleanUpBUTTON_Click();
     void RepairMENU_Click();
     void CompareMENU_Click();
+    void GamesTableMENU_Click();
     // Online update (mainform_update.cpp).
     void UpdateMENU_Click();
     void Update2MENU_Click();
@@ -69,6 +70,7 @@ public:
     int selectedRow() const override;
     void showGame(const QString& title) override;
     void clearSearch() override;
+    void selectRow(int row) override;
     FailureSink sinkFor(const char* module) override;
     /// ReadINI, ReloadTXT (when switched on), WriteList: the program's one reload.
     bool reloadAfterChange(const char* module) override;
@@ -161,6 +163,7 @@ private:
     QAction* CleanUpMENU = nullptr;
     QAction* RepairMENU = nullptr;
     QAction* CompareMENU = nullptr;
+    QAction* GamesTableMENU = nullptr;
     QAction* UpdateMENU = nullptr;
     QAction* Update2MENU = nullptr;
     QAction* MailMENU = nullptr;

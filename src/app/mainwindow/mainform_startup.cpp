@@ -138,6 +138,7 @@ void MainFORM::AcuMENU_Click() {
         showCompatibilityControls(true, true);
     }
     gameLIST_Click();
+    tellCompanions();  // the games table's compatibility columns follow the switch
 }
 
 void MainFORM::ExitBUTTON_Click() { EndProgram(); }

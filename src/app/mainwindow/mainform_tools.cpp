@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/gamestable/gamestableform.h"
 #include "app/mainwindow/mainform.h"
 #include "app/platform/messages.h"
 #include "app/platform/text.h"
@@ -43,12 +44,15 @@ void MainFORM::RepairMENU_Click() { Repair1FORM::Start(*this); }
 
 void MainFORM::CompareMENU_Click() { Compare1FORM::Start(*this); }
 
+void MainFORM::GamesTableMENU_Click() { runWindow(new GamesTableFORM(*this), WindowMode::Companion); }
+
 void MainFORM::connectTools() {
     OnSignal(platform_, CleanUpBUTTON, &QPushButton::clicked, this, [this] { CleanUpBUTTON_Click(); });
     OnSignal(platform_, CleanUpMENU, &QAction::triggered, this, [this] { CleanUpBUTTON_Click(); });
     // Both entries stay unavailable as the menu creates them; the handlers work all the same.
     OnSignal(platform_, RepairMENU, &QAction::triggered, this, [this] { RepairMENU_Click(); });
     OnSignal(platform_, CompareMENU, &QAction::triggered, this, [this] { CompareMENU_Click(); });
+    OnSignal(platform_, GamesTableMENU, &QAction::triggered, this, [this] { GamesTableMENU_Click(); });
 }
 
 }  // namespace tolva

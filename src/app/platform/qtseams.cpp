@@ -96,6 +96,10 @@ QString QtFileChooser::chooseExisting(QWidget* owner, const QString& nameFilters
     return QFileDialog::getOpenFileName(owner, QString(), folder, nameFilters);
 }
 
+QString QtFileChooser::chooseNew(QWidget* owner, const QString& nameFilters, const QString& suggested) {
+    return QFileDialog::getSaveFileName(owner, QString(), suggested, nameFilters);
+}
+
 void QtShell::open(const QString& address) { QDesktopServices::openUrl(QUrl(address)); }
 
 QList<Drive> QtDriveQuery::cdromDrives() {

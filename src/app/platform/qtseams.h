@@ -47,6 +47,7 @@ class QtFileChooser final : public FileChooser {
 public:
     QString chooseExisting(QWidget* owner, const QString& nameFilters,
                            const QString& folder) override;
+    QString chooseNew(QWidget* owner, const QString& nameFilters, const QString& suggested) override;
 };
 
 class QtShell final : public Shell {

@@ -56,6 +56,12 @@ public:
     virtual ~FileChooser() = default;
     virtual QString chooseExisting(QWidget* owner, const QString& nameFilters,
                                    const QString& folder) = 0;
+    /// The platform's save-file chooser, starting at suggested; "" when the user cancels (and
+    /// for a program run that never writes files of its own choosing).
+    virtual QString chooseNew(QWidget* owner, const QString& nameFilters, const QString& suggested) {
+        (void)owner, (void)nameFilters, (void)suggested;
+        return {};
+    }
 };
 
 /// The shell's "Open" action on a web address; its result is ignored.

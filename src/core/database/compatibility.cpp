@@ -1,7 +1,11 @@
 #include "core/database/compatibility.h"
 
+#include <algorithm>
 #include <array>
+#include <functional>
 #include <optional>
+#include <unordered_map>
+#include <vector>
 
 #include "core/games/discids.h"
 #include "core/text/cp1252.h"
@@ -46,7 +50,7 @@ std::optional<std::array<std::string_view, kPipes>> SplitRecord(std::string_view
 
 void ClearRecord(CompatibilityTable& txt, std::size_t j) {
     for (auto* column : {&txt.TxtTitle, &txt.TxtPublisher, &txt.TxtProductCode, &txt.TxtRegion,
-                         &txt.TxtStatus, &txt.TxtD3D, &txt.TxtDetails, &txt.TxtTitleUpper}) {
+                         &txt.TxtGenre, &txt.TxtStatus, &txt.TxtD3D, &txt.TxtDetails, &txt.TxtTitleUpper}) {
         (*column)[j].clear();
     }
 }
@@ -116,6 +120,7 @@ bool ReadTXTText(GameTable& games, CompatibilityTable& txt, std::string_view byt
         txt.TxtPublisher[j] = f[2];
         txt.TxtProductCode[j] = f[3];
         txt.TxtRegion[j] = f[4];
+        txt.TxtGenre[j] = f[5];
         txt.TxtStatus[j] = f[6];
         txt.TxtD3D[j] = f[7].empty() ? std::string("blank") : std::string(f[7]);
         txt.TxtDetails[j] = f[8];
@@ -180,6 +185,61 @@ std::int32_t JoinGame(ProgramState& state, int i) {
     txt.TxtTitleUpper[static_cast<std::size_t>(best)] = kConsumedTitle;
     SetJoin(state, i, best);
     return best;
+}
+
+void JoinEveryEntry(ProgramState& state) {
+    GameTable& games = state.games;
+    CompatibilityTable& txt = state.txt;
+    const std::int32_t records = std::clamp(txt.TxtCount, 0, kTableCapacity);
+    // The first record of each product code, and the records of each title with the title
+    // lengths longest first: what JoinGame's scans would find, found by lookups.
+    std::unordered_map<std::string_view, std::int32_t> byCode;
+    // Keys of their own: a title join overwrites the key it consumes.
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+    };
+    std::unordered_map<std::string, std::vector<std::int32_t>, Hash, std::equal_to<>> byTitle;
+    std::vector<std::size_t> lengths;
+    for (std::int32_t j = 1; j < records; ++j) {
+        byCode.try_emplace(txt.TxtProductCode[static_cast<std::size_t>(j)], j);
+        const std::string& title = txt.TxtTitleUpper[static_cast<std::size_t>(j)];
+        if (title.empty() || title == kConsumedTitle) continue;
+        byTitle[title].push_back(j);
+        lengths.push_back(title.size());
+    }
+    std::sort(lengths.begin(), lengths.end(), std::greater<>());
+    lengths.erase(std::unique(lengths.begin(), lengths.end()), lengths.end());
+
+    for (int i = 0; i <= LastEntry(games); ++i) {
+        if (games.GameTxtIndex[Slot(i)] != 0) continue;
+        std::int32_t found = 0;
+        for (std::string_view code : ProductCodesForDiscID(state.discIDs, games.GameID[Slot(i)])) {
+            if (const auto at = byCode.find(code); at != byCode.end()) {
+                found = at->second;
+                break;
+            }
+        }
+        if (found == 0) {
+            const std::string_view key = games.GameTitleKey[Slot(i)];
+            const Verdict game = GameStatusOf(games.GameFlags[Slot(i)]);
+            for (const std::size_t length : lengths) {
+                if (length > key.size()) continue;
+                const auto at = byTitle.find(key.substr(0, length));
+                if (at == byTitle.end()) continue;
+                for (const std::int32_t j : at->second) {
+                    std::string& title = txt.TxtTitleUpper[static_cast<std::size_t>(j)];
+                    if (title != kConsumedTitle && RecordStatus(txt.TxtStatus[static_cast<std::size_t>(j)]) == game) {
+                        title = kConsumedTitle;
+                        found = j;
+                        break;
+                    }
+                }
+                if (found != 0) break;
+            }
+        }
+        if (found != 0) SetJoin(state, i, found);
+    }
 }
 
 }  // namespace tolva

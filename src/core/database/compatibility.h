@@ -38,4 +38,9 @@ void RestoreJoins(GameTable& games, const CompatibilityTable& txt);
 /// GameTxtIndex and consume a record). 0 when no record fits or i is no entry.
 std::int32_t JoinGame(ProgramState& state, int i);
 
+/// JoinGame for every entry whose GameTxtIndex is 0, row 0 first, with the same outcome; records
+/// are looked up by exact title (once per length a record title has) and by product code
+/// instead of scanned per entry.
+void JoinEveryEntry(ProgramState& state);
+
 }  // namespace tolva

@@ -15,6 +15,21 @@ int RowCount(const GameTable& games) {
     return std::clamp(games.GameLast + 1, 0, slots);
 }
 
+// The search's pattern: typed upper-cased, "*" and the end mark.
+std::string Pattern(std::string_view typed) {
+    std::string pattern = UpperCase(typed);
+    pattern += '*';
+    pattern += '\0';
+    return pattern;
+}
+
+// A row's key, the space and the end mark, into one buffer reused for every row.
+void MarkRow(std::string& row, const std::string& key) {
+    row.assign(key);
+    row += ' ';
+    row += '\0';
+}
+
 }  // namespace
 
 SummaryCounts CountGames(const GameTable& games) {
@@ -55,17 +70,12 @@ std::string CountCaption(int n, int total, char decimalSeparator) {
 }
 
 int FindFirstMatch(const GameTable& games, std::string_view typed) {
-    std::string pattern = UpperCase(typed);
-    pattern += '*';
-    pattern += '\0';
-    // One buffer for every row: the row's key, the space and the end mark.
+    const std::string pattern = Pattern(typed);
     std::string row;
     row.reserve(256);
     const int rows = RowCount(games);
     for (int i = 0; i < rows; ++i) {
-        row.assign(games.GameTitleUpper[i]);
-        row += ' ';
-        row += '\0';
+        MarkRow(row, games.GameTitleUpper[i]);
         if (CheckIfSameMarked(row, pattern)) return i;
     }
     return -1;
@@ -75,29 +85,50 @@ int FindFirstMatch(const GameTable& games, std::string_view typed) {
 
 namespace tolva {
 
-int FindGame(const ProgramState& state, std::string_view typed) {
-    const GameTable& games = state.games;
-    const int title = FindFirstMatch(games, typed);
-    if (title >= 0) return title;
-    const int rows = RowCount(games);
-    if (IsDiscID(typed)) {
-        for (int i = 0; i < rows; ++i) {
-            if (games.GameID[static_cast<std::size_t>(i)] == typed) return i;
-        }
-        return -1;
-    }
-    const std::string code = NormalProductCode(typed);
-    if (code.empty()) return -1;
+namespace {
+
+// Whether row i has this disc ID (when typed is one) or this product code, the joined record's
+// or the disc ID table's.
+bool FoundByCode(const ProgramState& state, int i, bool discID, std::string_view typed, const std::string& code) {
+    const auto slot = static_cast<std::size_t>(i);
+    if (discID) return state.games.GameID[slot] == typed;
     const CompatibilityTable& txt = state.txt;
-    for (int i = 0; i < rows; ++i) {
-        const std::int32_t k = games.GameTxtIndex[static_cast<std::size_t>(i)];
-        if (k > 0 && k < txt.TxtCount && NormalProductCode(txt.TxtProductCode[static_cast<std::size_t>(k)]) == code)
-            return i;
-        for (std::string_view known : ProductCodesForDiscID(state.discIDs, games.GameID[static_cast<std::size_t>(i)])) {
-            if (known == code) return i;
-        }
-    }
+    const std::int32_t k = state.games.GameTxtIndex[slot];
+    if (k > 0 && k < txt.TxtCount && NormalProductCode(txt.TxtProductCode[static_cast<std::size_t>(k)]) == code)
+        return true;
+    for (std::string_view known : ProductCodesForDiscID(state.discIDs, state.games.GameID[slot]))
+        if (known == code) return true;
+    return false;
+}
+
+}  // namespace
+
+int FindGame(const ProgramState& state, std::string_view typed) {
+    const int title = FindFirstMatch(state.games, typed);
+    if (title >= 0) return title;
+    const bool discID = IsDiscID(typed);
+    const std::string code = discID ? std::string() : NormalProductCode(typed);
+    if (!discID && code.empty()) return -1;
+    const int rows = RowCount(state.games);
+    for (int i = 0; i < rows; ++i)
+        if (FoundByCode(state, i, discID, typed, code)) return i;
     return -1;
+}
+
+std::vector<char> MatchingRows(const ProgramState& state, std::string_view typed) {
+    const int rows = RowCount(state.games);
+    std::vector<char> found(static_cast<std::size_t>(rows), typed.empty() ? 1 : 0);
+    if (typed.empty()) return found;
+    const std::string pattern = Pattern(typed);
+    const bool discID = IsDiscID(typed);
+    const std::string code = discID ? std::string() : NormalProductCode(typed);
+    std::string row;
+    for (int i = 0; i < rows; ++i) {
+        MarkRow(row, state.games.GameTitleUpper[static_cast<std::size_t>(i)]);
+        found[static_cast<std::size_t>(i)] = CheckIfSameMarked(row, pattern) ||
+                                             ((discID || !code.empty()) && FoundByCode(state, i, discID, typed, code));
+    }
+    return found;
 }
 
 }  // namespace tolva

@@ -2,6 +2,7 @@
 // The summary counts, their captions, and the search over the game list.
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/state.h"
 
@@ -31,5 +32,9 @@ int FindFirstMatch(const GameTable& games, std::string_view typed);
 /// disc ID or a product code in any spelling, the first row with that disc ID, or whose product
 /// code (its joined Compatibility.TXT record's, or the disc ID table's) is that code; -1 when none.
 int FindGame(const ProgramState& state, std::string_view typed);
+
+/// For every row, whether the search box's rules find it with typed: its title matches, or
+/// typed is its disc ID or its product code in any spelling. Empty typed finds every row.
+std::vector<char> MatchingRows(const ProgramState& state, std::string_view typed);
 
 }  // namespace tolva

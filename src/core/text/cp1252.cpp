@@ -110,4 +110,23 @@ std::vector<std::string> SplitLines(std::string_view text) {
     return std::vector<std::string>(views.begin(), views.end());
 }
 
+std::string Cp1252ToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 8);
+    for (const char byte : bytes) {
+        const char16_t c = Cp1252ToUnicode(static_cast<unsigned char>(byte));
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
 }  // namespace tolva

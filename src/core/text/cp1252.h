@@ -14,6 +14,9 @@ char16_t Cp1252ToUnicode(unsigned char byte);
 /// The Windows-1252 byte of a code point, or -1 when the code page has no such character.
 int UnicodeToCp1252(char32_t codePoint);
 
+/// Windows-1252 bytes as UTF-8 (for files other programs read: an export).
+std::string Cp1252ToUtf8(std::string_view bytes);
+
 /// Upper case of one byte by the code page's letters (a-z, à-þ but ÷, š œ ž ÿ); others unchanged.
 unsigned char UpperCase1252(unsigned char byte);
 

@@ -57,6 +57,9 @@ struct ScriptedChooser final : FileChooser {
         folders.append(folder);
         return picks.isEmpty() ? QString() : picks.dequeue();
     }
+    QString chooseNew(QWidget*, const QString& nameFilters, const QString& suggested) override {
+        return chooseExisting(nullptr, nameFilters, suggested);
+    }
     QQueue<QString> picks;
     QStringList filters, folders;
 };

@@ -39,6 +39,7 @@
 #include <vector>
 
 #include "../generated.h"
+#include "app/host/changewatch.h"
 #include "app/mainwindow/gamelistview.h"
 #include "app/mainwindow/mainform.h"
 #include "app/platform/qtseams.h"
@@ -304,6 +305,32 @@ void Actions(int runs, generated::Shape shape) {
         session.reset();
     }
     Report("Clean Up's Finish", cleanUp, "<= 16 ms");
+
+    // Another program appends an entry: from the watch handing the change on to the list and
+    // details shown again, the selected game found anew.
+    auto* watch = main.findChild<ChangeWatch*>(QStringLiteral("ChangeWatch"));
+    Figures outside;
+    for (int k = 0; k < runs; ++k) {
+        list->setCurrentRow(100 + k);
+        QCoreApplication::processEvents();
+        Clock::time_point start{};
+        double cpu = 0;
+        Sample took{-1, 0};
+        const QMetaObject::Connection began = QObject::connect(watch, &ChangeWatch::changed, [&] {
+            start = Clock::now();
+            cpu = CpuMilliseconds();
+        });
+        const QMetaObject::Connection done = QObject::connect(watch, &ChangeWatch::settled, [&](WatchedFile, bool reloaded) {
+            if (reloaded) took = {MillisecondsSince(start), CpuMilliseconds() - cpu};
+        });
+        Write(session.file("bleem!.INI"), db.ini + "\r\nID=9999999999\r\nTitle=Outside\r\nFlags=0\r\n");
+        if (!QTest::qWaitFor([&] { return took.wall >= 0; }, 5000)) qFatal("the change was never reloaded");
+        QObject::disconnect(began);
+        QObject::disconnect(done);
+        outside.add(took);
+        session.reset();
+    }
+    Report("reload after another program's change", outside, "<= Remove");
 }
 
 /// The wizard's Finish adding a game to a database one entry short of full.

@@ -103,6 +103,7 @@ MainFORM::MainFORM(ProgramState& state, Platform& platform, QWidget* parent)
     UseKeyboardEverywhere();
     buildControls();
     buildMenus();
+    buildWatch();
     KeepPlace(this, platform.settings);
 }
 

@@ -78,8 +78,8 @@ private Q_SLOTS:
     void undoTakesBackEachKindOfChange() {
         for (const auto& [action, change] : kChanges) {
             Kept run;
-            auto* watch = Find<ChangeWatch>(run.main.get(), "ChangeWatch");
-            QSignalSpy reloads(watch, &ChangeWatch::changed), looks(watch, &ChangeWatch::settled);
+            QSignalSpy reloads(run.get<ChangeWatch>("ChangeWatch"), &ChangeWatch::changed),
+                looks(run.get<ChangeWatch>("ChangeWatch"), &ChangeWatch::settled);
             const QStringList rows = Rows(run.list());
             QVERIFY(!run.undo()->isEnabled());
             change(run);

@@ -315,7 +315,7 @@ void Actions(int runs, generated::Shape shape) {
         list->setCurrentRow(100 + k);
         Write(session.file("bleem!.INI"), db.ini + "\r\nID=9999999999\r\nTitle=Outside\r\nFlags=0\r\n");
         QCoreApplication::processEvents();
-        outside.add(Timed([&] { Q_EMIT watch->changed(WatchedFile::Ini); }));
+        outside.add(Timed([&] { watch->reload(WatchedFile::Ini); }));
         session.reset();
     }
     Report("reload after another program's change", outside, "<= Remove");

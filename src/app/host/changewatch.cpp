@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QWidget>
 
+#include "app/platform/guarded.h"
 #include "app/platform/messages.h"
 #include "app/platform/text.h"
 #include "core/database/compatibility.h"
@@ -48,7 +49,7 @@ ChangeWatch::ChangeWatch(ProgramState& state, Platform& platform, QObject* paren
     setObjectName(QStringLiteral("ChangeWatch"));
     platform_.prompter = prompter_.get();
     settle_.setSingleShot(true);
-    connect(&settle_, &QTimer::timeout, this, &ChangeWatch::look);
+    OnSignal(platform_, &settle_, &QTimer::timeout, this, [this] { look(); });
     connect(&watcher_, &QFileSystemWatcher::fileChanged, this, &ChangeWatch::noticed);
     connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &ChangeWatch::noticed);
 }
@@ -97,7 +98,7 @@ void ChangeWatch::look() {
     pending_ = false;
     looking_ = true;
     examine(WatchedFile::Ini);
-    if (!platform_.ended()) examine(WatchedFile::Txt);
+    examine(WatchedFile::Txt);
     looking_ = false;
     resume();  // a notice that came while a reload's message was open
 }
@@ -127,7 +128,10 @@ void ChangeWatch::examine(WatchedFile file) {
     }
     gone = false;
     const bool theirs = now.bytes != *seen;
-    if (theirs) Q_EMIT changed(file);
+    if (theirs) {
+        Q_EMIT changed(file);
+        reload(file);
+    }
     Q_EMIT settled(file, theirs);
 }
 

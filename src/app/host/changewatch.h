@@ -28,6 +28,8 @@ public:
 
     /// Whether a window that holds reloads back is open (the host's blocking runs).
     std::function<bool()> held;
+    /// Reads the file another program changed again (the host's reload).
+    std::function<void(WatchedFile)> reload;
 
     /// Watches the files of the folders the program uses now; nothing happens when they are the
     /// ones watched already. A Compatibility.TXT of another folder is read at the next start only.
@@ -39,7 +41,7 @@ public:
     static constexpr int kSettleMs = 200;
 
 Q_SIGNALS:
-    /// The file holds bytes another program wrote: the host reloads it.
+    /// The file holds bytes another program wrote; reload follows at once.
     void changed(tolva::WatchedFile file);
     /// A look at a file is done; reloaded: it was changed by another program and handed on.
     void settled(tolva::WatchedFile file, bool reloaded);

@@ -26,7 +26,7 @@ void MainFORM::buildWatch() {
     statusBar()->hide();  // until there is something to say
     watch_ = new ChangeWatch(state_, platform_, this);
     watch_->held = [this] { return blocking(); };
-    connect(watch_, &ChangeWatch::changed, this, &MainFORM::reloadChangedFile);
+    watch_->reload = [this](WatchedFile file) { reloadChangedFile(file); };
 }
 
 void MainFORM::blockingEnded() { watch_->resume(); }
@@ -48,9 +48,8 @@ void MainFORM::reloadChangedFile(WatchedFile file) {
         if (!reloadAfterChange(kReadINIModule)) return;
     } else {
         // Read as a start reads it: the joins begin afresh.
-        if (!ReadTXT(state_, sinkFor("GLOBAL.ReadTXT")) || ended()) return;
+        if (!ReadTXT(state_, sinkFor("GLOBAL.ReadTXT"))) return;
         WriteList();
-        if (ended()) return;
         tellCompanions();
     }
     for (int i = 0; had && i <= games.GameLast; ++i) {
@@ -74,13 +73,11 @@ bool MainFORM::reloadIfChangedElsewhere(QWidget* owner) {
     // A file that cannot be read fails the write itself, with the write's own message.
     if (!now.ok || !state_.seen.ini || now.bytes == *state_.seen.ini) return false;
     reloadChangedFile(WatchedFile::Ini);
-    if (!ended()) {
-        platform_.prompter->ask(owner, kTitle,
-                                QStringLiteral("bleem!.INI was changed by another program since it was read. It has "
-                                               "been reloaded, and nothing was written, so that change is not "
-                                               "lost.\r\n\r\nCheck the list, then try again."),
-                                MsgIcon::Information, MsgButtons::Ok);
-    }
+    platform_.prompter->ask(owner, kTitle,
+                            QStringLiteral("bleem!.INI was changed by another program since it was read. It has been "
+                                           "reloaded, and nothing was written, so that change is not lost.\r\n\r\n"
+                                           "Check the list, then try again."),
+                            MsgIcon::Information, MsgButtons::Ok);
     return true;
 }
 

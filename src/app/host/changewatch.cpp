@@ -18,11 +18,6 @@ QString FileName(WatchedFile file) {
     return QString::fromLatin1(file == WatchedFile::Ini ? kIniFileName : kTxtFileName);
 }
 
-std::string TxtFilePath(const Folders& folders) {
-    const std::string path = JoinPath(folders.TxtPath, kTxtFileName);
-    return LocateFile(path).value_or(path);
-}
-
 }  // namespace
 
 /// Every message box of the program passes here, so a look waits while one is open.

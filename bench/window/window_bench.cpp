@@ -41,6 +41,7 @@
 #include <vector>
 
 #include "../generated.h"
+#include "app/host/changewatch.h"
 #include "app/mainwindow/gamelistview.h"
 #include "app/host/toolwindow.h"
 #include "app/mainwindow/mainform.h"
@@ -307,6 +308,20 @@ void Actions(int runs, generated::Shape shape) {
         session.reset();
     }
     Report("Clean Up's Finish", cleanUp, "<= 16 ms");
+
+    // Another program appends an entry: the watch hands the change on (as its look does once the
+    // bytes differ from those last read), and the list and details are shown again, the selected
+    // game found anew. The look's own comparison is one read of the file besides.
+    auto* watch = main.findChild<ChangeWatch*>(QStringLiteral("ChangeWatch"));
+    Figures outside;
+    for (int k = 0; k < runs; ++k) {
+        list->setCurrentRow(100 + k);
+        Write(session.file("bleem!.INI"), db.ini + "\r\nID=9999999999\r\nTitle=Outside\r\nFlags=0\r\n");
+        QCoreApplication::processEvents();
+        outside.add(Timed([&] { watch->reload(WatchedFile::Ini); }));
+        session.reset();
+    }
+    Report("reload after another program's change", outside, "<= Remove");
 }
 
 /// The wizard's Finish adding a game to a database one entry short of full.

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -102,6 +103,13 @@ struct UpdateValues {
     bool DownloadDone = false;
 };
 
+/// bleem!.INI and Compatibility.TXT as the program last read or wrote them (none until read):
+/// bytes on disk that differ were written by another program since.
+struct FilesSeen {
+    std::optional<std::string> ini;
+    std::optional<std::string> txt;
+};
+
 struct ProgramState {
     GameTable games;
     CompatibilityTable txt;
@@ -109,6 +117,7 @@ struct ProgramState {
     Folders folders;
     WizardState wizard;
     UpdateValues update;
+    FilesSeen seen;
 };
 
 }  // namespace tolva

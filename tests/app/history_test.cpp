@@ -2,6 +2,7 @@
 // window's difference and Restore, and Clean Up's preview against what Finish writes.
 #include <QPlainTextEdit>
 
+#include "app/host/changewatch.h"
 #include "app/update/updateform.h"
 #include "core/history/difference.h"
 #include "support/window.h"
@@ -73,13 +74,16 @@ class HistoryTest : public QObject {
 
 private Q_SLOTS:
     // Undo (Ctrl+Z) puts the exact bytes and the list back, is itself undone, and asks first when
-    // another program wrote the file since.
+    // another program wrote the file since. Neither the change nor its undo reloads by the watch.
     void undoTakesBackEachKindOfChange() {
         for (const auto& [action, change] : kChanges) {
             Kept run;
+            QSignalSpy reloads(run.get<ChangeWatch>("ChangeWatch"), &ChangeWatch::changed),
+                looks(run.get<ChangeWatch>("ChangeWatch"), &ChangeWatch::settled);
             const QStringList rows = Rows(run.list());
             QVERIFY(!run.undo()->isEnabled());
             change(run);
+            QTRY_VERIFY_WITH_TIMEOUT(!looks.isEmpty(), 2000);
             const QByteArray changed = run.file();
             QVERIFY2(changed != kIni, action);
             QCOMPARE(run.undo()->text(), QString("Undo ") + action);
@@ -89,6 +93,9 @@ private Q_SLOTS:
             QCOMPARE(run.file(), kIni);
             QCOMPARE(Rows(run.list()), rows);
             QCOMPARE(run.undo()->text(), QString("Undo Undo ") + action);
+            const qsizetype looked = looks.size();
+            QTRY_VERIFY_WITH_TIMEOUT(looks.size() > looked, 2000);
+            QCOMPARE(reloads.size(), 0);
             run.writeFile(kIni + "; theirs\r\n");
             const qsizetype asked = run.t.prompter.shown.size();
             run.t.prompter.answers << MsgAnswer::No;

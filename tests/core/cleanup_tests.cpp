@@ -99,7 +99,12 @@ TEST(CleanUpINI, RewritesTheFileOrSaysWhyNot) {
     log.answer = Resolution::Cancel;
     EXPECT_FALSE(CleanUpINI(state, {}, log.sink(), DiskWithRoom(40)));
     EXPECT_EQ(log.said(), "GLOBAL.CleanUpINI: cannot write " + path + ": no space left on device; the file was left unchanged\n");
-    EXPECT_EQ(ReadFileBytes(path), cleaned);
+    EXPECT_EQ(ReadFileBytes(path), cleaned);  // the full disk, not another program: its own bytes were noted
+    folder.write("bleem!.INI", cleaned + "; theirs\r\n");
+    log = FailureLog();
+    EXPECT_TRUE(CleanUpINI(state, {}, log.sink()));
+    EXPECT_EQ(log.said(), "GLOBAL.CleanUpINI: cannot clean up " + path + ": another program has changed it since it was last read; the file was left unchanged\n");
+    EXPECT_EQ(ReadFileBytes(path), cleaned + "; theirs\r\n");
 }
 
 }  // namespace

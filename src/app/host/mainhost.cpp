@@ -39,6 +39,7 @@ void MainHost::runWindow(ToolWindow* window, WindowMode mode) {
         return;
     }
 
+    ++blocking_;
     QWidget* main = mainWindow();
     const Aside before{main->isVisible(), main->isEnabled(), suffix_};
     if (mode == WindowMode::BlockingHidden)
@@ -86,6 +87,7 @@ void MainHost::runWindow(ToolWindow* window, WindowMode mode) {
     window->activateWindow();
     Wait(platform(), loop, [&] { return over || !front; });
     giveBack();  // a window deleted without finishing gives the main window back all the same
+    if (--blocking_ == 0) blockingEnded();
 }
 
 void MainHost::setCaptionSuffix(const QString& suffix) {

@@ -62,13 +62,23 @@ public:
     void runWindow(ToolWindow* window, WindowMode mode);
     /// The open companion windows are told that the game table changed.
     void tellCompanions();
+    /// Whether a blocking run is open (a reload caused by another program waits for its end).
+    bool blocking() const { return blocking_ > 0; }
+    /// Before a rewrite from the table (Clean Up, the repair's disabling): when another program
+    /// has changed bleem!.INI since it was read, reloads it and says so; true then, and the
+    /// caller writes nothing, leaving the user to carry on on the current table. owner: the
+    /// parent of the message.
+    virtual bool reloadIfChangedElsewhere(QWidget* owner) = 0;
 
 protected:
     virtual QWidget* mainWindow() = 0;
     virtual void showCaption(const QString& caption) = 0;
+    /// The last blocking run has ended.
+    virtual void blockingEnded() {}
 
 private:
     QString suffix_;
+    int blocking_ = 0;
     QList<QPointer<ToolWindow>> companions_;
 };
 

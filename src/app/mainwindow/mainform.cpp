@@ -115,6 +115,7 @@ MainFORM::MainFORM(ProgramState& state, Platform& platform, QWidget* parent)
     UseKeyboardEverywhere();
     buildControls();
     buildMenus();
+    buildWatch();
     KeepPlace(this, platform.settings);
 }
 

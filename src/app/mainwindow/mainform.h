@@ -21,6 +21,7 @@ namespace tolva {
 
 class Dialog;
 class SearchFORM;
+enum class WatchedFile;
 
 class MainFORM : public QMainWindow, public MainHost {
     Q_OBJECT
@@ -74,6 +75,7 @@ public:
     FailureSink sinkFor(const char* module) override;
     /// ReadINI, ReloadTXT (when switched on), WriteList: the program's one reload.
     bool reloadAfterChange(const char* module) override;
+    bool reloadIfChangedElsewhere(QWidget* owner) override;
 
     /// The program's one open-file dialog, made on first use.
     Dialog& FileDialog();
@@ -84,6 +86,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void blockingEnded() override;
 
 private:
     bool startUp();
@@ -99,6 +102,9 @@ private:
     void connectMail();
     void connectHelp();  // the Help menu's web links (mainform_help.cpp)
     void connectHistory();
+    // Another program's changes of bleem!'s files (mainform_watch.cpp).
+    void buildWatch();
+    void reloadChangedFile(WatchedFile file);
     /// "Undo <the newest kept version's action>", unavailable when nothing is kept.
     void refreshUndo();
     void showCompatibilityControls(bool visible, bool includingProductCode);
@@ -111,6 +117,8 @@ private:
     Platform& platform_;
     QPointer<class SplashFORM> splash_;
     std::unique_ptr<Dialog> fileDialog_;
+    class ChangeWatch* watch_ = nullptr;
+    QLabel* ChangedLABEL = nullptr;  // the status line saying that another program changed a file
 
     // Controls, named as the program names them (also their objectName).
     class GameListView* GameLIST = nullptr;

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QLabel>
 
+#include "app/host/changewatch.h"
 #include "app/mainwindow/mainform.h"
 #include "app/mainwindow/splashform.h"
 #include "app/platform/messages.h"
@@ -85,6 +86,7 @@ bool MainFORM::startUp() {
     WriteList();
     if (splash_) splash_->close();
     splash_ = nullptr;
+    watch_->follow();
     return true;
 }
 
@@ -105,6 +107,7 @@ void MainFORM::chooseAnotherFolder(bool ini) {
     activateWindow();
     if (folder == remembered) return;
     reloadAfterChange(ini ? "MainFORM.OtherIniMENU_Click" : "MainFORM.OtherTxtMENU_Click");
+    watch_->follow();
 }
 
 void MainFORM::OtherIniMENU_Click() { chooseAnotherFolder(true); }

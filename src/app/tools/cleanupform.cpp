@@ -88,6 +88,9 @@ void CleanUpFORM::PreviewBUTTON_Click() {
 }
 
 void CleanUpFORM::OkBUTTON_Click() {
+    // The table is written over the file: another program's change is read in first, and the
+    // window stays open on the table as it is now.
+    if (main_.reloadIfChangedElsewhere(this)) return;
     if (!CleanUpINI(main_.state(), options(), main_.sinkFor("GLOBAL.CleanUpINI"))) return;
     finish();
 }

@@ -12,6 +12,7 @@ Repair5FORM::Repair5FORM(RepairWizard& wizard)
 bool Repair5FORM::finishWork() {
     const std::vector<IniEntry> entries = MarkedEntries(run<RepairWizard>().store, run<RepairWizard>().marked);
     if (entries.empty()) return true;  // nothing chosen: the file stays as it is
+    if (main().reloadIfChangedElsewhere(this)) return false;
     const char* const module = "Repair5FORM.ForwardBUTTON_Click";
     if (!DisableEntries(state(), entries, main().sinkFor(module))) return false;
     run<RepairWizard>().marked.clear();

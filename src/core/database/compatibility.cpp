@@ -86,7 +86,9 @@ bool ReadTXT(ProgramState& state, const FailureSink& sink) {
         else error = file.error;
     }
     if (!error.empty() && sink(Failure{error, kReadModule}) == Resolution::Cancel) return false;
-    return ReadTXTText(state.games, state.txt, bytes, sink, found ? *found : path);
+    const bool resumed = ReadTXTText(state.games, state.txt, bytes, sink, found ? *found : path);
+    if (error.empty()) state.seen.txt = std::move(bytes);
+    return resumed;
 }
 
 bool ReadTXTText(GameTable& games, CompatibilityTable& txt, std::string_view bytes,

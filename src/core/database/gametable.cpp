@@ -397,7 +397,7 @@ bool ReadINI(ProgramState& state, const FailureSink& sink) {
     GameTable& games = state.games;
     const std::string path = IniFilePath(state.folders);
     try {
-        const FileBytes file = ReadWholeFile(path);
+        FileBytes file = ReadWholeFile(path);
         if (!file.ok) {
             games.GameLast = -1;
             games.Truncated = true;
@@ -407,6 +407,7 @@ bool ReadINI(ProgramState& state, const FailureSink& sink) {
         // Every entry gets its own join back, whatever TxtUpdate says: Clean Up and the details
         // view read the joins while the switch is off too.
         RestoreJoins(games, state.txt);
+        state.seen.ini = std::move(file.bytes);
         return resumed;
     } catch (const std::exception& error) {
         // Running out of memory on a huge file, say: report it like any other failed read.

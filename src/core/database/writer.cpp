@@ -148,7 +148,7 @@ bool Carry(const FailureSink& sink, const std::string& module, const std::string
 }
 
 /// The change made, or why not; the file is as it was on failure.
-WriteOutcome Rewrite(const ProgramState& state, const IniChange& change, const RewriteSeams& seams) {
+WriteOutcome Rewrite(ProgramState& state, const IniChange& change, const RewriteSeams& seams) {
     IniPreview made = PreviewINI(state, change);
     if (!made.ok) return {false, made.error};
     try {
@@ -167,6 +167,7 @@ WriteOutcome Rewrite(const ProgramState& state, const IniChange& change, const R
         const WriteOutcome written = ReplaceFile(made.path, made.after, seams.ops);
         // Not noting the new bytes only makes a later undo ask whether another program wrote them.
         if (written.ok && !historyPath.empty()) history.Wrote(made.after, seams.ops);
+        if (written.ok) state.seen.ini = std::move(made.after);  // our own bytes, not another program's
         return written;
     } catch (const std::exception& error) {
         // Running out of memory on a huge file, say; the replacement has removed its temporary file.
@@ -259,13 +260,13 @@ IniPreview PreviewINI(const ProgramState& state, const IniChange& change) {
     return preview;
 }
 
-bool RewriteINI(const ProgramState& state, const IniChange& change, const FailureSink& sink,
+bool RewriteINI(ProgramState& state, const IniChange& change, const FailureSink& sink,
                 const RewriteSeams& seams) {
     const WriteOutcome written = Rewrite(state, change, seams);
     return written.ok || Carry(sink, change.module, written.error);
 }
 
-bool WriteINI(const ProgramState& state, int selectedRow, const FailureSink& sink, const RewriteSeams& seams) {
+bool WriteINI(ProgramState& state, int selectedRow, const FailureSink& sink, const RewriteSeams& seams) {
     const WizardState& wizard = state.wizard;
     const IniEntry entry{wizard.EditID, wizard.EditTitle, wizard.EditFlags};
     if (!wizard.EditMode) {
@@ -283,7 +284,7 @@ bool WriteINI(const ProgramState& state, int selectedRow, const FailureSink& sin
     return RewriteINI(state, edit, sink, seams);
 }
 
-bool RemoveGame(const ProgramState& state, int selectedRow, const FailureSink& sink, const RewriteSeams& seams) {
+bool RemoveGame(ProgramState& state, int selectedRow, const FailureSink& sink, const RewriteSeams& seams) {
     if (!ValidRow(state.games, selectedRow)) {
         const std::string why = "cannot remove an entry from " + IniFilePath(state.folders) + ": no game is selected";
         return Carry(sink, kRemoveModule, why);
@@ -301,7 +302,7 @@ IniChange AppendChange(std::vector<IniEntry> entries) {
             [entries = std::move(entries)](std::string_view bytes) { return AppendEntriesText(bytes, entries); }, true};
 }
 
-bool AppendEntries(const ProgramState& state, const std::vector<IniEntry>& entries, const FailureSink& sink,
+bool AppendEntries(ProgramState& state, const std::vector<IniEntry>& entries, const FailureSink& sink,
                    const RewriteSeams& seams) {
     return RewriteINI(state, AppendChange(entries), sink, seams);
 }

@@ -102,15 +102,15 @@ IniPreview PreviewINI(const ProgramState& state, const IniChange& change);
 /// rule (ReadINI, ReloadTXT when TxtUpdate is on, WriteList), except after Clean Up, which writes
 /// the table as it is. Every writer below and Clean Up and the repair wizard's disabling are such
 /// changes and answer the same.
-bool RewriteINI(const ProgramState& state, const IniChange& change, const FailureSink& sink,
+bool RewriteINI(ProgramState& state, const IniChange& change, const FailureSink& sink,
                 const RewriteSeams& seams = {});
 
 /// Writes the wizard's entry: appended when EditMode is off, else the entry of selectedRow
 /// changed. Failures are named "GLOBAL.WriteINI".
-bool WriteINI(const ProgramState& state, int selectedRow, const FailureSink& sink, const RewriteSeams& seams = {});
+bool WriteINI(ProgramState& state, int selectedRow, const FailureSink& sink, const RewriteSeams& seams = {});
 
 /// Disables the entry of selectedRow. Failures are named "GLOBAL.RemoveGame".
-bool RemoveGame(const ProgramState& state, int selectedRow, const FailureSink& sink,
+bool RemoveGame(ProgramState& state, int selectedRow, const FailureSink& sink,
                 const RewriteSeams& seams = {});
 
 /// The update's Finish as a change: entries appended, kept as "Online Update: N entries".
@@ -118,7 +118,7 @@ IniChange AppendChange(std::vector<IniEntry> entries);
 
 /// Appends entries to bleem!.INI in IniPath (the update's Finish). Failures carry no module: the
 /// caller's sink names its handler.
-bool AppendEntries(const ProgramState& state, const std::vector<IniEntry>& entries, const FailureSink& sink,
+bool AppendEntries(ProgramState& state, const std::vector<IniEntry>& entries, const FailureSink& sink,
                    const RewriteSeams& seams = {});
 
 }  // namespace tolva

@@ -16,7 +16,7 @@ bool ChangedOutside(const Folders& folders) {
     return !current.ok || HistoryOf(folders).ChangedOutside(current.bytes);
 }
 
-bool RestoreVersion(const ProgramState& state, const KeptVersion& version, const std::string& label,
+bool RestoreVersion(ProgramState& state, const KeptVersion& version, const std::string& label,
                     const std::string& module, const FailureSink& sink) {
     // The version is the whole file: it needs nothing from the table, even one not read whole.
     const IniChange restore{label, "cannot put the earlier version back into", module,

@@ -22,7 +22,7 @@ bool ChangedOutside(const Folders& folders);
 
 /// Writes version's bytes to bleem!.INI, keeping the replaced bytes under label ("Undo Remove:
 /// Neon Alley"). Failures go to sink as module; returns false when the sink answered Cancel.
-bool RestoreVersion(const ProgramState& state, const KeptVersion& version, const std::string& label,
+bool RestoreVersion(ProgramState& state, const KeptVersion& version, const std::string& label,
                     const std::string& module, const FailureSink& sink);
 
 }  // namespace tolva

@@ -102,11 +102,18 @@ EditedText CleanUpText(std::string_view file, const GameTable& games, const Comp
 
 IniChange CleanUpChange(const ProgramState& state, const CleanUpOptions& options) {
     return {"Clean Up", "cannot clean up", kCleanUpModule, [&state, options](std::string_view bytes) {
+                // The table holds the file as last read: written over another program's change,
+                // it would throw that change away.
+                if (state.seen.ini && bytes != *state.seen.ini) {
+                    EditedText refused;
+                    refused.error = "another program has changed it since it was last read";
+                    return refused;
+                }
                 return CleanUpText(bytes, state.games, state.txt, options);
             }};
 }
 
-bool CleanUpINI(const ProgramState& state, const CleanUpOptions& options, const FailureSink& sink,
+bool CleanUpINI(ProgramState& state, const CleanUpOptions& options, const FailureSink& sink,
                const RewriteSeams& seams) {
     return RewriteINI(state, CleanUpChange(state, options), sink, seams);
 }

@@ -35,7 +35,7 @@ IniChange CleanUpChange(const ProgramState& state, const CleanUpOptions& options
 /// Rewrites bleem!.INI in IniPath by CleanUpText through RewriteINI. Failures are named
 /// "GLOBAL.CleanUpINI". Returns false when the sink answered Cancel. No reload follows: the file
 /// then holds the table as it is.
-bool CleanUpINI(const ProgramState& state, const CleanUpOptions& options, const FailureSink& sink,
+bool CleanUpINI(ProgramState& state, const CleanUpOptions& options, const FailureSink& sink,
                const RewriteSeams& seams = {});
 
 }  // namespace tolva

@@ -301,7 +301,7 @@ EditedText DisableEntriesText(std::string_view file, const std::vector<IniEntry>
     return result;
 }
 
-bool DisableEntries(const ProgramState& state, const std::vector<IniEntry>& entries, const FailureSink& sink,
+bool DisableEntries(ProgramState& state, const std::vector<IniEntry>& entries, const FailureSink& sink,
                     const RewriteSeams& seams) {
     if (entries.empty()) return true;
     const IniChange disable{"Repair: " + std::to_string(entries.size()) + " entries", "cannot disable the entries in",

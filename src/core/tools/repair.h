@@ -117,7 +117,7 @@ EditedText DisableEntriesText(std::string_view file, const std::vector<IniEntry>
 
 /// Disables the entries in bleem!.INI through RewriteINI. Failures go to sink without a module
 /// (the caller names its handler). Returns false when the sink answered Cancel.
-bool DisableEntries(const ProgramState& state, const std::vector<IniEntry>& entries, const FailureSink& sink,
+bool DisableEntries(ProgramState& state, const std::vector<IniEntry>& entries, const FailureSink& sink,
                     const RewriteSeams& seams = {});
 
 }  // namespace tolva

@@ -74,6 +74,8 @@ struct LoadedMain {
     void trigger(const QString& action) const;
     void select(const QString& title) const;
     QString selected() const;
+    /// Exactly one message was shown, and its text begins with start.
+    bool saidOnce(const QString& start) const { return t.prompter.shown.size() == 1 && t.prompter.shown[0].text.startsWith(start); }
     /// After a tool: the main window shown, enabled, captioned "tolva!", the search box empty,
     /// no other window open.
     bool back() const;

@@ -21,7 +21,7 @@ void MainFORM::buildWatch() {
     ChangedLABEL = new QLabel(this);
     ChangedLABEL->setObjectName(QStringLiteral("ChangedLABEL"));
     ChangedLABEL->setTextFormat(Qt::PlainText);
-    ExposeValue(ChangedLABEL, QStringLiteral("Status"));
+    ExposeValue(ChangedLABEL, QStringLiteral("File changes"));
     statusBar()->addWidget(ChangedLABEL, 1);
     statusBar()->hide();  // until there is something to say
     watch_ = new ChangeWatch(state_, platform_, this);

@@ -253,6 +253,17 @@ void Click(QWidget* window, const char* button) {
     control->click();
 }
 
+/// One keystroke typed into an emptied search box, `runs` times.
+Figures Keystrokes(QLineEdit* search, int runs) {
+    Figures keystroke;
+    for (int k = 0; k < runs; ++k) {
+        search->clear();
+        QCoreApplication::processEvents();
+        keystroke.add(Timed([&] { QTest::keyClick(search, 'N'); }));
+    }
+    return keystroke;
+}
+
 void Actions(int runs, generated::Shape shape) {
     const generated::Database db = generated::Reshaped(generated::GenerateDatabase(4096), shape);
     Session session(db.ini, db.txt);
@@ -265,12 +276,7 @@ void Actions(int runs, generated::Shape shape) {
     auto* search = session.get<QLineEdit>("SearchTEXT");
     auto* list = session.get<GameListView>("GameLIST");
 
-    Figures keystroke;
-    for (int k = 0; k < runs; ++k) {
-        search->clear();
-        QCoreApplication::processEvents();
-        keystroke.add(Timed([&] { QTest::keyClick(search, 'N'); }));
-    }
+    const Figures keystroke = Keystrokes(search, runs);
     Report("search keystroke", keystroke, "<= 16 ms");
     search->clear();
 
@@ -480,12 +486,7 @@ void GamesTable(int runs) {
     }
     Report("games table: sort click", sort, "<= 16 ms");
 
-    Figures keystroke;
-    for (int k = 0; k < runs; ++k) {
-        search->clear();
-        QCoreApplication::processEvents();
-        keystroke.add(Timed([&] { QTest::keyClick(search, 'N'); }));
-    }
+    const Figures keystroke = Keystrokes(search, runs);
     Report("games table: filter keystroke", keystroke, "<= 16 ms");
 }
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <QMimeData>
+#include <QtEndian>
 #include <QStandardPaths>
 #include <QTextStream>
 
@@ -42,7 +43,7 @@ const QList<Image> kImages = {
 
 // The files of the reported faults: NRG footers whose chunks run past their list, and whose
 // offset lies beyond the file.
-const QStringList kReported = {"footer-offset-inside.iso", "footer-offset-beyond.iso"};
+const QStringList kReported = {"footer-offset-inside.iso", "footer-offset-beyond.iso", "root-name-past-sector.nrg"};
 
 QByteArray BigEndian(quint64 value, int bytes) {
     QByteArray out;
@@ -139,13 +140,16 @@ private Q_SLOTS:
         QByteArray root = iso;
         root.replace(16 * 2048 + 156 + 2, 4, QByteArray(4, 0x7f));  // the root directory far beyond the image
         run_.t.write("discs/root.iso", root);
+        QByteArray names = iso;  // the root's first record naming more bytes than it holds
+        names[qFromLittleEndian<quint32>(iso.constData() + 16 * 2048 + 158) * 2048 + 32] = char(0xff);
+        run_.t.write("discs/names.iso", names);
         run_.t.write("discs/short/game.bin", run_.t.read("discs/mode2/game.bin").left(16 * 2352));
         QFile::copy(path("mode2/game.cue"), path("short/game.cue"));
         run_.t.write("discs/mode2/past.cue", "FILE \"game.bin\" BINARY\n TRACK 01 MODE2/2352\n  INDEX 01 00:00:00\n"
                                              " TRACK 02 AUDIO\n  INDEX 01 70:00:00\n");
         run_.t.write("discs/mode2/noindex.cue", "FILE \"game.bin\" BINARY\n TRACK 01 MODE2/2352\n");
         run_.t.write("discs/mode2/many.cue", "FILE \"game.bin\" BINARY\n" + QByteArray(" TRACK 01 AUDIO\n").repeated(100));
-        for (const QString& file : kReported + QStringList{"root.iso", "short/game.cue", "mode2/past.cue", "mode2/many.cue", "mode2/noindex.cue"})
+        for (const QString& file : kReported + QStringList{"root.iso", "names.iso", "short/game.cue", "mode2/past.cue", "mode2/many.cue", "mode2/noindex.cue"})
             damaged_[file] = "damaged or cut short";
         run_.t.write("discs/cut.iso", iso.left(18 * 2048));
         run_.t.write("discs/empty.iso", {});
@@ -252,10 +256,11 @@ private Q_SLOTS:
             }
             Click(p, "AbortBUTTON");
         }).run(run_, "NewMENU"));
-        QCOMPARE(ids, (QStringList{"0033330665", "1", "1", "1", "1", "1", "1", "taken 0099269388"}));
+        const QStringList untouched(kReported.size() + 4, "1");  // the two that fail, the reported ones, the drops
+        QCOMPARE(ids, QStringList{"0033330665"} + untouched + QStringList{"taken 0099269388"});
         QVERIFY(run_.t.chooser.filters.last().startsWith("Disc images (*.iso "));
         const QList<Message>& shown = run_.t.prompter.shown;
-        QCOMPARE(shown.size(), 4);
+        QCOMPARE(shown.size(), 2 + kReported.size());
         QCOMPARE(shown[0].text, QString::fromLatin1(DiscIDNotFoundText("SCES-99999")));
         QVERIFY(shown[1].text.contains(path("cut.iso")));
         for (int k = 0; k < kReported.size(); ++k)  // the program stays up and the box usable (the drop after)

@@ -1,18 +1,17 @@
 // How a disc is read: a folder is a mounted disc (its SYSTEM.CNF is an ordinary file); a device
 // is opened through libcdio's device driver and an NRG through its NRG driver, and the ISO 9660
 // root is read from the first track; every other file is an image of bare sectors, 2048 bytes
-// each (ISO) or raw 2352 bytes, which libiso9660 reads once we have found its primary volume
+// each (ISO) or raw 2352 bytes, which we read ourselves once we have found the primary volume
 // descriptor where one of those layouts puts it. A CUE sheet names the BIN that holds the data
 // track: read as bare sectors when the track begins the BIN (every game CD's rip), else through
-// libcdio's BIN/CUE driver. Whatever those libraries trust in the file is checked first
-// (imagechecks.h); a reader process of our own keeps what they might still do away from the
-// windows (imagereader.h).
+// libcdio's BIN/CUE driver. The root directory is always walked by our own code; whatever libcdio
+// trusts in the file is checked first (imagechecks.h); a reader process of our own keeps what it
+// might still do away from the windows (imagereader.h).
 #include "app/platform/discimage.h"
 
 #include "app/platform/imagechecks.h"
 
 #include <cdio/cdio.h>
-#include <cdio/iso9660.h>
 #include <cdio/logging.h>
 #include <sys/stat.h>
 
@@ -43,18 +42,10 @@ void InstallLogHandler() {
     (void)installed;
 }
 
-struct CloseIso {
-    void operator()(iso9660_t* iso) const { iso9660_close(iso); }
-};
 struct CloseCdio {
     void operator()(CdIo_t* cdio) const { cdio_destroy(cdio); }
 };
-struct FreeList {
-    void operator()(CdioList_t* list) const { iso9660_filelist_free(list); }
-};
-using IsoImage = std::unique_ptr<iso9660_t, CloseIso>;
 using Cdio = std::unique_ptr<CdIo_t, CloseCdio>;
-using FileList = std::unique_ptr<CdioList_t, FreeList>;
 
 DiscIdentity Failed(DiscRead result, std::string description) {
     DiscIdentity identity;
@@ -82,54 +73,48 @@ bool EndsWithNoCase(const std::string& text, std::string_view suffix) {
     return text.size() >= suffix.size() && UpperCase(text.substr(text.size() - suffix.size())) == UpperCase(suffix);
 }
 
-// SYSTEM.CNF's entry in a root directory listing: the exact name first, then any letter case;
-// ISO 9660 names carry a version (";1") that is no part of the name.
-const iso9660_stat_t* FindSystemCnf(CdioList_t* root) {
-    const iso9660_stat_t* caseless = nullptr;
-    for (CdioListNode_t* node = _cdio_list_begin(root); node; node = _cdio_list_node_next(node)) {
-        const auto* entry = static_cast<const iso9660_stat_t*>(_cdio_list_node_data(node));
-        if (!entry || entry->type != iso9660_stat_s::_STAT_FILE) continue;
-        std::string_view name(entry->filename);
-        name = name.substr(0, name.find(';'));
-        if (name == kSystemCnfName) return entry;
-        if (!caseless && UpperCase(name) == kSystemCnfName) caseless = entry;
-    }
-    return caseless;
-}
-
-// Reads SYSTEM.CNF through a root listing and a sector reader, then identifies the disc.
+// Reads the root directory the volume descriptor names and SYSTEM.CNF in it through a sector
+// reader, then identifies the disc. Nothing is read outside a disc of `sectors` sectors.
 template <class ReadSectors>
-DiscIdentity IdentifyFromRoot(CdioList_t* root, const std::string& path, const DiscIDTable& table,
-                              ReadSectors readSectors) {
-    if (!root) return Unreadable(path, kDamaged);
-    const iso9660_stat_t* file = FindSystemCnf(root);
-    if (!file) {
+DiscIdentity IdentifyFromRoot(std::string_view descriptor, std::uint64_t sectors, const std::string& path,
+                              const DiscIDTable& table, ReadSectors readSectors) {
+    const auto sectorsOf = [](std::uint64_t bytes) { return (bytes + kSector - 1) / kSector; };
+    if (!RootFits(descriptor, sectors)) return Unreadable(path, kDamaged);
+    const Extent root = RootDirectory(descriptor);
+    std::string directory(sectorsOf(root.size) * kSector, '\0');
+    if (!readSectors(directory.data(), root.sector, sectorsOf(root.size))) return Unreadable(path, kDamaged);
+    Extent file;
+    const RootSearch search = FindRootFile(directory, kSystemCnfName, file);
+    if (search == RootSearch::Damaged) return Unreadable(path, kDamaged);
+    if (search == RootSearch::Missing) {
         return Failed(DiscRead::NoFile, std::string("cannot open ") + kSystemCnfName + " on " + path +
                                             ": the disc's root holds no such file");
     }
     const std::string where = std::string(kSystemCnfName) + " on " + path;
-    if (file->size > kSystemCnfLimit) return Unreadable(where, "the file is too large to be a boot file");
-    const std::size_t sectors = (file->size + kSector - 1) / kSector;
-    std::string bytes(sectors * kSector, '\0');
-    if (sectors > 0 && !readSectors(bytes.data(), file->lsn, sectors)) return Unreadable(path, kDamaged);
-    bytes.resize(file->size);
+    if (file.size > kSystemCnfLimit) return Unreadable(where, "the file is too large to be a boot file");
+    const std::uint64_t count = sectorsOf(file.size);
+    if (file.sector > sectors || count > sectors - file.sector) return Unreadable(path, kDamaged);
+    std::string bytes(count * kSector, '\0');
+    if (count > 0 && !readSectors(bytes.data(), file.sector, count)) return Unreadable(path, kDamaged);
+    bytes.resize(file.size);
     return IdentifyDisc(bytes, where, table);
 }
 
+// An image of bare sectors, read by us at the places its layout gives.
 DiscIdentity ReadBareImage(const std::string& path, std::uint64_t size, const DiscIDTable& table) {
     const Layout layout = FindLayout(path);
     if (layout.sector == 0) return Unreadable(path, NoImage());
-    const std::string descriptor = ReadAt(path, kVolumeDescriptorSector * layout.sector + layout.header, kSector);
-    if (!RootFits(descriptor, size / layout.sector)) return Unreadable(path, kDamaged);
-    // The raw layout is found again by libiso9660's own search, which we keep to one sector: the
-    // descriptor seen above is where that search starts.
-    IsoImage iso(layout.sector == kSector ? iso9660_open_ext(path.c_str(), ISO_EXTENSION_NONE)
-                                          : iso9660_open_fuzzy_ext(path.c_str(), ISO_EXTENSION_NONE, 1));
-    if (!iso) return Unreadable(path, kDamaged);
-    FileList root(iso9660_ifs_readdir(iso.get(), "/"));
-    return IdentifyFromRoot(root.get(), path, table, [&](char* into, lsn_t lsn, std::size_t count) {
-        const long wanted = static_cast<long>(count * kSector);
-        return iso9660_iso_seek_read(iso.get(), into, lsn, static_cast<long>(count)) == wanted;
+    const auto at = [&](std::uint64_t sector) { return sector * layout.sector + layout.header; };
+    const std::string descriptor = ReadAt(path, at(kVolumeDescriptorSector), kSector);
+    return IdentifyFromRoot(descriptor, size / layout.sector, path, table, [&](char* into, std::uint64_t first, std::uint64_t count) {
+        // Cooked sectors lie side by side and are read at once; raw ones one by one.
+        const std::uint64_t run = layout.sector == kSector ? count : 1;
+        for (std::uint64_t k = 0; k < count; k += run) {
+            const std::string sectors = ReadAt(path, at(first + k), run * kSector);
+            if (sectors.size() != run * kSector) return false;
+            std::copy(sectors.begin(), sectors.end(), into + k * kSector);
+        }
+        return true;
     });
 }
 
@@ -140,18 +125,17 @@ DiscIdentity ReadCdio(Cdio cdio, const std::string& path, const DiscIDTable& tab
     const track_t first = cdio_get_first_track_num(cdio.get());
     if (first == CDIO_INVALID_TRACK || cdio_get_track_format(cdio.get(), first) == TRACK_FORMAT_AUDIO)
         return Unreadable(path, "its first track holds no data");
-    // libiso9660 trusts the volume descriptor's root directory as much as libcdio trusts the image.
     std::string descriptor(kSector, '\0');
     const lsn_t last = cdio_get_disc_last_lsn(cdio.get());
     if (last == CDIO_INVALID_LSN ||
         cdio_read_data_sectors(cdio.get(), descriptor.data(), kVolumeDescriptorSector, kSector, 1) != DRIVER_OP_SUCCESS ||
-        !descriptor.starts_with(std::string_view("\x01" "CD001" "\x01", 7)) || !RootFits(descriptor, static_cast<std::uint64_t>(last)))
+        !descriptor.starts_with(std::string_view("\x01" "CD001" "\x01", 7)))
         return Unreadable(path, kDamaged);
-    FileList root(iso9660_fs_readdir(cdio.get(), "/"));
-    return IdentifyFromRoot(root.get(), path, table, [&](char* into, lsn_t lsn, std::size_t count) {
-        return cdio_read_data_sectors(cdio.get(), into, lsn, kSector, static_cast<std::uint32_t>(count)) ==
-               DRIVER_OP_SUCCESS;
-    });
+    return IdentifyFromRoot(descriptor, static_cast<std::uint64_t>(last), path, table,
+                            [&](char* into, std::uint64_t first, std::uint64_t count) {
+                                return cdio_read_data_sectors(cdio.get(), into, static_cast<lsn_t>(first), kSector,
+                                                              static_cast<std::uint32_t>(count)) == DRIVER_OP_SUCCESS;
+                            });
 }
 
 DiscIdentity ReadCueImage(const std::string& path, const DiscIDTable& table) {

@@ -11,6 +11,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "core/text/cp1252.h"
+
 namespace tolva {
 namespace {
 
@@ -135,6 +137,38 @@ bool RootFits(std::string_view descriptor, std::uint64_t sectors) {
     if (descriptor.size() < kSector || LittleEndian(descriptor, 128, 2) != kSector) return false;
     const std::uint64_t extent = LittleEndian(descriptor, 156 + 2, 4), bytes = LittleEndian(descriptor, 156 + 10, 4);
     return bytes > 0 && bytes <= kRootDirectoryLimit && extent <= sectors && (bytes + kSector - 1) / kSector <= sectors - extent;
+}
+
+Extent RootDirectory(std::string_view descriptor) {
+    return {LittleEndian(descriptor, 156 + 2, 4), LittleEndian(descriptor, 156 + 10, 4)};
+}
+
+RootSearch FindRootFile(std::string_view directory, std::string_view name, Extent& file) {
+    constexpr std::size_t kFixedPart = 33;  // a record's bytes before its name
+    bool found = false;
+    std::size_t at = 0;
+    while (at < directory.size()) {
+        const std::size_t length = static_cast<unsigned char>(directory[at]);
+        const std::size_t sectorEnd = std::min(directory.size(), (at / kSector + 1) * kSector);
+        if (length == 0) {  // the rest of the sector is padding
+            at = sectorEnd;
+            continue;
+        }
+        if (length <= kFixedPart || length > sectorEnd - at) return RootSearch::Damaged;
+        const std::string_view record = directory.substr(at, length);
+        const std::size_t nameLength = static_cast<unsigned char>(record[32]);
+        if (nameLength > length - kFixedPart) return RootSearch::Damaged;
+        std::string_view stored = record.substr(kFixedPart, nameLength);
+        stored = stored.substr(0, stored.find(';'));
+        const bool isDirectory = (static_cast<unsigned char>(record[25]) & 0x02) != 0;
+        if (!isDirectory && (stored == name || (!found && UpperCase(stored) == UpperCase(name)))) {
+            file = {LittleEndian(record, 2, 4), LittleEndian(record, 10, 4)};
+            found = true;
+            if (stored == name) return RootSearch::Found;
+        }
+        at += length;
+    }
+    return found ? RootSearch::Found : RootSearch::Missing;
 }
 
 bool HasNrgFooter(const std::string& path, std::uint64_t size) {

@@ -1,8 +1,9 @@
 #pragma once
-// What libcdio and libiso9660 trust in an image, checked by us before either sees the file: the
-// NRG driver takes the footer's offset and every chunk's length and count as they stand, the
-// BIN/CUE driver keeps at most 99 tracks, and libiso9660 allocates and reads the root directory
-// the volume descriptor names. A file that fails is damaged or cut short. No Qt here.
+// What libcdio trusts in an image, checked by us before it sees the file: the NRG driver takes
+// the footer's offset and every chunk's length and count as they stand, and the BIN/CUE driver
+// keeps at most 99 tracks. The ISO 9660 root directory is walked by our own code, since
+// libiso9660's listing trusts each record's name length and reads past its buffer. A file that
+// fails is damaged or cut short. No Qt here.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -24,6 +25,22 @@ Layout FindLayout(const std::string& path, std::uint64_t start = 0);
 /// Whether the primary volume descriptor (2048 bytes) names a root directory that lies within
 /// a disc of `sectors` sectors and is small enough to read whole.
 bool RootFits(std::string_view descriptor, std::uint64_t sectors);
+
+/// Where a file or directory lies on the disc: its first 2048-byte sector and its size in bytes.
+struct Extent {
+    std::uint64_t sector = 0;
+    std::uint64_t size = 0;
+};
+
+/// The root directory that a primary volume descriptor names.
+Extent RootDirectory(std::string_view descriptor);
+
+enum class RootSearch { Found, Missing, Damaged };
+
+/// A file among the records of a root directory read as whole 2048-byte sectors: the exact name
+/// first, then any letter case; a name's version (";1") is no part of it, and directories are
+/// passed over. Damaged when a record runs past its sector or its name past the record.
+RootSearch FindRootFile(std::string_view directory, std::string_view name, Extent& file);
 
 /// Whether the last bytes of a file of `size` bytes read as a Nero footer ("NERO" or "NER5").
 bool HasNrgFooter(const std::string& path, std::uint64_t size);

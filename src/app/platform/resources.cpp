@@ -18,11 +18,21 @@ QString PathOf(const QString& name) {
     return QStringLiteral(":/images/") + name;
 }
 
+// Each picture's own size, noted when it is first read: the splash asks for its logo's size
+// after drawing it, and reading the SVG again would cost as much as the drawing.
+QHash<QString, QSize>& NaturalSizes() {
+    static QHash<QString, QSize> sizes;
+    return sizes;
+}
+
 }  // namespace
 
 QSize PictureSize(const QString& name) {
+    if (const auto known = NaturalSizes().constFind(name); known != NaturalSizes().cend()) return *known;
     QSvgRenderer renderer(PathOf(name));
-    return renderer.isValid() ? renderer.defaultSize() : QSize();
+    const QSize size = renderer.isValid() ? renderer.defaultSize() : QSize();
+    NaturalSizes().insert(name, size);
+    return size;
 }
 
 QPixmap Picture(const QString& name, qreal devicePixelRatio, QSize size) {
@@ -32,6 +42,7 @@ QPixmap Picture(const QString& name, qreal devicePixelRatio, QSize size) {
     const QString key = QStringLiteral("%1 %2x%3 %4").arg(name).arg(size.width()).arg(size.height()).arg(devicePixelRatio);
     if (const auto found = drawn.constFind(key); found != drawn.cend()) return *found;
     QSvgRenderer renderer(PathOf(name));
+    NaturalSizes().insert(name, renderer.isValid() ? renderer.defaultSize() : QSize());
     if (!renderer.isValid()) return {};
     if (size.isEmpty()) size = renderer.defaultSize();
     QPixmap pixmap(size * devicePixelRatio);

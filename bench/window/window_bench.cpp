@@ -37,6 +37,7 @@
 #include <string>
 #include <fcntl.h>
 #include <unistd.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <vector>
 
@@ -492,6 +493,7 @@ void GamesTable(int runs) {
 
 struct Run {
     double ms;
+    double cpuMs;  // the child's own user and system time
     long peakKiB;
 };
 
@@ -521,13 +523,16 @@ Run Spawn(const std::vector<std::string>& argv, const std::vector<std::string>& 
     char buffer[256];
     for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;) printed.append(buffer, static_cast<std::size_t>(n));
     int status = 0;
-    waitpid(pid, &status, 0);
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    const double cpuMs = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
+                         (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
     const double ms = MillisecondsSince(start);
     close(out[0]);
     posix_spawn_file_actions_destroy(&actions);
     const auto at = printed.find("peak-kib ");
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || at == std::string::npos) qFatal("%s did not end well", args[0]);
-    return {ms, std::strtol(printed.c_str() + at + 9, nullptr, 10)};
+    return {ms, cpuMs, std::strtol(printed.c_str() + at + 9, nullptr, 10)};
 }
 
 /// tolva! (and the build TOLVA_BENCH_BEFORE names, if any), the bare window and the plain list
@@ -543,20 +548,21 @@ void StartUpAgainstFloors(int runs, const char* platform, const QString& folder,
     if (!qEnvironmentVariableIsEmpty("TOLVA_BENCH_BEFORE"))
         programs.push_back({"tolva! before", {qEnvironmentVariable("TOLVA_BENCH_BEFORE").toStdString(), folder.toStdString()}});
     for (const auto& program : programs) Spawn(program.second, env);  // warm the page cache for all
-    std::vector<Figures> ms(programs.size()), kib(programs.size());
+    std::vector<Figures> ms(programs.size()), cpu(programs.size()), kib(programs.size());
     for (int k = 0; k < runs; ++k) {
         for (std::size_t p = 0; p < programs.size(); ++p) {
             const Run run = Spawn(programs[p].second, env);
             ms[p].samples.push_back(run.ms);
+            cpu[p].samples.push_back(run.cpuMs);
             kib[p].samples.push_back(static_cast<double>(run.peakKiB));
         }
     }
-    const double plain = ms[2].median();
-    std::printf("start-up on %s, %s (wall, median of %d):\n", platform, what, runs);
+    const double plain = ms[2].median(), plainCpu = cpu[2].median();
+    std::printf("start-up on %s, %s (wall and the process's CPU, median of %d):\n", platform, what, runs);
     for (std::size_t p = 0; p < programs.size(); ++p) {
-        std::printf("  %-14s %7.1f ms  %.2f x plain list (target <= 1.3)  peak %6.0f KiB (%.2f x bare window)\n",
-                    programs[p].first, ms[p].median(), ms[p].median() / plain, kib[p].median(),
-                    kib[p].median() / kib[1].median());
+        std::printf("  %-14s %7.1f ms %.2f x  CPU %6.1f ms %.2f x plain list (target <= 1.3)  peak %6.0f KiB (%.2f x bare window)\n",
+                    programs[p].first, ms[p].median(), ms[p].median() / plain, cpu[p].median(),
+                    cpu[p].median() / plainCpu, kib[p].median(), kib[p].median() / kib[1].median());
     }
 }
 

@@ -1,12 +1,16 @@
 // The real main window on temporary folders and scripted settings: start-up, the other folders,
 // the list, the search box and the details, the menus, removing and cleaning up.
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QMessageBox>
+#include <QTemporaryDir>
 
 #include "app/host/toolwindow.h"
 #include "app/mainwindow/mainform.h"
 #include "app/platform/access.h"
 #include "app/platform/qtseams.h"
+#include "app/platform/resources.h"
 #include "app/platform/text.h"
 #include "app/startup/commandline.h"
 #include "support/window.h"
@@ -489,6 +493,26 @@ private Q_SLOTS:
             }).run(run, "AboutMENU"));
             QVERIFY2(run.back(), qPrintable(how));
             QVERIFY(run.t.prompter.shown.isEmpty());
+        }
+    }
+
+    void theKeptLogoIsTheLogoAsDrawnAndADamagedCopyIsDrawnAgain() {
+        for (const qreal density : {1.0, 2.0}) {
+            QTemporaryDir folder;
+            const QImage drawn = Picture("LOGO", density).toImage();
+            QVERIFY(!drawn.isNull());
+            const auto kept = [&] { return KeptPicture("LOGO", density, folder.path()); };
+            QCOMPARE(kept().toImage(), drawn);  // drawn, then kept
+            const QStringList files = QDir(folder.path()).entryList(QDir::Files);
+            QCOMPARE(files.size(), 1);
+            QFile copy(folder.filePath(files.first()));
+            for (const qint64 damage : {qint64(-1), qint64(3)}) {  // read back; then cut short
+                if (damage >= 0) QVERIFY(copy.resize(damage));
+                const QPixmap again = kept();
+                QCOMPARE(again.toImage(), drawn);
+                QCOMPARE(again.devicePixelRatio(), density);
+            }
+            QCOMPARE(copy.size(), 8 + drawn.sizeInBytes());  // kept whole again
         }
     }
 

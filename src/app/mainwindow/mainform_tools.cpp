@@ -28,8 +28,12 @@ void MainFORM::RemoveBUTTON_Click() {
         platform_.prompter->ask(this, kTitle, QStringLiteral("Are you sure that the game should be removed ?"),
                                 MsgIcon::Question, MsgButtons::YesNo);
     if (answer == MsgAnswer::Yes) {
+        // What the question covered is drawn before the rewrite (no input is taken meanwhile:
+        // a second Remove must not start inside this one). The window is disabled after that,
+        // not drawn disabled: drawn once more, enabled, with the list as rewritten, it is ready a
+        // whole repaint sooner.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         setEnabled(false);
-        QCoreApplication::processEvents();  // show the disabled window before the rewrite
         const char* const module = "GLOBAL.RemoveGame";
         if (!RemoveGame(state_, selectedRow(), sinkFor(module)) || !reloadAfterChange(module)) return;
         setEnabled(true);

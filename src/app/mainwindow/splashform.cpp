@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStandardPaths>
 
 #include "app/platform/messages.h"
 #include "app/platform/resources.h"
@@ -15,7 +16,8 @@ SplashFORM::SplashFORM(Platform& platform, QWidget* parent) : QWidget(parent, Qt
     setObjectName(QStringLiteral("SplashFORM"));
     setWindowTitle(kTitle);
     setAttribute(Qt::WA_DeleteOnClose);
-    logo_ = Picture(QStringLiteral("LOGO"), devicePixelRatioF());
+    logo_ = KeptPicture(QStringLiteral("LOGO"), devicePixelRatioF(),
+                        QStandardPaths::writableLocation(QStandardPaths::CacheLocation));
     const QSize size = PictureSize(QStringLiteral("LOGO"));
     setFixedSize(size.isEmpty() ? QSize(480, 300) : size);
 

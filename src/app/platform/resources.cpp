@@ -1,6 +1,12 @@
 #include "app/platform/resources.h"
 
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QHash>
+#include <QImage>
+#include <QSaveFile>
 #include <QIconEngine>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -18,11 +24,21 @@ QString PathOf(const QString& name) {
     return QStringLiteral(":/images/") + name;
 }
 
+// Each picture's own size, noted when it is first read: the splash asks for its logo's size
+// after drawing it, and reading the SVG again would cost as much as the drawing.
+QHash<QString, QSize>& NaturalSizes() {
+    static QHash<QString, QSize> sizes;
+    return sizes;
+}
+
 }  // namespace
 
 QSize PictureSize(const QString& name) {
+    if (const auto known = NaturalSizes().constFind(name); known != NaturalSizes().cend()) return *known;
     QSvgRenderer renderer(PathOf(name));
-    return renderer.isValid() ? renderer.defaultSize() : QSize();
+    const QSize size = renderer.isValid() ? renderer.defaultSize() : QSize();
+    NaturalSizes().insert(name, size);
+    return size;
 }
 
 QPixmap Picture(const QString& name, qreal devicePixelRatio, QSize size) {
@@ -32,6 +48,7 @@ QPixmap Picture(const QString& name, qreal devicePixelRatio, QSize size) {
     const QString key = QStringLiteral("%1 %2x%3 %4").arg(name).arg(size.width()).arg(size.height()).arg(devicePixelRatio);
     if (const auto found = drawn.constFind(key); found != drawn.cend()) return *found;
     QSvgRenderer renderer(PathOf(name));
+    NaturalSizes().insert(name, renderer.isValid() ? renderer.defaultSize() : QSize());
     if (!renderer.isValid()) return {};
     if (size.isEmpty()) size = renderer.defaultSize();
     QPixmap pixmap(size * devicePixelRatio);
@@ -41,6 +58,63 @@ QPixmap Picture(const QString& name, qreal devicePixelRatio, QSize size) {
     painter.end();
     pixmap.setDevicePixelRatio(devicePixelRatio);
     drawn.insert(key, pixmap);
+    return pixmap;
+}
+
+namespace {
+
+// "w h" as two 32-bit numbers, then the premultiplied ARGB pixels row by row.
+constexpr qint64 kKeptHeader = 2 * sizeof(qint32);
+
+// Names the drawing: the picture's own bytes, the density and the Qt that drew it.
+QString KeptName(const QString& name, qreal devicePixelRatio) {
+    QFile source(PathOf(name));
+    if (!source.open(QIODevice::ReadOnly)) return {};
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    hash.addData(source.readAll());
+    hash.addData(QByteArray(qVersion()));
+    return QStringLiteral("%1-%2-%3.argb").arg(name, QString::fromLatin1(hash.result().toHex()),
+                                                QString::number(qRound(devicePixelRatio * 100)));
+}
+
+QPixmap ReadKept(const QString& path, qreal devicePixelRatio) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered) || file.size() < kKeptHeader) return {};
+    qint32 size[2] = {};
+    if (file.read(reinterpret_cast<char*>(size), kKeptHeader) != kKeptHeader) return {};
+    const qint64 pixels = qint64(size[0]) * size[1];
+    if (size[0] <= 0 || size[1] <= 0 || pixels > (1 << 24) || file.size() != kKeptHeader + 4 * pixels) return {};
+    QImage image(size[0], size[1], QImage::Format_ARGB32_Premultiplied);  // rows of 4 * width bytes
+    if (image.isNull() || file.read(reinterpret_cast<char*>(image.bits()), 4 * pixels) != 4 * pixels) return {};
+    // As drawn: an opaque picture keeps the format it was drawn in.
+    QPixmap pixmap = QPixmap::fromImage(std::move(image), Qt::NoOpaqueDetection);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return pixmap;
+}
+
+void WriteKept(const QString& path, const QPixmap& pixmap) {
+    const QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return;
+    const qint32 size[2] = {image.width(), image.height()};
+    file.write(reinterpret_cast<const char*>(size), kKeptHeader);
+    file.write(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
+    file.commit();  // a copy not kept is drawn again next time
+}
+
+}  // namespace
+
+QPixmap KeptPicture(const QString& name, qreal devicePixelRatio, const QString& folder) {
+    const QString kept = folder.isEmpty() ? QString() : KeptName(name, devicePixelRatio);
+    if (kept.isEmpty()) return Picture(name, devicePixelRatio);
+    const QString path = QDir(folder).filePath(kept);
+    if (QPixmap pixmap = ReadKept(path, devicePixelRatio); !pixmap.isNull()) {
+        NaturalSizes().insert(name, pixmap.deviceIndependentSize().toSize());
+        return pixmap;
+    }
+    const QPixmap pixmap = Picture(name, devicePixelRatio);
+    if (!pixmap.isNull()) WriteKept(path, pixmap);
     return pixmap;
 }
 

@@ -134,17 +134,28 @@ bool ReadTXTText(GameTable& games, CompatibilityTable& txt, std::string_view byt
 
 void ReloadTXT(ProgramState& state) {
     CompatibilityTable& txt = state.txt;
+    // A title join is the only change a record's key sees: the others are kept as read.
     for (std::int32_t j = 0; j < txt.TxtCount; ++j) {
-        txt.TxtTitleUpper[static_cast<std::size_t>(j)] = UpperCase(txt.TxtTitle[static_cast<std::size_t>(j)]);
+        std::string& key = txt.TxtTitleUpper[static_cast<std::size_t>(j)];
+        if (key == kConsumedTitle) key = UpperCase(txt.TxtTitle[static_cast<std::size_t>(j)]);
     }
     RestoreJoins(state.games, txt);
 }
 
 void RestoreJoins(GameTable& games, const CompatibilityTable& txt) {
+    // One key whose strings keep their storage from entry to entry: no allocation per entry.
+    std::tuple<std::string, std::string, std::int32_t> identity;
     for (int i = 0; i <= LastEntry(games); ++i) {
         games.GameTitleKey[Slot(i)] = games.GameTitleUpper[Slot(i)];
+        if (txt.TxtJoins.empty()) {
+            games.GameTxtIndex[Slot(i)] = 0;
+            continue;
+        }
         // Only JoinGame stores a join, always a record read since the joins were last cleared.
-        const auto joined = txt.TxtJoins.find(Identity(games, i));
+        std::get<0>(identity).assign(games.GameID[Slot(i)]);
+        std::get<1>(identity).assign(games.GameTitle[Slot(i)]);
+        std::get<2>(identity) = games.GameTwin[Slot(i)];
+        const auto joined = txt.TxtJoins.find(identity);
         games.GameTxtIndex[Slot(i)] = joined != txt.TxtJoins.end() ? joined->second : 0;
     }
 }

@@ -102,6 +102,11 @@ void MainHost::runWindow(ToolWindow* window, WindowMode mode) {
 }
 
 void MainHost::whileBusy(const std::function<void()>& work) {
+    // What a question covered is drawn before the work (no input is taken meanwhile: a second
+    // Remove must not start inside this one). The window is disabled after that, not drawn
+    // disabled: drawn once more, enabled, with what the work changed, it is ready a whole repaint
+    // sooner.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     struct Busy {
         QPointer<QWidget> main;
         bool enabled;
@@ -110,7 +115,6 @@ void MainHost::whileBusy(const std::function<void()>& work) {
         }
     } busy{mainWindow(), mainWindow()->isEnabled()};
     busy.main->setEnabled(false);
-    QCoreApplication::processEvents();  // the disabled window is shown before the work
     work();
 }
 

@@ -61,8 +61,8 @@ public:
     /// successor), and the main window and the companions come back as they were. Companion: shown beside the main window and returns at once; an open
     /// window of the same kind (objectName) comes to the front instead, and this one goes.
     void runWindow(ToolWindow* window, WindowMode mode);
-    /// Runs work with the main window disabled and shown so; it comes back as it was, also when
-    /// the work failed.
+    /// Runs work with the main window disabled (what covered it drawn first, not drawn disabled);
+    /// it comes back as it was, also when the work failed.
     void whileBusy(const std::function<void()>& work);
     /// The open companion windows are told that the game table changed.
     void tellCompanions();

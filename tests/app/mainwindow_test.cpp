@@ -324,14 +324,11 @@ private Q_SLOTS:
         const QString text = run.t.prompter.shown.value(0).text;
         QVERIFY(text.startsWith("Description : "));
         QVERIFY(text.endsWith("\r\nModul : GLOBAL.ReadINI\r\n\r\nplease contact me : tolva@tolva.example\r\n\r\nResume?"));
-        // Resumed (OK), a failed removal gives the main window back.
-        for (const auto& [module, answer] : {std::pair{QString("GLOBAL.RemoveGame"), MsgAnswer::Cancel},
-                                             std::pair{QString("GLOBAL.RemoveGame"), MsgAnswer::Ok},
-                                             std::pair{QString("GLOBAL.CleanUpINI"), MsgAnswer::Cancel}}) {
+        for (const QString module : {"GLOBAL.RemoveGame", "GLOBAL.CleanUpINI"}) {
             LoadedMain writer(kIni);
             QFile::remove(writer.t.path("program/bleem!.INI"));
             QDir().mkpath(writer.t.path("program/bleem!.INI"));  // a folder in the file's place
-            writer.t.prompter.answers << MsgAnswer::Yes << answer;
+            writer.t.prompter.answers << MsgAnswer::Yes << MsgAnswer::Cancel;
             if (module.endsWith("RemoveGame")) {
                 writer.trigger("RemoveMENU");
             } else {
@@ -340,8 +337,7 @@ private Q_SLOTS:
                     w->close();  // the ended program's windows go with it
                 }).run(writer, "CleanUpMENU"));
             }
-            QCOMPARE(writer.t.terminator.ended(), answer == MsgAnswer::Cancel);
-            QVERIFY(writer.t.terminator.ended() || writer.main->isEnabled());
+            QVERIFY(writer.t.terminator.ended());
             QVERIFY2(writer.t.prompter.shown.last().text.contains("\r\nModul : " + module + "\r\n"), qPrintable(module));
         }
     }

@@ -66,8 +66,13 @@ void MainHost::runWindow(ToolWindow* window, WindowMode mode) {
         if (platform().ended()) return;  // nothing comes back for a program that is over
         setCaptionSuffix(before.suffix);
         main->setEnabled(before.enabled);
-        for (const QPointer<ToolWindow>& companion : std::as_const(waiting))
-            if (companion) companion->setEnabled(true);
+        // What ran may have written the file without a reload (Clean Up writes the table as it
+        // is): the companions that waited look again.
+        for (const QPointer<ToolWindow>& companion : std::as_const(waiting)) {
+            if (!companion) continue;
+            companion->setEnabled(true);
+            companion->tableChanged();
+        }
         if (before.visible) {
             main->show();
             main->activateWindow();

@@ -58,8 +58,10 @@ public:
     /// Runs a tool window. Blocking: the main window stands aside (disabled or hidden) with the
     /// window's suffix in its caption and the open companions disabled, the call waits without
     /// blocking the event loop until the run has finished (a window may hand the run over to its
-    /// successor), and the main window and the companions come back as they were. Companion: shown beside the main window and returns at once; an open
-    /// window of the same kind (objectName) comes to the front instead, and this one goes.
+    /// successor), and the main window and the companions come back as they were, the
+    /// companions told to look again. Companion: shown beside the main window and returns at
+    /// once; an open window of the same kind (objectName) comes to the front instead, and this
+    /// one goes.
     void runWindow(ToolWindow* window, WindowMode mode);
     /// Runs work with the main window disabled (what covered it drawn first, not drawn disabled);
     /// it comes back as it was, also when the work failed.

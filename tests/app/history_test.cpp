@@ -105,22 +105,38 @@ private Q_SLOTS:
         }
     }
 
-    void theHistoryWindowShowsARemovalAndRestoresItsVersion() {
+    // Beside a usable main window, the history follows every change (the chosen version stays
+    // chosen), waits while a blocking window runs, and restores a version as Undo does.
+    void theHistoryWindowFollowsChangesAndRestoresAVersion() {
         Kept run;
         kChanges[0].change(run);
-        QVERIFY(Walk().on("HistoryFORM", [&](QWidget* w) {
-            QVERIFY(!run.main->isEnabled());
-            const QString row = Find<QListWidget>(w, "VersionLIST")->item(0)->text();
-            QVERIFY2(row.contains("Remove: beta") && row.endsWith("(3 entries)"), qPrintable(row));
-            QVERIFY(run.difference(w).contains("-ID=0000000002\n-Title=beta\n-Flags=80000000H\n"
-                                               "+;ID=0000000002\n+;Title=beta\n+;Flags=80000000H\n"));
-            Click(w, "RestoreBUTTON");
-            QCOMPARE(run.file(), kIni);
-            QCOMPARE(Find<QListWidget>(w, "VersionLIST")->count(), 2);
-            QCOMPARE(run.difference(w), QString("No line differs."));  // the chosen version is the file now
-            Click(w, "CloseBUTTON");
-        }).run(run, "HistoryMENU"));
-        QVERIFY(run.back());
+        run.trigger("HistoryMENU");
+        QWidget* w = TopLevel("HistoryFORM");
+        QVERIFY(w && w->isVisible() && run.main->isEnabled());
+        auto* versions = Find<QListWidget>(w, "VersionLIST");
+        const auto row = [&](int k) { return versions->item(k)->text(); };
+        QVERIFY2(row(0).contains("Remove: beta") && row(0).endsWith("(3 entries)"), qPrintable(row(0)));
+        const QString removal = run.difference(w);
+        QVERIFY(removal.contains("-ID=0000000002\n-Title=beta\n-Flags=80000000H\n"
+                                 "+;ID=0000000002\n+;Title=beta\n+;Flags=80000000H\n"));
+        bool waited = false;
+        QVERIFY(Walk().on("CleanUpFORM", [&](QWidget* c) {
+            waited = !w->isEnabled();
+            Click(c, "OkBUTTON");
+        }).run(run, "CleanUpMENU"));
+        QVERIFY(waited && w->isEnabled());
+        QCOMPARE(versions->count(), 2);
+        QVERIFY(row(1).contains("Remove: beta") && versions->currentRow() == 1);  // still the chosen one
+        QVERIFY(run.difference(w) != removal);                                    // against the cleaned file
+        Click(w, "RestoreBUTTON");
+        QCOMPARE(run.file(), kIni);
+        QCOMPARE(versions->count(), 3);
+        QCOMPARE(versions->currentRow(), 2);
+        QCOMPARE(run.difference(w), QString("No line differs."));  // the chosen version is the file now
+        run.undo()->trigger();                                     // Undo reaches the companion too
+        QVERIFY(run.file() != kIni && versions->count() == 4 && run.difference(w) != QString("No line differs."));
+        Click(w, "CloseBUTTON");
+        QTRY_VERIFY(!TopLevel("HistoryFORM"));
     }
 
     void cleanUpsPreviewIsWhatFinishWrites() {

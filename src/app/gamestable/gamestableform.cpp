@@ -165,9 +165,7 @@ GamesTableFORM::GamesTableFORM(MainHost& host)
     statuses->addStretch(1);
     content->addLayout(statuses);
 
-    GamesTABLE = new QTableView(this);
-    GamesTABLE->setObjectName(QStringLiteral("GamesTABLE"));
-    GamesTABLE->setAccessibleName(QStringLiteral("Games"));
+    GamesTABLE = Uncaptioned<QTableView>(this, "GamesTABLE", QStringLiteral("Games"));
     GamesTABLE->setModel(proxy_);
     GamesTABLE->setSelectionBehavior(QAbstractItemView::SelectRows);
     GamesTABLE->setSelectionMode(QAbstractItemView::ExtendedSelection);

@@ -1,6 +1,7 @@
 #include "app/history/historyform.h"
 
 #include <QDateTime>
+#include <algorithm>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -58,11 +59,17 @@ HistoryFORM::HistoryFORM(MainHost& main) : ToolWindow(main, "HistoryFORM", QStri
     OnSignal(main_.platform(), RestoreBUTTON, &QPushButton::clicked, this, [this] { RestoreBUTTON_Click(); });
     connect(CloseBUTTON, &QPushButton::clicked, this, &QWidget::close);
     resize(760, 560);
-    fill(0);
+    fill();
 }
 
-void HistoryFORM::fill(int row) {
+void HistoryFORM::tableChanged() { fill(); }
+
+void HistoryFORM::fill() {
+    const int row = std::max(0, VersionLIST->currentRow());
+    const std::string chosen = row < static_cast<int>(versions_.size()) ? versions_[static_cast<std::size_t>(row)].file : std::string();
     versions_ = KeptVersions(main_.state().folders);
+    const auto same = std::find_if(versions_.begin(), versions_.end(), [&](const KeptVersion& v) { return v.file == chosen; });
+    const int choose = same != versions_.end() ? static_cast<int>(same - versions_.begin()) : row;
     const QSignalBlocker quiet(VersionLIST);
     VersionLIST->clear();
     for (const KeptVersion& version : versions_) {
@@ -73,7 +80,7 @@ void HistoryFORM::fill(int row) {
                                  .arg(QDateTime::fromSecsSinceEpoch(version.time).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
                                       FromFile(version.action), entries));
     }
-    VersionLIST->setCurrentRow(std::min(row, VersionLIST->count() - 1));
+    VersionLIST->setCurrentRow(std::min(choose, VersionLIST->count() - 1));
     VersionLIST_Click();
 }
 
@@ -95,15 +102,13 @@ void HistoryFORM::RestoreBUTTON_Click() {
     const int row = VersionLIST->currentRow();
     if (row < 0) return;
     const KeptVersion version = versions_[static_cast<std::size_t>(row)];
-    if (!PutBack(main_, this, version, "Restore: before " + version.action, "HistoryFORM.RestoreBUTTON_Click")) {
-        fill(row);
-        return;
-    }
-    fill(row + 1);  // the restore was kept as the newest version: the chosen one moved down a row
+    // A restore that reloaded has refilled the list already (the chosen version moved down a row
+    // under the restore's own); one that stopped before shows the file as it is.
+    if (!PutBack(main_, this, version, "Restore: before " + version.action, "HistoryFORM.RestoreBUTTON_Click")) fill();
 }
 
 void HistoryFORM::RunFromMain(MainHost& main) {
-    main.runWindow(new HistoryFORM(main), WindowMode::Blocking);
+    main.runWindow(new HistoryFORM(main), WindowMode::Companion);
 }
 
 }  // namespace tolva

@@ -1,7 +1,9 @@
 #pragma once
 // The history window: the kept versions of bleem!.INI, newest first, each with its time, the
 // change that replaced it and its entry count; the lines the current file adds and removes
-// against the chosen one; and Restore, which puts the chosen one back as Undo does.
+// against the chosen one; and Restore, which puts the chosen one back as Undo does. It stands
+// beside the main window as a companion and follows every change of the file, keeping the chosen
+// version chosen.
 #include <string>
 #include <vector>
 
@@ -27,15 +29,19 @@ class HistoryFORM : public ToolWindow {
 public:
     explicit HistoryFORM(MainHost& main);
 
-    /// Runs the window blocking, " History" in the main window's caption.
+    /// Opens the window beside the main window, or brings the open one to the front.
     static void RunFromMain(MainHost& main);
+
+    /// The file changed (a change, Undo, Restore, a reload): the list and the difference follow.
+    void tableChanged() override;
 
     void VersionLIST_Click();
     void RestoreBUTTON_Click();
 
 private:
-    /// Lists the versions afresh, the row-th chosen.
-    void fill(int row);
+    /// Lists the versions afresh; the chosen one stays chosen where it is still kept, else the
+    /// row it stood in.
+    void fill();
 
     MainHost& main_;
     std::vector<KeptVersion> versions_;

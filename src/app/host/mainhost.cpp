@@ -1,5 +1,6 @@
 #include "app/host/mainhost.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <functional>
 #include <QWidget>
@@ -46,6 +47,14 @@ void MainHost::runWindow(ToolWindow* window, WindowMode mode) {
         main->hide();
     else
         main->setEnabled(false);
+    // The companions wait too: a restore from the history, say, would change the file under a
+    // wizard's feet.
+    QList<QPointer<ToolWindow>> waiting;
+    for (const QPointer<ToolWindow>& open : std::as_const(companions_))
+        if (open && open->isEnabled()) {
+            open->setEnabled(false);
+            waiting.append(open);
+        }
     setCaptionSuffix(window->suffix());
 
     QEventLoop loop;
@@ -57,6 +66,13 @@ void MainHost::runWindow(ToolWindow* window, WindowMode mode) {
         if (platform().ended()) return;  // nothing comes back for a program that is over
         setCaptionSuffix(before.suffix);
         main->setEnabled(before.enabled);
+        // What ran may have written the file without a reload (Clean Up writes the table as it
+        // is): the companions that waited look again.
+        for (const QPointer<ToolWindow>& companion : std::as_const(waiting)) {
+            if (!companion) continue;
+            companion->setEnabled(true);
+            companion->tableChanged();
+        }
         if (before.visible) {
             main->show();
             main->activateWindow();
@@ -88,6 +104,23 @@ void MainHost::runWindow(ToolWindow* window, WindowMode mode) {
     Wait(platform(), loop, [&] { return over || !front; });
     giveBack();  // a window deleted without finishing gives the main window back all the same
     if (--blocking_ == 0) blockingEnded();
+}
+
+void MainHost::whileBusy(const std::function<void()>& work) {
+    // What a question covered is drawn before the work (no input is taken meanwhile: a second
+    // Remove must not start inside this one). The window is disabled after that, not drawn
+    // disabled: drawn once more, enabled, with what the work changed, it is ready a whole repaint
+    // sooner.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    struct Busy {
+        QPointer<QWidget> main;
+        bool enabled;
+        ~Busy() {
+            if (main) main->setEnabled(enabled);
+        }
+    } busy{mainWindow(), mainWindow()->isEnabled()};
+    busy.main->setEnabled(false);
+    work();
 }
 
 void MainHost::setCaptionSuffix(const QString& suffix) {

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QPointer>
 #include <QString>
+#include <functional>
 
 #include "app/platform/seams.h"
 #include "core/failure.h"
@@ -55,11 +56,16 @@ public:
     void setCaptionSuffix(const QString& suffix);
 
     /// Runs a tool window. Blocking: the main window stands aside (disabled or hidden) with the
-    /// window's suffix in its caption, the call waits without blocking the event loop until the
-    /// run has finished (a window may hand the run over to its successor), and the main window
-    /// comes back as it was. Companion: shown beside the main window and returns at once; an open
-    /// window of the same kind (objectName) comes to the front instead, and this one goes.
+    /// window's suffix in its caption and the open companions disabled, the call waits without
+    /// blocking the event loop until the run has finished (a window may hand the run over to its
+    /// successor), and the main window and the companions come back as they were, the
+    /// companions told to look again. Companion: shown beside the main window and returns at
+    /// once; an open window of the same kind (objectName) comes to the front instead, and this
+    /// one goes.
     void runWindow(ToolWindow* window, WindowMode mode);
+    /// Runs work with the main window disabled (what covered it drawn first, not drawn disabled);
+    /// it comes back as it was, also when the work failed.
+    void whileBusy(const std::function<void()>& work);
     /// The open companion windows are told that the game table changed.
     void tellCompanions();
     /// Whether a blocking run is open (a reload caused by another program waits for its end).

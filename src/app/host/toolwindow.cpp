@@ -35,7 +35,12 @@ void ToolWindow::handOver(ToolWindow* next) {
 void ToolWindow::closeEvent(QCloseEvent* event) {
     // Only the window a user can reach answers its frame: one behind a message box of its own does
     // not. Qt ignores a close() inside this event, so an abort that finished closes through it.
-    if (!finished_ && isVisible() && isEnabled()) abort();
+    // Abort may end the program (a start-up without a folder): behind the boundary, as every
+    // handler. A program that has ended keeps no window, whatever stood in front of it.
+    if (host_.platform().ended())
+        finished_ = true;
+    else if (!finished_ && isVisible() && isEnabled() && !Guarded(host_.platform(), [this] { abort(); }))
+        finish();
     event->setAccepted(finished_);
 }
 

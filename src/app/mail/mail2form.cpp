@@ -16,9 +16,7 @@
 
 namespace tolva {
 Mail2FORM::Mail2FORM(MainHost& main) : ToolWindow(main, "Mail2FORM", QStringLiteral(" Mail")), main_(main) {
-    PICTUREBOX = new QLabel(this);
-    PICTUREBOX->setObjectName(QStringLiteral("PICTUREBOX"));
-    PICTUREBOX->setAccessibleName(QStringLiteral("T-shirt"));
+    PICTUREBOX = PictureBox(this, QStringLiteral("T-shirt"));
 
     auto* content = new QVBoxLayout;
     QLabel* heading = WrappedLabel(this, QStringLiteral("How does it work?"));

@@ -87,9 +87,7 @@ MailFORM::MailFORM(MainHost& main) : ToolWindow(main, "MailFORM", QStringLiteral
     // Kept until the notice goes: the goodbye to the server may still be on its way.
     setAttribute(Qt::WA_DeleteOnClose, false);
 
-    PICTUREBOX = new QLabel(this);
-    PICTUREBOX->setObjectName(QStringLiteral("PICTUREBOX"));
-    PICTUREBOX->setAccessibleName(QStringLiteral("Mail"));
+    PICTUREBOX = PictureBox(this, QStringLiteral("Mail"));
 
     auto* content = new QVBoxLayout;
     content->addWidget(
@@ -131,9 +129,7 @@ MailFORM::MailFORM(MainHost& main) : ToolWindow(main, "MailFORM", QStringLiteral
     StatusTEXT->setFocusPolicy(Qt::NoFocus);
     StatusTEXT->setAccessibleName(QStringLiteral("Status"));
     content->addWidget(StatusTEXT);
-    ProgressBar = new QProgressBar(this);
-    ProgressBar->setObjectName(QStringLiteral("ProgressBar"));
-    ProgressBar->setAccessibleName(QStringLiteral("Mail sent"));
+    ProgressBar = Uncaptioned<QProgressBar>(this, "ProgressBar", QStringLiteral("Mail sent"));
     ProgressBar->hide();  // until the message goes out
     content->addWidget(ProgressBar);
 

@@ -86,8 +86,7 @@ private:
     QPlainTextEdit* CommentTEXT = nullptr;
     QLineEdit* StatusTEXT = nullptr;
     QProgressBar* ProgressBar = nullptr;
-    QPushButton* OkBUTTON = nullptr;
-    QPushButton* AbortBUTTON = nullptr;
+    QPushButton *OkBUTTON = nullptr, *AbortBUTTON = nullptr;
     QTcpSocket* MSWINSCK = nullptr;
 };
 

@@ -365,15 +365,7 @@ void MainFORM::buildMenus() {
 
     HelpMENU = menuBar()->addMenu(QStringLiteral("&Help"));
     HelpMENU->setObjectName(QStringLiteral("HelpMENU"));
-    HomepageMENU = action(HelpMENU, "HomepageMENU", QStringLiteral("tolva! Homepage"));
-    DownloadMENU = action(HelpMENU, "DownloadMENU", QStringLiteral("Download section"));
-    FaqMENU = action(HelpMENU, "FaqMENU", QStringLiteral("Frequently Asked Questions"));
-    SupportMENU = action(HelpMENU, "SupportMENU", QStringLiteral("Support"));
-    MessageboardMENU = action(HelpMENU, "MessageboardMENU", QStringLiteral("Dravik Message Board"));
-    separator(HelpMENU, "SEPARATOR3");
-    DravikHpMENU = action(HelpMENU, "DravikHpMENU", QStringLiteral("Dravik Homepage"));
-    bleemHpMENU = action(HelpMENU, "bleemHpMENU", QStringLiteral("bleem! Homepage"));
-    CheaterMENU = action(HelpMENU, "CheaterMENU", QStringLiteral("CheatPal! Homepage (cheat codes for bleem!)"));
+    addHelpLinks();
     separator(HelpMENU, "SEPARATOR4");
     AboutMENU = action(HelpMENU, "AboutMENU", QStringLiteral("About..."));
 
@@ -393,7 +385,6 @@ void MainFORM::buildMenus() {
     connectTools();
     connectUpdate();
     connectMail();
-    connectHelp();
     connectHistory();
 }
 

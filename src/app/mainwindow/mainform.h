@@ -81,7 +81,7 @@ public:
     Dialog& FileDialog();
 
 protected:
-    QWidget* mainWindow() override { return this; }
+    QWidget* mainWindow() override;
     void showCaption(const QString& caption) override { setWindowTitle(caption); }
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -100,7 +100,7 @@ private:
     void connectTools();
     void connectUpdate();
     void connectMail();
-    void connectHelp();  // the Help menu's web links (mainform_help.cpp)
+    void addHelpLinks();  // the Help menu's web links (mainform_help.cpp)
     void connectHistory();
     // Another program's changes of bleem!'s files (mainform_watch.cpp).
     void buildWatch();
@@ -159,34 +159,13 @@ private:
     QPushButton* CleanUpBUTTON = nullptr;
     QPushButton* ExitBUTTON = nullptr;
 
-    QMenu* FileMENU = nullptr;
-    QMenu* FormatMENU = nullptr;
-    QMenu* SettingsMENU = nullptr;
-    QMenu* HelpMENU = nullptr;
-    QAction* NewMENU = nullptr;
-    QAction* RemoveMENU = nullptr;
-    QAction* ExitMENU = nullptr;
-    QAction* UndoMENU = nullptr;
-    QAction* HistoryMENU = nullptr;
-    QAction* CleanUpMENU = nullptr;
-    QAction* RepairMENU = nullptr;
-    QAction* CompareMENU = nullptr;
-    QAction* GamesTableMENU = nullptr;
-    QAction* UpdateMENU = nullptr;
-    QAction* Update2MENU = nullptr;
-    QAction* MailMENU = nullptr;
-    QAction* GotoBleemMENU = nullptr;
-    QAction* OtherIniMENU = nullptr;
-    QAction* OtherTxtMENU = nullptr;
-    QAction* AcuMENU = nullptr;
-    QAction* HomepageMENU = nullptr;
-    QAction* DownloadMENU = nullptr;
-    QAction* FaqMENU = nullptr;
-    QAction* SupportMENU = nullptr;
-    QAction* MessageboardMENU = nullptr;
-    QAction* DravikHpMENU = nullptr;
-    QAction* bleemHpMENU = nullptr;
-    QAction* CheaterMENU = nullptr;
+    // The menus, then their entries a menu a line (the Help menu's links are its own, see
+    // addHelpLinks).
+    QMenu *FileMENU = nullptr, *FormatMENU = nullptr, *SettingsMENU = nullptr, *HelpMENU = nullptr;
+    QAction *NewMENU = nullptr, *RemoveMENU = nullptr, *ExitMENU = nullptr, *UndoMENU = nullptr, *HistoryMENU = nullptr;
+    QAction *CleanUpMENU = nullptr, *RepairMENU = nullptr, *CompareMENU = nullptr, *GamesTableMENU = nullptr,
+            *UpdateMENU = nullptr, *Update2MENU = nullptr, *MailMENU = nullptr, *GotoBleemMENU = nullptr;
+    QAction *OtherIniMENU = nullptr, *OtherTxtMENU = nullptr, *AcuMENU = nullptr;
     QAction* AboutMENU = nullptr;
 };
 

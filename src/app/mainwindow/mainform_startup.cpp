@@ -11,7 +11,6 @@
 #include "app/platform/messages.h"
 #include "app/platform/resources.h"
 #include "app/platform/text.h"
-#include "app/platform/waiting.h"
 #include "app/startup/dialog.h"
 #include "app/startup/folders.h"
 #include "app/startup/searchform.h"
@@ -51,7 +50,7 @@ bool MainFORM::startUp() {
     AcuMENU->setChecked(txtUpdate);
     showCompatibilityControls(txtUpdate, false);
 
-    auto* splash = new SplashFORM(platform_);
+    auto* splash = new SplashFORM(*this);
     splash_ = splash;
     splash->show();
     QCoreApplication::processEvents();  // let it paint once
@@ -66,18 +65,12 @@ bool MainFORM::startUp() {
     // A folder named on the command line has set IniPath (and TxtPath) for this run already.
     if (folders.IniPath.empty())
         folders.IniPath = ToPath(FindStartFolder(platform_, kIniFileName, QStringLiteral("INI Path")));
-    if (folders.IniPath.empty()) {
-        WaitForWindow(platform_, new SearchFORM(state_, platform_, FileDialog(), SearchFORM::Kind::Ini), splash);
-        splash->activateWindow();
-    }
+    if (folders.IniPath.empty()) runWindow(new SearchFORM(*this, FileDialog()), WindowMode::Blocking);
 
     if (folders.TxtPath.empty())
         folders.TxtPath =
             ToPath(FindStartFolder(platform_, kTxtFileName, QStringLiteral("TXT Path"), FromPath(folders.IniPath)));
-    if (folders.TxtPath.empty()) {
-        WaitForWindow(platform_, new Search2FORM(state_, platform_, FileDialog()), splash);
-        splash->activateWindow();
-    }
+    if (folders.TxtPath.empty()) runWindow(new Search2FORM(*this, FileDialog()), WindowMode::Blocking);
 
     setWindowTitle(kTitle);
     InitDiscIDs(state_.discIDs);
@@ -88,6 +81,12 @@ bool MainFORM::startUp() {
     splash_ = nullptr;
     watch_->follow();
     return true;
+}
+
+QWidget* MainFORM::mainWindow() {
+    // Start-up asks for the folders in front of the splash, the main window not shown yet.
+    if (splash_) return splash_;
+    return this;
 }
 
 bool MainFORM::reloadAfterChange(const char* module) {
@@ -101,10 +100,7 @@ bool MainFORM::reloadAfterChange(const char* module) {
 void MainFORM::chooseAnotherFolder(bool ini) {
     std::string& folder = ini ? state_.folders.IniPath : state_.folders.TxtPath;
     const std::string remembered = folder;
-    SearchFORM* window = ini ? new SearchFORM(state_, platform_, FileDialog(), SearchFORM::Kind::Ini)
-                             : new Search2FORM(state_, platform_, FileDialog());
-    WaitForWindow(platform_, window, this);
-    activateWindow();
+    runWindow(ini ? new SearchFORM(*this, FileDialog()) : new Search2FORM(*this, FileDialog()), WindowMode::Blocking);
     if (folder == remembered) return;
     reloadAfterChange(ini ? "MainFORM.OtherIniMENU_Click" : "MainFORM.OtherTxtMENU_Click");
     watch_->follow();
@@ -135,9 +131,7 @@ void MainFORM::AcuMENU_Click() {
         platform_.settings->write(QStringLiteral("TxtUpdate"), QStringLiteral("True"));
         AcuMENU->setChecked(true);
         state_.folders.TxtUpdate = true;
-        setEnabled(false);
-        ReloadTXT(state_);
-        setEnabled(true);
+        whileBusy([this] { ReloadTXT(state_); });
         showCompatibilityControls(true, true);
     }
     gameLIST_Click();
@@ -147,10 +141,7 @@ void MainFORM::AcuMENU_Click() {
 void MainFORM::ExitBUTTON_Click() { EndProgram(); }
 
 void MainFORM::AboutMENU_Click() {
-    auto* splash = new SplashFORM(platform_);
-    hide();
-    WaitForWindow(platform_, splash, this);
-    show();
+    runWindow(new SplashFORM(*this), WindowMode::BlockingHidden);
 }
 
 }  // namespace tolva

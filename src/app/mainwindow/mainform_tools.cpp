@@ -1,6 +1,5 @@
 // Removing the selected game, and the maintenance tools of the Tools menu.
 #include <QAction>
-#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -28,15 +27,10 @@ void MainFORM::RemoveBUTTON_Click() {
         platform_.prompter->ask(this, kTitle, QStringLiteral("Are you sure that the game should be removed ?"),
                                 MsgIcon::Question, MsgButtons::YesNo);
     if (answer == MsgAnswer::Yes) {
-        // What the question covered is drawn before the rewrite (no input is taken meanwhile:
-        // a second Remove must not start inside this one). The window is disabled after that,
-        // not drawn disabled: drawn once more, enabled, with the list as rewritten, it is ready a
-        // whole repaint sooner.
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        setEnabled(false);
         const char* const module = "GLOBAL.RemoveGame";
-        if (!RemoveGame(state_, selectedRow(), sinkFor(module)) || !reloadAfterChange(module)) return;
-        setEnabled(true);
+        bool removed = false;
+        whileBusy([&] { removed = RemoveGame(state_, selectedRow(), sinkFor(module)) && reloadAfterChange(module); });
+        if (!removed) return;
     }
     SearchTEXT->setText(QString());
     SearchTEXT_Change();  // an already empty box still selects the first game
@@ -44,9 +38,9 @@ void MainFORM::RemoveBUTTON_Click() {
 
 void MainFORM::CleanUpBUTTON_Click() { CleanUpFORM::RunFromMain(*this); }
 
-void MainFORM::RepairMENU_Click() { Repair1FORM::Start(*this); }
+void MainFORM::RepairMENU_Click() { RunToolWizard<RepairWizard>(*this); }
 
-void MainFORM::CompareMENU_Click() { Compare1FORM::Start(*this); }
+void MainFORM::CompareMENU_Click() { RunToolWizard<CompareWizard>(*this); }
 
 void MainFORM::GamesTableMENU_Click() { runWindow(new GamesTableFORM(*this), WindowMode::Companion); }
 

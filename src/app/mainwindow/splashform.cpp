@@ -8,14 +8,13 @@
 
 #include "app/platform/messages.h"
 #include "app/platform/resources.h"
-#include "app/platform/seams.h"
+#include "app/host/mainhost.h"
 
 namespace tolva {
 
-SplashFORM::SplashFORM(Platform& platform, QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
-    setObjectName(QStringLiteral("SplashFORM"));
-    setWindowTitle(kTitle);
-    setAttribute(Qt::WA_DeleteOnClose);
+SplashFORM::SplashFORM(MainHost& host)
+    : ToolWindow(host, "SplashFORM", QString(), Qt::SplashScreen | Qt::FramelessWindowHint, false) {
+    const Platform& platform = host.platform();
     logo_ = KeptPicture(QStringLiteral("LOGO"), devicePixelRatioF(),
                         QStandardPaths::writableLocation(QStandardPaths::CacheLocation));
     const QSize size = PictureSize(QStringLiteral("LOGO"));
@@ -38,7 +37,7 @@ QString SplashFORM::VersionText(const QString& releaseName, int revision) {
 
 void SplashFORM::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
-    close();
+    finish();
 }
 
 void SplashFORM::keyPressEvent(QKeyEvent* event) {
@@ -48,7 +47,7 @@ void SplashFORM::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Enter:
         case Qt::Key_Space:
             event->accept();
-            close();
+            finish();
             return;
         default:
             QWidget::keyPressEvent(event);

@@ -1,20 +1,18 @@
 #pragma once
 // The splash window: the LOGO picture with the release and build number at its top right.
-// Shown during start-up and by "About..."; a click anywhere closes it, and so do Escape, Enter
-// and Space.
-#include <QWidget>
+// Shown during start-up and by "About..." (run by the host, the main window hidden meanwhile); a
+// click anywhere closes it, and so do Escape, Enter and Space.
+#include "app/host/toolwindow.h"
 
 class QLabel;
 
 namespace tolva {
 
-struct Platform;
-
-class SplashFORM : public QWidget {
+class SplashFORM : public ToolWindow {
     Q_OBJECT
 
 public:
-    SplashFORM(Platform& platform, QWidget* parent = nullptr);
+    explicit SplashFORM(MainHost& host);
 
     /// "Release 5\nBuild 118" for the given release name and revision.
     static QString VersionText(const QString& releaseName, int revision);

@@ -75,12 +75,9 @@ Page::Page(PageRun& run, const QString& name, int number, const QString& suffix,
       run_(run),
       number_(number) {
 
-    PICTUREBOX = new QLabel(this);
-    PICTUREBOX->setObjectName(QStringLiteral("PICTUREBOX"));
+    PICTUREBOX = PictureBox(this, picture.left(1) + picture.mid(1).toLower(), picture);
     PICTUREBOX->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    PICTUREBOX->setAccessibleName(picture.left(1) + picture.mid(1).toLower());
     PICTUREBOX->setFixedSize(PictureSize(picture));
-    PICTUREBOX->setPixmap(Picture(picture, devicePixelRatioF()));
 
     auto* columns = new QHBoxLayout;
     columns->addWidget(PICTUREBOX, 0, Qt::AlignTop);

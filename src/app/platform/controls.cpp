@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/platform/resources.h"
 #include "app/platform/text.h"
 
 namespace tolva {
@@ -111,6 +112,14 @@ void AddButtonRow(QBoxLayout* content, std::initializer_list<QPushButton*> butto
         left = button;
     }
     content->addLayout(row);
+}
+
+QLabel* PictureBox(QWidget* window, const QString& meaning, const QString& picture) {
+    auto* box = new QLabel(window);
+    box->setObjectName(QStringLiteral("PICTUREBOX"));
+    box->setAccessibleName(meaning);
+    if (!picture.isEmpty()) box->setPixmap(Picture(picture, window->devicePixelRatioF()));
+    return box;
 }
 
 void PictureBeside(QWidget* window, QLabel* picture, QLayout* content) {

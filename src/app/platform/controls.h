@@ -49,8 +49,22 @@ Control* Named(QWidget* parent, const char* name, const QString& caption) {
     return control;
 }
 
+/// A control without a caption (list, table, value field) with that objectName and the name a
+/// screen reader gives it.
+template <class Control>
+Control* Uncaptioned(QWidget* parent, const char* name, const QString& accessibleName) {
+    auto* control = new Control(parent);
+    control->setObjectName(QString::fromLatin1(name));
+    control->setAccessibleName(accessibleName);
+    return control;
+}
+
 /// A row of buttons kept to the right, added at the end of `content`; Tab goes along it as it reads.
 void AddButtonRow(QBoxLayout* content, std::initializer_list<QPushButton*> buttons);
+
+/// A window's picture, named PICTUREBOX and read out as what it means; showing the picture
+/// resource of that name when one is given (else the window sets it when it loads).
+QLabel* PictureBox(QWidget* window, const QString& meaning, const QString& picture = QString());
 
 /// The tool windows' arrangement: the picture at the top left, the content beside it.
 void PictureBeside(QWidget* window, QLabel* picture, QLayout* content);

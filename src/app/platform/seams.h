@@ -12,22 +12,24 @@ namespace tolva {
 
 class ImageReader;
 
+/// What every seam below is: an interface the real program and the tests each implement, deleted
+/// through it.
+struct Seam {
+    virtual ~Seam() = default;
+};
+
 enum class MsgIcon { Critical, Exclamation, Question, Information };
 enum class MsgButtons { Ok, OkCancel, YesNo };
 enum class MsgAnswer { Ok, Cancel, Yes, No };
 
 /// Message boxes: title, text, icon, buttons → the button pressed.
-class Prompter {
-public:
-    virtual ~Prompter() = default;
+struct Prompter : Seam {
     virtual MsgAnswer ask(QWidget* owner, const QString& title, const QString& text, MsgIcon icon,
                           MsgButtons buttons) = 0;
 };
 
 /// The per-user store of string settings, section "Settings".
-class SettingsStore {
-public:
-    virtual ~SettingsStore() = default;
+struct SettingsStore : Seam {
     virtual QString read(const QString& key, const QString& fallback) = 0;
     virtual void write(const QString& key, const QString& value) = 0;
     /// The windows' remembered places ("MainFORM/geometry"), in a group of their own, "Window",
@@ -37,23 +39,17 @@ public:
 };
 
 /// Whether another copy of the program is running already.
-class InstanceGuard {
-public:
-    virtual ~InstanceGuard() = default;
+struct InstanceGuard : Seam {
     virtual bool anotherIsRunning() = 0;
 };
 
 /// File existence as the program asks it: the exact name, then any letter case in that folder.
-class FileSystem {
-public:
-    virtual ~FileSystem() = default;
+struct FileSystem : Seam {
     virtual bool exists(const QString& path) = 0;
 };
 
 /// The platform's open-file chooser, modal over owner; returns the chosen path or "".
-class FileChooser {
-public:
-    virtual ~FileChooser() = default;
+struct FileChooser : Seam {
     virtual QString chooseExisting(QWidget* owner, const QString& nameFilters,
                                    const QString& folder) = 0;
     /// The platform's save-file chooser, starting at suggested; "" when the user cancels (and
@@ -65,15 +61,11 @@ public:
 };
 
 /// The shell's "Open" action on a web address; its result is ignored.
-class Shell {
-public:
-    virtual ~Shell() = default;
+struct Shell : Seam {
     virtual void open(const QString& address) = 0;
 };
 
-class Clock {
-public:
-    virtual ~Clock() = default;
+struct Clock : Seam {
     virtual QDateTime now() = 0;
 };
 
@@ -83,16 +75,12 @@ struct Drive {
     QString caption;
     QString root;
 };
-class DriveQuery {
-public:
-    virtual ~DriveQuery() = default;
+struct DriveQuery : Seam {
     virtual QList<Drive> cdromDrives() = 0;
 };
 
 /// The program's folder and build version.
-class ProgramInfo {
-public:
-    virtual ~ProgramInfo() = default;
+struct ProgramInfo : Seam {
     virtual QString folder() = 0;  ///< without a trailing separator
     virtual QString releaseName() = 0;
     virtual int revision() = 0;
@@ -100,9 +88,7 @@ public:
 
 /// The program's last act, reached only through Guarded: the real one ends the process, the
 /// tests' one remembers it (and every wait of the program then returns by throwing ProgramEnd).
-class Terminator {
-public:
-    virtual ~Terminator() = default;
+struct Terminator : Seam {
     virtual void endProgram() = 0;
     virtual bool ended() const = 0;
 };

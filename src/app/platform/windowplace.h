@@ -10,7 +10,7 @@ class QWidget;
 
 namespace tolva {
 
-class SettingsStore;
+struct SettingsStore;
 
 /// From now on window keeps its place through settings: restored when it is first shown, stored
 /// whenever it moves, changes size or hides; with no settings it is only made to fit its screen.

@@ -7,7 +7,7 @@ class QWidget;
 
 namespace tolva {
 
-class FileChooser;
+struct FileChooser;
 
 class Dialog {
 public:

@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QDir>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,7 +14,7 @@
 #include "app/platform/messages.h"
 #include "app/platform/seams.h"
 #include "app/platform/text.h"
-#include "app/platform/windowplace.h"
+#include "app/host/mainhost.h"
 #include "app/startup/dialog.h"
 #include "app/startup/folders.h"
 #include "core/files/folders.h"
@@ -36,12 +35,9 @@ QStringList FoldersInWinePrefixes() {
 
 }  // namespace
 
-SearchFORM::SearchFORM(ProgramState& state, Platform& platform, Dialog& dialog, Kind kind, QWidget* parent)
-    : QWidget(parent, Qt::Window), state_(state), platform_(platform), dialog_(dialog), kind_(kind) {
-    setObjectName(kind == Kind::Ini ? QStringLiteral("SearchFORM") : QStringLiteral("Search2FORM"));
-    setWindowTitle(QStringLiteral("bleem!"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    KeepPlace(this, platform.settings);
+SearchFORM::SearchFORM(MainHost& host, Dialog& dialog, Kind kind)
+    : ToolWindow(host, kind == Kind::Ini ? "SearchFORM" : "Search2FORM", QString()), dialog_(dialog), kind_(kind) {
+    Platform& platform = host.platform();
 
     LABEL = new QLabel(kind == Kind::Ini
                            ? QStringLiteral("Please enter the name of the folder where bleem! or the \"bleem!.ini\" is located.")
@@ -83,9 +79,9 @@ SearchFORM::SearchFORM(ProgramState& state, Platform& platform, Dialog& dialog, 
     grid->setColumnStretch(0, 1);
 
     connect(PathTEXT, &QLineEdit::textChanged, this, &SearchFORM::PathTEXT_Change);
-    OnSignal(platform_, SearchBUTTON, &QPushButton::clicked, this, [this] { SearchBUTTON_Click(); });
-    OnSignal(platform_, OkBUTTON, &QPushButton::clicked, this, [this] { OkBUTTON_Click(); });
-    OnSignal(platform_, AbortBUTTON, &QPushButton::clicked, this, [this] { AbortBUTTON_Click(); });
+    OnSignal(platform, SearchBUTTON, &QPushButton::clicked, this, [this] { SearchBUTTON_Click(); });
+    OnSignal(platform, OkBUTTON, &QPushButton::clicked, this, [this] { OkBUTTON_Click(); });
+    OnSignal(platform, AbortBUTTON, &QPushButton::clicked, this, [this] { AbortBUTTON_Click(); });
     // A folder chosen (clicked, or reached with the arrow keys) fills the field; Tab passing through
     // the list makes its first folder current without choosing it, and leaves what was typed.
     connect(FoundLIST, &QListWidget::itemSelectionChanged, this, [this] {
@@ -94,7 +90,6 @@ SearchFORM::SearchFORM(ProgramState& state, Platform& platform, Dialog& dialog, 
     });
 
     // Form_Load
-    setWindowTitle(kTitle);
     PathTEXT->setText(FromPath(folderVariable()));
     PathTEXT_Change();
 
@@ -118,18 +113,19 @@ QString SearchFORM::settingKey() const {
 }
 
 std::string& SearchFORM::folderVariable() {
-    return kind_ == Kind::Ini ? state_.folders.IniPath : state_.folders.TxtPath;
+    Folders& folders = host().state().folders;
+    return kind_ == Kind::Ini ? folders.IniPath : folders.TxtPath;
 }
 
 const char* SearchFORM::fileNameText() const { return kind_ == Kind::Ini ? kIniFileName : kTxtFileName; }
 
-QString SearchFORM::typedFolder() const { return FindFolder(platform_, {PathTEXT->text()}, fileNameText()); }
+QString SearchFORM::typedFolder() const { return FindFolder(host().platform(), {PathTEXT->text()}, fileNameText()); }
 
 void SearchFORM::PathTEXT_Change() { OkBUTTON->setEnabled(!typedFolder().isEmpty()); }
 
 void SearchFORM::SearchBUTTON_Click() {
     const QString filter = fileName() + QLatin1Char('|') + fileName();
-    const QString chosen = dialog_.OpenFile(filter, FromPath(state_.folders.AppPath));
+    const QString chosen = dialog_.OpenFile(filter, FromPath(host().state().folders.AppPath));
     if (chosen.isEmpty()) return;
     const qsizetype cut = chosen.lastIndexOf(QDir::separator());
     if (cut >= 0) PathTEXT->setText(chosen.left(cut + 1));
@@ -139,33 +135,19 @@ void SearchFORM::OkBUTTON_Click() {
     const QString folder = typedFolder();
     if (folder.isEmpty()) return;  // Enter while the folder does not hold the file
     folderVariable() = ToPath(folder);
-    if (SaveCHECK->isChecked()) platform_.settings->write(settingKey(), PathTEXT->text());
-    closing_ = true;
-    close();
+    if (SaveCHECK->isChecked()) host().platform().settings->write(settingKey(), PathTEXT->text());
+    finish();
 }
 
-void SearchFORM::AbortBUTTON_Click() {
-    Abort();
-    closing_ = true;
-    close();
-}
+void SearchFORM::AbortBUTTON_Click() { abort(); }
 
-// Abort keeps the known folder; without one, start-up cannot go on and the program ends.
-void SearchFORM::Abort() {
+void SearchFORM::abort() {
     if (folderVariable().empty()) {
-        platform_.prompter->ask(this, QStringLiteral("Aborted by user"),
-                                kTitle + QStringLiteral(" could not be started."), MsgIcon::Critical, MsgButtons::Ok);
+        host().platform().prompter->ask(this, QStringLiteral("Aborted by user"),
+                                        kTitle + QStringLiteral(" could not be started."), MsgIcon::Critical, MsgButtons::Ok);
         EndProgram();
     }
-}
-
-void SearchFORM::closeEvent(QCloseEvent* event) {
-    // Closing through the frame is Abort (a nested close() would be ignored here).
-    if (!closing_) {
-        closing_ = true;
-        Guarded(platform_, [this] { Abort(); });
-    }
-    event->accept();
+    finish();
 }
 
 }  // namespace tolva

@@ -1,7 +1,8 @@
 #pragma once
 // SearchFORM asks for the folder of bleem!.INI, its twin Search2FORM for the folder of
-// Compatibility.TXT. OK is available only while the file is in the folder typed.
-#include <QWidget>
+// Compatibility.TXT. OK is available only while the file is in the folder typed. The host runs it
+// blocking, in front of the splash at start-up and of the main window from the Settings menu.
+#include "app/host/toolwindow.h"
 
 class QCheckBox;
 class QLabel;
@@ -11,11 +12,9 @@ class QPushButton;
 
 namespace tolva {
 
-struct Platform;
-struct ProgramState;
 class Dialog;
 
-class SearchFORM : public QWidget {
+class SearchFORM : public ToolWindow {
     Q_OBJECT
 
 public:
@@ -23,7 +22,7 @@ public:
 
     /// dialog: the program's one shared open-file dialog. OK stores the folder typed, in the folder
     /// variables' one form, into IniPath (Ini) or TxtPath (Txt).
-    SearchFORM(ProgramState& state, Platform& platform, Dialog& dialog, Kind kind = Kind::Ini, QWidget* parent = nullptr);
+    SearchFORM(MainHost& host, Dialog& dialog, Kind kind = Kind::Ini);
 
     void PathTEXT_Change();
     void SearchBUTTON_Click();
@@ -34,21 +33,18 @@ public:
     QString settingKey() const;
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    /// Abort, also through the frame: the known folder stays; without one start-up cannot go on
+    /// and the program ends.
+    void abort() override;
 
 private:
     std::string& folderVariable();
     const char* fileNameText() const;
     /// The folder typed, when it holds the file; "" otherwise.
     QString typedFolder() const;
-    void Abort();
-    QString moduleName(const char* handler) const;
 
-    ProgramState& state_;
-    Platform& platform_;
     Dialog& dialog_;
     Kind kind_;
-    bool closing_ = false;
     QLabel* LABEL = nullptr;
     QLineEdit* PathTEXT = nullptr;
     QPushButton* SearchBUTTON = nullptr;
@@ -65,8 +61,7 @@ class Search2FORM : public SearchFORM {
     Q_OBJECT
 
 public:
-    Search2FORM(ProgramState& state, Platform& platform, Dialog& dialog, QWidget* parent = nullptr)
-        : SearchFORM(state, platform, dialog, Kind::Txt, parent) {}
+    Search2FORM(MainHost& host, Dialog& dialog) : SearchFORM(host, dialog, Kind::Txt) {}
 };
 
 }  // namespace tolva

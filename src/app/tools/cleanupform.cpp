@@ -19,10 +19,7 @@
 namespace tolva {
 
 CleanUpFORM::CleanUpFORM(MainHost& main) : ToolWindow(main, "CleanUpFORM", QStringLiteral(" Clean Up")), main_(main) {
-    PICTUREBOX = new QLabel(this);
-    PICTUREBOX->setObjectName(QStringLiteral("PICTUREBOX"));
-    PICTUREBOX->setPixmap(Picture(QStringLiteral("CLEANUP"), devicePixelRatioF()));
-    PICTUREBOX->setAccessibleName(QStringLiteral("Clean Up"));
+    PICTUREBOX = PictureBox(this, QStringLiteral("Clean Up"), QStringLiteral("CLEANUP"));
 
     auto* content = new QVBoxLayout;
     content->addWidget(WrappedLabel(this, QStringLiteral("This wizard helps you to clean up the data in the bleem!.ini ! All "

@@ -41,17 +41,10 @@ protected:
 private:
     MainHost& main_;
     QLabel* PICTUREBOX = nullptr;
-    QCheckBox* Check1 = nullptr;
-    QCheckBox* Check2 = nullptr;
-    QCheckBox* Check3 = nullptr;
-    QCheckBox* Check4 = nullptr;
-    QCheckBox* Check5 = nullptr;
-    QCheckBox* Check6 = nullptr;
-    QRadioButton* Option1 = nullptr;
-    QRadioButton* Option2 = nullptr;
-    QPushButton* PreviewBUTTON = nullptr;
-    QPushButton* OkBUTTON = nullptr;
-    QPushButton* AbortBUTTON = nullptr;
+    QCheckBox *Check1 = nullptr, *Check2 = nullptr, *Check3 = nullptr, *Check4 = nullptr, *Check5 = nullptr,
+              *Check6 = nullptr;
+    QRadioButton *Option1 = nullptr, *Option2 = nullptr;
+    QPushButton *PreviewBUTTON = nullptr, *OkBUTTON = nullptr, *AbortBUTTON = nullptr;
 };
 
 }  // namespace tolva

@@ -3,36 +3,35 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/host/mainhost.h"
-#include "app/tools/compare2form.h"
-#include "app/tools/compare3form.h"
-#include "app/tools/compare4form.h"
+#include "app/tools/finishpage.h"
 
 namespace tolva {
 
-CompareWizard::CompareWizard(MainHost& main)
-    : PageRun(main, [this](int number) -> Page* {
-          switch (number) {
-              case 1: return new Compare1FORM(*this);
-              case 2: return new Compare2FORM(*this);
-              case 3: return new Compare3FORM(*this);
-              default: return new Compare4FORM(*this);
-          }
-      }) {}
+namespace {
 
-Compare1FORM::Compare1FORM(PageRun& run)
-    : Page(run, QStringLiteral("Compare1FORM"), 1, QStringLiteral(" Compare"), QStringLiteral("COMPARE")) {
+/// Pages 2 and 3: only their buttons.
+class CompareMiddlePage final : public ToolPage {
+public:
+    CompareMiddlePage(PageRun& run, int number) : ToolPage(run, kCompareWizard, number) {
+        addPageButtons(QStringLiteral("Next >"));
+        BackBUTTON->setEnabled(number > 2);
+    }
+};
+
+}  // namespace
+
+CompareWizard::CompareWizard(MainHost& main)
+    : PageRun(main, PagesInOrder({[this] { return new Compare1FORM(*this); },
+                                  [this] { return new CompareMiddlePage(*this, 2); },
+                                  [this] { return new CompareMiddlePage(*this, 3); },
+                                  [this] { return new ToolFinishPage(*this, kCompareWizard); }})) {}
+
+Compare1FORM::Compare1FORM(PageRun& run) : ToolPage(run, kCompareWizard, 1) {
     LABEL[0] = addText(QStringLiteral("Dieser Wizard hilft Ihnen, zwei INI-Dateien mit einander zu verbinden."), "LABEL");
     LABEL[5] = addText(QStringLiteral("Klicken Sie auf Start, um den Vorgang zu starten."), "LABEL");
     LABEL[0]->setProperty("index", 0);
     LABEL[5]->setProperty("index", 5);
     addStartButtons();
-}
-
-void Compare1FORM::Start(MainHost& main) {
-    CompareWizard wizard(main);
-    wizard.Run();
-    main.clearSearch();
 }
 
 }  // namespace tolva

@@ -1,9 +1,10 @@
 #pragma once
-// The compare wizard's start page. The wizard has the page run and the finishing page of the
-// repair wizard; its two middle pages hold only their buttons.
+// The compare wizard: its start page, two middle pages that hold only their buttons (Back not
+// available on the first), and the finishing page of the repair wizard, which writes nothing of
+// its own here and cleans up when asked to.
 #include <array>
 
-#include "app/pages/pagerun.h"
+#include "app/tools/toolpage.h"
 
 class QLabel;
 
@@ -15,18 +16,12 @@ public:
     explicit CompareWizard(MainHost& main);
 };
 
-/// The start page.
-class Compare1FORM : public Page {
+/// Page 1, the start page.
+class Compare1FORM : public ToolPage {
     Q_OBJECT
 
 public:
     explicit Compare1FORM(PageRun& run);
-
-    /// CompareMENU: runs the wizard and returns when it has ended.
-    static void Start(MainHost& main);
-
-protected:
-    void next() override { run().goTo(2); }
 
 private:
     /// Index 0 the introduction, 5 the prompt; the others are not used on this page.

@@ -9,17 +9,13 @@
 
 namespace tolva {
 
-ToolFinishPage::ToolFinishPage(PageRun& run, const QString& name, int number, const QString& suffix,
-                               const QString& picture)
-    : Page(run, name, number, suffix, picture) {
+ToolFinishPage::ToolFinishPage(PageRun& run, const ToolWizard& wizard) : ToolPage(run, wizard, wizard.last) {
     addText(QStringLiteral("The tolva! wizard has now all the information needed to update the bleem! "
                            "database with your game information. Click 'Finish' to complete setup."),
             "LABEL");
     Check1 = CleanUpFORM::AddAfterwardsOption(this, content(), "LABEL");
     addPageButtons(QStringLiteral("Finish"));
 }
-
-void ToolFinishPage::back() { run().goTo(number() - 1); }
 
 void ToolFinishPage::next() {
     for (QWidget* control : {static_cast<QWidget*>(ForwardBUTTON), static_cast<QWidget*>(BackBUTTON),

@@ -10,7 +10,7 @@
 namespace tolva {
 
 Repair1FORM::Repair1FORM(RepairWizard& wizard)
-    : Page(wizard, QStringLiteral("Repair1FORM"), 1, QStringLiteral(" Repair"), QStringLiteral("REPAIR")) {
+    : ToolPage(wizard, kRepairWizard, 1) {
     LABEL[0] = addText(QStringLiteral("Dieser Wizard hilft Ihnen, Fehler in der bleem!.ini zu finden und zu "
                                       "korrigieren."),
                        "LABEL");
@@ -22,12 +22,6 @@ Repair1FORM::Repair1FORM(RepairWizard& wizard)
     for (int index = 2; index <= 4; ++index) LABEL[static_cast<std::size_t>(index)]->setIndent(16);
     for (std::size_t index = 0; index < LABEL.size(); ++index) LABEL[index]->setProperty("index", static_cast<int>(index));
     addStartButtons();
-}
-
-void Repair1FORM::Start(MainHost& main) {
-    RepairWizard wizard(main);
-    wizard.Run();
-    main.clearSearch();
 }
 
 void Repair1FORM::setBold(int index, bool bold) {

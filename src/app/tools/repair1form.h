@@ -4,19 +4,17 @@
 #include <array>
 
 #include "app/tools/repairwizard.h"
+#include "app/tools/toolpage.h"
 
 class QLabel;
 
 namespace tolva {
 
-class Repair1FORM : public Page {
+class Repair1FORM : public ToolPage {
     Q_OBJECT
 
 public:
     explicit Repair1FORM(RepairWizard& wizard);
-
-    /// RepairMENU: runs the wizard and returns when it has ended.
-    static void Start(MainHost& main);
 
 protected:
     /// Start: the search, then page 2.

@@ -10,7 +10,7 @@
 namespace tolva {
 
 Repair2FORM::Repair2FORM(RepairWizard& wizard)
-    : Page(wizard, QStringLiteral("Repair2FORM"), 2, QStringLiteral(" Repair [1/4]"), QStringLiteral("REPAIR")) {
+    : ToolPage(wizard, kRepairWizard, 2) {
     Label1 = addText(QStringLiteral("Die folgenden doppelten Einträge wurden gefunden :"), "Label1");
     LABEL = addText(QStringLiteral("Doppelten Einträgen"), "LABEL", true);
     Label2 = addText(QStringLiteral("Bitte wählen Sie die Einträge aus der Liste aus, die Sie löschen möchten."),

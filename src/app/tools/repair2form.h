@@ -1,16 +1,17 @@
 #pragma once
-// The repair wizard's page 1: the duplicate pairs found by the search, each as its two titles,
+// The repair wizard's page 2: the duplicate pairs found by the search, each as its two titles,
 // with a tick in front of every line for the entries to disable.
 #include <vector>
 
 #include "app/tools/repairwizard.h"
+#include "app/tools/toolpage.h"
 
 class QLabel;
 class QListWidget;
 
 namespace tolva {
 
-class Repair2FORM : public Page {
+class Repair2FORM : public ToolPage {
     Q_OBJECT
 
 public:
@@ -19,9 +20,6 @@ public:
     /// A line's tick was set or cleared: its entry follows on every line; the separator line
     /// gets its tick cleared again.
     void GameLIST_Click(int row);
-
-protected:
-    void next() override { run().goTo(3); }
 
 private:
     void showTicks();

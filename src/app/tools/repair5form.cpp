@@ -6,8 +6,7 @@
 namespace tolva {
 
 Repair5FORM::Repair5FORM(RepairWizard& wizard)
-    : ToolFinishPage(wizard, QStringLiteral("Repair5FORM"), 5, QStringLiteral(" Repair [4/4]"),
-                     QStringLiteral("REPAIR")) {}
+    : ToolFinishPage(wizard, kRepairWizard) {}
 
 bool Repair5FORM::finishWork() {
     const std::vector<IniEntry> entries = MarkedEntries(run<RepairWizard>().store, run<RepairWizard>().marked);

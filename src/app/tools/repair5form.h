@@ -1,5 +1,5 @@
 #pragma once
-// The repair wizard's page 4: Finish disables the entries marked on the pages before, then
+// The repair wizard's page 5: Finish disables the entries marked on the pages before, then
 // cleans up when asked to.
 #include "app/tools/finishpage.h"
 #include "app/tools/repairwizard.h"

@@ -11,22 +11,24 @@
 #include "app/platform/text.h"
 #include "app/tools/repair1form.h"
 #include "app/tools/repair2form.h"
-#include "app/tools/repair3form.h"
-#include "app/tools/repair4form.h"
 #include "app/tools/repair5form.h"
 
 namespace tolva {
 
 RepairWizard::RepairWizard(MainHost& main)
-    : PageRun(main, [this](int number) -> Page* {
-          switch (number) {
-              case 1: return new Repair1FORM(*this);
-              case 2: return new Repair2FORM(*this);
-              case 3: return new Repair3FORM(*this);
-              case 4: return new Repair4FORM(*this);
-              default: return new Repair5FORM(*this);
-          }
-      }) {}
+    : PageRun(main, PagesInOrder({[this] { return new Repair1FORM(*this); },
+                                  [this] { return new Repair2FORM(*this); },
+                                  [this] {
+                                      return new RepairListPage(*this, 3,
+                                                                QStringLiteral("Die folgenden Einträge haben eine falsche DiscID :"),
+                                                                QStringLiteral("Falsche Disc-IDs"), &WrongIDLines);
+                                  },
+                                  [this] {
+                                      return new RepairListPage(*this, 4,
+                                                                QStringLiteral("Die folgenden Einträge haben eine falsche Flags :"),
+                                                                QStringLiteral("Falsche Flags"), &WrongFlagsLines);
+                                  },
+                                  [this] { return new Repair5FORM(*this); }})) {}
 
 QFont RepairListFont() {
     QFont font(QStringLiteral("Courier New"));
@@ -35,9 +37,9 @@ QFont RepairListFont() {
     return font;
 }
 
-RepairListPage::RepairListPage(RepairWizard& wizard, const QString& name, int number, const QString& suffix,
-                               const QString& intro, const QString& heading, LinesOf linesOf)
-    : Page(wizard, name, number, suffix, QStringLiteral("REPAIR")), linesOf_(std::move(linesOf)) {
+RepairListPage::RepairListPage(RepairWizard& wizard, int number, const QString& intro, const QString& heading,
+                               LinesOf linesOf)
+    : ToolPage(wizard, kRepairWizard, number), linesOf_(std::move(linesOf)) {
     Label3 = addText(intro, "Label3");
     LABEL = addText(heading, "LABEL", true);
     Label2 = addText(QStringLiteral("Wählen Sie einen Eintrag aus der Liste aus, und klicken Sie dann auf "

@@ -1,13 +1,13 @@
 #pragma once
 // One run of the repair wizard: the work storage of its search and the entries the user marked
-// on its pages, which Finish disables. The two pages that list one kind of finding each share
-// RepairListPage.
+// on its pages, which Finish disables. Pages 3 (the entries whose disc ID is not a ten-digit
+// number) and 4 (those whose flags word breaks a digit rule) are each a RepairListPage.
 #include <QString>
 #include <functional>
 #include <set>
 #include <vector>
 
-#include "app/pages/pagerun.h"
+#include "app/tools/toolpage.h"
 #include "core/tools/repair.h"
 
 class QLabel;
@@ -30,21 +30,16 @@ public:
 QFont RepairListFont();
 
 /// A page listing the entries of one kind of fault, with "Delete" to mark the selected one.
-class RepairListPage : public Page {
+class RepairListPage : public ToolPage {
     Q_OBJECT
 
 public:
     using LinesOf = std::function<std::vector<RepairLine>(const RepairStore&, const std::set<int>&)>;
 
-    RepairListPage(RepairWizard& wizard, const QString& name, int number, const QString& suffix,
-                   const QString& intro, const QString& heading, LinesOf linesOf);
+    RepairListPage(RepairWizard& wizard, int number, const QString& intro, const QString& heading, LinesOf linesOf);
 
     /// Marks the entry of the selected line for Finish and takes the line off the list.
     void Command1_Click();
-
-protected:
-    void next() override { run().goTo(number() + 1); }
-    void back() override { run().goTo(number() - 1); }
 
 private:
     void fill();

@@ -23,41 +23,32 @@
 
 namespace tolva {
 
-QLabel* SetUpDownloadWindow(QWidget* window, QProgressBar*& bar, QPushButton*& cancel) {
-    QLabel* label = WrappedLabel(
-        window, QStringLiteral("tolva! will now connect to the server to transfer the latest update information."),
-        "Label1");
-    bar = new QProgressBar(window);
-    bar->setObjectName(QStringLiteral("ProgressBar"));
-    bar->setAccessibleName(QStringLiteral("Download progress"));
-    bar->setRange(0, 0);  // busy until the response announces its length
-    cancel = NamedButton(window, "CancelBUTTON", QStringLiteral("Cancel"));
-    auto* layout = new QVBoxLayout(window);
-    layout->addWidget(label);
-    layout->addWidget(bar);
-    AddButtonRow(layout, {cancel});
-    window->setMinimumWidth(360);
-    return label;
+DownloadWindow::DownloadWindow(MainHost& main, const char* name)
+    : ToolWindow(main, name, QStringLiteral(" Online Update")), values_(main.state().update), platform_(main.platform()) {
+    Label1 = WrappedLabel(
+        this, QStringLiteral("tolva! will now connect to the server to transfer the latest update information."), "Label1");
+    ProgressBar = Uncaptioned<QProgressBar>(this, "ProgressBar", QStringLiteral("Download progress"));
+    ProgressBar->setRange(0, 0);  // busy until the response announces its length
+    CancelBUTTON = NamedButton(this, "CancelBUTTON", QStringLiteral("Cancel"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addWidget(ProgressBar);
+    AddButtonRow(layout, {CancelBUTTON});
+    setMinimumWidth(360);
+    OnSignal(platform_, CancelBUTTON, &QPushButton::clicked, this, [this] { CancelBUTTON_Click(); });
 }
 
-void ShowDownloadProgress(QProgressBar* bar, std::int64_t received, std::int64_t total) {
+void DownloadWindow::showProgress(std::int64_t received, std::int64_t total) {
     if (total <= 0 || total > std::numeric_limits<int>::max()) {
-        bar->setRange(0, 0);
+        ProgressBar->setRange(0, 0);
         return;
     }
-    if (bar->maximum() != total) bar->setRange(0, static_cast<int>(total));
-    bar->setValue(static_cast<int>(std::min(received, total)));
+    if (ProgressBar->maximum() != total) ProgressBar->setRange(0, static_cast<int>(total));
+    ProgressBar->setValue(static_cast<int>(std::min(received, total)));
 }
 
 DownloadFORM::DownloadFORM(MainHost& main, Endpoint server, std::chrono::milliseconds stall)
-    : ToolWindow(main, "DownloadFORM", QStringLiteral(" Online Update")),
-      values_(main.state().update),
-      platform_(main.platform()),
-      server_(std::move(server)),
-      stall_(stall) {
-    Label1 = SetUpDownloadWindow(this, ProgressBar, CancelBUTTON);
-    OnSignal(platform_, CancelBUTTON, &QPushButton::clicked, this, [this] { CancelBUTTON_Click(); });
-
+    : DownloadWindow(main, "DownloadFORM"), server_(std::move(server)), stall_(stall) {
     MSWINSCK = new QTcpSocket(this);
     MSWINSCK->setObjectName(QStringLiteral("MSWINSCK"));
     connect(MSWINSCK, &QTcpSocket::connected, this, &DownloadFORM::MSWINSCK_Connect);
@@ -126,7 +117,7 @@ void DownloadFORM::MSWINSCK_DataArrival() {
     if (bytes.isEmpty() || announced_) return;
     stallTimer_->start();
     download_.feed(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    showProgress();
+    showProgress(download_.progressPosition(), download_.progressMaximum());
     finishIfDone();
 }
 
@@ -147,10 +138,6 @@ void DownloadFORM::MSWINSCK_Error(QAbstractSocket::SocketError error) {
     }
     download_.fail(ToFile(MSWINSCK->errorString()));
     finishIfDone();
-}
-
-void DownloadFORM::showProgress() {
-    ShowDownloadProgress(ProgressBar, download_.progressPosition(), download_.progressMaximum());
 }
 
 void DownloadFORM::stalled() {

@@ -22,7 +22,6 @@ class QTimer;
 
 namespace tolva {
 
-class MainHost;
 struct Platform;
 struct UpdateValues;
 
@@ -30,13 +29,31 @@ struct UpdateValues;
 inline constexpr std::chrono::milliseconds kDownloadStall{kDownloadStallSeconds * 1000};
 
 /// What both download windows share: Label1 at the top of a column layout, the progress bar
-/// (busy until a length is known) and CancelBUTTON below it.
-QLabel* SetUpDownloadWindow(QWidget* window, QProgressBar*& bar, QPushButton*& cancel);
+/// (busy until a length is known) and CancelBUTTON below it, which the frame's close button
+/// clicks too; the update values the download fills.
+class DownloadWindow : public ToolWindow {
+    Q_OBJECT
 
-/// Shows a download's progress: busy while the total is unknown.
-void ShowDownloadProgress(QProgressBar* bar, std::int64_t received, std::int64_t total);
+public:
+    /// Ends the download at once; the update then says it was cancelled. Closing the window too.
+    virtual void CancelBUTTON_Click() = 0;
 
-class DownloadFORM : public ToolWindow {
+protected:
+    DownloadWindow(MainHost& main, const char* name);
+    void abort() override { CancelBUTTON_Click(); }
+    /// Shows a download's progress: busy while the total is unknown.
+    void showProgress(std::int64_t received, std::int64_t total);
+
+    UpdateValues& values_;
+    Platform& platform_;
+
+private:
+    QLabel* Label1;
+    QProgressBar* ProgressBar;
+    QPushButton* CancelBUTTON;
+};
+
+class DownloadFORM : public DownloadWindow {
     Q_OBJECT
 
 public:
@@ -53,31 +70,24 @@ public:
 
     const HttpDownload& download() const { return download_; }
 
-    /// Ends the download at once; the update then says it was cancelled. Closing the window too.
-    void CancelBUTTON_Click();
+    void CancelBUTTON_Click() override;
     bool cancelled() const { return cancelled_; }
 
 Q_SIGNALS:
     /// DownloadDone has been set: DownloadText holds the body, or is empty after a failure.
     void downloadFinished();
 
-protected:
-    void abort() override { CancelBUTTON_Click(); }  // the frame's close button is Cancel
-
 private:
     /// Connects to target_, directly or through the proxy the environment names for it.
     void connectToTarget();
     /// Follows a redirect on a new connection; false when it may not be followed.
     bool followRedirect();
-    void showProgress();
     void stalled();
     void tookTooLong();
     /// Once the download has ended: its reason shown when it failed, then DownloadText and
     /// DownloadDone set and the end announced (once).
     void finishIfDone();
 
-    UpdateValues& values_;
-    Platform& platform_;
     Endpoint server_;
     std::chrono::milliseconds stall_;
     HttpAddress target_;
@@ -88,9 +98,6 @@ private:
     QTimer* deadlineTimer_ = nullptr;  // the whole download's limit
     bool announced_ = false;
     bool cancelled_ = false;
-    QLabel* Label1 = nullptr;
-    QProgressBar* ProgressBar = nullptr;
-    QPushButton* CancelBUTTON = nullptr;
     QTcpSocket* MSWINSCK = nullptr;
 };
 

@@ -20,13 +20,7 @@
 namespace tolva {
 
 DownloadFORM2::DownloadFORM2(MainHost& main, QUrl address, std::chrono::milliseconds timeout)
-    : ToolWindow(main, "DownloadFORM2", QStringLiteral(" Online Update")),
-      values_(main.state().update),
-      platform_(main.platform()),
-      address_(std::move(address)),
-      timeout_(timeout) {
-    Label1 = SetUpDownloadWindow(this, ProgressBar, CancelBUTTON);
-    OnSignal(platform_, CancelBUTTON, &QPushButton::clicked, this, [this] { CancelBUTTON_Click(); });
+    : DownloadWindow(main, "DownloadFORM2"), address_(std::move(address)), timeout_(timeout) {
     MSINET = new QNetworkAccessManager(this);
     MSINET->setObjectName(QStringLiteral("MSINET"));
 }
@@ -74,7 +68,7 @@ DownloadFORM2::Fetched DownloadFORM2::fetch() {
                 tooLong = true;
                 reply->abort();
             }
-            ShowDownloadProgress(ProgressBar, received, total);
+            showProgress(received, total);
         });
         if (!reply->isFinished()) {
             QEventLoop loop;

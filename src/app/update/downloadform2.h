@@ -7,18 +7,12 @@
 
 #include "app/update/downloadform.h"
 
-class QLabel;
 class QNetworkAccessManager;
 class QNetworkReply;
-class QProgressBar;
-class QPushButton;
 
 namespace tolva {
 
-struct Platform;
-struct UpdateValues;
-
-class DownloadFORM2 : public ToolWindow {
+class DownloadFORM2 : public DownloadWindow {
     Q_OBJECT
 
 public:
@@ -28,12 +22,8 @@ public:
     /// Shows the window and returns once the transfer has ended and DownloadText is set.
     void Form_Load();
 
-    /// Ends the transfer at once; the update then says it was cancelled. Closing the window too.
-    void CancelBUTTON_Click();
+    void CancelBUTTON_Click() override;
     bool cancelled() const { return closedByUser_; }
-
-protected:
-    void abort() override { CancelBUTTON_Click(); }  // the frame's close button is Cancel
 
 private:
     /// The body, or why there is none (ok false).
@@ -44,15 +34,10 @@ private:
     };
     Fetched fetch();
 
-    UpdateValues& values_;
-    Platform& platform_;
     QUrl address_;
     std::chrono::milliseconds timeout_;
     QNetworkReply* reply_ = nullptr;
     bool closedByUser_ = false;
-    QLabel* Label1 = nullptr;
-    QProgressBar* ProgressBar = nullptr;
-    QPushButton* CancelBUTTON = nullptr;
     QNetworkAccessManager* MSINET = nullptr;
 };
 

@@ -47,10 +47,7 @@ private:
 UpdateFORM::UpdateFORM(MainHost& main, UpdateData update, const std::vector<std::string>& rows)
     : ToolWindow(main, "UpdateFORM", QStringLiteral(" Online Update")), main_(main), update_(std::move(update)) {
 
-    PICTUREBOX = new QLabel(this);
-    PICTUREBOX->setObjectName(QStringLiteral("PICTUREBOX"));
-    PICTUREBOX->setPixmap(Picture(QStringLiteral("UPDATE"), devicePixelRatioF()));
-    PICTUREBOX->setAccessibleName(QStringLiteral("Online Update"));
+    PICTUREBOX = PictureBox(this, QStringLiteral("Online Update"), QStringLiteral("UPDATE"));
 
     auto* content = new QVBoxLayout;
     content->addWidget(WrappedLabel(this, QStringLiteral("The following new entries were found. Mark the entries you want "
@@ -68,9 +65,7 @@ UpdateFORM::UpdateFORM(MainHost& main, UpdateData update, const std::vector<std:
     countRow->addStretch(1);
     content->addLayout(countRow);
 
-    updLIST = new QListWidget(this);
-    updLIST->setObjectName(QStringLiteral("updLIST"));
-    updLIST->setAccessibleName(QStringLiteral("New entries"));
+    updLIST = Uncaptioned<QListWidget>(this, "updLIST", QStringLiteral("New entries"));
     updLIST->setToolTip(QStringLiteral("Mark the entries to add to the bleem!.ini."));
     updLIST->setAccessibleDescription(updLIST->toolTip());
     updLIST->setUniformItemSizes(true);

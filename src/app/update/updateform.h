@@ -49,12 +49,9 @@ private:
     QLabel* PICTUREBOX = nullptr;
     QLabel* EntriesLABEL = nullptr;
     QListWidget* updLIST = nullptr;
-    QPushButton* MarkAllBUTTON = nullptr;
-    QPushButton* MarkNothingBUTTON = nullptr;
+    QPushButton *MarkAllBUTTON = nullptr, *MarkNothingBUTTON = nullptr;
     QCheckBox* Check1 = nullptr;
-    QPushButton* PreviewBUTTON = nullptr;
-    QPushButton* OkBUTTON = nullptr;
-    QPushButton* AbortBUTTON = nullptr;
+    QPushButton *PreviewBUTTON = nullptr, *OkBUTTON = nullptr, *AbortBUTTON = nullptr;
 };
 
 }  // namespace tolva

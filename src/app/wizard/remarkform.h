@@ -20,9 +20,6 @@ class RemarkForm : public WizardPage {
 public:
     RemarkForm(PageRun& run, int number);
 
-    /// The options top to bottom, named as the page names them ("Option3", ...).
-    QList<QRadioButton*> options;
-
 protected:
     void load() override;
     void next() override;
@@ -33,6 +30,8 @@ private:
 
     const RemarkPage& page_;
     QButtonGroup* group_ = nullptr;
+    /// The options top to bottom, named as the page names them ("Option3", ...).
+    QList<QRadioButton*> options;
 };
 
 }  // namespace tolva

@@ -56,17 +56,13 @@ char32_t TypedCode(const QKeyEvent* event) {
 
 Wizard2FORM::Wizard2FORM(PageRun& run) : WizardPage(run, 2) {
     QLabel* titleLabel = addText(QStringLiteral("Please enter the game's name : (required)"));
-    titleTEXT = new QLineEdit(this);
-    titleTEXT->setObjectName(QStringLiteral("titleTEXT"));
-    titleTEXT->setAccessibleName(QStringLiteral("Game name"));
+    titleTEXT = Uncaptioned<QLineEdit>(this, "titleTEXT", QStringLiteral("Game name"));
     titleLabel->setBuddy(titleTEXT);
     content()->addWidget(titleTEXT);
 
     QLabel* idLabel = addText(QStringLiteral(
         "Please enter the 10 digit code which is required by bleem! to detect the game's name and the flags:"));
-    idTEXT = new QLineEdit(this);
-    idTEXT->setObjectName(QStringLiteral("idTEXT"));
-    idTEXT->setAccessibleName(QStringLiteral("10 digit code"));
+    idTEXT = Uncaptioned<QLineEdit>(this, "idTEXT", QStringLiteral("10 digit code"));
     idTEXT->setFixedWidth(idTEXT->fontMetrics().horizontalAdvance(QStringLiteral("0000000000000")));
     idLabel->setBuddy(idTEXT);
     auto* idRow = new QHBoxLayout;

@@ -28,9 +28,6 @@ public:
     void ImageBUTTON_Click();
     void InfoBUTTON_Click();
 
-    /// One per CD-ROM drive, in drive order; each has the objectName "driveBUTTON".
-    QList<QPushButton*> driveBUTTON;
-
 protected:
     void load() override;
     void next() override;
@@ -47,9 +44,10 @@ private:
     /// What a drive button does with the disc at path: its disc ID into idTEXT, or the message.
     void readDisc(const QString& path);
 
+    /// One per CD-ROM drive, in drive order; each has the objectName "driveBUTTON".
+    QList<QPushButton*> driveBUTTON;
     QList<QString> driveRoots_;
-    QLineEdit* titleTEXT = nullptr;
-    QLineEdit* idTEXT = nullptr;
+    QLineEdit *titleTEXT = nullptr, *idTEXT = nullptr;
     QCheckBox* runningCHECK = nullptr;
     QPushButton* InfoBUTTON = nullptr;
     /// "Disc image...", beside the drive buttons.

@@ -20,7 +20,7 @@ namespace tolva {
 /// Findings of one kind the work storage keeps at most; further ones are only counted.
 inline constexpr std::size_t kRepairCapacity = 2048;
 
-/// The line between two duplicate pairs on the wizard's first page (34 hyphens).
+/// The line between two duplicate pairs on the wizard's page 2 (34 hyphens).
 inline constexpr std::string_view kRepairSeparator = "----------------------------------";
 
 /// The work storage of one search: copies of the table taken when it starts, and the positions
@@ -80,27 +80,27 @@ bool WrongDiscID(std::string_view id);
 /// word passes. The ninth character is not examined.
 std::vector<int> WrongFlagsPositions(std::string_view flags);
 
-/// One line of a page's list: its text and the entry it stands for (-1 for the separator).
+/// One line of a page's list (pages 2 to 4, after the search on page 1): its text and the entry it stands for (-1 for the separator).
 struct RepairLine {
     std::string text;
     int entry = -1;
 };
 
-/// Page 1: the two titles of every duplicate pair, pairs divided by the separator line (none
+/// Page 2: the two titles of every duplicate pair, pairs divided by the separator line (none
 /// after the last pair).
 std::vector<RepairLine> DuplicateLines(const RepairStore& store);
 
-/// Page 2: each entry with a wrong disc ID, not yet marked, as its disc ID and title in columns.
+/// Page 3: each entry with a wrong disc ID, not yet marked, as its disc ID and title in columns.
 std::vector<RepairLine> WrongIDLines(const RepairStore& store, const std::set<int>& marked);
 
-/// Page 3: each entry with a wrong flags word, not yet marked, as its flags word and title.
+/// Page 4: each entry with a wrong flags word, not yet marked, as its flags word and title.
 std::vector<RepairLine> WrongFlagsLines(const RepairStore& store, const std::set<int>& marked);
 
-/// A click on a line of page 1 ticks its entry, or unticks it when it was ticked; every line of
+/// A click on a line of page 2 ticks its entry, or unticks it when it was ticked; every line of
 /// that entry follows. The separator line never keeps a tick.
 void ClickDuplicateLine(const RepairLine& line, std::set<int>& marked);
 
-/// Whether a line of page 1 shows a tick.
+/// Whether a line of page 2 shows a tick.
 inline bool LineTicked(const RepairLine& line, const std::set<int>& marked) {
     return line.entry >= 0 && marked.count(line.entry) > 0;
 }

@@ -191,6 +191,7 @@ ImageReader::Wait ImageReader::await(std::string& line) {
 
 DiscIdentity ImageReader::read(const std::string& path) {
     const std::string request = Escape(path) + '\n';
+    ++reads_;
     // A reader found gone when asked (it ended between images) is replaced once.
     for (int attempt = 0; attempt < 2; ++attempt) {
         std::string why;

@@ -29,7 +29,7 @@ namespace {
 const QByteArray kIni = "Version=2001\r\n\r\n" + Entry("0033330665", "Alpha", "80000000H") +
                        Entry("0000290548", "Beta (Disc 1)", "20000000H") + Entry("4294667405", "Beta (Disc 2)", "40000000H");
 // Gamma is known to Compatibility.TXT alone, by its product code.
-const QByteArray kGammaTxt = kTxt + "|Gamma|Soft|SLES-01903|E|x|Yes!||fine|\r\n";
+const QByteArray kGammaTxt = "No|Title|Publisher|Code|Region|Genre|Status|D3D|Details|\r\n|Gamma|Soft|SLES-01903|E|x|Yes!||fine|\r\n";
 const char* const kAlphaIDs = "0033330665 0261992838 0969511290 2271434423";
 
 struct Image {
@@ -209,7 +209,7 @@ private Q_SLOTS:
                     {"cut.iso", "damaged or cut short"},
                     {"empty.iso", "the file is empty"},
                     {"text.iso", "no ISO 9660 file system"},
-                    {"game.chd", "CHD images cannot be read; the formats that work are ISO, BIN/CUE, NRG"},
+                    {"game.chd", "CHD images cannot be read yet"},
                     {"nothing.iso", "No such file"}});
     }
 
@@ -226,7 +226,7 @@ private Q_SLOTS:
             expected += path(nrg) + '\t' + kAlpha + '\n';
         }
         QCOMPARE(identify(read, out, err), 0);
-        QCOMPARE(out, expected);
+        QCOMPARE(out.split('\n'), expected.split('\n'));
         QCOMPARE(err, QString());
     }
 
@@ -287,11 +287,11 @@ private Q_SLOTS:
     // what the wizard writes for the image chosen by hand, and the row shows the entry.
     void theCollectionShowsEachDiscOnce() {
         const QString folder = path("collection");
-        for (const QString& file : kReported + QStringList{"cut.iso", "text.iso", "game.chd"}) QFile::copy(path(file), folder + '/' + file);
-        const QList<std::pair<QString, QString>> copies = {
+        QList<std::pair<QString, QString>> copies = {
             {"iso/game.iso", "a/b/alpha.iso"}, {"two/disc1.iso", "beta/disc1.iso"}, {"two/disc2.iso", "beta/disc2.iso"},
             {"mode2/game.cue", "cd/game.cue"}, {"mode2/game.bin", "cd/game.bin"}, {"mode1/game.cue", "gamma/game.cue"},
             {"mode1/game.bin", "gamma/game.bin"}};
+        for (const QString& file : kReported + QStringList{"cut.iso", "text.iso", "game.chd"}) copies.append({file, file});
         for (const auto& [from, to] : copies) run_.t.write("discs/collection/" + to, run_.t.read("discs/" + from));
         run_.t.write("discs/collection/game.zip", "PK\3\4");
         run_.t.write("discs/collection/notes.txt", "no disc");
@@ -303,9 +303,9 @@ private Q_SLOTS:
             bare += folder + '/' + row.join('\t') + '\n';
         }
         QCOMPARE(identify({folder}, out, err), 1);
-        QCOMPARE(out, tsv);
+        QCOMPARE(out.split('\n'), tsv.split('\n'));
         QCOMPARE(identify({folder}, out = "", err, false, folder), 1);  // no bleem!.INI there
-        QCOMPARE(out, bare);
+        QCOMPARE(out.split('\n'), bare.split('\n'));
         QCOMPARE(err.count('\n'), 1);
         QCOMPARE(identify({folder}, out = "", err, true), 1);
         const QJsonArray discs = QJsonDocument::fromJson(out.toUtf8()).array();
@@ -354,24 +354,28 @@ private Q_SLOTS:
     // Cancel stops a scan of many images where it is; the rows read stay and the window is usable.
     void cancelStopsTheScan() {
         QVERIFY(QDir().mkpath(path("many")));
-        for (int k = 0; k < 400; ++k) QVERIFY(QFile::link(path("iso/game.iso"), path("many/%1.iso").arg(k)));
+        for (int k = 0; k < 2000; ++k) QVERIFY(QFile::link(path("iso/game.iso"), path("many/%1.iso").arg(k)));
         run_.trigger("DiscCollectionMENU");
         QWidget* form = TopLevel("DiscCollectionFORM");
         Find<QLineEdit>(form, "FolderTEXT")->setText(path("many"));
         auto* table = Find<QTableView>(form, "DiscsTABLE");
+        // Cancelled as the first rows arrive.
+        QMetaObject::Connection first = connect(table->model(), &QAbstractItemModel::rowsInserted, form, [&] {
+            disconnect(first);
+            Click(form, "CancelBUTTON");
+            QVERIFY(!Find(form, "CancelBUTTON")->isEnabled());
+        });
         Click(form, "ScanBUTTON");
-        QTRY_VERIFY(table->model()->rowCount() > 0);
-        Click(form, "CancelBUTTON");
-        QVERIFY(!Find(form, "CancelBUTTON")->isEnabled());
         QTRY_VERIFY(Find(form, "ScanBUTTON")->isEnabled());
         const int read = table->model()->rowCount();
         QTest::qWait(200);
-        QVERIFY2(read < 400 && table->model()->rowCount() == read, qPrintable(QString::number(read)));
+        QVERIFY2(read < 2000 && table->model()->rowCount() == read, qPrintable(QString::number(read)));
         QCOMPARE(run_.t.settings.windows.value("DiscCollection/Folder"), path("many"));
     }
 
     // A disc found, one not in the disc ID table, a damaged one: only the first fills the box.
     void page2ReadsAChosenOrDroppedImage() {
+        run_.t.prompter.shown.clear();
         QStringList ids;
         QVERIFY(Walk().press("Wizard1FORM", "ForwardBUTTON").on("Wizard2FORM", [&](QWidget* p) {
             auto* id = Find<QLineEdit>(p, "idTEXT");

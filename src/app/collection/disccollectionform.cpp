@@ -198,6 +198,7 @@ void DiscCollectionFORM::ScanBUTTON_Click() {
     host().platform().settings->writeGroup(kGroup, QStringLiteral("Folder"), folder);
     model_->clear();
     readsBefore_ = reader_->reads();
+    scanning_ = true;  // until its end is delivered here, however soon the worker is done
     ScanPROGRESS->setRange(0, 0);
     // The scan works on copies: the table and the cache stay this thread's.
     watcher_.setFuture(QtConcurrent::run(
@@ -233,6 +234,7 @@ void DiscCollectionFORM::scanned(int first, int last) {
 }
 
 void DiscCollectionFORM::scanEnded() {
+    scanning_ = false;
     imagesRead_ = reader_->reads() - readsBefore_;
     if (ScanPROGRESS->maximum() == 0) ScanPROGRESS->setRange(0, 1);  // cancelled before the count
     showTotals();
@@ -270,9 +272,8 @@ int DiscCollectionFORM::currentRow() const {
 }
 
 void DiscCollectionFORM::enableButtons() {
-    const bool running = watcher_.isRunning();
-    ScanBUTTON->setEnabled(!running);
-    CancelBUTTON->setEnabled(running && !watcher_.isCanceled());
+    ScanBUTTON->setEnabled(!scanning_);
+    CancelBUTTON->setEnabled(scanning_ && !watcher_.isCanceled());
     const int row = currentRow();
     AddBUTTON->setEnabled(row >= 0 && Missing(model_->rows[std::size_t(row)]));
 }

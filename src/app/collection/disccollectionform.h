@@ -59,6 +59,7 @@ private:
 
     std::shared_ptr<ImageReader> reader_;  ///< shared with the scan that may outlive the window
     QFutureWatcher<ScannedDisc> watcher_;
+    bool scanning_ = false;
     int readsBefore_ = 0;
     int imagesRead_ = 0;
     DiscsModel* model_;

@@ -28,6 +28,8 @@ namespace tolva {
 namespace {
 
 const char* const kContext = "DiscCollectionFORM";
+// How long found discs wait to be shown together.
+constexpr std::chrono::milliseconds kRowBatch{100};
 const QString kGroup = QStringLiteral("DiscCollection");
 
 // The headers as the window shows them (the exports keep the English names).
@@ -49,7 +51,7 @@ public:
     int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : kDiscColumns; }
     QVariant data(const QModelIndex& index, int role) const override {
         if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return {};
-        return QString::fromStdString(DiscCells(rows[std::size_t(index.row())])[std::size_t(index.column())]);
+        return cells[std::size_t(index.row())][index.column()];
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
@@ -60,21 +62,40 @@ public:
         beginResetModel();
         discs.clear();
         rows.clear();
+        cells.clear();
         endResetModel();
     }
-    void append(ScannedDisc disc, DiscRow row) {
-        beginInsertRows({}, rowCount(), rowCount());
-        discs.push_back(std::move(disc));
-        rows.push_back(std::move(row));
+    /// New discs, described against state, as rows at the end.
+    void append(std::vector<ScannedDisc> found, const ProgramState& state) {
+        if (found.empty()) return;
+        const TxtByCode txt = IndexTxt(state.txt);
+        beginInsertRows({}, rowCount(), rowCount() + int(found.size()) - 1);
+        for (ScannedDisc& disc : found) {
+            discs.push_back(std::move(disc));
+            rows.push_back(DescribeDisc(discs.back().disc, discs.back().identity, state, txt, true));
+            cells.push_back(Cells(rows.back()));
+        }
         endInsertRows();
     }
     void describe(const ProgramState& state) {
-        for (std::size_t k = 0; k < discs.size(); ++k) rows[k] = DescribeDisc(discs[k].disc, discs[k].identity, state, true);
+        const TxtByCode txt = IndexTxt(state.txt);
+        for (std::size_t k = 0; k < discs.size(); ++k) {
+            rows[k] = DescribeDisc(discs[k].disc, discs[k].identity, state, txt, true);
+            cells[k] = Cells(rows[k]);
+        }
         if (!rows.empty()) Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, kDiscColumns - 1));
     }
 
     std::vector<ScannedDisc> discs;
     std::vector<DiscRow> rows;
+
+private:
+    static QStringList Cells(const DiscRow& row) {
+        QStringList shown;
+        for (const std::string& cell : DiscCells(row)) shown << QString::fromStdString(cell);
+        return shown;
+    }
+    std::vector<QStringList> cells;  // what the view shows, made once per row
 };
 
 namespace {
@@ -173,6 +194,9 @@ DiscCollectionFORM::DiscCollectionFORM(MainHost& host)
     connect(&watcher_, &QFutureWatcher<ScannedDisc>::progressRangeChanged, ScanPROGRESS, &QProgressBar::setRange);
     connect(&watcher_, &QFutureWatcher<ScannedDisc>::progressValueChanged, ScanPROGRESS, &QProgressBar::setValue);
     connect(&watcher_, &QFutureWatcher<ScannedDisc>::finished, this, [this] { scanEnded(); });
+    flush_.setSingleShot(true);
+    flush_.setInterval(kRowBatch);
+    connect(&flush_, &QTimer::timeout, this, [this] { showPending(); });
     showTotals();
     enableButtons();
     resize(900, 560);
@@ -197,6 +221,7 @@ void DiscCollectionFORM::ScanBUTTON_Click() {
     }
     host().platform().settings->writeGroup(kGroup, QStringLiteral("Folder"), folder);
     model_->clear();
+    pending_.clear();
     readsBefore_ = reader_->reads();
     scanning_ = true;  // until its end is delivered here, however soon the worker is done
     ScanPROGRESS->setRange(0, 0);
@@ -219,22 +244,29 @@ void DiscCollectionFORM::ScanBUTTON_Click() {
 
 void DiscCollectionFORM::CancelBUTTON_Click() {
     watcher_.cancel();
+    showPending();  // what was read stays
     enableButtons();
 }
 
 void DiscCollectionFORM::scanned(int first, int last) {
     if (watcher_.isCanceled()) return;
     for (int k = first; k < last; ++k) {
-        ScannedDisc found = watcher_.resultAt(k);
-        host().discCache().keep(found.disc, found.identity);
-        DiscRow row = DescribeDisc(found.disc, found.identity, host().state(), true);
-        model_->append(std::move(found), std::move(row));
+        pending_.push_back(watcher_.resultAt(k));
+        host().discCache().keep(pending_.back().disc, pending_.back().identity);
     }
+    // Rows come in batches: a row at a time would keep the window from the user's keys.
+    if (!flush_.isActive()) flush_.start();
+}
+
+void DiscCollectionFORM::showPending() {
+    flush_.stop();
+    model_->append(std::exchange(pending_, {}), host().state());
     showTotals();
 }
 
 void DiscCollectionFORM::scanEnded() {
     scanning_ = false;
+    if (!watcher_.isCanceled()) showPending();
     imagesRead_ = reader_->reads() - readsBefore_;
     if (ScanPROGRESS->maximum() == 0) ScanPROGRESS->setRange(0, 1);  // cancelled before the count
     showTotals();

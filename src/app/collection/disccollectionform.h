@@ -6,6 +6,7 @@
 // the rows are described on this thread from what it read, and again after every change of
 // the table.
 #include <QFutureWatcher>
+#include <QTimer>
 #include <memory>
 #include <vector>
 
@@ -53,12 +54,15 @@ public:
 private:
     void scanned(int first, int last);
     void scanEnded();
+    void showPending();
     void showTotals();
     void enableButtons();
     int currentRow() const;
 
     std::shared_ptr<ImageReader> reader_;  ///< shared with the scan that may outlive the window
     QFutureWatcher<ScannedDisc> watcher_;
+    std::vector<ScannedDisc> pending_;  ///< read, not shown yet
+    QTimer flush_;
     bool scanning_ = false;
     int readsBefore_ = 0;
     int imagesRead_ = 0;

@@ -148,7 +148,14 @@ const DiscIdentity* DiscCache::find(const DiscFile& disc) const {
     return kept != discs.end() && kept->second.first == disc.stamp ? &kept->second.second : nullptr;
 }
 
-DiscRow DescribeDisc(const DiscFile& disc, const DiscIdentity& identity, const ProgramState& state, bool iniRead) {
+TxtByCode IndexTxt(const CompatibilityTable& txt) {
+    TxtByCode byCode;
+    for (std::int32_t k = 1; k < txt.TxtCount; ++k) byCode.try_emplace(NormalProductCode(txt.TxtProductCode[std::size_t(k)]), k);
+    return byCode;
+}
+
+DiscRow DescribeDisc(const DiscFile& disc, const DiscIdentity& identity, const ProgramState& state, const TxtByCode& txt,
+                     bool iniRead) {
     DiscRow row;
     row.file = disc.relative;
     if (identity.result != DiscRead::Found && identity.result != DiscRead::NotInTable) {
@@ -168,12 +175,9 @@ DiscRow DescribeDisc(const DiscFile& disc, const DiscIdentity& identity, const P
         row.status = StatusWord(StatusOf(state.games.GameFlags[slot]));
         return row;
     }
-    for (std::int32_t k = 1; k < state.txt.TxtCount; ++k) {
-        const auto slot = static_cast<std::size_t>(k);
-        if (NormalProductCode(state.txt.TxtProductCode[slot]) != identity.productCode) continue;
-        row.title = Cp1252ToUtf8(state.txt.TxtTitle[slot]);
+    if (const auto record = txt.find(identity.productCode); record != txt.end()) {
+        row.title = Cp1252ToUtf8(state.txt.TxtTitle[std::size_t(record->second)]);
         row.source = TitleSource::Txt;
-        break;
     }
     if (iniRead) row.status = kNotInIni;
     return row;

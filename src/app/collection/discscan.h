@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "core/state.h"
@@ -65,9 +66,14 @@ struct DiscRow {
 /// The status of a disc that bleem!.INI lacks.
 inline constexpr const char* kNotInIni = "not in bleem!.INI";
 
-/// The row of a disc read as identity. iniRead: bleem!.INI was read into state (without it the
-/// entry, its title and the status stay empty).
-DiscRow DescribeDisc(const DiscFile& disc, const DiscIdentity& identity, const ProgramState& state, bool iniRead);
+/// Compatibility.TXT's records by product code as NormalProductCode writes it, the first of each.
+using TxtByCode = std::unordered_map<std::string, std::int32_t>;
+TxtByCode IndexTxt(const CompatibilityTable& txt);
+
+/// The row of a disc read as identity; txt is IndexTxt of state's records. iniRead: bleem!.INI
+/// was read into state (without it the entry, its title and the status stay empty).
+DiscRow DescribeDisc(const DiscFile& disc, const DiscIdentity& identity, const ProgramState& state, const TxtByCode& txt,
+                     bool iniRead);
 
 inline constexpr int kDiscColumns = 7;
 /// "File", "Product Code", "Disc ID", "Title", "Source", "Status", "Reason".

@@ -58,9 +58,10 @@ int IdentifyDiscs(const IdentifyOptions& options, Platform& platform, QTextStrea
 
     int status = 0;
     std::vector<DiscRow> rows;
+    const TxtByCode txt = IndexTxt(state->txt);
     for (const QString& given : options.discs) {
         for (const DiscFile& disc : DiscsNamedBy(given)) {
-            rows.push_back(DescribeDisc(disc, ReadDiscFile(*platform.images, disc, state->discIDs), *state, iniRead));
+            rows.push_back(DescribeDisc(disc, ReadDiscFile(*platform.images, disc, state->discIDs), *state, txt, iniRead));
             if (!rows.back().reason.empty()) status = 1;
         }
     }

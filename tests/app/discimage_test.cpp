@@ -68,6 +68,7 @@ const QList<QStringList> kCollection = {
     {"game.chd", "", "", "", "", "", "CHD images cannot be read yet"},
     {"game.zip", "", "", "", "", "", "ZIP archives cannot be read yet"},
     {"gamma/game.cue", "SLES-01903", "0099269388", "Gamma", "Compatibility.TXT", "not in bleem!.INI", ""},
+    {"root-name-past-sector.nrg", "", "", "", "", "", kDamaged},
     {"text.iso", "", "", "", "", "",
      "it holds no ISO 9660 file system, so it is no image of a game CD (the formats that work: ISO, BIN/CUE, NRG, or a "
      "bare BIN or IMG)"},
@@ -324,7 +325,7 @@ private Q_SLOTS:
 
         auto* form = qobject_cast<DiscCollectionFORM*>(scan(folder));
         QCOMPARE(rows(form), kCollection);
-        QCOMPARE(Text(form, "TotalsTEXT"), QString("Yes: 1, Partial: 1, Not Yet: 1, not in bleem!.INI: 2, cannot be read: 6; 11 discs"));
+        QCOMPARE(Text(form, "TotalsTEXT"), QString("Yes: 1, Partial: 1, Not Yet: 1, not in bleem!.INI: 2, cannot be read: 7; 12 discs"));
         QCOMPARE(form->imagesRead(), kCollection.size() - 2);  // all but the CHD and the ZIP
         scan(folder);
         QCOMPARE(form->imagesRead(), 0);

@@ -346,6 +346,14 @@ private Q_SLOTS:
         QVERIFY(add(false).run([&] { Click(form, "AddBUTTON"); }));
         Click(form, "MissingCHECK");
         QCOMPARE(rows(form)[3], (QStringList{"cd/game.cue", "SLPS-00982", "0172831837", "Delta", "bleem!.INI", "Not Yet", ""}));
+        QString csv = "\xEF\xBB\xBF" + kHeader.split('\n')[0].replace('\t', ',') + "\r\n";  // as the games table exports
+        for (QStringList row : rows(form)) {
+            for (QString& cell : row) cell = cell.contains(',') ? '"' + cell + '"' : cell;
+            csv += row.join(',') + "\r\n";
+        }
+        run_.t.chooser.picks.enqueue(run_.t.path("discs.csv"));
+        Click(form, "ExportBUTTON");
+        QCOMPARE(QString::fromUtf8(run_.t.read("discs.csv")), csv);
         LoadedMain hand(kIni, kGammaTxt);
         hand.t.chooser.picks.enqueue(folder + "/cd/game.cue");
         QVERIFY(add(true).run(hand, "NewMENU"));

@@ -43,7 +43,7 @@ int Identify(const tolva::IdentifyOptions& options) {
     platform.settings = &settings;
     platform.files = &files;
     platform.program = &program;
-    return tolva::IdentifyDiscs(options.discs, options.iniFolder, platform, out, err);
+    return tolva::IdentifyDiscs(options, platform, out, err);
 }
 
 }  // namespace

@@ -278,6 +278,10 @@ private Q_SLOTS:
             {"GamesTableFORM Tab SearchTEXT RegionCOMBO GenreCOMBO Direct3DCOMBO YesCHECK PartCHECK NoCHECK GamesTABLE "
              "YesTEXT PartTEXT NoTEXT TotalTEXT ExportBUTTON CloseBUTTON",
              "GamesTableFORM Escape CloseBUTTON"});
+        row("Disc Collection", "DiscCollectionMENU",
+            {"DiscCollectionFORM Tab FolderTEXT BrowseBUTTON ScanBUTTON MissingCHECK DiscsTABLE TotalsTEXT ExportBUTTON "
+             "CloseBUTTON",
+             "DiscCollectionFORM Escape CloseBUTTON"});
     }
     void everyWindowIsReadableAndAnswersEnterAndEscape() {
         QFETCH(QString, action);

@@ -5,11 +5,17 @@
 // a reader that fails is replaced.
 #include <algorithm>
 #include <filesystem>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMimeData>
+#include <QProgressBar>
+#include <QTableView>
 #include <QtEndian>
 #include <QStandardPaths>
 #include <QTextStream>
 
+#include "app/collection/disccollectionform.h"
 #include "app/platform/discimage.h"
 #include "app/platform/text.h"
 #include "app/startup/identify.h"
@@ -21,24 +27,51 @@ using namespace tolva::test;
 
 namespace {
 
-const QByteArray kIni = "Version=2001\r\n\r\n" + Entry("0033330665", "Alpha", "80000000H");
+const QByteArray kIni = "Version=2001\r\n\r\n" + Entry("0033330665", "Alpha", "80000000H") +
+                       Entry("0000290548", "Beta (Disc 1)", "20000000H") + Entry("4294667405", "Beta (Disc 2)", "40000000H");
+// Gamma is known to Compatibility.TXT alone, by its product code.
+const QByteArray kGammaTxt = "No|Title|Publisher|Code|Region|Genre|Status|D3D|Details|\r\n|Gamma|Soft|SLES-01903|E|x|Yes!||fine|\r\n";
+const char* const kAlphaIDs = "0033330665 0261992838 0969511290 2271434423";
 
 struct Image {
     const char* file;        // the file the program is given
     const char* bootLine;    // in SYSTEM.CNF
     QStringList mkbincue;    // options of scripts/mkbincue.py; none: the ISO itself
-    const char* line;        // what --identify prints after the path
+    QString line;            // what --identify prints after the path
 };
 
+const QString kAlpha = QString("SLUS-00152\t%1\tAlpha\tbleem!.INI\tYes\t").arg(kAlphaIDs);
 const QList<Image> kImages = {
-    {"iso/game.iso", "BOOT = cdrom:\\SLUS_001.52;1", {}, "SLUS-00152\t0033330665\tAlpha"},
+    {"iso/game.iso", "BOOT = cdrom:\\SLUS_001.52;1", {}, kAlpha},
     {"mode2/game.cue", "  boot=cdrom:\\slps_009.82;1", {"--mode", "MODE2/2352"},
-     "SLPS-00982\t0172831837\tnot in bleem!.INI"},
+     "SLPS-00982\t0172831837\t\t\tnot in bleem!.INI\t"},
     {"mode1/game.cue", "BOOT2 = cdrom0:\\SLES_019.03;1", {"--mode", "MODE1/2048"},
-     "SLES-01903\t0099269388\tnot in bleem!.INI"},
-    {"multi/game.cue", "BOOT=cdrom:\\SCES_999.99;1", {"--audio", "2"},
-     "SCES-99999\tnot in the disc ID table\tnot in bleem!.INI"},
-    {"bare/game.bin", "TCB = 4\r\nBOOT = cdrom:\\SLUS_001.52;1", {"--no-cue"}, "SLUS-00152\t0033330665\tAlpha"},
+     "SLES-01903\t0099269388\tGamma\tCompatibility.TXT\tnot in bleem!.INI\t"},
+    {"multi/game.cue", "BOOT=cdrom:\\SCES_999.99;1", {"--audio", "2"}, "SCES-99999\t\t\t\tnot in bleem!.INI\t"},
+    {"bare/game.bin", "TCB = 4\r\nBOOT = cdrom:\\SLUS_001.52;1", {"--no-cue"}, kAlpha},
+    {"two/disc1.iso", "BOOT = cdrom:\\SLUS_000.10;1", {}, "SLUS-00010\t0000290548\tBeta (Disc 1)\tbleem!.INI\tPartial\t"},
+    {"two/disc2.iso", "BOOT = cdrom:\\SLUS_003.70;1", {}, "SLUS-00370\t4294667405\tBeta (Disc 2)\tbleem!.INI\tNot Yet\t"},
+};
+
+// The disc collection's folder: every kind of disc once, as its rows read in the window and in
+// --identify. Row by row: file, product code, disc IDs, title, source, status, reason.
+const char* const kDamaged = "the disc image is damaged or cut short";
+const QString kHeader = "File\tProduct Code\tDisc ID\tTitle\tSource\tStatus\tReason\n";
+const QList<QStringList> kCollection = {
+    {"a/b/alpha.iso", "SLUS-00152", kAlphaIDs, "Alpha", "bleem!.INI", "Yes", ""},
+    {"beta/disc1.iso", "SLUS-00010", "0000290548", "Beta (Disc 1)", "bleem!.INI", "Partial", ""},
+    {"beta/disc2.iso", "SLUS-00370", "4294667405", "Beta (Disc 2)", "bleem!.INI", "Not Yet", ""},
+    {"cd/game.cue", "SLPS-00982", "0172831837", "", "", "not in bleem!.INI", ""},
+    {"cut.iso", "", "", "", "", "", kDamaged},
+    {"footer-offset-beyond.iso", "", "", "", "", "", kDamaged},
+    {"footer-offset-inside.iso", "", "", "", "", "", kDamaged},
+    {"game.chd", "", "", "", "", "", "CHD images cannot be read yet"},
+    {"game.zip", "", "", "", "", "", "ZIP archives cannot be read yet"},
+    {"gamma/game.cue", "SLES-01903", "0099269388", "Gamma", "Compatibility.TXT", "not in bleem!.INI", ""},
+    {"root-name-past-sector.nrg", "", "", "", "", "", kDamaged},
+    {"text.iso", "", "", "", "", "",
+     "it holds no ISO 9660 file system, so it is no image of a game CD (the formats that work: ISO, BIN/CUE, NRG, or a "
+     "bare BIN or IMG)"},
 };
 
 // The files of the reported faults: NRG footers whose chunks run past their list, and whose
@@ -79,14 +112,32 @@ void Run(const QString& program, const QStringList& arguments) {
 class DiscImageTest : public QObject {
     Q_OBJECT
 
-    LoadedMain run_{kIni};
+    LoadedMain run_{kIni, kGammaTxt};
     QMap<QString, QString> damaged_;  // file → what its message says
 
     QString path(const QString& relative) const { return run_.t.path("discs/" + relative); }
 
-    int identify(const QStringList& discs, QString& out, QString& err) {
+    int identify(const QStringList& discs, QString& out, QString& err, bool json = false, const QString& ini = {}) {
         QTextStream outStream(&out), errStream(&err);
-        return IdentifyDiscs(discs, QString(), run_.t.platform, outStream, errStream);
+        return IdentifyDiscs({discs, ini, {}, json}, run_.t.platform, outStream, errStream);
+    }
+
+    // The collection window (opened from the menu) after a whole scan of folder.
+    QWidget* scan(const QString& folder) {
+        run_.trigger("DiscCollectionMENU");
+        QWidget* form = TopLevel("DiscCollectionFORM");
+        Find<QLineEdit>(form, "FolderTEXT")->setText(folder);
+        Click(form, "ScanBUTTON");
+        return QTest::qWaitFor([&] { return Find(form, "ScanBUTTON")->isEnabled(); }, 60000) ? form : nullptr;
+    }
+    static QList<QStringList> rows(const QWidget* form) {
+        const QAbstractItemModel* shown = Find<QTableView>(form, "DiscsTABLE")->model();
+        QList<QStringList> cells;
+        for (int r = 0; r < shown->rowCount(); ++r) {
+            cells.append(QStringList());
+            for (int c = 0; c < shown->columnCount(); ++c) cells.back() << shown->index(r, c).data().toString();
+        }
+        return cells;
     }
 
 private Q_SLOTS:
@@ -160,24 +211,24 @@ private Q_SLOTS:
                     {"cut.iso", "damaged or cut short"},
                     {"empty.iso", "the file is empty"},
                     {"text.iso", "no ISO 9660 file system"},
-                    {"game.chd", "CHD images cannot be read; the formats that work are ISO, BIN/CUE, NRG"},
+                    {"game.chd", "CHD images cannot be read yet"},
                     {"nothing.iso", "No such file"}});
     }
 
     void identifyPrintsOneLinePerDisc() {
         QString out, err;
         QStringList read;
-        QString expected;
+        QString expected = kHeader;
         for (const Image& image : kImages) {
             read << path(image.file);
             expected += path(image.file) + '\t' + image.line + '\n';
         }
         for (const char* nrg : {"nrg/game.nrg", "nrg/game5.nrg"}) {
             read << path(nrg);
-            expected += path(nrg) + "\tSLUS-00152\t0033330665\tAlpha\n";
+            expected += path(nrg) + '\t' + kAlpha + '\n';
         }
         QCOMPARE(identify(read, out, err), 0);
-        QCOMPARE(out, expected);
+        QCOMPARE(out.split('\n'), expected.split('\n'));
         QCOMPARE(err, QString());
     }
 
@@ -185,8 +236,9 @@ private Q_SLOTS:
         for (auto [file, says] : damaged_.asKeyValueRange()) {
             QString out, err;
             QCOMPARE(identify({path(file), path("iso/game.iso")}, out, err), 1);
-            QVERIFY2(err.startsWith("tolva: cannot ") && err.contains(path(file)) && err.contains(says), qPrintable(err));
-            QCOMPARE(out.count('\n'), 1);  // the good image after it is still read
+            const QStringList lines = out.split('\n');
+            QVERIFY2(lines[1].startsWith(path(file) + "\t\t\t\t\t\t") && lines[1].contains(says), qPrintable(out));
+            QCOMPARE(lines[2], path("iso/game.iso") + '\t' + kAlpha);  // the good image after it is still read
         }
     }
 
@@ -198,9 +250,9 @@ private Q_SLOTS:
             QVERIFY(tolva.waitForFinished(60000));
             QCOMPARE(tolva.exitStatus(), QProcess::NormalExit);
             QCOMPARE(tolva.exitCode(), 1);
-            QCOMPARE(QString(tolva.readAllStandardError()),
-                     "tolva: cannot read " + path(file) + ": the disc image is damaged or cut short\n");
-            QCOMPARE(QString(tolva.readAllStandardOutput()), path("iso/game.iso") + "\tSLUS-00152\t0033330665\tAlpha\n");
+            QCOMPARE(QString(tolva.readAllStandardError()), QString());
+            QCOMPARE(QString(tolva.readAllStandardOutput()),
+                     kHeader + path(file) + "\t\t\t\t\t\t" + kDamaged + '\n' + path("iso/game.iso") + '\t' + kAlpha + '\n');
         }
     }
 
@@ -232,8 +284,105 @@ private Q_SLOTS:
         QCOMPARE(none.read("x.iso").description, "cannot read x.iso: the image reader cannot be started: /nowhere/tolva: No such file or directory");
     }
 
+    // One folder of every kind of disc: the window's rows, --identify's TSV and JSON, and its
+    // rows without bleem!.INI, all from one table; a second scan reads no image; "Add..." writes
+    // what the wizard writes for the image chosen by hand, and the row shows the entry.
+    void theCollectionShowsEachDiscOnce() {
+        const QString folder = path("collection");
+        QList<std::pair<QString, QString>> copies = {
+            {"iso/game.iso", "a/b/alpha.iso"}, {"two/disc1.iso", "beta/disc1.iso"}, {"two/disc2.iso", "beta/disc2.iso"},
+            {"mode2/game.cue", "cd/game.cue"}, {"mode2/game.bin", "cd/game.bin"}, {"mode1/game.cue", "gamma/game.cue"},
+            {"mode1/game.bin", "gamma/game.bin"}};
+        for (const QString& file : kReported + QStringList{"cut.iso", "text.iso", "game.chd"}) copies.append({file, file});
+        for (const auto& [from, to] : copies) run_.t.write("discs/collection/" + to, run_.t.read("discs/" + from));
+        run_.t.write("discs/collection/game.zip", "PK\3\4");
+        run_.t.write("discs/collection/notes.txt", "no disc");
+        QString tsv = kHeader, bare = kHeader, out, err;
+        for (QStringList row : kCollection) {
+            tsv += folder + '/' + row.join('\t') + '\n';
+            if (row[4] == "bleem!.INI") row[3] = row[4] = "";
+            row[5] = "";
+            bare += folder + '/' + row.join('\t') + '\n';
+        }
+        QCOMPARE(identify({folder}, out, err), 1);
+        QCOMPARE(out.split('\n'), tsv.split('\n'));
+        QCOMPARE(identify({folder}, out = "", err, false, folder), 1);  // no bleem!.INI there
+        QCOMPARE(out.split('\n'), bare.split('\n'));
+        QCOMPARE(err.count('\n'), 1);
+        QCOMPARE(identify({folder}, out = "", err, true), 1);
+        const QJsonArray discs = QJsonDocument::fromJson(out.toUtf8()).array();
+        QCOMPARE(discs.size(), kCollection.size());
+        const auto text = [](const QJsonValue& v) { return v.isNull() ? QString("null") : v.toString(); };
+        for (int k = 0; k < discs.size(); ++k) {
+            const QJsonObject disc = discs[k].toObject();
+            QStringList row = kCollection[k];
+            for (const int nullable : {4, 6}) row[nullable] = row[nullable].isEmpty() ? "null" : row[nullable];
+            QCOMPARE(disc.keys(), (QStringList{"disc_ids", "error", "file", "product_code", "status", "title", "title_source"}));
+            QCOMPARE((QStringList{text(disc["file"]), text(disc["product_code"]), disc["disc_ids"].toVariant().toStringList().join(' '),
+                                  text(disc["title"]), text(disc["title_source"]), text(disc["status"]), text(disc["error"])}),
+                     QStringList{folder + '/' + row[0]} + row.mid(1));
+        }
+
+        auto* form = qobject_cast<DiscCollectionFORM*>(scan(folder));
+        QCOMPARE(rows(form), kCollection);
+        QCOMPARE(Text(form, "TotalsTEXT"), QString("Yes: 1, Partial: 1, Not Yet: 1, not in bleem!.INI: 2, cannot be read: 7; 12 discs"));
+        QCOMPARE(form->imagesRead(), kCollection.size() - 2);  // all but the CHD and the ZIP
+        scan(folder);
+        QCOMPARE(form->imagesRead(), 0);
+        Click(form, "MissingCHECK");
+        QCOMPARE(rows(form), (QList<QStringList>{kCollection[3], kCollection[9]}));
+
+        const auto add = [](bool byHand) {
+            return Walk().press("Wizard1FORM", "ForwardBUTTON").on("Wizard2FORM", [byHand](QWidget* p) {
+                if (byHand) Click(p, "ImageBUTTON");
+                QCOMPARE(Text(p, "idTEXT"), QString("0172831837"));
+                Find<QLineEdit>(p, "titleTEXT")->setText("Delta");
+                Click(p, "runningCHECK");
+                Click(p, "ForwardBUTTON");
+            }).press("Wizard8FORM", "ForwardBUTTON");
+        };
+        auto* table = Find<QTableView>(form, "DiscsTABLE");
+        table->setCurrentIndex(table->model()->index(0, 0));
+        QVERIFY(add(false).run([&] { Click(form, "AddBUTTON"); }));
+        Click(form, "MissingCHECK");
+        QCOMPARE(rows(form)[3], (QStringList{"cd/game.cue", "SLPS-00982", "0172831837", "Delta", "bleem!.INI", "Not Yet", ""}));
+        QString csv = "\xEF\xBB\xBF" + kHeader.split('\n')[0].replace('\t', ',') + "\r\n";  // as the games table exports
+        for (QStringList row : rows(form)) {
+            for (QString& cell : row) cell = cell.contains(',') ? '"' + cell + '"' : cell;
+            csv += row.join(',') + "\r\n";
+        }
+        run_.t.chooser.picks.enqueue(run_.t.path("discs.csv"));
+        Click(form, "ExportBUTTON");
+        QCOMPARE(QString::fromUtf8(run_.t.read("discs.csv")), csv);
+        LoadedMain hand(kIni, kGammaTxt);
+        hand.t.chooser.picks.enqueue(folder + "/cd/game.cue");
+        QVERIFY(add(true).run(hand, "NewMENU"));
+        QCOMPARE(run_.file(), hand.file());
+        QVERIFY(run_.file().endsWith("ID=0172831837\r\nTitle=Delta\r\nFlags=40000000H\r\n"));
+    }
+
+    // Cancel stops a scan of many images where it is; the rows read stay and the window is usable.
+    void cancelStopsTheScan() {
+        QVERIFY(QDir().mkpath(path("many")));
+        for (int k = 0; k < 3000; ++k) QVERIFY(QFile::link(path("iso/game.iso"), path("many/%1.iso").arg(k)));
+        run_.trigger("DiscCollectionMENU");
+        QWidget* form = TopLevel("DiscCollectionFORM");
+        Find<QLineEdit>(form, "FolderTEXT")->setText(path("many"));
+        auto* table = Find<QTableView>(form, "DiscsTABLE");
+        Click(form, "ScanBUTTON");
+        QTRY_VERIFY(Find<QProgressBar>(form, "ScanPROGRESS")->value() > 0);  // the scan is under way
+        Click(form, "CancelBUTTON");
+        QVERIFY(!Find(form, "CancelBUTTON")->isEnabled());
+        QTRY_VERIFY(Find(form, "ScanBUTTON")->isEnabled());
+        const int read = table->model()->rowCount();
+        QTest::qWait(200);
+        QVERIFY2(read < 3000 && table->model()->rowCount() == read, qPrintable(QString::number(read)));
+        QCOMPARE(run_.t.settings.windows.value("DiscCollection/Folder"), path("many"));
+    }
+
     // A disc found, one not in the disc ID table, a damaged one: only the first fills the box.
     void page2ReadsAChosenOrDroppedImage() {
+        run_.t.prompter.shown.clear();
         QStringList ids;
         QVERIFY(Walk().press("Wizard1FORM", "ForwardBUTTON").on("Wizard2FORM", [&](QWidget* p) {
             auto* id = Find<QLineEdit>(p, "idTEXT");

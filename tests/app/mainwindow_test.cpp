@@ -86,10 +86,13 @@ private Q_SLOTS:
             {{"tolva"}, false, 0, ""},
             {{"tolva", "--version"}, true, 0, "tolva! 9.8.7\n"},
             {{"tolva", "-h"}, true, 0, "Usage: "},
-            {{"tolva", "--nonsense"}, true, 1, "tolva: Unknown option 'nonsense'."},
-            {{"tolva", "a", "b"}, true, 1, "tolva: one FOLDER at most, not 2"},
-            {{"tolva", "--ini", "x"}, true, 1, "tolva: --ini goes with --identify"},
-            {{"tolva", "--identify"}, true, 1, "tolva: --identify needs at least one disc image or drive"},
+            {{"tolva", "--nonsense"}, true, 2, "tolva: Unknown option 'nonsense'."},
+            {{"tolva", "--identify", "a.iso", "-x"}, true, 2, "tolva: Unknown option 'x'."},
+            {{"tolva", "a", "b"}, true, 2, "tolva: one FOLDER at most, not 2"},
+            {{"tolva", "--txt=x"}, true, 2, "tolva: --txt goes with --identify"},
+            {{"tolva", "--identify"}, true, 2, "tolva: --identify needs at least one disc image, drive or folder"},
+            {{"tolva", "--identify", "a", "--format", "xml"}, true, 2, "tolva: --format takes tsv or json, not 'xml'"},
+            {{"tolva", "--identify", "a", "--ini"}, true, 2, "tolva: Missing value after '--ini'."},
             {{"tolva", "--identify", "a.iso", "b.cue", "--ini", "x"}, false, 0, ""},
         };
         for (const auto& c : cases) {
@@ -98,11 +101,13 @@ private Q_SLOTS:
             QCOMPARE(line.exitCode, c.exitCode);
             QCOMPARE(line.output.left(c.output.size()), c.output);
         }
-        for (const char* option : {"[FOLDER", "--identify", "--ini <folder>", "--version"})
+        for (const char* option : {"[FOLDER", "--identify", "--ini <folder>", "--txt <folder>", "--format <tsv|json>",
+                                   "Example: tolva --identify", "--version"})
             QVERIFY2(ParseCommandLine({"tolva", "-h"}).output.contains(option), option);
-        const IdentifyOptions identify = ParseCommandLine({"tolva", "--identify", "a.iso", "b.cue", "--ini", "x"}).identify;
-        QCOMPARE(identify.discs, QStringList({"a.iso", "b.cue"}));
-        QCOMPARE(identify.iniFolder, QString("x"));
+        const IdentifyOptions identify =
+            ParseCommandLine({"tolva", "--identify", "a.iso", "--txt=y", "b.cue", "--ini", "x", "--format", "json", "--", "-c"}).identify;
+        QCOMPARE(identify.discs, QStringList({"a.iso", "b.cue", "-c"}));
+        QVERIFY(identify.iniFolder == "x" && identify.txtFolder == "y" && identify.json);
         QCOMPARE(ParseCommandLine({"tolva", "x/../data/"}).options.folder,
                  QDir::toNativeSeparators(QDir::currentPath() + "/data"));
     }

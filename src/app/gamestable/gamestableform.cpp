@@ -344,20 +344,25 @@ void GamesTableFORM::CopyRows() {
 }
 
 void GamesTableFORM::ExportBUTTON_Click() {
-    Platform& platform = host().platform();
-    const QString path = platform.chooser->chooseNew(this, QStringLiteral("CSV files (*.csv)"),
-                                                     QDir::home().filePath(QStringLiteral("Games Table.csv")));
+    ExportCsv(host(), this, QStringLiteral("games table"), QStringLiteral("Games Table.csv"),
+              [this] { return GamesCsv(model_->games(), shownRows()); });
+}
+
+void ExportCsv(MainHost& host, QWidget* owner, const QString& what, const QString& name,
+               const std::function<std::string()>& bytes) {
+    Platform& platform = host.platform();
+    const QString path = platform.chooser->chooseNew(owner, QStringLiteral("CSV files (*.csv)"), QDir::home().filePath(name));
     if (path.isEmpty()) return;
-    if (IsOneOfTheDatabases(path, host().state().folders)) {
-        platform.prompter->ask(this, kTitle,
-                               QStringLiteral("The games table is never written over bleem!.INI or Compatibility.TXT. "
-                                              "Please choose another file."),
+    if (IsOneOfTheDatabases(path, host.state().folders)) {
+        platform.prompter->ask(owner, kTitle,
+                               QStringLiteral("The %1 is never written over bleem!.INI or Compatibility.TXT. "
+                                              "Please choose another file.").arg(what),
                                MsgIcon::Exclamation, MsgButtons::Ok);
         return;
     }
-    const WriteOutcome written = ReplaceFile(ToPath(path), GamesCsv(model_->games(), shownRows()));
+    const WriteOutcome written = ReplaceFile(ToPath(path), bytes());
     if (!written.ok)
-        platform.prompter->ask(this, kTitle, QStringLiteral("The games table was not exported: ") + FromPath(written.error),
+        platform.prompter->ask(owner, kTitle, QStringLiteral("The %1 was not exported: ").arg(what) + FromPath(written.error),
                                MsgIcon::Exclamation, MsgButtons::Ok);
 }
 

@@ -5,6 +5,8 @@
 // on a joined copy of the tables (the main window's joins stay as they are), and follows every
 // change of the table on a new copy, keeping its sort, filters and selection.
 #include <QWidget>
+#include <functional>
+#include <string>
 
 #include "app/host/toolwindow.h"
 #include "core/database/gamelist.h"
@@ -37,6 +39,11 @@ protected:
 private:
     SummaryCounts counts_;
 };
+
+/// Writes a table's export to a CSV file the user chooses (name suggested in the home folder),
+/// never over bleem!.INI or Compatibility.TXT; what names the table in the messages.
+void ExportCsv(MainHost& host, QWidget* owner, const QString& what, const QString& name,
+               const std::function<std::string()>& bytes);
 
 class GamesTableFORM final : public ToolWindow {
     Q_OBJECT

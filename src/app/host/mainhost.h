@@ -8,6 +8,7 @@
 #include <QString>
 #include <functional>
 
+#include "app/collection/discscan.h"
 #include "app/platform/seams.h"
 #include "core/failure.h"
 
@@ -52,6 +53,13 @@ public:
     /// from the write. False when a failure stopped it or the program ended.
     virtual bool reloadAfterChange(const char* module) = 0;
 
+    /// Runs the Add wizard with the disc image at path read on its page 2, as "Disc image..."
+    /// reads one; the companions follow the new entry when it is written.
+    virtual void addGame(const QString& image) = 0;
+
+    /// What the disc collection's scans have read, kept while the program runs.
+    DiscCache& discCache() { return discCache_; }
+
     /// The main window's caption is the title, or the title and the suffix of the running tool.
     void setCaptionSuffix(const QString& suffix);
 
@@ -86,6 +94,7 @@ private:
     QString suffix_;
     int blocking_ = 0;
     QList<QPointer<ToolWindow>> companions_;
+    DiscCache discCache_;
 };
 
 }  // namespace tolva

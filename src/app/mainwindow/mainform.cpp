@@ -352,6 +352,7 @@ void MainFORM::buildMenus() {
     separator(FormatMENU, "GamesTableSEPARATOR");
     GamesTableMENU = action(FormatMENU, "GamesTableMENU", QStringLiteral("Games Table..."));
     GamesTableMENU->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    DiscCollectionMENU = action(FormatMENU, "DiscCollectionMENU", tr("Disc Collection..."));
 
     SettingsMENU = menuBar()->addMenu(QStringLiteral("S&ettings"));  // Alt+S is the search box
     SettingsMENU->setObjectName(QStringLiteral("SettingsMENU"));

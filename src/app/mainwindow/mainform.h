@@ -58,6 +58,7 @@ public:
     void RepairMENU_Click();
     void CompareMENU_Click();
     void GamesTableMENU_Click();
+    void DiscCollectionMENU_Click();
     // Online update (mainform_update.cpp).
     void UpdateMENU_Click();
     void Update2MENU_Click();
@@ -72,6 +73,7 @@ public:
     void showGame(const QString& title) override;
     void clearSearch() override;
     void selectRow(int row) override;
+    void addGame(const QString& image) override;
     FailureSink sinkFor(const char* module) override;
     /// ReadINI, ReloadTXT (when switched on), WriteList: the program's one reload.
     bool reloadAfterChange(const char* module) override;
@@ -164,6 +166,7 @@ private:
     QMenu *FileMENU = nullptr, *FormatMENU = nullptr, *SettingsMENU = nullptr, *HelpMENU = nullptr;
     QAction *NewMENU = nullptr, *RemoveMENU = nullptr, *ExitMENU = nullptr, *UndoMENU = nullptr, *HistoryMENU = nullptr;
     QAction *CleanUpMENU = nullptr, *RepairMENU = nullptr, *CompareMENU = nullptr, *GamesTableMENU = nullptr,
+            *DiscCollectionMENU = nullptr,
             *UpdateMENU = nullptr, *Update2MENU = nullptr, *MailMENU = nullptr, *GotoBleemMENU = nullptr;
     QAction *OtherIniMENU = nullptr, *OtherTxtMENU = nullptr, *AcuMENU = nullptr;
     QAction* AboutMENU = nullptr;

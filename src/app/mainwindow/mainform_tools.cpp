@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/collection/disccollectionform.h"
 #include "app/gamestable/gamestableform.h"
 #include "app/mainwindow/mainform.h"
 #include "app/platform/messages.h"
@@ -44,6 +45,8 @@ void MainFORM::CompareMENU_Click() { RunToolWizard<CompareWizard>(*this); }
 
 void MainFORM::GamesTableMENU_Click() { runWindow(new GamesTableFORM(*this), WindowMode::Companion); }
 
+void MainFORM::DiscCollectionMENU_Click() { runWindow(new DiscCollectionFORM(*this), WindowMode::Companion); }
+
 void MainFORM::connectTools() {
     OnSignal(platform_, CleanUpBUTTON, &QPushButton::clicked, this, [this] { CleanUpBUTTON_Click(); });
     OnSignal(platform_, CleanUpMENU, &QAction::triggered, this, [this] { CleanUpBUTTON_Click(); });
@@ -51,6 +54,7 @@ void MainFORM::connectTools() {
     OnSignal(platform_, RepairMENU, &QAction::triggered, this, [this] { RepairMENU_Click(); });
     OnSignal(platform_, CompareMENU, &QAction::triggered, this, [this] { CompareMENU_Click(); });
     OnSignal(platform_, GamesTableMENU, &QAction::triggered, this, [this] { GamesTableMENU_Click(); });
+    OnSignal(platform_, DiscCollectionMENU, &QAction::triggered, this, [this] { DiscCollectionMENU_Click(); });
 }
 
 }  // namespace tolva

@@ -8,12 +8,14 @@
 
 namespace tolva {
 
-void MainFORM::NewBUTTON_Click() {
+void MainFORM::NewBUTTON_Click() { addGame({}); }
+
+void MainFORM::addGame(const QString& image) {
     // One wizard at a time: the main window is disabled while one runs, and this refuses the rest.
     if (state_.wizard.WizardActive) return;
     // Refused before page 1: the user would fill every page only to be refused at Finish.
     if (refusedBeforeChange("Cannot add or change a game in")) return;
-    WizardRun run(*this);
+    WizardRun run(*this, image);
     run.Run();
     setFocus(Qt::OtherFocusReason);
 }

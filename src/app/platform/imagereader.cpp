@@ -35,6 +35,8 @@ namespace {
 
 // An answer is four short fields and a description naming a path; far longer is no answer.
 constexpr std::size_t kMaxAnswer = 64 * 1024;
+// How far the reader stands back from the windows for the processor.
+constexpr int kReaderNice = 10;
 // A reader whose input has ended ends at once (sanitized builds check for leaks first).
 constexpr std::chrono::milliseconds kReaderExitWait{3000};
 
@@ -191,6 +193,7 @@ ImageReader::Wait ImageReader::await(std::string& line) {
 
 DiscIdentity ImageReader::read(const std::string& path) {
     const std::string request = Escape(path) + '\n';
+    ++reads_;
     // A reader found gone when asked (it ended between images) is replaced once.
     for (int attempt = 0; attempt < 2; ++attempt) {
         std::string why;
@@ -234,6 +237,8 @@ int ServeImageReads(const std::vector<std::string>& arguments) {
     std::string faults;
     for (std::size_t k = 0; k + 1 < arguments.size(); ++k)
         if (arguments[k] == "--faults") faults = arguments[k + 1];
+    // Reading gives way to the windows: a scan of a whole collection must not slow a keystroke.
+    ::setpriority(PRIO_PROCESS, 0, kReaderNice);
     const std::uint64_t held = DataSize();
     if (held > 0) {
         const rlimit limit{held + kReaderMemoryBytes, held + kReaderMemoryBytes};

@@ -4,6 +4,7 @@
 // takes one image after another; one that dies, overruns an image's time or its memory is
 // replaced by a new one at the next image, and that image alone gets its message. No Qt and no
 // windows here: a worker thread can own one reader and read a whole folder tree through it.
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <string>
@@ -37,6 +38,11 @@ public:
     /// at most the time limit; never throws and shows nothing. One thread at a time.
     DiscIdentity read(const std::string& path);
 
+    /// How this reader is started: a reader of another thread is started the same way.
+    const std::vector<std::string>& command() const { return command_; }
+    /// The images asked of this reader so far; any thread may ask.
+    int reads() const { return reads_; }
+
 private:
     enum class Wait { Answered, Closed, TimedOut };
     bool start(std::string& why);
@@ -48,6 +54,7 @@ private:
     int pid_ = -1;
     int socket_ = -1;
     std::string received_;  // bytes after the last complete answer
+    std::atomic<int> reads_ = 0;
 };
 
 /// A drive or a mounted disc's folder read here (devices need the time a drive takes to spin

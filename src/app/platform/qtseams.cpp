@@ -66,6 +66,15 @@ void QtSettingsStore::writeWindow(const QString& key, const QString& value) {
     settings_.sync();
 }
 
+QString QtSettingsStore::readGroup(const QString& group, const QString& key) {
+    return settings_.value(group + QLatin1Char('/') + key).toString();
+}
+
+void QtSettingsStore::writeGroup(const QString& group, const QString& key, const QString& value) {
+    settings_.setValue(group + QLatin1Char('/') + key, value);
+    settings_.sync();
+}
+
 QString QtSettingsStore::location() const { return settings_.fileName(); }
 
 QtInstanceGuard::QtInstanceGuard(const QString& lockPath) {
@@ -98,6 +107,10 @@ QString QtFileChooser::chooseExisting(QWidget* owner, const QString& nameFilters
 
 QString QtFileChooser::chooseNew(QWidget* owner, const QString& nameFilters, const QString& suggested) {
     return QFileDialog::getSaveFileName(owner, QString(), suggested, nameFilters);
+}
+
+QString QtFileChooser::chooseFolder(QWidget* owner, const QString& folder) {
+    return QFileDialog::getExistingDirectory(owner, QString(), folder);
 }
 
 void QtShell::open(const QString& address) { QDesktopServices::openUrl(QUrl(address)); }

@@ -22,6 +22,8 @@ public:
     void write(const QString& key, const QString& value) override;
     QString readWindow(const QString& key) override;
     void writeWindow(const QString& key, const QString& value) override;
+    QString readGroup(const QString& group, const QString& key) override;
+    void writeGroup(const QString& group, const QString& key, const QString& value) override;
     QString location() const;
 
 private:
@@ -48,6 +50,7 @@ public:
     QString chooseExisting(QWidget* owner, const QString& nameFilters,
                            const QString& folder) override;
     QString chooseNew(QWidget* owner, const QString& nameFilters, const QString& suggested) override;
+    QString chooseFolder(QWidget* owner, const QString& folder) override;
 };
 
 class QtShell final : public Shell {

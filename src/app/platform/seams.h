@@ -36,6 +36,12 @@ struct SettingsStore : Seam {
     /// so that the program's own settings stay exactly as they are; "" when none is stored.
     virtual QString readWindow(const QString& key) = 0;
     virtual void writeWindow(const QString& key, const QString& value) = 0;
+    /// A setting of a window beside the system's own, in a group of that window's
+    /// ("DiscCollection"); by default kept with the windows' places.
+    virtual QString readGroup(const QString& group, const QString& key) { return readWindow(group + QLatin1Char('/') + key); }
+    virtual void writeGroup(const QString& group, const QString& key, const QString& value) {
+        writeWindow(group + QLatin1Char('/') + key, value);
+    }
 };
 
 /// Whether another copy of the program is running already.
@@ -56,6 +62,11 @@ struct FileChooser : Seam {
     /// for a program run that never writes files of its own choosing).
     virtual QString chooseNew(QWidget* owner, const QString& nameFilters, const QString& suggested) {
         (void)owner, (void)nameFilters, (void)suggested;
+        return {};
+    }
+    /// The platform's folder chooser, starting at folder; "" when the user cancels.
+    virtual QString chooseFolder(QWidget* owner, const QString& folder) {
+        (void)owner, (void)folder;
         return {};
     }
 };

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QMap>
 
 #include "app/platform/messages.h"
 #include "app/platform/seams.h"
@@ -15,30 +16,40 @@
 namespace tolva {
 namespace {
 
-// Every option is declared here; ParseCommandLine turns what was given into StartOptions.
+// Every option is declared here for the help text; ParseCommandLine reads the arguments itself,
+// so that a mistake ends with status 2 as usage errors do.
 struct Options {
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show these options and end.")};
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Show the version and end.")};
     QCommandLineOption identify{QStringLiteral("identify"),
-                                QStringLiteral("Print the product code, disc ID and bleem!.INI title of each disc image "
-                                               "or drive named instead of FOLDER, one line each, and end.")};
+                                QStringLiteral("Print a table of the discs named instead of FOLDER (disc images, drives, "
+                                               "or folders of images, walked with their subfolders): file, product "
+                                               "code, disc IDs, title, where the title comes from, status in "
+                                               "bleem!.INI, and why a disc cannot be read; then end. Status 0 when "
+                                               "every disc was read, 1 when some could not be, 2 for wrong usage.")};
     QCommandLineOption ini{QStringLiteral("ini"),
                            QStringLiteral("With --identify: read bleem!.INI from <folder> instead of where it is "
                                           "usually found."),
                            QStringLiteral("folder")};
+    QCommandLineOption txt{QStringLiteral("txt"),
+                           QStringLiteral("With --identify: read Compatibility.TXT from <folder> instead of where it "
+                                          "is usually found."),
+                           QStringLiteral("folder")};
+    QCommandLineOption format{QStringLiteral("format"),
+                              QStringLiteral("With --identify: tsv (a header line, then tab-separated lines; the "
+                                             "default) or json (an array of objects)."),
+                              QStringLiteral("tsv|json")};
 
     void addTo(QCommandLineParser& parser) const {
         parser.setApplicationDescription(
-            QStringLiteral("A companion for the game database files of bleem!: bleem!.INI and Compatibility.TXT."));
-        parser.addOption(help);
-        parser.addOption(version);
-        parser.addOption(identify);
-        parser.addOption(ini);
+            QStringLiteral("A companion for the game database files of bleem!: bleem!.INI and Compatibility.TXT.\n\n"
+                           "Example: tolva --identify ~/Games/PSX --ini ~/bleem --format json"));
+        for (const QCommandLineOption* option : {&help, &version, &identify, &ini, &txt, &format}) parser.addOption(*option);
         parser.addPositionalArgument(
             QStringLiteral("FOLDER"),
             QStringLiteral("Open the bleem!.INI of this folder (and the Compatibility.TXT beside it) for this run, "
                            "leaving the stored settings as they are."),
-            QStringLiteral("[FOLDER | --identify FILE-OR-DEVICE...]"));
+            QStringLiteral("[FOLDER | --identify DISC-OR-FOLDER... [--ini FOLDER] [--txt FOLDER] [--format tsv|json]]"));
     }
 };
 
@@ -51,28 +62,59 @@ CommandLine Finish(int exitCode, const QString& output) {
 }
 
 CommandLine Misuse(const QString& what) {
-    return Finish(1, QStringLiteral("tolva: %1\nTry 'tolva --help' for the options.\n").arg(what));
+    return Finish(2, QStringLiteral("tolva: %1\nTry 'tolva --help' for the options.\n").arg(what));
 }
 
 }  // namespace
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
-    QCommandLineParser parser;
-    const Options options;
-    options.addTo(parser);
-    if (!parser.parse(arguments)) return Misuse(parser.errorText());
-    if (parser.isSet(options.help)) return Finish(0, parser.helpText());
-    if (parser.isSet(options.version))
-        return Finish(0, kTitle + QLatin1Char(' ') + QCoreApplication::applicationVersion() + QLatin1Char('\n'));
-    const QStringList folders = parser.positionalArguments();
-    if (parser.isSet(options.identify)) {
-        if (folders.isEmpty()) return Misuse(QStringLiteral("--identify needs at least one disc image or drive"));
+    bool help = false, version = false, identify = false, options = true;
+    QMap<QString, QString> values;  // --ini, --txt, --format
+    QStringList folders;
+    for (int k = 1; k < arguments.size(); ++k) {
+        const QString& argument = arguments[k];
+        if (!options || argument == QLatin1String("-") || !argument.startsWith(QLatin1Char('-'))) {
+            folders << argument;
+        } else if (argument == QLatin1String("--")) {
+            options = false;
+        } else if (argument == QLatin1String("-h") || argument == QLatin1String("--help")) {
+            help = true;
+        } else if (argument == QLatin1String("-v") || argument == QLatin1String("--version")) {
+            version = true;
+        } else if (argument == QLatin1String("--identify")) {
+            identify = true;
+        } else {
+            const QString name = argument.section(QLatin1Char('='), 0, 0);
+            if (name != QLatin1String("--ini") && name != QLatin1String("--txt") && name != QLatin1String("--format"))
+                return Misuse(QStringLiteral("Unknown option '%1'.").arg(name.mid(name.startsWith(QLatin1String("--")) ? 2 : 1)));
+            if (argument.contains(QLatin1Char('='))) {
+                values[name] = argument.section(QLatin1Char('='), 1);
+            } else if (k + 1 < arguments.size()) {
+                values[name] = arguments[++k];
+            } else {
+                return Misuse(QStringLiteral("Missing value after '%1'.").arg(name));
+            }
+        }
+    }
+    if (help) {
+        QCommandLineParser parser;
+        Options().addTo(parser);
+        return Finish(0, parser.helpText());
+    }
+    if (version) return Finish(0, kTitle + QLatin1Char(' ') + QCoreApplication::applicationVersion() + QLatin1Char('\n'));
+    if (identify) {
+        if (folders.isEmpty()) return Misuse(QStringLiteral("--identify needs at least one disc image, drive or folder"));
+        const QString format = values.value(QStringLiteral("--format"), QStringLiteral("tsv"));
+        if (format != QLatin1String("tsv") && format != QLatin1String("json"))
+            return Misuse(QStringLiteral("--format takes tsv or json, not '%1'").arg(format));
         CommandLine line;
         line.identify.discs = folders;
-        line.identify.iniFolder = parser.value(options.ini);
+        line.identify.iniFolder = values.value(QStringLiteral("--ini"));
+        line.identify.txtFolder = values.value(QStringLiteral("--txt"));
+        line.identify.json = format == QLatin1String("json");
         return line;
     }
-    if (parser.isSet(options.ini)) return Misuse(QStringLiteral("--ini goes with --identify"));
+    if (!values.isEmpty()) return Misuse(QStringLiteral("%1 goes with --identify").arg(values.firstKey()));
     if (folders.size() > 1) return Misuse(QStringLiteral("one FOLDER at most, not %1").arg(folders.size()));
 
     CommandLine line;

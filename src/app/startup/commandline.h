@@ -1,9 +1,11 @@
 #pragma once
-// The command line: tolva [FOLDER], --identify FILE-OR-DEVICE... [--ini FOLDER], --help and
-// --version. It is read before any window exists, so that all but FOLDER work on a console
-// without a display.
+// The command line: tolva [FOLDER], --identify DISC-OR-FOLDER... [--ini FOLDER] [--txt FOLDER]
+// [--format tsv|json], --help and --version. It is read before any window exists, so that all
+// but FOLDER work on a console without a display.
 #include <QString>
 #include <QStringList>
+
+#include "app/startup/identify.h"
 
 namespace tolva {
 
@@ -15,18 +17,12 @@ struct StartOptions {
     QString folder;  ///< FOLDER: where bleem!.INI is, for this run only; empty when not given
 };
 
-/// What --identify asks: no window, one line per disc.
-struct IdentifyOptions {
-    QStringList discs;  ///< the disc images or drives; empty when --identify is not given
-    QString iniFolder;  ///< --ini: the folder of bleem!.INI; empty: found as at start-up
-};
-
 /// Options to start with, or text to print and an exit code to end with at once.
 struct CommandLine {
     StartOptions options;
     IdentifyOptions identify;
     bool finish = false;
-    int exitCode = 0;
+    int exitCode = 0;  ///< 2 for wrong usage
     QString output;  ///< for standard output when exitCode is 0, for standard error otherwise
 };
 

@@ -1,5 +1,6 @@
 #pragma once
-// "tolva --identify": which game each disc image or drive holds, one line each, without a window.
+// "tolva --identify": which game each disc image, drive or folder of images holds, as a table
+// for scripts (TSV or JSON, always English), without a window.
 #include <QString>
 #include <QStringList>
 
@@ -9,11 +10,18 @@ namespace tolva {
 
 struct Platform;
 
-/// One line per disc on out: its path, product code, disc ID (or "not in the disc ID table") and
-/// the title of the bleem!.INI entry with that disc ID (or "not in bleem!.INI"), tab-separated; a
-/// disc that cannot be read gets its reason on err. bleem!.INI is read from iniFolder, or found as
-/// at start-up when that is empty. Returns the exit status: 0 when every disc was read, else 1.
-int IdentifyDiscs(const QStringList& discs, const QString& iniFolder, Platform& platform, QTextStream& out,
-                  QTextStream& err);
+/// What --identify asks.
+struct IdentifyOptions {
+    QStringList discs;  ///< disc images, drives, mounted discs, or folders to walk; empty when not given
+    QString iniFolder;  ///< --ini: the folder of bleem!.INI; empty: found as at start-up
+    QString txtFolder;  ///< --txt: the folder of Compatibility.TXT; empty: found as at start-up
+    bool json = false;  ///< --format json
+};
+
+/// The rows of every disc on out, as DiscsTsv or DiscsJson writes them; a folder holding no
+/// SYSTEM.CNF is walked as the disc collection walks it. When bleem!.INI cannot be read, err
+/// says so once and its columns stay empty. Returns the exit status: 0 when every disc was
+/// read, else 1.
+int IdentifyDiscs(const IdentifyOptions& options, Platform& platform, QTextStream& out, QTextStream& err);
 
 }  // namespace tolva

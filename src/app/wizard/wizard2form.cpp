@@ -125,6 +125,8 @@ void Wizard2FORM::load() {
     if (status == '4') runningCHECK->setChecked(false);
     if (status == '8') runningCHECK->setChecked(true);
     enableForward();
+    // A disc handed to the wizard (the disc collection's "Add...") is read once, on arrival.
+    if (QString& image = run<WizardRun>().image; !image.isEmpty()) readDisc(std::exchange(image, QString()));
 }
 
 void Wizard2FORM::enableForward() {

@@ -42,6 +42,7 @@ WizardPage::WizardPage(PageRun& run, int number)
 
 WizardState& WizardPage::wizard() { return state().wizard; }
 
-WizardRun::WizardRun(MainHost& main) : PageRun(main, [this](int number) { return MakePage(*this, number); }) {}
+WizardRun::WizardRun(MainHost& main, QString image)
+    : PageRun(main, [this](int number) { return MakePage(*this, number); }), image(std::move(image)) {}
 
 }  // namespace tolva

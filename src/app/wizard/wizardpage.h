@@ -20,7 +20,10 @@ protected:
 /// The Add/Edit wizard: pages 1 to 8, page 1 showing first.
 class WizardRun : public PageRun {
 public:
-    explicit WizardRun(MainHost& main);
+    /// image: a disc image that page 2 reads when it first shows, as "Disc image..." would.
+    explicit WizardRun(MainHost& main, QString image = {});
+
+    QString image;
 };
 
 }  // namespace tolva

@@ -133,7 +133,12 @@ std::string DelimitedText(const std::vector<std::vector<std::string_view>>& rows
 std::string GamesCsv(const JoinedGames& games, const std::vector<int>& rows) {
     std::vector<std::vector<std::string_view>> cells = Cells(games, rows);
     cells.insert(cells.begin(), std::vector<std::string_view>(kColumnNames.begin(), kColumnNames.end()));
-    return "\xEF\xBB\xBF" + Cp1252ToUtf8(DelimitedText(cells, ',', "\r\n"));
+    return CsvExport(cells, true);
+}
+
+std::string CsvExport(const std::vector<std::vector<std::string_view>>& rows, bool cp1252) {
+    const std::string text = DelimitedText(rows, ',', "\r\n");
+    return "\xEF\xBB\xBF" + (cp1252 ? Cp1252ToUtf8(text) : text);
 }
 
 std::string GamesTsv(const JoinedGames& games, const std::vector<int>& rows) {

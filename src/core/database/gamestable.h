@@ -64,6 +64,10 @@ ShownGames FilterGames(const JoinedGames& games, const GamesFilter& filter);
 std::string DelimitedText(const std::vector<std::vector<std::string_view>>& rows, char separator,
                           std::string_view lineEnd);
 
+/// Rows (a header row first) in the exports' CSV form: UTF-8 with a byte-order mark, commas, CR LF;
+/// cp1252 says the cells hold Windows-1252 bytes, else they are UTF-8 already.
+std::string CsvExport(const std::vector<std::vector<std::string_view>>& rows, bool cp1252);
+
 /// The export of rows (in that order): UTF-8 with a byte-order mark, a header row, commas, CR LF.
 std::string GamesCsv(const JoinedGames& games, const std::vector<int>& rows);
 

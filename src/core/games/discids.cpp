@@ -89,12 +89,18 @@ std::string ProductCodeForDiscID(const DiscIDTable& table, std::string_view disc
 }
 
 std::string DiscIDForProductCode(const DiscIDTable& table, std::string_view productCode) {
+    const std::vector<std::string> ids = DiscIDsForProductCode(table, productCode);
+    return ids.empty() ? std::string() : ids.front();
+}
+
+std::vector<std::string> DiscIDsForProductCode(const DiscIDTable& table, std::string_view productCode) {
+    std::vector<std::string> ids;
     for (std::size_t k = 0; k < table.rows.size(); ++k) {
         // A real disc must never be given a disc ID that was made up.
         if (k < table.inventedDiscID.size() && table.inventedDiscID[k]) continue;
-        if (RowProductCode(table.rows[k]) == productCode) return std::string(RowDiscID(table.rows[k]));
+        if (RowProductCode(table.rows[k]) == productCode) ids.emplace_back(RowDiscID(table.rows[k]));
     }
-    return {};
+    return ids;
 }
 
 std::string NormalProductCode(std::string_view text) {

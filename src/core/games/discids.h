@@ -28,6 +28,9 @@ std::vector<std::string_view> ProductCodesForDiscID(const DiscIDTable& table, st
 /// The disc ID of the first row with this product code whose disc ID is not invented, or "".
 std::string DiscIDForProductCode(const DiscIDTable& table, std::string_view productCode);
 
+/// The disc IDs of every row with this product code whose disc ID is not invented, in index order.
+std::vector<std::string> DiscIDsForProductCode(const DiscIDTable& table, std::string_view productCode);
+
 /// A product code in any common spelling ("SLUS-00707", "slus_007.07", "SLUS00707"): four
 /// letters and five digits, with "-", "_", "." or " " anywhere between, written as "SLUS-00707";
 /// "" when the text is no product code.

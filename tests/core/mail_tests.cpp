@@ -250,7 +250,7 @@ TEST(SmtpDialogue, OwnServerFollowsWhatEhloOffers) {
         if (!c.loginOnly && c.failure.empty())
             for (const std::string& reply : delivery) sent += dialogue.feed(reply + "\r\n").send;
         EXPECT_EQ(sent, c.sent);
-        EXPECT_EQ(tlsAsked, c.sent.find("STARTTLS") != std::string::npos);
+        EXPECT_EQ(tlsAsked, c.sent.find("STARTTLS") != std::string::npos && !c.failure.starts_with("454"));
         if (c.failure == "-") {  // the handshake has not ended: nothing more was said
             EXPECT_EQ(dialogue.state(), kSmtpTlsStarting);
             continue;

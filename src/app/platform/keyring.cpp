@@ -14,6 +14,9 @@ bool Run(QKeychain::Job& job) {
     QObject::connect(&job, &QKeychain::Job::finished, &loop, &QEventLoop::quit);
     job.start();
     loop.exec();
+    // Why the keyring failed (never what was kept) helps a user whose keyring is locked or missing.
+    if (job.error() != QKeychain::NoError && job.error() != QKeychain::EntryNotFound)
+        qWarning("keyring: %s", qPrintable(job.errorString()));
     return job.error() == QKeychain::NoError;
 }
 

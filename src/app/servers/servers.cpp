@@ -85,6 +85,10 @@ std::optional<QString> MailPassword(Platform& platform, QWidget* owner, const Se
 SmtpAccount MailAccount(const ServerChoice& choice, const QString& password, const QString& replyTo, bool loginOnly) {
     SmtpAccount account;
     account.security = choice.security;
+    // A plain connection nobody confirmed (a settings file edited by hand) still gets no password
+    // in the clear: STARTTLS is asked for instead.
+    if (choice.security == SmtpSecurity::None && !choice.plainConfirmed && !IsLoopback(choice.host))
+        account.security = SmtpSecurity::StartTls;
     account.user = choice.user.toStdString();
     account.password = password.toStdString();
     account.sender = choice.sender.toStdString();

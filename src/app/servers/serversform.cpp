@@ -135,7 +135,7 @@ ServersFORM::ServersFORM(MainHost& host) : ToolWindow(host, "ServersFORM", tr(" 
     OnSignal(platform, MailTestBUTTON, &QPushButton::clicked, this, [this] { MailTestBUTTON_Click(); });
 
     ServerChoice choice = ReadServerChoice(*platform.settings);
-    show(choice);
+    showChoice(choice);
     const QString account = PasswordAccount(choice);
     if (platform.keyring->heldForRun.contains(account))
         PasswordTEXT->setText(platform.keyring->heldForRun.value(account));
@@ -161,7 +161,7 @@ ServerChoice ServersFORM::shown() const {
     return choice;
 }
 
-void ServersFORM::show(const ServerChoice& choice) {
+void ServersFORM::showChoice(const ServerChoice& choice) {
     (choice.updateAddress.isEmpty() ? UpdateMaintainersOPTION : UpdateAddressOPTION)->setChecked(true);
     UpdateAddressTEXT->setText(choice.updateAddress);
     (choice.ownMail ? MailOwnOPTION : MailMaintainersOPTION)->setChecked(true);
@@ -254,7 +254,7 @@ void ServersFORM::UpdateTestBUTTON_Click() {
     else if (!IsUpdateFile(fetched.body))
         showResult(tr("The address answers, but with no update file (it holds no Version and no ID line)."));
     else
-        showResult(tr("The address answers with an update file of %n byte(s).", nullptr, int(fetched.body.size())));
+        showResult(tr("The address answers with an update file of %1 bytes.").arg(fetched.body.size()));
 }
 
 void ServersFORM::MailTestBUTTON_Click() {

@@ -40,7 +40,7 @@ Q_SIGNALS:
 
 private:
     ServerChoice shown() const;
-    void show(const ServerChoice& choice);
+    void showChoice(const ServerChoice& choice);
     void enableFields();
     void securityChanged();
     /// Whether the choice may be used: complete, and a plain connection to another machine

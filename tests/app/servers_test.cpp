@@ -7,7 +7,6 @@
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QSettings>
-#include <QSpinBox>
 #include <QSslCertificate>
 #include <QSslConfiguration>
 
@@ -159,7 +158,7 @@ private Q_SLOTS:
         QVERIFY(window && run.main->isEnabled());  // a companion
         Find<QRadioButton>(window, "MailOwnOPTION")->setChecked(true);
         Find<QComboBox>(window, "SecurityCOMBO")->setCurrentIndex(1);
-        QCOMPARE(Find<QSpinBox>(window, "PortSPIN")->value(), kSubmissionsPort);
+        QCOMPARE(Text(window, "PortTEXT"), QString::number(kSubmissionsPort));
         for (const auto& [field, text] : {std::pair{"HostTEXT", "127.0.0.1"}, {"UserTEXT", "tolva"}, {"PasswordTEXT", "pw-9f3k"},
                                           {"SenderTEXT", "s@x.example"}, {"RecipientTEXT", "r@y.example"}})
             Find<QLineEdit>(window, field)->setText(text);

@@ -3,13 +3,13 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFormLayout>
+#include <QGridLayout>
+#include <QIntValidator>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSpinBox>
 #include <QSslSocket>
 #include <QTimer>
 #include <QUrl>
@@ -30,13 +30,15 @@ namespace {
 constexpr SmtpSecurity kSecurityRows[] = {SmtpSecurity::StartTls, SmtpSecurity::Tls, SmtpSecurity::None};
 constexpr int kSuggestedPorts[] = {kSubmissionPort, kSubmissionsPort, 25};
 
+/// A field with its buddy label at (row, column) of grid: label, then field.
 template <class Field>
-Field* Labelled(QFormLayout* form, QWidget* parent, const char* name, const QString& caption) {
+Field* Labelled(QGridLayout* grid, int row, int column, QWidget* parent, const char* name, const QString& caption) {
     auto* field = new Field(parent);
     field->setObjectName(QString::fromLatin1(name));
     auto* label = new QLabel(caption, parent);
     label->setBuddy(field);
-    form->addRow(label, field);
+    grid->addWidget(label, row, column);
+    grid->addWidget(field, row, column + 1);
     return field;
 }
 
@@ -46,8 +48,9 @@ ServersFORM::ServersFORM(MainHost& host) : ToolWindow(host, "ServersFORM", tr(" 
     setWindowTitle(kTitle + tr(" Servers"));
     auto* content = new QVBoxLayout(this);
 
+    // Two columns of fields, so that the window fits a small screen at a large scale.
     auto* update = new QGroupBox(tr("Update source"), this);
-    auto* updateForm = new QFormLayout(update);
+    auto* updateGrid = new QGridLayout(update);
     UpdateMaintainersOPTION = Named<QRadioButton>(update, "UpdateMaintainersOPTION", tr("The maintainers' server"));
     UpdateAddressOPTION = Named<QRadioButton>(update, "UpdateAddressOPTION", tr("This web address:"));
     UpdateAddressTEXT = new QLineEdit(update);
@@ -56,40 +59,44 @@ ServersFORM::ServersFORM(MainHost& host) : ToolWindow(host, "ServersFORM", tr(" 
     UpdateAddressTEXT->setPlaceholderText(QStringLiteral("https://"));
     UpdateTestBUTTON = NamedButton(update, "UpdateTestBUTTON", tr("Test"));
     UpdateTestBUTTON->setAccessibleName(tr("Test the update address"));
-    updateForm->addRow(UpdateMaintainersOPTION);
-    updateForm->addRow(UpdateAddressOPTION, UpdateAddressTEXT);
-    updateForm->addRow(QString(), UpdateTestBUTTON);
+    updateGrid->addWidget(UpdateMaintainersOPTION, 0, 0, 1, 3);
+    updateGrid->addWidget(UpdateAddressOPTION, 1, 0);
+    updateGrid->addWidget(UpdateAddressTEXT, 1, 1);
+    updateGrid->addWidget(UpdateTestBUTTON, 1, 2);
+    updateGrid->setColumnStretch(1, 1);
     auto* updateChoice = new QButtonGroup(update);
     updateChoice->addButton(UpdateMaintainersOPTION);
     updateChoice->addButton(UpdateAddressOPTION);
     content->addWidget(update);
 
     auto* mail = new QGroupBox(tr("Mail"), this);
-    auto* mailForm = new QFormLayout(mail);
+    auto* grid = new QGridLayout(mail);
     MailMaintainersOPTION = Named<QRadioButton>(mail, "MailMaintainersOPTION", tr("The maintainers' server"));
     MailOwnOPTION = Named<QRadioButton>(mail, "MailOwnOPTION", tr("My mail server"));
     auto* mailChoice = new QButtonGroup(mail);
     mailChoice->addButton(MailMaintainersOPTION);
     mailChoice->addButton(MailOwnOPTION);
-    mailForm->addRow(MailMaintainersOPTION);
-    mailForm->addRow(MailOwnOPTION);
-    HostTEXT = Labelled<QLineEdit>(mailForm, mail, "HostTEXT", tr("Host:"));
-    PortSPIN = Labelled<QSpinBox>(mailForm, mail, "PortSPIN", tr("Port:"));
-    PortSPIN->setRange(1, 65535);
-    SecurityCOMBO = Labelled<QComboBox>(mailForm, mail, "SecurityCOMBO", tr("Security:"));
+    grid->addWidget(MailMaintainersOPTION, 0, 0, 1, 2);
+    grid->addWidget(MailOwnOPTION, 0, 2, 1, 2);
+    HostTEXT = Labelled<QLineEdit>(grid, 1, 0, mail, "HostTEXT", tr("Host:"));
+    PortTEXT = Labelled<QLineEdit>(grid, 1, 2, mail, "PortTEXT", tr("Port:"));
+    PortTEXT->setValidator(new QIntValidator(1, 65535, PortTEXT));
+    SecurityCOMBO = Labelled<QComboBox>(grid, 2, 0, mail, "SecurityCOMBO", tr("Security:"));
     SecurityCOMBO->addItems({tr("STARTTLS (port 587)"), tr("TLS from the start (port 465)"), tr("None")});
-    UserTEXT = Labelled<QLineEdit>(mailForm, mail, "UserTEXT", tr("User name:"));
-    PasswordTEXT = Labelled<QLineEdit>(mailForm, mail, "PasswordTEXT", tr("Password:"));
+    UserTEXT = Labelled<QLineEdit>(grid, 3, 0, mail, "UserTEXT", tr("User name:"));
+    PasswordTEXT = Labelled<QLineEdit>(grid, 3, 2, mail, "PasswordTEXT", tr("Password:"));
     PasswordTEXT->setEchoMode(QLineEdit::Password);
+    SenderTEXT = Labelled<QLineEdit>(grid, 4, 0, mail, "SenderTEXT", tr("Sender address:"));
+    SenderTEXT->setToolTip(tr("The address the mail comes from; your server must accept it as yours"));
+    RecipientTEXT = Labelled<QLineEdit>(grid, 4, 2, mail, "RecipientTEXT", tr("Recipient:"));
     RememberCHECK = Named<QCheckBox>(mail, "RememberCHECK", tr("Remember password"));
     RememberCHECK->setToolTip(tr("Kept in the desktop's keyring, never in the settings file"));
-    mailForm->addRow(QString(), RememberCHECK);
-    SenderTEXT = Labelled<QLineEdit>(mailForm, mail, "SenderTEXT", tr("Sender address:"));
-    SenderTEXT->setToolTip(tr("The address the mail comes from; your server must accept it as yours"));
-    RecipientTEXT = Labelled<QLineEdit>(mailForm, mail, "RecipientTEXT", tr("Recipient:"));
+    grid->addWidget(RememberCHECK, 5, 0, 1, 3);
     MailTestBUTTON = NamedButton(mail, "MailTestBUTTON", tr("Test"));
     MailTestBUTTON->setAccessibleName(tr("Test the mail server"));
-    mailForm->addRow(QString(), MailTestBUTTON);
+    grid->addWidget(MailTestBUTTON, 5, 3, Qt::AlignRight);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
     content->addWidget(mail);
 
     ResultLABEL = WrappedLabel(this, QString(), "ResultLABEL");
@@ -152,7 +159,7 @@ ServerChoice ServersFORM::shown() const {
     if (UpdateAddressOPTION->isChecked()) choice.updateAddress = UpdateAddressTEXT->text().trimmed();
     choice.ownMail = MailOwnOPTION->isChecked();
     choice.host = HostTEXT->text().trimmed();
-    choice.port = PortSPIN->value();
+    choice.port = PortTEXT->text().toInt();
     choice.security = kSecurityRows[std::max(0, SecurityCOMBO->currentIndex())];
     choice.user = UserTEXT->text();
     choice.rememberPassword = RememberCHECK->isChecked();
@@ -168,7 +175,7 @@ void ServersFORM::showChoice(const ServerChoice& choice) {
     HostTEXT->setText(choice.host);
     for (int row = 0; row < 3; ++row)
         if (kSecurityRows[row] == choice.security) SecurityCOMBO->setCurrentIndex(row);
-    PortSPIN->setValue(choice.port);
+    PortTEXT->setText(QString::number(choice.port));
     UserTEXT->setText(choice.user);
     RememberCHECK->setChecked(choice.rememberPassword);
     SenderTEXT->setText(choice.sender);
@@ -179,7 +186,7 @@ void ServersFORM::showChoice(const ServerChoice& choice) {
 void ServersFORM::enableFields() {
     UpdateAddressTEXT->setEnabled(UpdateAddressOPTION->isChecked());
     UpdateTestBUTTON->setEnabled(UpdateAddressOPTION->isChecked());
-    for (QWidget* field : std::initializer_list<QWidget*>{HostTEXT, PortSPIN, SecurityCOMBO, UserTEXT, PasswordTEXT,
+    for (QWidget* field : std::initializer_list<QWidget*>{HostTEXT, PortTEXT, SecurityCOMBO, UserTEXT, PasswordTEXT,
                                                           RememberCHECK, SenderTEXT, RecipientTEXT, MailTestBUTTON})
         field->setEnabled(MailOwnOPTION->isChecked());
 }
@@ -187,7 +194,8 @@ void ServersFORM::enableFields() {
 void ServersFORM::securityChanged() {
     // A port the previous choice suggested follows the new one; a port of the user's own stays.
     for (const int port : kSuggestedPorts)
-        if (PortSPIN->value() == port) PortSPIN->setValue(kSuggestedPorts[std::max(0, SecurityCOMBO->currentIndex())]);
+        if (PortTEXT->text().toInt() == port)
+            PortTEXT->setText(QString::number(kSuggestedPorts[std::max(0, SecurityCOMBO->currentIndex())]));
 }
 
 bool ServersFORM::usable(ServerChoice& choice) {
@@ -203,8 +211,8 @@ bool ServersFORM::usable(ServerChoice& choice) {
             return refuse(tr("The update's web address must be a whole address beginning with http:// or https://."));
     }
     if (!choice.ownMail) return true;
-    if (choice.host.isEmpty() || choice.sender.isEmpty() || choice.recipient.isEmpty())
-        return refuse(tr("Your mail server needs its host, the sender address and the recipient."));
+    if (choice.host.isEmpty() || choice.port < 1 || choice.sender.isEmpty() || choice.recipient.isEmpty())
+        return refuse(tr("Your mail server needs its host, its port, the sender address and the recipient."));
     if (choice.security == SmtpSecurity::None && !IsLoopback(choice.host)) {
         const MsgAnswer answer = platform.prompter->ask(
             this, kTitle,

@@ -14,7 +14,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class QSpinBox;
 class QSslSocket;
 class QTimer;
 
@@ -61,7 +60,7 @@ private:
     QRadioButton* MailMaintainersOPTION = nullptr;
     QRadioButton* MailOwnOPTION = nullptr;
     QLineEdit* HostTEXT = nullptr;
-    QSpinBox* PortSPIN = nullptr;
+    QLineEdit* PortTEXT = nullptr;
     QComboBox* SecurityCOMBO = nullptr;
     QLineEdit* UserTEXT = nullptr;
     QLineEdit* PasswordTEXT = nullptr;

@@ -137,7 +137,7 @@ ServersFORM::ServersFORM(MainHost& host) : ToolWindow(host, "ServersFORM", tr(" 
         connect(option, &QRadioButton::toggled, this, [this] { enableFields(); });
     connect(SecurityCOMBO, &QComboBox::currentIndexChanged, this, [this] { securityChanged(); });
     OnSignal(platform, OkBUTTON, &QPushButton::clicked, this, [this] { OkBUTTON_Click(); });
-    OnSignal(platform, CancelBUTTON, &QPushButton::clicked, this, [this] { finish(); });
+    OnSignal(platform, CancelBUTTON, &QPushButton::clicked, this, [this] { abort(); });
     OnSignal(platform, UpdateTestBUTTON, &QPushButton::clicked, this, [this] { UpdateTestBUTTON_Click(); });
     OnSignal(platform, MailTestBUTTON, &QPushButton::clicked, this, [this] { MailTestBUTTON_Click(); });
 
@@ -153,6 +153,10 @@ ServersFORM::ServersFORM(MainHost& host) : ToolWindow(host, "ServersFORM", tr(" 
 ServersFORM::~ServersFORM() { socket_->disconnect(this); }
 
 void ServersFORM::setReplyTimeout(int ms) { replyWait_ = ms; }
+
+void ServersFORM::abort() {
+    if (!fetching_) finish();
+}
 
 ServerChoice ServersFORM::shown() const {
     ServerChoice choice;
@@ -226,6 +230,7 @@ bool ServersFORM::usable(ServerChoice& choice) {
 }
 
 void ServersFORM::OkBUTTON_Click() {
+    if (fetching_) return;
     ServerChoice choice = shown();
     if (!usable(choice)) return;
     Platform& platform = host().platform();
@@ -255,7 +260,9 @@ void ServersFORM::UpdateTestBUTTON_Click() {
     UpdateTestBUTTON->setEnabled(false);
     showResult(tr("Fetching the update..."));
     DownloadFORM2 fetcher(host(), QUrl(choice.updateAddress), kDownloadStall, true);
+    fetching_ = true;
     const DownloadFORM2::Fetched fetched = fetcher.fetch();
+    fetching_ = false;
     UpdateTestBUTTON->setEnabled(true);
     if (!fetched.ok)
         showResult(tr("The update cannot be fetched: %1").arg(FromFile(fetched.error)));

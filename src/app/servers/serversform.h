@@ -37,6 +37,10 @@ Q_SIGNALS:
     /// A test has ended; ResultLABEL says how.
     void tested();
 
+protected:
+    /// Closing waits for a fetch under way: the window's run is still on the stack.
+    void abort() override;
+
 private:
     ServerChoice shown() const;
     void showChoice(const ServerChoice& choice);
@@ -51,6 +55,7 @@ private:
 
     std::unique_ptr<SmtpDialogue> dialogue_;
     int replyWait_ = kMailReplySeconds * 1000;
+    bool fetching_ = false;
     QSslSocket* socket_ = nullptr;
     QTimer* replyTimer_ = nullptr;
     QRadioButton* UpdateMaintainersOPTION = nullptr;

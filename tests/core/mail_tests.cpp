@@ -234,6 +234,8 @@ TEST(SmtpDialogue, OwnServerFollowsWhatEhloOffers) {
          "EHLO me\r\nAUTH PLAIN AHRvbHZhAHNlY3JldA==\r\nQUIT\r\n", "535 5.7.8 invalid"},
         {"TLS refused for now", SmtpSecurity::StartTls, "tolva", false, {"220 hi", "250 STARTTLS", "454 not now"},
          "EHLO me\r\nSTARTTLS\r\nQUIT\r\n", "454 not now"},
+        {"354 before TLS", SmtpSecurity::StartTls, "tolva", false, {"220 hi", "354 go", "250 STARTTLS", "220 go", "354 go"},
+         "EHLO me\r\nSTARTTLS\r\n", "-"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

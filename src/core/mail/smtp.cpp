@@ -42,7 +42,7 @@ constexpr SmtpReplyRow kReplyTable[] = {
     {250, 250, kSmtpFromSent, SmtpSend::RcptTo, "Sending RCPT command...", kSmtpRcptSent, SmtpEffect::None},
     {250, 250, kSmtpRcptSent, SmtpSend::Data, "Sending DATA command...", kSmtpDataSent, SmtpEffect::None},
     // The state changes before the message goes, whatever state the server asked in.
-    {354, 354, kSmtpAnyState, SmtpSend::Message, nullptr, kSmtpMessageSent, SmtpEffect::None},
+    {354, 354, kSmtpAnyState, SmtpSend::Message, nullptr, kSmtpMessageSent, SmtpEffect::None, SmtpRoute::Maintainers},
     {250, 250, kSmtpMessageSent, SmtpSend::Quit, "Sending Quit command to disconnecting from mail server...",
      kSmtpMessageSent, SmtpEffect::Accepted},
     {221, 221, kSmtpErrorState, SmtpSend::Nothing, "Disconnected from mail server after error...", kSmtpStart,
@@ -56,6 +56,8 @@ constexpr SmtpReplyRow kReplyTable[] = {
     {334, 334, kSmtpAuthLoginSent, SmtpSend::AuthUser, nullptr, kSmtpUserSent, SmtpEffect::None, kOwn},
     {334, 334, kSmtpUserSent, SmtpSend::AuthPassword, nullptr, kSmtpAuthSent, SmtpEffect::None, kOwn},
     {235, 235, kSmtpAuthSent, SmtpSend::AfterLogin, "Logged in...", kSmtpFromSent, SmtpEffect::None, kOwn},
+    // Only after DATA: a 354 slipped in before TLS would otherwise carry the mail in the clear.
+    {354, 354, kSmtpDataSent, SmtpSend::Message, nullptr, kSmtpMessageSent, SmtpEffect::None, kOwn},
     // A temporary refusal of TLS or of the login ends the attempt as well: the user may try again.
     {400, 499, kSmtpEhloSent, SmtpSend::Quit, kMailStatusError, kSmtpErrorState, SmtpEffect::Refused, kOwn},
     {400, 499, kSmtpStartTlsSent, SmtpSend::Quit, kMailStatusError, kSmtpErrorState, SmtpEffect::Refused, kOwn},

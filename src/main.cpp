@@ -71,6 +71,7 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     Name();
+    tolva::TrustEnvironmentCertificates();
 
     tolva::QtPrompter prompter;
     tolva::QtSettingsStore settings;

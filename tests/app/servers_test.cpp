@@ -8,8 +8,8 @@
 #include <QRadioButton>
 #include <QSettings>
 #include <QSslCertificate>
-#include <QSslConfiguration>
 
+#include "app/platform/environment.h"
 #include "app/platform/keyring.h"
 #include "app/servers/servers.h"
 #include "app/update/updateini.h"
@@ -87,12 +87,8 @@ private Q_SLOTS:
     void initTestCase() {
         certs = new QTemporaryDir;
         QCOMPARE(QProcess::execute("/usr/bin/python3", {kScript, "certs", certs->path()}), 0);
-        // The run's CA is trusted as the system's store would trust it. (Qt 6.4 looks its roots up in
-        // the system's folders and takes no SSL_CERT_FILE, so the default configuration gets it.)
         qputenv("SSL_CERT_FILE", Certs("ca.pem").toLocal8Bit());
-        QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
-        tls.addCaCertificates(Certs("ca.pem"));
-        QSslConfiguration::setDefaultConfiguration(tls);
+        TrustEnvironmentCertificates();  // as the program does at start
         QFile update(Certs("update.ini"));
         QVERIFY(update.open(QIODevice::WriteOnly) && update.write(kUpdate) == kUpdate.size());
     }

@@ -2,7 +2,9 @@
 // byte separates the pieces), and a user who types anything (three NUL-ended fields before the
 // server's bytes: name, address, comment): the machine never fails, never holds a reply line
 // beyond its limit, acts the same however the replies were cut, stays silent once ended, and the
-// message it sends ends its data only at its very end.
+// message it sends ends its data only at its very end. Against the user's own server (security
+// picked by the number of pieces, TLS coming up whenever it is asked for), no credential and no
+// mail ever leaves before TLS is up unless the plain connection was chosen.
 #include "core/mail/smtp.h"
 #include "fuzz_support.h"
 
@@ -78,4 +80,24 @@ TOLVA_FUZZ_TARGET(input) {
     const std::size_t end = cut.sent.find("\r\n.\r\n");
     if (cut.closeWindow) FUZZ_CHECK(end < cut.sent.rfind("QUIT\r\n"));
     FUZZ_CHECK(end == std::string::npos || cut.sent.find("\r\n.\r\n", end + 1) == std::string::npos);
+
+    SmtpAccount account{SmtpSecurity(pieces.size() % 3), "me", "user", "pw", "s@x.example", "r@y.example",
+                        std::string(fields[1]), pieces.size() % 2 == 0};
+    SmtpDialogue own("ignored", "", MailBodyLines(inputs, GameTable(0)), [] { return MailDate{}; }, account);
+    bool tlsUp = account.security == SmtpSecurity::Tls;
+    std::string sentBeforeTls;
+    for (const std::string_view piece : pieces) {
+        const bool wasEnded = own.ended();
+        SmtpAction action = own.feed(piece);
+        if (wasEnded) FUZZ_CHECK(action.send.empty() && !action.startTls);
+        if (!tlsUp) sentBeforeTls += action.send;
+        if (action.startTls) {
+            FUZZ_CHECK(!tlsUp && sentBeforeTls.ends_with("STARTTLS\r\n"));
+            tlsUp = true;
+            FUZZ_CHECK(own.tlsStarted().send == "EHLO me\r\n");
+        }
+    }
+    if (account.security != SmtpSecurity::None)
+        FUZZ_CHECK(sentBeforeTls.find("AUTH") == std::string::npos && sentBeforeTls.find("MAIL FROM") == std::string::npos);
+    FUZZ_CHECK(!own.verified() || account.loginOnly);
 }

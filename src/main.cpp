@@ -11,6 +11,7 @@
 #include "app/platform/endwhenshown.h"
 #include "app/platform/environment.h"
 #include "app/platform/imagereader.h"
+#include "app/platform/keyring.h"
 #include "app/platform/qtseams.h"
 #include "app/platform/text.h"
 #include "app/startup/identify.h"
@@ -40,6 +41,8 @@ int Identify(const tolva::IdentifyOptions& options) {
     tolva::ImageReader images(ReaderCommand());
     tolva::Platform platform;
     platform.images = &images;
+    tolva::QtKeyring keyring;
+    platform.keyring = &keyring;
     platform.settings = &settings;
     platform.files = &files;
     platform.program = &program;
@@ -68,6 +71,7 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     Name();
+    tolva::TrustEnvironmentCertificates();
 
     tolva::QtPrompter prompter;
     tolva::QtSettingsStore settings;
@@ -83,6 +87,8 @@ int main(int argc, char* argv[]) {
                              &shell,    &clock,    &drives,   &program, &terminator};
     tolva::ImageReader images(ReaderCommand());
     platform.images = &images;
+    tolva::QtKeyring keyring;
+    platform.keyring = &keyring;
 
     auto state = std::make_unique<tolva::ProgramState>();
     tolva::UseStartFolder(line.options, state->folders, platform);

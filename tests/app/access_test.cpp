@@ -274,6 +274,7 @@ private Q_SLOTS:
         row("History", "HistoryMENU",
             {"HistoryFORM Tab VersionLIST DifferenceTEXT CloseBUTTON", "HistoryFORM Escape CloseBUTTON"});
         row("About", "AboutMENU", {"SplashFORM Escape -"});
+        row("Servers", "ServersMENU", {"ServersFORM Escape CancelBUTTON"});
         row("Games Table", "GamesTableMENU",
             {"GamesTableFORM Tab SearchTEXT RegionCOMBO GenreCOMBO Direct3DCOMBO YesCHECK PartCHECK NoCHECK GamesTABLE "
              "YesTEXT PartTEXT NoTEXT TotalTEXT ExportBUTTON CloseBUTTON",

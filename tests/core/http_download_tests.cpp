@@ -244,5 +244,22 @@ TEST(HttpAddress, RedirectTargetsProxiesRequestsAndTheAddressShown) {
     EXPECT_EQ(UpdateAddress("::1", 8080, "/update.ini"), "http://[::1]:8080/update.ini");
 }
 
+// The user's own web address follows redirects as a browser does, but never from https to http,
+// never to another scheme, and not without end.
+TEST(WebRedirectRefusal, HttpsNeverLeadsToHttp) {
+    struct Case { const char* from; const char* to; int followed; const char* refusal; };
+    for (const Case& c : std::initializer_list<Case>{
+             {"https://a.example/u", "https://b.example/u", 0, ""},
+             {"http://a.example/u", "HTTPS://b.example/u", 4, ""},
+             {"http://a.example/u", "http://b.example/u", 0, ""},
+             {"HTTPS://a.example/u", "http://a.example/u", 0, "from a protected (https) address to an unprotected one"},
+             {"https://a.example/u", "ftp://a.example/u", 0, "which is no web address"},
+             {"https://a.example/u", "https://a.example/v", 5, "more than 5 times"}}) {
+        const std::string refusal = WebRedirectRefusal(c.from, c.to, c.followed);
+        EXPECT_EQ(refusal.empty(), *c.refusal == 0) << c.from << " -> " << c.to;
+        EXPECT_NE(refusal.find(c.refusal), std::string::npos) << refusal;
+    }
+}
+
 }  // namespace
 }  // namespace tolva

@@ -195,5 +195,73 @@ TEST(SmtpDialogue, GluedCodesReasonsAndAbort) {
     EXPECT_FALSE(accepted.unsent());
 }
 
+// The user's own server: the EHLO reply picks STARTTLS, then AUTH PLAIN or LOGIN, then the mail
+// with its sender, recipient and Reply-To; no credential leaves before TLS (unless the plain
+// connection was chosen), nor when STARTTLS is required and missing, nor with bytes that came
+// along with the consent to TLS. "*" in a script is the end of the TLS handshake.
+TEST(SmtpDialogue, OwnServerFollowsWhatEhloOffers) {
+    const std::string message =
+        MailDataText(MailHeaderLines({2024, 3, 5, 14, 3, 9}, "r@y.example", "s@x.example", "me@home.example"), {"line one"});
+    ASSERT_NE(message.find("To: r@y.example\r\nFrom: s@x.example\r\nReply-To: me@home.example\r\nSubject"), std::string::npos);
+    const std::string mail = "MAIL FROM:<s@x.example>\r\nRCPT TO:<r@y.example>\r\nDATA\r\n" + message + "QUIT\r\n";
+    const std::vector<std::string> delivery = {"250 from", "250 rcpt", "354 go", "250 queued"};
+    struct Case {
+        const char* name;
+        SmtpSecurity security;
+        std::string user;
+        bool loginOnly;
+        std::vector<std::string> script;
+        std::string sent;
+        std::string failure;  // empty: accepted (or verified)
+    };
+    const std::vector<Case> cases = {
+        {"STARTTLS, PLAIN", SmtpSecurity::StartTls, "tolva", false,
+         {"220 hi", "250-x\r\n250-STARTTLS\r\n250 AUTH LOGIN", "220 go", "*", "250-x\r\n250 AUTH LOGIN PLAIN", "235 ok"},
+         "EHLO me\r\nSTARTTLS\r\nEHLO me\r\nAUTH PLAIN AHRvbHZhAHNlY3JldA==\r\n" + mail, ""},
+        {"TLS, LOGIN", SmtpSecurity::Tls, "tolva", false,
+         {"220 hi", "250-x\r\n250 AUTH=LOGIN", "334 VXNlcm5hbWU6", "334 UGFzc3dvcmQ6", "235 ok"},
+         "EHLO me\r\nAUTH LOGIN\r\ndG9sdmE=\r\nc2VjcmV0\r\n" + mail, ""},
+        {"no login", SmtpSecurity::Tls, "", false, {"220 hi", "250 x"}, "EHLO me\r\n" + mail, ""},
+        {"plain, confirmed", SmtpSecurity::None, "tolva", true, {"220 hi", "250 AUTH PLAIN", "235 ok", "221 bye"},
+         "EHLO me\r\nAUTH PLAIN AHRvbHZhAHNlY3JldA==\r\nQUIT\r\n", ""},
+        {"no STARTTLS offered", SmtpSecurity::StartTls, "tolva", false, {"220 hi", "250-x\r\n250 AUTH PLAIN LOGIN"},
+         "EHLO me\r\nQUIT\r\n", "the server offers no STARTTLS, and nothing goes to it unprotected"},
+        {"bytes along with the consent", SmtpSecurity::StartTls, "tolva", false,
+         {"220 hi", "250 STARTTLS", "220 go\r\n250 AUTH PLAIN\r\n235 ok"}, "EHLO me\r\nSTARTTLS\r\n", "-"},
+        {"no known login", SmtpSecurity::Tls, "tolva", false, {"220 hi", "250 AUTH CRAM-MD5"}, "EHLO me\r\nQUIT\r\n",
+         "the server offers no login by PLAIN or LOGIN"},
+        {"wrong password", SmtpSecurity::Tls, "tolva", false, {"220 hi", "250 AUTH PLAIN", "535 5.7.8 invalid"},
+         "EHLO me\r\nAUTH PLAIN AHRvbHZhAHNlY3JldA==\r\nQUIT\r\n", "535 5.7.8 invalid"},
+        {"TLS refused for now", SmtpSecurity::StartTls, "tolva", false, {"220 hi", "250 STARTTLS", "454 not now"},
+         "EHLO me\r\nSTARTTLS\r\nQUIT\r\n", "454 not now"},
+        {"354 before TLS", SmtpSecurity::StartTls, "tolva", false, {"220 hi", "354 go", "250 STARTTLS", "220 go", "354 go"},
+         "EHLO me\r\nSTARTTLS\r\n", "-"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SmtpAccount account{c.security, "me", c.user, "secret", "s@x.example", "r@y.example", "me@home.example", c.loginOnly};
+        SmtpDialogue dialogue("ignored", "tolva@tolva.example", {"line one"}, [] { return MailDate{2024, 3, 5, 14, 3, 9}; },
+                              account);
+        std::string sent;
+        bool tlsAsked = false;
+        for (const std::string& step : c.script) {
+            const SmtpAction action = step == "*" ? dialogue.tlsStarted() : dialogue.feed(step + "\r\n");
+            sent += action.send;
+            tlsAsked = tlsAsked || action.startTls;
+        }
+        if (!c.loginOnly && c.failure.empty())
+            for (const std::string& reply : delivery) sent += dialogue.feed(reply + "\r\n").send;
+        EXPECT_EQ(sent, c.sent);
+        EXPECT_EQ(tlsAsked, c.sent.find("STARTTLS") != std::string::npos && !c.failure.starts_with("454"));
+        if (c.failure == "-") {  // the handshake has not ended: nothing more was said
+            EXPECT_EQ(dialogue.state(), kSmtpTlsStarting);
+            continue;
+        }
+        EXPECT_EQ(dialogue.failure(), c.failure);
+        EXPECT_EQ(dialogue.unsent(), !c.failure.empty() || c.loginOnly);  // a test sends no mail
+        EXPECT_EQ(dialogue.verified(), c.loginOnly && c.failure.empty());
+    }
+}
+
 }  // namespace
 }  // namespace tolva

@@ -8,7 +8,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTcpSocket>
+#include <QSslSocket>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -29,6 +29,7 @@
 #include "app/platform/messages.h"
 #include "app/platform/resources.h"
 #include "app/platform/text.h"
+#include "app/servers/servers.h"
 #include "app/update/updatemessages.h"
 #include "core/mail/message.h"
 #include "core/state.h"
@@ -140,7 +141,7 @@ MailFORM::MailFORM(MainHost& main) : ToolWindow(main, "MailFORM", QStringLiteral
     PictureBeside(this, PICTUREBOX, content);
     resize(560, 420);
 
-    MSWINSCK = new QTcpSocket(this);
+    MSWINSCK = new QSslSocket(this);
     MSWINSCK->setObjectName(QStringLiteral("MSWINSCK"));
     replyTimer_ = new QTimer(this);
     replyTimer_->setSingleShot(true);
@@ -153,6 +154,10 @@ MailFORM::MailFORM(MainHost& main) : ToolWindow(main, "MailFORM", QStringLiteral
     OnSignal(main_.platform(), OkBUTTON, &QPushButton::clicked, this, [this] { OkBUTTON_Click(); });
     OnSignal(main_.platform(), AbortBUTTON, &QPushButton::clicked, this, [this] { AbortBUTTON_Click(); });
     connect(MSWINSCK, &QTcpSocket::readyRead, this, &MailFORM::MSWINSCK_DataArrival);
+    connect(MSWINSCK, &QSslSocket::encrypted, this, [this] {
+        if (dialogue_) apply(dialogue_->tlsStarted());  // after STARTTLS: greet again
+    });
+    WatchCertificates(MSWINSCK, main_.platform(), this);
     connect(MSWINSCK, &QTcpSocket::disconnected, this, &MailFORM::MSWINSCK_Close);
     connect(MSWINSCK, &QTcpSocket::errorOccurred, this, &MailFORM::MSWINSCK_Error);
     connect(MSWINSCK, &QTcpSocket::bytesWritten, this, &MailFORM::MSWINSCK_SendProgress);
@@ -207,16 +212,31 @@ void MailFORM::OkBUTTON_Click() {
 
     Platform& platform = main_.platform();
     const MailInputs inputs{ToFile(NickTEXT->text()), ToFile(UserMailTEXT->text()), ToFile(CommentTEXT->toPlainText())};
-    const Endpoint server = MailServer();
+    Endpoint server = MailServer();
+    const ServerChoice choice = ReadServerChoice(*platform.settings);
+    std::optional<SmtpAccount> account;
+    if (choice.ownMail) {
+        const auto password = MailPassword(platform, this, choice);
+        if (!password) {
+            setInputsEnabled(true);
+            setStatus(kMailStatusCancelled);
+            return;
+        }
+        account = MailAccount(choice, *password, UserMailTEXT->text(), false);
+        server = {choice.host.toStdString(), choice.port};
+    }
     dialogue_ = std::make_unique<SmtpDialogue>(
         server.host, MaintainersMailbox(),
         MailBodyLines(inputs, main_.state().games, ToFile(platform.program->releaseName())),
-        [&platform] { return LocalDate(platform.clock->now()); });
+        [&platform] { return LocalDate(platform.clock->now()); }, account);
     // A connection that never completes counts as a reply that never comes.
     replyTimer_->start(replyWait_);
     deadlineTimer_->start(replyWait_ * kMailDeadlineReplies);
     MSWINSCK->setProxy(MailProxy(server.host));
-    MSWINSCK->connectToHost(QString::fromStdString(server.host), static_cast<quint16>(server.port));
+    if (choice.ownMail)
+        ConnectMailServer(*MSWINSCK, choice);
+    else
+        MSWINSCK->connectToHost(QString::fromStdString(server.host), static_cast<quint16>(server.port));
 }
 
 void MailFORM::AbortBUTTON_Click() {
@@ -328,6 +348,7 @@ void MailFORM::apply(const SmtpAction& action) {
         written_ += static_cast<qint64>(action.send.size());
         MSWINSCK->write(action.send.data(), static_cast<qint64>(action.send.size()));
     }
+    if (action.startTls) MSWINSCK->startClientEncryption();
     if (action.status) {
         // After a failure the reason stands beside the status: the server's reply, or ours.
         const std::string& why = dialogue_->failure();

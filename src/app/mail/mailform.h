@@ -6,6 +6,8 @@
 // has left: while the message is still going out, every byte that leaves restarts the wait; once
 // all of it has left, the reply to it gets the protocol's longer wait, beyond the dialogue's limit.
 // Abort while sending cancels and keeps the window, like a failure, so the user may send again.
+// With the user's own mail server chosen (Servers window), the same dialogue speaks EHLO, TLS and
+// a login to it, and the window's address goes into Reply-To.
 #include <QNetworkProxy>
 #include <chrono>
 #include <memory>
@@ -18,7 +20,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
-class QTcpSocket;
+class QSslSocket;
 class QTimer;
 
 namespace tolva {
@@ -87,7 +89,7 @@ private:
     QLineEdit* StatusTEXT = nullptr;
     QProgressBar* ProgressBar = nullptr;
     QPushButton *OkBUTTON = nullptr, *AbortBUTTON = nullptr;
-    QTcpSocket* MSWINSCK = nullptr;
+    QSslSocket* MSWINSCK = nullptr;
 };
 
 }  // namespace tolva

@@ -346,6 +346,7 @@ void MainFORM::buildMenus() {
     separator(FormatMENU, "SEPARATOR2");
     UpdateMENU = action(FormatMENU, "UpdateMENU", QStringLiteral("Online Update (based on MSWINSCK)"));
     Update2MENU = action(FormatMENU, "Update2MENU", QStringLiteral("Online Update (based on MSINET)"));
+    MergeUpdateMENU = action(FormatMENU, "MergeUpdateMENU", tr("Merge Update File..."));
     MailMENU = action(FormatMENU, "MailMENU", QStringLiteral("Mail to Tolva!"));
     separator(FormatMENU, "SEPERATOR4");
     GotoBleemMENU = action(FormatMENU, "GotoBleemMENU", QStringLiteral("More information about the selected game"));
@@ -363,6 +364,8 @@ void MainFORM::buildMenus() {
                      QStringLiteral("Automatic Compatibility Reload (Switch off for better performance)"));
     AcuMENU->setCheckable(true);
     AcuMENU->setChecked(true);
+    separator(SettingsMENU, "ServersSEPARATOR");
+    ServersMENU = action(SettingsMENU, "ServersMENU", tr("Servers..."));
 
     HelpMENU = menuBar()->addMenu(QStringLiteral("&Help"));
     HelpMENU->setObjectName(QStringLiteral("HelpMENU"));

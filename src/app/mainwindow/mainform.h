@@ -62,6 +62,8 @@ public:
     // Online update (mainform_update.cpp).
     void UpdateMENU_Click();
     void Update2MENU_Click();
+    void MergeUpdateMENU_Click();
+    void ServersMENU_Click();
     // Mail (mainform_mail.cpp).
     void MailMENU_Click();
 
@@ -167,8 +169,8 @@ private:
     QAction *NewMENU = nullptr, *RemoveMENU = nullptr, *ExitMENU = nullptr, *UndoMENU = nullptr, *HistoryMENU = nullptr;
     QAction *CleanUpMENU = nullptr, *RepairMENU = nullptr, *CompareMENU = nullptr, *GamesTableMENU = nullptr,
             *DiscCollectionMENU = nullptr,
-            *UpdateMENU = nullptr, *Update2MENU = nullptr, *MailMENU = nullptr, *GotoBleemMENU = nullptr;
-    QAction *OtherIniMENU = nullptr, *OtherTxtMENU = nullptr, *AcuMENU = nullptr;
+            *UpdateMENU = nullptr, *Update2MENU = nullptr, *MergeUpdateMENU = nullptr, *MailMENU = nullptr, *GotoBleemMENU = nullptr;
+    QAction *OtherIniMENU = nullptr, *OtherTxtMENU = nullptr, *AcuMENU = nullptr, *ServersMENU = nullptr;
     QAction* AboutMENU = nullptr;
 };
 

@@ -1,7 +1,8 @@
-// The two Online Update entries of the Tools menu.
+// The update entries of the Tools menu, and the Servers window they (and the mail) use.
 #include <QAction>
 
 #include "app/mainwindow/mainform.h"
+#include "app/servers/serversform.h"
 #include "app/update/updateini.h"
 #include "app/platform/guarded.h"
 
@@ -11,7 +12,17 @@ void MainFORM::UpdateMENU_Click() { UpdateINI(*this, 1); }
 
 void MainFORM::Update2MENU_Click() { UpdateINI(*this, 2); }
 
+void MainFORM::MergeUpdateMENU_Click() {
+    const QString path = platform_.chooser->chooseExisting(
+        this, tr("Update files (*.ini *.INI *.txt *.TXT);;All files (*)"), QString());
+    if (!path.isEmpty()) MergeUpdateFile(*this, path);
+}
+
+void MainFORM::ServersMENU_Click() { runWindow(new ServersFORM(*this), WindowMode::Companion); }
+
 void MainFORM::connectUpdate() {
+    OnSignal(platform_, MergeUpdateMENU, &QAction::triggered, this, [this] { MergeUpdateMENU_Click(); });
+    OnSignal(platform_, ServersMENU, &QAction::triggered, this, [this] { ServersMENU_Click(); });
     OnSignal(platform_, UpdateMENU, &QAction::triggered, this, [this] { UpdateMENU_Click(); });
     OnSignal(platform_, Update2MENU, &QAction::triggered, this, [this] { Update2MENU_Click(); });
 }

@@ -1,5 +1,7 @@
 #include "app/platform/environment.h"
 
+#include <QSslConfiguration>
+
 #include "app/platform/text.h"
 
 namespace tolva {
@@ -28,6 +30,14 @@ ProxyEnvironment AllProxy() {
 WineHome WineHomeFolders() {
     return {ToPath(qEnvironmentVariable("HOME")), ToPath(qEnvironmentVariable("WINEPREFIX")),
             ToPath(qEnvironmentVariable("XDG_DATA_HOME"))};
+}
+
+void TrustEnvironmentCertificates() {
+    const QString file = qEnvironmentVariable("SSL_CERT_FILE");
+    if (file.isEmpty()) return;
+    QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+    tls.addCaCertificates(file);
+    QSslConfiguration::setDefaultConfiguration(tls);
 }
 
 QString ScreenshotFile() { return qEnvironmentVariable("TOLVA_SCREENSHOT"); }

@@ -32,6 +32,10 @@ ProxyEnvironment AllProxy();
 /// Where the user's Wine prefixes may be: HOME, WINEPREFIX and XDG_DATA_HOME.
 WineHome WineHomeFolders();
 
+/// SSL_CERT_FILE: certificates that TLS is to trust beside the system's store, as OpenSSL's own
+/// programs read it (Qt 6.4 looks only in the system's folders). Added once, at start.
+void TrustEnvironmentCertificates();
+
 /// TOLVA_SCREENSHOT: where to save a picture of the main window once it has painted, then end
 /// (scripts/run uses it on machines without a display); empty when unset.
 QString ScreenshotFile();

@@ -2,9 +2,11 @@
 // Every platform interface the windows use goes through one of these seams, so that tests can
 // script the user's answers and the outside world, and the real program wires the Qt versions.
 #include <QDateTime>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -42,6 +44,21 @@ struct SettingsStore : Seam {
     virtual void writeGroup(const QString& group, const QString& key, const QString& value) {
         writeWindow(group + QLatin1Char('/') + key, value);
     }
+    /// The servers the user chose (group "Servers"): never a password; "" when none is stored.
+    virtual QString readServers(const QString& key) = 0;
+    virtual void writeServers(const QString& key, const QString& value) = 0;
+};
+
+/// The desktop's keyring (a Secret Service), where a remembered password lives.
+class Keyring {
+public:
+    virtual ~Keyring() = default;
+    /// The password kept for account; nothing when none is kept or no keyring answers.
+    virtual std::optional<QString> read(const QString& account) = 0;
+    /// Keeps password for account (an empty one removes it); false when no keyring answers.
+    virtual bool write(const QString& account, const QString& password) = 0;
+    /// Passwords given in this run but kept in no keyring: they go with the program.
+    QMap<QString, QString> heldForRun;
 };
 
 /// Whether another copy of the program is running already.
@@ -117,6 +134,7 @@ struct Platform {
     ProgramInfo* program = nullptr;
     Terminator* terminator = nullptr;
     ImageReader* images = nullptr;  ///< reads disc image files apart from the program
+    Keyring* keyring = nullptr;
 
     bool ended() const { return terminator->ended(); }
 };

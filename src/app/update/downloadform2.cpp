@@ -4,6 +4,8 @@
 #include <QEventLoop>
 #include <QLabel>
 #include <QNetworkAccessManager>
+#include <QNetworkProxyFactory>
+#include <QSslConfiguration>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QPushButton>
@@ -16,13 +18,38 @@
 #include "core/state.h"
 #include "core/update/http_download.h"
 #include "app/platform/guarded.h"
+#include "app/servers/servers.h"
 
 namespace tolva {
 
-DownloadFORM2::DownloadFORM2(MainHost& main, QUrl address, std::chrono::milliseconds timeout)
-    : DownloadWindow(main, "DownloadFORM2"), address_(std::move(address)), timeout_(timeout) {
+namespace {
+
+/// The environment's proxies (http_proxy, https_proxy, no_proxy) as Qt reads them, CONNECT for https.
+class EnvironmentProxies final : public QNetworkProxyFactory {
+public:
+    QList<QNetworkProxy> queryProxy(const QNetworkProxyQuery& query) override { return systemProxyForQuery(query); }
+};
+
+}  // namespace
+
+DownloadFORM2::DownloadFORM2(MainHost& main, QUrl address, std::chrono::milliseconds timeout, bool webAddress)
+    : DownloadWindow(main, "DownloadFORM2"), address_(std::move(address)), timeout_(timeout), webAddress_(webAddress) {
     MSINET = new QNetworkAccessManager(this);
     MSINET->setObjectName(QStringLiteral("MSINET"));
+    if (webAddress_) MSINET->setProxyFactory(new EnvironmentProxies);
+}
+
+QUrl DownloadFORM2::redirected(const QUrl& from, const std::string& location, int followed, std::string& why) const {
+    if (!webAddress_) {
+        const RedirectStep step =
+            FollowRedirect(ParseHttpAddress(from.toString(QUrl::FullyEncoded).toStdString()), location, followed);
+        why = step.failure;
+        return step.next ? QUrl(QString::fromStdString(AddressText(*step.next))) : QUrl();
+    }
+    const QUrl to = from.resolved(QUrl(QString::fromStdString(location)));
+    why = WebRedirectRefusal(from.toString(QUrl::FullyEncoded).toStdString(), to.toString(QUrl::FullyEncoded).toStdString(),
+                             followed);
+    return why.empty() ? to : QUrl();
 }
 
 void DownloadFORM2::Form_Load() {
@@ -62,6 +89,14 @@ DownloadFORM2::Fetched DownloadFORM2::fetch() {
         request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
         QNetworkReply* reply = MSINET->get(request);
         reply_ = reply;
+        if (webAddress_)
+            connect(reply, &QNetworkReply::sslErrors, this, [this, reply](const QList<QSslError>& errors) {
+                Guarded(platform_, [&] {
+                    if (TrustCertificate(platform_, this, reply->url().host(), reply->sslConfiguration().peerCertificate(),
+                                         errors))
+                        reply->ignoreSslErrors(errors);
+                });
+            });
         bool tooLong = false;
         connect(reply, &QNetworkReply::downloadProgress, this, [this, reply, &tooLong](qint64 received, qint64 total) {
             if (received > kMaxBodyBytes && !tooLong) {
@@ -93,13 +128,12 @@ DownloadFORM2::Fetched DownloadFORM2::fetch() {
         const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         const std::string location = reply->rawHeader("Location").toStdString();
         if (IsRedirect(status, location)) {
-            const RedirectStep step =
-                FollowRedirect(ParseHttpAddress(address.toString(QUrl::FullyEncoded).toStdString()), location, redirects);
-            if (!step.next) {
-                fetched.error = where + step.failure;
+            std::string why;
+            address = redirected(address, location, redirects, why);
+            if (address.isEmpty()) {
+                fetched.error = where + why;
                 return fetched;
             }
-            address = QUrl(QString::fromStdString(AddressText(*step.next)));
             continue;
         }
         const QByteArray body = reply->readAll();

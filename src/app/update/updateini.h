@@ -1,6 +1,7 @@
 #pragma once
 // The online update from the main window: download through one of the two routes, read the
 // update, and either end with a message or offer the new entries in UpdateFORM.
+#include <QString>
 #include <chrono>
 
 #include "app/update/downloadform.h"
@@ -16,5 +17,10 @@ class MainHost;
 /// UpdateFORM. Returns once the run is over. stall: the wait without progress that ends either
 /// download (tests shorten it).
 void UpdateINI(MainHost& main, int mode, std::chrono::milliseconds stall = kDownloadStall);
+
+/// Tools -> "Merge Update File...": the update read from the file at path, with the download's
+/// limits, then the same processing, list and Finish as after a download. A file that is no update
+/// file is refused with its own message.
+void MergeUpdateFile(MainHost& main, const QString& path);
 
 }  // namespace tolva

@@ -12,14 +12,14 @@ const std::string kHyphenLine(89, '-');
 
 /// A one-line field with any line break turned into a space: a bare CR or LF must not reach the
 /// SMTP stream, where it could end a line the server reads differently.
+}  // namespace
+
 std::string OneLine(std::string_view text) {
     std::string line(text);
     for (char& c : line)
         if (c == '\r' || c == '\n') c = ' ';
     return line;
 }
-
-}  // namespace
 
 std::vector<std::string> MailBodyLines(const MailInputs& inputs, const GameTable& games,
                                        std::string_view releaseName) {
@@ -58,13 +58,15 @@ std::string MailDateText(const MailDate& date) {
 }
 
 std::vector<std::string> MailHeaderLines(const MailDate& date, std::string_view mailbox) {
-    const std::string address = OneLine(mailbox);
-    return {"Date: " + MailDateText(date),
-            "To: " + address,
-            "From: " + address,
-            "Subject: [Tolva!AutomaticMail]",
-            "Cc: ",
-            ""};
+    return MailHeaderLines(date, mailbox, mailbox, {});
+}
+
+std::vector<std::string> MailHeaderLines(const MailDate& date, std::string_view to, std::string_view from,
+                                         std::string_view replyTo) {
+    std::vector<std::string> lines{"Date: " + MailDateText(date), "To: " + OneLine(to), "From: " + OneLine(from)};
+    if (!replyTo.empty()) lines.push_back("Reply-To: " + OneLine(replyTo));
+    lines.insert(lines.end(), {"Subject: [Tolva!AutomaticMail]", "Cc: ", ""});
+    return lines;
 }
 
 std::string MailDataText(const std::vector<std::string>& header, const std::vector<std::string>& body) {

@@ -34,6 +34,14 @@ std::vector<std::string> MailBodyLines(const MailInputs& inputs, const GameTable
 /// The header block's lines: Date, To, From, Subject, Cc, then the empty line before the body.
 std::vector<std::string> MailHeaderLines(const MailDate& date, std::string_view mailbox);
 
+/// The same block for the user's own server: To the recipient, From the sender, and after them
+/// Reply-To when given.
+std::vector<std::string> MailHeaderLines(const MailDate& date, std::string_view to, std::string_view from,
+                                         std::string_view replyTo);
+
+/// text on one line: CR and LF become spaces, so that no field starts a line of its own.
+std::string OneLine(std::string_view text);
+
 /// "dd mmm yy hh:mm:ss", as "05 Mar 24 14:03:09".
 std::string MailDateText(const MailDate& date);
 

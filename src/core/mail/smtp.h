@@ -12,6 +12,11 @@
 // mail..."; failure() keeps the reason (the server's reply line after a 5xx) for the window to
 // show beside it. The user may send again or close the window. Once the message has left, the
 // window says so (messageLeft) and waits the longer time the protocol gives the final reply.
+//
+// The user's own server (an SmtpAccount) is greeted with EHLO, and its reply picks what follows:
+// STARTTLS when it is required, then AUTH PLAIN or LOGIN when a user name is set, then the mail.
+// No credential leaves before TLS is up unless the account allows a plain connection; a server
+// that offers no STARTTLS when it is required ends the dialogue before any credential is sent.
 #include <cstddef>
 #include <functional>
 #include <optional>
@@ -55,13 +60,26 @@ inline constexpr int kSmtpRcptSent = 3;
 inline constexpr int kSmtpDataSent = 4;
 inline constexpr int kSmtpMessageSent = 5;
 inline constexpr int kSmtpHeloSent = 6;
+inline constexpr int kSmtpEhloSent = 7;
+inline constexpr int kSmtpStartTlsSent = 8;
+inline constexpr int kSmtpTlsStarting = 9;    ///< STARTTLS accepted: the window runs the handshake
+inline constexpr int kSmtpAuthLoginSent = 10;  ///< AUTH LOGIN sent: the user name is asked for
+inline constexpr int kSmtpUserSent = 11;
+inline constexpr int kSmtpAuthSent = 12;  ///< the credentials have been sent
 /// The dialogue state after a 5xx reply.
 inline constexpr int kSmtpErrorState = 999;
 /// A row of the reply table that acts in every state.
 inline constexpr int kSmtpAnyState = -1;
 
 /// What a row of the reply table sends.
-enum class SmtpSend { Nothing, Helo, Rset, MailFrom, RcptTo, Data, Message, Quit };
+enum class SmtpSend {
+    Nothing, Helo, Rset, MailFrom, RcptTo, Data, Message, Quit,
+    Ehlo,
+    AfterEhlo,     ///< what the EHLO reply offers: STARTTLS, AUTH PLAIN or LOGIN, or the mail
+    AuthUser,      ///< AUTH LOGIN's user name
+    AuthPassword,  ///< AUTH LOGIN's password
+    AfterLogin,    ///< MAIL FROM, or QUIT when only the login is tried
+};
 
 /// What a row does beyond sending and changing the state.
 enum class SmtpEffect {
@@ -69,6 +87,24 @@ enum class SmtpEffect {
     Accepted,  ///< the server took the mail: close the socket and the window
     Goodbye,   ///< the server said goodbye: its close is no error
     Refused,   ///< an error reply: failure() keeps its line
+    StartTls,  ///< the server agreed to STARTTLS: the window starts TLS, then calls tlsStarted()
+};
+
+/// Which server a row speaks to: both, the maintainers' only, or the user's own only.
+enum class SmtpRoute { Both, Maintainers, OwnServer };
+
+enum class SmtpSecurity { None, StartTls, Tls };
+
+/// The user's own mail server: how the dialogue is protected and who sends to whom.
+struct SmtpAccount {
+    SmtpSecurity security = SmtpSecurity::StartTls;
+    std::string client = "localhost";  ///< EHLO's argument: this machine's name
+    std::string user;                  ///< empty: no login
+    std::string password;
+    std::string sender;     ///< the envelope's sender and From:
+    std::string recipient;  ///< the envelope's recipient and To:
+    std::string replyTo;    ///< the mail window's address; empty: no Reply-To:
+    bool loginOnly = false;  ///< a test of the settings: QUIT once logged in, nothing sent
 };
 
 /// One row of the reply table: a reply whose code lies in [lowest, highest], in state `in`,
@@ -81,9 +117,11 @@ struct SmtpReplyRow {
     const char* status;
     int next;
     SmtpEffect effect;
+    SmtpRoute route = SmtpRoute::Both;
 };
 
-/// The reply table, read top to bottom: the first row that matches acts.
+/// The reply table, read top to bottom: the first row that matches (code, state and the route
+/// of the dialogue) acts.
 std::span<const SmtpReplyRow> SmtpReplyTable();
 
 inline constexpr const char* kMailStatusStart = "(Your bleem!.ini will be sent automatically)";
@@ -100,6 +138,7 @@ struct SmtpAction {
     bool closeWindow = false;           ///< the mail was accepted: close MailFORM
     bool message = false;               ///< `send` is the message: show its progress
     bool dropHard = false;              ///< close at once, dropping what is not yet sent
+    bool startTls = false;              ///< start TLS on the connection, then call tlsStarted()
 };
 
 /// The code of one reply line: its leading digits (whatever follows them), -1 when a "-"
@@ -113,8 +152,15 @@ public:
     /// mailServer is the host connected to (also HELO's argument); mailbox is the maintainers'
     /// address (sender and recipient); body is MailBodyLines(); now gives the Date line's time
     /// when the server accepts the data.
+    /// With an account, the user's own server is spoken to instead (mailbox is then unused).
     SmtpDialogue(std::string mailServer, std::string mailbox, std::vector<std::string> body,
-                 DateSource now);
+                 DateSource now, std::optional<SmtpAccount> account = std::nullopt);
+
+    /// TLS is up after STARTTLS: the server is greeted again.
+    SmtpAction tlsStarted();
+
+    /// Whether a login-only dialogue logged in (or needed none) and said goodbye.
+    bool verified() const { return verified_; }
 
     /// Bytes that arrived from the server.
     SmtpAction feed(std::string_view bytes);
@@ -153,6 +199,10 @@ private:
     void reply(int code, const std::string& line, SmtpAction& action);
     void send(SmtpSend what, SmtpAction& action);
     void fail(SmtpAction& action, std::string why);
+    void afterEhlo(SmtpAction& action);
+    void afterLogin(SmtpAction& action);
+    /// Whether the EHLO reply names this extension (and, for AUTH, this mechanism).
+    bool offers(std::string_view keyword, std::string_view mechanism = {}) const;
 
     std::string mailServer_;
     std::string mailbox_;
@@ -164,6 +214,10 @@ private:
     bool disconnected_ = false;  // the server said goodbye (221)
     bool accepted_ = false;      // the server took the message (250 after it)
     std::string failure_;
+    std::optional<SmtpAccount> account_;
+    bool tlsUp_ = false;
+    bool verified_ = false;
+    std::vector<std::string> ehlo_;  // the lines of the last EHLO reply
     // The message goes out once. A server answering 354 again gets nothing more, or each five
     // bytes it sent would cost the whole database; one that starts over and asks for it after a
     // new DATA ends the dialogue in the error.

@@ -131,6 +131,22 @@ RedirectStep FollowRedirect(const std::optional<HttpAddress>& from, std::string_
     return step;
 }
 
+std::string WebRedirectRefusal(std::string_view from, std::string_view to, int followed) {
+    const auto scheme = [](std::string_view address) {
+        for (const std::string_view known : {"https://", "http://"})
+            if (address.size() >= known.size() && EqualsIgnoringCase(address.substr(0, known.size()), known))
+                return known;
+        return std::string_view{};
+    };
+    if (scheme(to).empty())
+        return "the server sent the update to " + std::string(to) + ", which is no web address";
+    if (scheme(from) == "https://" && scheme(to) == "http://")
+        return "the server sent the update from a protected (https) address to an unprotected one, " + std::string(to);
+    if (followed >= kMaxRedirects)
+        return "the server sent the update elsewhere more than " + std::to_string(kMaxRedirects) + " times";
+    return {};
+}
+
 std::string WaitText(std::chrono::milliseconds wait) {
     const long long ms = wait.count();
     if (ms % 1000 == 0) return std::to_string(ms / 1000) + " seconds";

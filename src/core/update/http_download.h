@@ -75,6 +75,12 @@ struct RedirectStep {
 };
 RedirectStep FollowRedirect(const std::optional<HttpAddress>& from, std::string_view location, int followed);
 
+/// The redirect rule of an update fetched from the user's own web address, as a browser follows
+/// them (to http or https, at most kMaxRedirects times), except that an https address never leads
+/// to plain http. from and to are absolute addresses (the caller resolves a relative Location).
+/// Empty when the redirect is followed, else why not, worded for a person.
+std::string WebRedirectRefusal(std::string_view from, std::string_view to, int followed);
+
 // Why a download failed, worded alike on both routes (the caller names the server or address).
 
 /// A wait as a person reads it: "30 seconds", or "250 milliseconds" when not whole seconds.

@@ -106,6 +106,20 @@ void TakeEntries(GameTable& entries, UpdateData& update) {
 
 }  // namespace
 
+bool IsUpdateFile(std::string_view text) {
+    for (const std::string_view line : SplitLineViews(text)) {
+        const IniKey key = ClassifyIniLine(line);
+        if (key == IniKey::ID || key == IniKey::Version) return true;
+    }
+    return false;
+}
+
+UpdateMessage NoUpdateFileMessage(std::string_view name) {
+    return {" Merge Update File",
+            std::string(name) + " is no update file: it holds no Version line and no ID line.\n\nNothing was changed.",
+            UpdateIcon::Exclamation, UpdateButtons::Ok};
+}
+
 UpdateResult ReadUpdate(std::string_view DownloadText, const GameTable& games) {
     if (DownloadText.empty()) return Ending(UpdateOutcome::FailedToConnect, FailedToConnectMessage());
 

@@ -64,6 +64,12 @@ struct UpdateResult {
 /// game table. (UpdateINI itself, with its route number, is the window side's.)
 UpdateResult ReadUpdate(std::string_view DownloadText, const GameTable& games);
 
+/// Whether text is an update file at all: it holds a Version or an ID line.
+bool IsUpdateFile(std::string_view text);
+
+/// The message for a file that is no update file (the update from a file).
+UpdateMessage NoUpdateFileMessage(std::string_view name);
+
 /// The row text of an entry: "Title (Yes!)", "Title (Not Yet)" or "Title (Partially)".
 std::string UpdateRowText(std::string_view title, std::string_view flags);
 

@@ -32,6 +32,7 @@ TestPlatform::TestPlatform() {
     platform = Platform{&prompter, &settings, &instance, &files, &chooser,
                         &shell,    &clock,    &drives,   &program, &terminator};
     platform.images = &images;
+    platform.keyring = &keyring;
     program.dir = path(QStringLiteral("program"));
     QDir().mkpath(program.dir);
 }

@@ -41,9 +41,19 @@ struct MemorySettings final : SettingsStore {
     void write(const QString& key, const QString& value) override { values[key] = value; }
     QString readWindow(const QString& key) override { return windows.value(key); }
     void writeWindow(const QString& key, const QString& value) override { windows[key] = value; }
-    QMap<QString, QString> values;
+    QString readServers(const QString& key) override { return servers.value(key); }
+    void writeServers(const QString& key, const QString& value) override { servers[key] = value; }
+    QMap<QString, QString> values, servers;
     QMap<QString, QString> windows;  // the windows' places, apart from the settings
     QStringList reads;
+};
+
+struct MemoryKeyring final : Keyring {
+    std::optional<QString> read(const QString& account) override {
+        return kept.contains(account) ? std::optional(kept[account]) : std::nullopt;
+    }
+    bool write(const QString& account, const QString& password) override { return kept[account] = password, true; }
+    QMap<QString, QString> kept;
 };
 
 struct FakeInstance final : InstanceGuard {
@@ -106,6 +116,7 @@ struct TestPlatform {
     FolderDrives drives;
     FakeProgram program;
     RecordingTerminator terminator;
+    MemoryKeyring keyring;
     ImageReader images{{TOLVA_PROGRAM, kReadImagesOption}};  // the program itself reads
     Platform platform;
     QTemporaryDir dir;

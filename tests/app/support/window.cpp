@@ -218,7 +218,9 @@ QString PythonServer::start(const QString& module, QStringList args) {
 #ifdef Q_OS_LINUX
     process_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });  // ends with a crashed test
 #endif
-    process_.start(QStringLiteral("/usr/bin/python3"), QStringList{QStringLiteral("-m"), module} + args);
+    // A path to a script runs the script; a name, the module.
+    const QStringList program = module.endsWith(QStringLiteral(".py")) ? QStringList{module} : QStringList{QStringLiteral("-m"), module};
+    process_.start(QStringLiteral("/usr/bin/python3"), program + args);
     if (!process_.waitForStarted(5000)) return module + QStringLiteral(" did not start");
     QElapsedTimer clock;
     clock.start();

@@ -137,7 +137,7 @@ private:
     Serve serve_;
 };
 
-/// A Python server (`python3 -m module args`, "%1" standing for the port) on a free loopback
+/// A Python server (`python3 -m module args`, or a script.py, "%1" standing for the port) on a free loopback
 /// port; start() returns "" once it accepts connections, else why not.
 class PythonServer {
 public:

@@ -11,6 +11,7 @@
 #include "app/platform/endwhenshown.h"
 #include "app/platform/environment.h"
 #include "app/platform/imagereader.h"
+#include "app/platform/language.h"
 #include "app/platform/qtseams.h"
 #include "app/platform/text.h"
 #include "app/startup/identify.h"
@@ -58,6 +59,7 @@ int main(int argc, char* argv[]) {
     {
         QCoreApplication console(argc, argv);
         Name();
+        tolva::UseUserLanguage();  // --help and the mistakes; --identify's output stays as it is
         line = tolva::ParseCommandLine(QCoreApplication::arguments());
         if (!line.finish && !line.identify.discs.isEmpty()) return Identify(line.identify);
     }
@@ -68,6 +70,7 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     Name();
+    tolva::UseUserLanguage();
 
     tolva::QtPrompter prompter;
     tolva::QtSettingsStore settings;

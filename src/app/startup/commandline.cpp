@@ -17,28 +17,28 @@ namespace {
 
 // Every option is declared here; ParseCommandLine turns what was given into StartOptions.
 struct Options {
-    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show these options and end.")};
-    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Show the version and end.")};
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QCoreApplication::translate("CommandLine", "Show these options and end.")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}, QCoreApplication::translate("CommandLine", "Show the version and end.")};
     QCommandLineOption identify{QStringLiteral("identify"),
-                                QStringLiteral("Print the product code, disc ID and bleem!.INI title of each disc image "
+                                QCoreApplication::translate("CommandLine", "Print the product code, disc ID and bleem!.INI title of each disc image "
                                                "or drive named instead of FOLDER, one line each, and end.")};
     QCommandLineOption ini{QStringLiteral("ini"),
-                           QStringLiteral("With --identify: read bleem!.INI from <folder> instead of where it is "
+                           QCoreApplication::translate("CommandLine", "With --identify: read bleem!.INI from <folder> instead of where it is "
                                           "usually found."),
-                           QStringLiteral("folder")};
+                           QCoreApplication::translate("CommandLine", "folder")};
 
     void addTo(QCommandLineParser& parser) const {
         parser.setApplicationDescription(
-            QStringLiteral("A companion for the game database files of bleem!: bleem!.INI and Compatibility.TXT."));
+            QCoreApplication::translate("CommandLine", "A companion for the game database files of bleem!: bleem!.INI and Compatibility.TXT."));
         parser.addOption(help);
         parser.addOption(version);
         parser.addOption(identify);
         parser.addOption(ini);
         parser.addPositionalArgument(
             QStringLiteral("FOLDER"),
-            QStringLiteral("Open the bleem!.INI of this folder (and the Compatibility.TXT beside it) for this run, "
+            QCoreApplication::translate("CommandLine", "Open the bleem!.INI of this folder (and the Compatibility.TXT beside it) for this run, "
                            "leaving the stored settings as they are."),
-            QStringLiteral("[FOLDER | --identify FILE-OR-DEVICE...]"));
+            QCoreApplication::translate("CommandLine", "[FOLDER | --identify FILE-OR-DEVICE...]"));
     }
 };
 
@@ -51,7 +51,7 @@ CommandLine Finish(int exitCode, const QString& output) {
 }
 
 CommandLine Misuse(const QString& what) {
-    return Finish(1, QStringLiteral("tolva: %1\nTry 'tolva --help' for the options.\n").arg(what));
+    return Finish(1, QCoreApplication::translate("CommandLine", "tolva: %1\nTry 'tolva --help' for the options.\n").arg(what));
 }
 
 }  // namespace
@@ -66,14 +66,14 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         return Finish(0, kTitle + QLatin1Char(' ') + QCoreApplication::applicationVersion() + QLatin1Char('\n'));
     const QStringList folders = parser.positionalArguments();
     if (parser.isSet(options.identify)) {
-        if (folders.isEmpty()) return Misuse(QStringLiteral("--identify needs at least one disc image or drive"));
+        if (folders.isEmpty()) return Misuse(QCoreApplication::translate("CommandLine", "--identify needs at least one disc image or drive"));
         CommandLine line;
         line.identify.discs = folders;
         line.identify.iniFolder = parser.value(options.ini);
         return line;
     }
-    if (parser.isSet(options.ini)) return Misuse(QStringLiteral("--ini goes with --identify"));
-    if (folders.size() > 1) return Misuse(QStringLiteral("one FOLDER at most, not %1").arg(folders.size()));
+    if (parser.isSet(options.ini)) return Misuse(QCoreApplication::translate("CommandLine", "--ini goes with --identify"));
+    if (folders.size() > 1) return Misuse(QCoreApplication::translate("CommandLine", "one FOLDER at most, not %1").arg(folders.size()));
 
     CommandLine line;
     if (!folders.isEmpty()) line.options.folder = QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(folders.front()).absoluteFilePath()));
@@ -85,7 +85,7 @@ void UseStartFolder(const StartOptions& options, Folders& folders, Platform& pla
     const QString found = FindFolder(platform, {options.folder}, kIniFileName);
     if (found.isEmpty()) {
         platform.prompter->ask(nullptr, kTitle,
-                               QStringLiteral("There is no %1 in %2.\n\n"
+                               QCoreApplication::translate("CommandLine", "There is no %1 in %2.\n\n"
                                               "tolva! looks for it where it usually does.")
                                    .arg(QLatin1String(kIniFileName), options.folder),
                                MsgIcon::Exclamation, MsgButtons::Ok);

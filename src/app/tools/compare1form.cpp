@@ -13,7 +13,7 @@ namespace {
 class CompareMiddlePage final : public ToolPage {
 public:
     CompareMiddlePage(PageRun& run, int number) : ToolPage(run, kCompareWizard, number) {
-        addPageButtons(QStringLiteral("Next >"));
+        addPageButtons(tr("Next >"));
         BackBUTTON->setEnabled(number > 2);
     }
 };

@@ -35,7 +35,7 @@ struct Options {
         parser.addOption(identify);
         parser.addOption(ini);
         parser.addPositionalArgument(
-            QStringLiteral("FOLDER"),
+            QCoreApplication::translate("CommandLine", "FOLDER"),
             QCoreApplication::translate("CommandLine", "Open the bleem!.INI of this folder (and the Compatibility.TXT beside it) for this run, "
                            "leaving the stored settings as they are."),
             QCoreApplication::translate("CommandLine", "[FOLDER | --identify FILE-OR-DEVICE...]"));

@@ -37,6 +37,8 @@ set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # tolva_<version>_<architecture>.deb
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own texts (file chooser, standard buttons) in the user's language; English without it.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)  # "games" is for packages that hold a game
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.tolva.example/)

@@ -323,7 +323,7 @@ Fortfahren?</translation>
     </message>
     <message>
         <source>Some CD-ROM drives may not be able to play this game.</source>
-        <translation>Manche CD-ROM-Laufwerke können dieses Spiel eventuell nicht abspielen.</translation>
+        <translation>Manche CD-ROM-Laufwerke können das Spiel nicht lesen.</translation>
     </message>
     <message>
         <source>Some CDROM/DVDROM Units are incompatible with this game</source>
@@ -1344,7 +1344,7 @@ Zuerst werden Titel durchsucht; passt kein Titel, findet eine Disc-ID (10 Ziffer
     </message>
     <message>
         <source>Add/Edit</source>
-        <translation>Hinzufügen/Bearbeiten</translation>
+        <translation>Neu/Ändern</translation>
     </message>
     <message>
         <source>Add a game to the bleem! game database, or change the existing game informations.</source>
@@ -1380,7 +1380,7 @@ Zuerst werden Titel durchsucht; passt kein Titel, findet eine Disc-ID (10 Ziffer
     </message>
     <message>
         <source>Add/Edit Item</source>
-        <translation>Eintrag hinzufügen/bearbeiten</translation>
+        <translation>Eintrag hinzufügen/ändern</translation>
     </message>
     <message>
         <source>Remove Item</source>
@@ -1580,6 +1580,18 @@ Prüfen Sie die Liste und versuchen Sie es dann erneut.</translation>
     <message>
         <source>&lt; Back</source>
         <translation>&lt; Zurück</translation>
+    </message>
+    <message>
+        <source>Repair</source>
+        <translation>Reparieren</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Vergleichen</translation>
+    </message>
+    <message>
+        <source>Wizard</source>
+        <translation>Assistent</translation>
     </message>
 </context>
 <context>

@@ -75,7 +75,9 @@ Page::Page(PageRun& run, const QString& name, int number, const QString& suffix,
       run_(run),
       number_(number) {
 
-    PICTUREBOX = PictureBox(this, picture.left(1) + picture.mid(1).toLower(), picture);
+    PICTUREBOX = PictureBox(this, picture == QLatin1String("REPAIR")    ? tr("Repair")
+                                  : picture == QLatin1String("COMPARE") ? tr("Compare")
+                                                                        : tr("Wizard"), picture);
     PICTUREBOX->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     PICTUREBOX->setFixedSize(PictureSize(picture));
 

@@ -282,6 +282,14 @@ Fortfahren?</translation>
         <source>Read-only file system</source>
         <translation>Dateisystem ist schreibgeschützt</translation>
     </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 Bytes</translation>
+    </message>
 </context>
 <context>
     <name>Flags</name>
@@ -503,6 +511,14 @@ Fortfahren?</translation>
         <source>Disconnected from mail server...</source>
         <translation>Vom Mailserver getrennt...</translation>
     </message>
+    <message>
+        <source>the server&apos;s reply runs beyond %1 bytes</source>
+        <translation>die Antwort des Servers ist länger als %1 Bytes</translation>
+    </message>
+    <message>
+        <source>the server asked for the message a second time</source>
+        <translation>der Server hat die Nachricht ein zweites Mal angefordert</translation>
+    </message>
 </context>
 <context>
     <name>Text</name>
@@ -643,6 +659,42 @@ Bitte markieren Sie höchstens %4 Einträge. Es wurde nichts geschrieben.</trans
     <message>
         <source>the server closed the connection</source>
         <translation>der Server hat die Verbindung geschlossen</translation>
+    </message>
+    <message>
+        <source>the server sent the update to %1, which is not an http address</source>
+        <translation>der Server hat das Update an %1 verwiesen, und das ist keine HTTP-Adresse</translation>
+    </message>
+    <message>
+        <source>the server sent the update elsewhere more than %1 times</source>
+        <translation>der Server hat das Update öfter als %1-mal an eine andere Adresse verwiesen</translation>
+    </message>
+    <message>
+        <source>the server took longer than %1 to send the update</source>
+        <translation>der Server brauchte länger als %1, um das Update zu senden</translation>
+    </message>
+    <message>
+        <source>the server sent more than %1 bytes, more than an update can be</source>
+        <translation>der Server hat mehr als %1 Bytes gesendet, mehr als ein Update sein kann</translation>
+    </message>
+    <message>
+        <source>the server announced two different Content-Length values</source>
+        <translation>der Server hat zwei verschiedene Content-Length-Werte angekündigt</translation>
+    </message>
+    <message>
+        <source>a chunk of the server&apos;s reply is longer than its size says</source>
+        <translation>ein Chunk der Serverantwort ist länger als seine Größenangabe</translation>
+    </message>
+    <message>
+        <source>the server closed the connection before the last chunk of its reply</source>
+        <translation>der Server hat die Verbindung vor dem letzten Chunk seiner Antwort geschlossen</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 Sekunden</translation>
+    </message>
+    <message>
+        <source>%1 milliseconds</source>
+        <translation>%1 Millisekunden</translation>
     </message>
 </context>
 <context>

@@ -117,6 +117,13 @@ const Pattern kPatterns[] = {
     {"Update", QT_TRANSLATE_NOOP("Update", "the download was cancelled")},
     {"Update", QT_TRANSLATE_NOOP("Update", "no answer from the server for %1")},
     {"Update", QT_TRANSLATE_NOOP("Update", "the server answered \"%1\"")},
+    {"Update", QT_TRANSLATE_NOOP("Update", "the server sent the update to %1, which is not an http address")},
+    {"Update", QT_TRANSLATE_NOOP("Update", "the server sent the update elsewhere more than %1 times")},
+    {"Update", QT_TRANSLATE_NOOP("Update", "the server took longer than %1 to send the update")},
+    {"Update", QT_TRANSLATE_NOOP("Update", "the server sent more than %1 bytes, more than an update can be")},
+    {"Update", QT_TRANSLATE_NOOP("Update", "the server announced two different Content-Length values")},
+    {"Update", QT_TRANSLATE_NOOP("Update", "a chunk of the server's reply is longer than its size says")},
+    {"Update", QT_TRANSLATE_NOOP("Update", "the server closed the connection before the last chunk of its reply")},
     {"Update", QT_TRANSLATE_NOOP("Update", "the server closed the connection before its response header ended")},
     {"Update", QT_TRANSLATE_NOOP("Update", "the server closed the connection")},
     // Mail
@@ -132,6 +139,8 @@ const Pattern kPatterns[] = {
     {"Mail", QT_TRANSLATE_NOOP("Mail", "Sending Quit command to disconnecting from mail server...")},
     {"Mail", QT_TRANSLATE_NOOP("Mail", "Disconnected from mail server after error...")},
     {"Mail", QT_TRANSLATE_NOOP("Mail", "Disconnected from mail server...")},
+    {"Mail", QT_TRANSLATE_NOOP("Mail", "the server's reply runs beyond %1 bytes")},
+    {"Mail", QT_TRANSLATE_NOOP("Mail", "the server asked for the message a second time")},
     {"Flags", QT_TRANSLATE_NOOP("Flags", "Alternate Display Mode on")},
     {"Flags", QT_TRANSLATE_NOOP("Flags", "Enable Frame Skip off")},
     {"Flags", QT_TRANSLATE_NOOP("Flags", "Alternate Display Mode : On in Software Mode, Off in D3D")},
@@ -170,6 +179,11 @@ const Pattern kPatterns[] = {
     {"Flags", QT_TRANSLATE_NOOP("Flags", "Some graphics may exhibit minor flaws")},
     {"Flags", QT_TRANSLATE_NOOP("Flags", "D3D Graphical Problems")},
     {"Flags", QT_TRANSLATE_NOOP("Flags", "Direct3D Enhancements may exhibit some flaws")},
+    // Amounts, last: they end many a longer message listed above.
+    {"Files", QT_TRANSLATE_NOOP("Files", "%1 MB")},
+    {"Files", QT_TRANSLATE_NOOP("Files", "%1 bytes")},
+    {"Update", QT_TRANSLATE_NOOP("Update", "%1 seconds")},
+    {"Update", QT_TRANSLATE_NOOP("Update", "%1 milliseconds")},
 };
 
 // The pattern as an expression that matches the whole message, each part captured.

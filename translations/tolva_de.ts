@@ -905,43 +905,11 @@ Die Liste bleibt, wie sie ist, und an die Stelle der Datei wird nichts geschrieb
     </message>
 </context>
 <context>
-    <name>tolva::Compare1FORM</name>
+    <name>tolva::DownloadWindow</name>
     <message>
-        <source> Compare</source>
-        <translation> Vergleichen</translation>
+        <source> Online Update</source>
+        <translation> Online-Update</translation>
     </message>
-</context>
-<context>
-    <name>tolva::Compare2FORM</name>
-    <message>
-        <source> Compare [1/3]</source>
-        <translation> Vergleichen [1/3]</translation>
-    </message>
-    <message>
-        <source>Next &gt;</source>
-        <translation>Weiter &gt;</translation>
-    </message>
-</context>
-<context>
-    <name>tolva::Compare3FORM</name>
-    <message>
-        <source> Compare [2/3]</source>
-        <translation> Vergleichen [2/3]</translation>
-    </message>
-    <message>
-        <source>Next &gt;</source>
-        <translation>Weiter &gt;</translation>
-    </message>
-</context>
-<context>
-    <name>tolva::Compare4FORM</name>
-    <message>
-        <source> Compare [3/3]</source>
-        <translation> Vergleichen [3/3]</translation>
-    </message>
-</context>
-<context>
-    <name>tolva::DownloadFORM</name>
     <message>
         <source>tolva! will now connect to the server to transfer the latest update information.</source>
         <translation>tolva! verbindet sich jetzt mit dem Server, um die neuesten Update-Informationen zu übertragen.</translation>
@@ -953,17 +921,6 @@ Die Liste bleibt, wie sie ist, und an die Stelle der Datei wird nichts geschrieb
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source> Online Update</source>
-        <translation> Online-Update</translation>
-    </message>
-</context>
-<context>
-    <name>tolva::DownloadFORM2</name>
-    <message>
-        <source> Online Update</source>
-        <translation> Online-Update</translation>
     </message>
 </context>
 <context>
@@ -1670,42 +1627,10 @@ Prüfen Sie die Liste und versuchen Sie es dann erneut.</translation>
     </message>
 </context>
 <context>
-    <name>tolva::Repair1FORM</name>
-    <message>
-        <source> Repair</source>
-        <translation> Reparieren</translation>
-    </message>
-</context>
-<context>
     <name>tolva::Repair2FORM</name>
-    <message>
-        <source> Repair [1/4]</source>
-        <translation> Reparieren [1/4]</translation>
-    </message>
     <message>
         <source>Next &gt;</source>
         <translation>Weiter &gt;</translation>
-    </message>
-</context>
-<context>
-    <name>tolva::Repair3FORM</name>
-    <message>
-        <source> Repair [2/4]</source>
-        <translation> Reparieren [2/4]</translation>
-    </message>
-</context>
-<context>
-    <name>tolva::Repair4FORM</name>
-    <message>
-        <source> Repair [3/4]</source>
-        <translation> Reparieren [3/4]</translation>
-    </message>
-</context>
-<context>
-    <name>tolva::Repair5FORM</name>
-    <message>
-        <source> Repair [4/4]</source>
-        <translation> Reparieren [4/4]</translation>
     </message>
 </context>
 <context>
@@ -1721,10 +1646,6 @@ Prüfen Sie die Liste und versuchen Sie es dann erneut.</translation>
 </context>
 <context>
     <name>tolva::SearchFORM</name>
-    <message>
-        <source>bleem!</source>
-        <translation>bleem!</translation>
-    </message>
     <message>
         <source>Please enter the name of the folder where bleem! or the &quot;bleem!.ini&quot; is located.</source>
         <translation>Bitte geben Sie den Namen des Ordners ein, in dem sich bleem! oder die „bleem!.ini“ befindet.</translation>
@@ -1798,6 +1719,21 @@ Prüfen Sie die Liste und versuchen Sie es dann erneut.</translation>
     <message>
         <source>Finish</source>
         <translation>Fertig stellen</translation>
+    </message>
+</context>
+<context>
+    <name>tolva::ToolPage</name>
+    <message>
+        <source>Next &gt;</source>
+        <translation>Weiter &gt;</translation>
+    </message>
+    <message>
+        <source>Repair</source>
+        <translation>Reparieren</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Vergleichen</translation>
     </message>
 </context>
 <context>

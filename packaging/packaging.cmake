@@ -39,7 +39,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # tolva_<version>_<architecture>.deb
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The keyring library is found by shlibdeps as well; named so that it is never lost.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6keychain1")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "gnome-keyring | kwalletmanager")
+# A keyring keeps the mail password; Qt's own texts (file chooser, standard buttons) come in the
+# user's language with the translations, in English without them.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "gnome-keyring | kwalletmanager, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)  # "games" is for packages that hold a game
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.tolva.example/)

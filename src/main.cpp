@@ -12,6 +12,7 @@
 #include "app/platform/environment.h"
 #include "app/platform/imagereader.h"
 #include "app/platform/keyring.h"
+#include "app/platform/language.h"
 #include "app/platform/qtseams.h"
 #include "app/platform/text.h"
 #include "app/startup/identify.h"
@@ -61,6 +62,7 @@ int main(int argc, char* argv[]) {
     {
         QCoreApplication console(argc, argv);
         Name();
+        tolva::UseUserLanguage();  // --help and the mistakes; --identify's output stays as it is
         line = tolva::ParseCommandLine(QCoreApplication::arguments());
         if (!line.finish && !line.identify.discs.isEmpty()) return Identify(line.identify);
     }
@@ -72,6 +74,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     Name();
     tolva::TrustEnvironmentCertificates();
+    tolva::UseUserLanguage();
 
     tolva::QtPrompter prompter;
     tolva::QtSettingsStore settings;

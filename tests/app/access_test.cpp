@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QSplitter>
+#include <QTranslator>
 
 #include "app/platform/access.h"
 #include "support/window.h"
@@ -18,6 +19,9 @@ using namespace tolva;
 using namespace tolva::test;
 
 namespace {
+
+// A window's text in the language the windows speak.
+QString Tr(const char* window, const char* english) { return QCoreApplication::translate(("tolva::" + QByteArray(window)).constData(), english); }
 
 const QByteArray kIni = "Version=2001-03-04\r\n\r\n" + Entry("0000000001", "Alpha", "40000000H") + "\r\n";
 
@@ -88,11 +92,33 @@ QList<QPair<QString, bool>> Texts(QWidget* w) {
     return rows;
 }
 
+/// The texts a person reads in the windows walked while it is set, each keyed by its window,
+/// control and kind, to compare a walk in one language with the same walk in another. Values
+/// (a field's, a list's rows) are the files' and left out.
+QMap<QString, QString>* shownTexts = nullptr;
+
+void NoteTexts(QWidget* window) {
+    const auto note = [&](const QString& where, const QString& text) {
+        if (text.contains(QRegularExpression("[A-Za-z]"))) shownTexts->insert(window->objectName() + where, text);
+    };
+    note(" title", window->windowTitle());
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(window) || w->window() != window) continue;
+        const QString at = "." + w->objectName() + "." + w->metaObject()->className() + ".";
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(w);
+        note(at + "name", reader ? reader->text(QAccessible::Name) : QString());
+        note(at + "tooltip", w->toolTip());
+        if (auto* label = qobject_cast<QLabel*>(w); label && !label->property("tolvaValueOf").isValid()) note(at + label->text(), label->text());
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) note(at + "text", button->text());
+    }
+}
+
 /// What a user finds wrong with window, shown and then brought to its least size: more than the
 /// screen holds (less a frame and title bar), controls cut off, pictures not drawn sharp,
 /// unnamed controls, values read out other than shown, two controls of it on one access key.
 QStringList Faults(QWidget* window) {
     QStringList faults;
+    if (shownTexts) NoteTexts(window);
     const QSize least = window->minimumSize().expandedTo(window->minimumSizeHint());
     if (least.boundedTo(QSize(840, 440)) != least ||
         !window->screen()->availableGeometry().contains(window->frameGeometry()))
@@ -160,10 +186,10 @@ private Q_SLOTS:
         QCOMPARE(Faults(run.main.get()).join("; "), QString());
         for (const char* cut : {"titleTEXT", "PublisherTEXT", "CountryTEXT"})  // cut, and whole in the tooltip
             QVERIFY2(run.get(cut)->toolTip().contains(kLong), cut);
-        QCOMPARE(QAccessible::queryAccessibleInterface(run.get("YesTEXT"))->text(QAccessible::Name), QString("Yes"));
-        QCOMPARE(QAccessible::queryAccessibleInterface(run.get("GameLIST"))->text(QAccessible::Name), QString("Games"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(run.get("YesTEXT"))->text(QAccessible::Name), Tr("MainFORM", "Yes :").chopped(2));
+        QCOMPARE(QAccessible::queryAccessibleInterface(run.get("GameLIST"))->text(QAccessible::Name), Tr("MainFORM", "Games"));
         QCOMPARE(QAccessible::queryAccessibleInterface(run.get("StatusPICTURE"))->text(QAccessible::Name),
-                 QString("Status: partially works"));
+                 Tr("MainFORM", "Status: partially works"));
         run.get("SearchTEXT")->setFocus();
         QCOMPARE(TabOrder(run.main.get()),
                  (QStringList{"SearchTEXT", "GameLIST", "YesTEXT", "NoTEXT", "PartTEXT", "TotalTEXT", "versionTEXT",
@@ -198,7 +224,7 @@ private Q_SLOTS:
                     const auto top = [p](const QWidget* w) { return w->mapTo(p, QPoint()).y(); };
                     const QList<QLabel*> labels = p->findChildren<QLabel*>();
                     const auto interlude = std::find_if(labels.begin(), labels.end(),
-                                                        [](QLabel* l) { return l->text().startsWith("When bleem!"); });
+                                                        [](QLabel* l) { return l->text() == QCoreApplication::translate("Wizard", "When bleem! crashes during a movie, choose one of the following options :"); });
                     QVERIFY(interlude != labels.end() && top(Find(p, "Option4")) < top(*interlude) &&
                             top(*interlude) < top(Find(p, "Option3")));
                 }
@@ -212,7 +238,7 @@ private Q_SLOTS:
         }
         QVERIFY(walk.run(run, "NewMENU"));
         // A key is a word's first letter where one is free.
-        QCOMPARE(forward, QStringList(7, "&Next >") << "&Finish");
+        QCOMPARE(forward, QStringList(7, "&" + Tr("WizardPage", "Next >")) << "&" + Tr("Wizard8FORM", "Finish"));
         QCOMPARE(focus, (QStringList{"ForwardBUTTON", "titleTEXT", "ForwardBUTTON", "ForwardBUTTON", "ForwardBUTTON",
                                      "ForwardBUTTON", "ForwardBUTTON", "ForwardBUTTON"}));
         // Round from the first focus; Back is off on page 1 and Next until page 2 is filled; Tab
@@ -237,8 +263,12 @@ private Q_SLOTS:
     void everyWindowIsReadableAndAnswersEnterAndEscape_data() {
         QTest::addColumn<QString>("action");
         QTest::addColumn<QStringList>("steps");
-        const auto row = [](const char* tag, const char* action, const QStringList& steps) {
-            QTest::newRow(tag) << QString(action) << steps;
+        for (const auto& [tag, action, steps] : WindowWalks()) QTest::newRow(tag) << QString(action) << steps;
+    }
+    static QList<std::tuple<const char*, const char*, QStringList>> WindowWalks() {
+        QList<std::tuple<const char*, const char*, QStringList>> rows;
+        const auto row = [&rows](const char* tag, const char* action, const QStringList& steps) {
+            rows.append({tag, action, steps});
         };
         row("wizard page", "NewMENU", {"Wizard1FORM Escape AbortBUTTON"});
         row("wizard's Info", "NewMENU",
@@ -283,10 +313,14 @@ private Q_SLOTS:
             {"DiscCollectionFORM Tab FolderTEXT BrowseBUTTON ScanBUTTON MissingCHECK DiscsTABLE TotalsTEXT ExportBUTTON "
              "CloseBUTTON",
              "DiscCollectionFORM Escape CloseBUTTON"});
+        return rows;
     }
     void everyWindowIsReadableAndAnswersEnterAndEscape() {
         QFETCH(QString, action);
         QFETCH(QStringList, steps);
+        WalkWindow(action, steps);
+    }
+    static void WalkWindow(const QString& action, const QStringList& steps) {
         // One server for the update and the mail: silent where a download window is to be met (and
         // to the mail), else it serves an update with one new entry.
         const bool silent = steps.first().startsWith("Download");
@@ -337,6 +371,34 @@ private Q_SLOTS:
         QVERIFY(action.isEmpty() ? run.t.terminator.ended() : run.back());
     }
 
+    // In another language than English, every text a window shows differs from the same window's
+    // text in English, but those meant to be the same in both and the system's own German texts.
+    void everyTextIsTranslated() {
+        QList<QTranslator*> translators = qApp->findChildren<QTranslator*>();
+        if (translators.isEmpty()) QSKIP("the windows speak English");
+        const QStringList same = {"OK", "Status", "Status :", "Details", "Details :", "Region", "Region :", "Genre",
+                                  "Direct3D", "Direct3D:", "Genre:", "Region:", "Info", "Start", "Name :", "Publisher", "Publisher :",
+                                  "Memory Cards", "tolva!"};
+        QMap<QString, QString> texts[2];
+        for (QMap<QString, QString>& language : texts) {
+            shownTexts = &language;
+            for (QTranslator* t : translators) (&language == &texts[0] ? QCoreApplication::removeTranslator(t) : QCoreApplication::installTranslator(t));
+            theMainWindowReadsOutEveryValueTabsInReadingOrderAndKeysEachMenu();
+            enterWalksTheWizardThroughReadablePages();
+            for (const auto& [tag, action, steps] : WindowWalks()) WalkWindow(action, steps);
+        }
+        shownTexts = nullptr;
+        QStringList english;
+        for (auto at = texts[1].cbegin(); at != texts[1].cend(); ++at) {
+            const QString text = QString(at.value()).remove('&');
+            const bool german = text.contains(QRegularExpression(QString::fromUtf8("[äöüÄÖÜß]|\\b(Sie|Ihnen|Suche|Falschen?)\\b")));
+            if (texts[0].value(at.key()) == at.value() && !same.contains(text) && !german && !text.startsWith("http") && !text.startsWith(TOLVA_RELEASE_NAME))
+                english << at.key() + ": " + at.value();
+        }
+        QVERIFY(texts[1].size() > 300);
+        QCOMPARE(english.join("\n"), QString());
+    }
+
     // The main window stands for every window that keeps its place: one mechanism serves them all.
     void placeComesBack() {
         const QByteArray ini = Entry("1111111111", "Alpha", "80000000H");
@@ -352,7 +414,8 @@ private Q_SLOTS:
 
         const std::unique_ptr<LoadedMain> first = start({});
         first->main->move(30, 40);
-        first->main->resize(700, 380);
+        const QSize size = QSize(700, 380).expandedTo(first->main->minimumSizeHint());  // wider in German
+        first->main->resize(size);
         columns(*first)->setSizes({200, 480});
         const QList<int> sizes = columns(*first)->sizes();
         first->main->hide();  // stored when it hides, as when it moves or changes size
@@ -361,14 +424,14 @@ private Q_SLOTS:
 
         const std::unique_ptr<LoadedMain> next = start(stored);
         QCOMPARE(next->main->pos(), QPoint(30, 40));
-        QCOMPARE(next->main->size(), QSize(700, 380));
+        QCOMPARE(next->main->size(), size);
         QCOMPARE(columns(*next)->sizes(), sizes);
 
         QMap<QString, QString> lost = stored;  // a screen that is gone
         lost[QStringLiteral("MainFORM/geometry")] = QStringLiteral("2400,-900,700,380");
         const std::unique_ptr<LoadedMain> moved = start(lost);
         QVERIFY(moved->main->screen()->availableGeometry().contains(moved->main->frameGeometry()));
-        QCOMPARE(moved->main->size(), QSize(700, 380));
+        QCOMPARE(moved->main->size(), size);
         columns(*moved)->setSizes({0, 680});
         QVERIFY(columns(*moved)->sizes().value(0) > 0);  // dragged to the edge, the list stays
     }

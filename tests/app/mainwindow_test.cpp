@@ -5,10 +5,12 @@
 #include <QGroupBox>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTranslator>
 
 #include "app/host/toolwindow.h"
 #include "app/mainwindow/mainform.h"
 #include "app/platform/access.h"
+#include "app/platform/coretext.h"
 #include "app/platform/qtseams.h"
 #include "app/platform/resources.h"
 #include "app/platform/text.h"
@@ -547,8 +549,10 @@ private Q_SLOTS:
         LoadedMain run(kIni);
         run.get<QLineEdit>("SearchTEXT")->setText("AL");  // shows Alpha, which joins it to its record
         QVERIFY(Walk().on("CleanUpFORM", [&](QWidget* form) {
-            QCOMPARE(run.main->windowTitle(), QString("tolva! Clean Up"));
-            QCOMPARE(form->windowTitle(), QString("tolva! Clean Up"));
+            // Run in German as well: the caption follows the language, the bytes written do not.
+            const QString caption = "tolva!" + QCoreApplication::translate("tolva::CleanUpFORM", " Clean Up");
+            QCOMPARE(run.main->windowTitle(), caption);
+            QCOMPARE(form->windowTitle(), caption);
             QVERIFY(!run.main->isEnabled());
             QCOMPARE(Text(run.main.get(), "SearchTEXT"), QString());
             QVERIFY(Checked(form, "Option1"));
@@ -598,6 +602,31 @@ private Q_SLOTS:
         });
         prompter.ask(nullptr, "tolva!", "/home/<b>me</b>/bleem!.INI", MsgIcon::Critical, MsgButtons::Ok);
         QCOMPARE(format, Qt::PlainText);
+    }
+
+    // The core's messages in German: by their pattern, the parts put back whole (a part holding
+    // "%1" included), a part that is a message itself translated too; others pass unchanged, and
+    // in English nothing changes.
+    void theCoresMessagesAreTranslatedByTheirPattern() {
+        const QList<std::pair<QString, QString>> rows = {
+            {"cannot open /x/%1.ini: no such file", "/x/%1.ini kann nicht geöffnet werden: die Datei existiert nicht"},
+            {"Cannot remove the game from /b/bleem!.INI: it was not read whole when last loaded (more than 4096 entries, "
+             "or a read error), and writing now could lose what was not read; the file was left unchanged",
+             "Das Spiel kann nicht aus /b/bleem!.INI entfernt werden: sie wurde beim letzten Laden nicht vollständig gelesen "
+             "(mehr als 4096 Einträge oder ein Lesefehler), und Schreiben könnte jetzt verlieren, was nicht gelesen wurde; "
+             "die Datei blieb unverändert"},
+            {"Caf\u00e9 %2 (Partially)", "Caf\u00e9 %2 (Teilweise)"},
+            {"Minor Sound Problems", "Kleine Tonprobleme"},
+            {"no pattern holds this", "no pattern holds this"}};
+        QTranslator german;
+        QVERIFY(german.load("tolva_de", ":/i18n"));
+        for (const auto& [english, translated] : rows) {
+            QCOMPARE(CoreText(english), english);
+            QCoreApplication::installTranslator(&german);
+            const QString shown = CoreText(english);
+            QCoreApplication::removeTranslator(&german);
+            QCOMPARE(shown, translated);
+        }
     }
 
     // A companion opens beside a main window that stays usable, once per kind; it hears of every

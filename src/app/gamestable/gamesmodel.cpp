@@ -7,6 +7,7 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "app/platform/coretext.h"
 #include "app/platform/controls.h"
 #include "app/platform/text.h"
 
@@ -68,14 +69,17 @@ QVariant GamesModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= games_.count()) return {};
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return {};
     // A long cell is shown cut at the column's edge, whole in its tooltip.
-    return Shown(games_.cell(index.row(), static_cast<GamesColumn>(index.column())));
+    const auto column = static_cast<GamesColumn>(index.column());
+    const QString shown = Shown(games_.cell(index.row(), column));
+    // The words the table itself writes follow the user's language; the files' own texts do not.
+    return column == GamesColumn::Status || column == GamesColumn::Direct3D ? CoreText(shown) : shown;
 }
 
 QVariant GamesModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::InitialSortOrderRole) return Qt::AscendingOrder;  // a first click
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= kGamesColumns)
         return QAbstractTableModel::headerData(section, orientation, role);
-    return QString::fromLatin1(ColumnName(static_cast<GamesColumn>(section)));
+    return CoreText(QString::fromLatin1(ColumnName(static_cast<GamesColumn>(section))));
 }
 
 const std::vector<int>& GamesModel::ranks(int column) const {

@@ -26,6 +26,7 @@
 
 #include "app/gamestable/gamesmodel.h"
 #include "app/host/mainhost.h"
+#include "app/platform/coretext.h"
 #include "app/platform/access.h"
 #include "app/platform/controls.h"
 #include "app/platform/guarded.h"
@@ -43,8 +44,8 @@ const QColor kPartColour(230, 172, 0);
 const QColor kNoColour(204, 0, 0);
 
 // The choice that filters nothing, and the one for rows without a value.
-const QString kAny = QStringLiteral("(any)");
-const QString kNone = QStringLiteral("(none)");
+QString Any() { return QCoreApplication::translate("tolva::GamesTableFORM", "(any)"); }
+QString None() { return QCoreApplication::translate("tolva::GamesTableFORM", "(none)"); }
 
 QString Localised(const std::string& core) {
     QString text = QString::fromStdString(core);
@@ -94,13 +95,10 @@ StatusBarPicture::StatusBarPicture(QWidget* parent) : QWidget(parent) {
 void StatusBarPicture::setCounts(const SummaryCounts& counts) {
     counts_ = counts;
     const int total = counts.total();
-    const auto share = [&](const char* word, int n) {
-        return QString::fromLatin1(word) + QLatin1Char(' ') + Localised(Percent(n, total)) + QLatin1Char('%');
-    };
-    const QString name = total == 0 ? QStringLiteral("No game shown")
-                                    : share("Yes", counts.YesCount) + QStringLiteral(", ") +
-                                          share("Partial", counts.PartCount) + QStringLiteral(", ") +
-                                          share("Not Yet", counts.NoCount);
+    const auto share = [&](int n) { return Localised(Percent(n, total)); };
+    const QString name = total == 0 ? QCoreApplication::translate("tolva::GamesTableFORM", "No game shown")
+                                    : QCoreApplication::translate("tolva::GamesTableFORM", "Yes %1%, Partial %2%, Not Yet %3%")
+                                          .arg(share(counts.YesCount), share(counts.PartCount), share(counts.NoCount));
     setAccessibleName(name);
     setToolTip(name);
     update();
@@ -127,7 +125,7 @@ void StatusBarPicture::paintEvent(QPaintEvent*) {
 }
 
 GamesTableFORM::GamesTableFORM(MainHost& host)
-    : ToolWindow(host, "GamesTableFORM", QStringLiteral(" Games Table")),
+    : ToolWindow(host, "GamesTableFORM", tr(" Games Table")),
       model_(new GamesModel(this)),
       proxy_(new GamesProxy(this)) {
     proxy_->setSourceModel(model_);
@@ -136,28 +134,28 @@ GamesTableFORM::GamesTableFORM(MainHost& host)
     auto* filters = new QHBoxLayout;
     SearchTEXT = new QLineEdit(this);
     SearchTEXT->setObjectName(QStringLiteral("SearchTEXT"));
-    SearchTEXT->setToolTip(QStringLiteral("Shows the games whose title begins with this text (? any one character, "
+    SearchTEXT->setToolTip(tr("Shows the games whose title begins with this text (? any one character, "
                                           "* one or more), or whose disc ID or product code it is."));
     SearchTEXT->setMinimumWidth(120);
     RegionCOMBO = Choice(this, "RegionCOMBO");
     GenreCOMBO = Choice(this, "GenreCOMBO");
     Direct3DCOMBO = Choice(this, "Direct3DCOMBO");
-    Direct3DCOMBO->addItems({kAny, QStringLiteral("Yes"), QStringLiteral("No")});
-    filters->addWidget(Caption(this, QStringLiteral("&Search:"), SearchTEXT));
+    Direct3DCOMBO->addItems({Any(), tr("Yes"), tr("No")});
+    filters->addWidget(Caption(this, tr("&Search:"), SearchTEXT));
     filters->addWidget(SearchTEXT, 1);
-    filters->addWidget(Caption(this, QStringLiteral("&Region:"), RegionCOMBO));
+    filters->addWidget(Caption(this, tr("&Region:"), RegionCOMBO));
     filters->addWidget(RegionCOMBO);
-    filters->addWidget(Caption(this, QStringLiteral("&Genre:"), GenreCOMBO));
+    filters->addWidget(Caption(this, tr("&Genre:"), GenreCOMBO));
     filters->addWidget(GenreCOMBO);
-    filters->addWidget(Caption(this, QStringLiteral("&Direct3D:"), Direct3DCOMBO));
+    filters->addWidget(Caption(this, tr("&Direct3D:"), Direct3DCOMBO));
     filters->addWidget(Direct3DCOMBO);
     content->addLayout(filters);
 
     auto* statuses = new QHBoxLayout;
-    statuses->addWidget(new QLabel(QStringLiteral("Status shown:"), this));
-    YesCHECK = Named<QCheckBox>(this, "YesCHECK", QStringLiteral("&Yes"));
-    PartCHECK = Named<QCheckBox>(this, "PartCHECK", QStringLiteral("&Partial"));
-    NoCHECK = Named<QCheckBox>(this, "NoCHECK", QStringLiteral("&Not Yet"));
+    statuses->addWidget(new QLabel(tr("Status shown:"), this));
+    YesCHECK = Named<QCheckBox>(this, "YesCHECK", tr("&Yes"));
+    PartCHECK = Named<QCheckBox>(this, "PartCHECK", tr("&Partial"));
+    NoCHECK = Named<QCheckBox>(this, "NoCHECK", tr("&Not Yet"));
     for (QCheckBox* box : {YesCHECK, PartCHECK, NoCHECK}) {
         box->setChecked(true);
         statuses->addWidget(box);
@@ -165,7 +163,7 @@ GamesTableFORM::GamesTableFORM(MainHost& host)
     statuses->addStretch(1);
     content->addLayout(statuses);
 
-    GamesTABLE = Uncaptioned<QTableView>(this, "GamesTABLE", QStringLiteral("Games"));
+    GamesTABLE = Uncaptioned<QTableView>(this, "GamesTABLE", tr("Games"));
     GamesTABLE->setModel(proxy_);
     GamesTABLE->setSelectionBehavior(QAbstractItemView::SelectRows);
     GamesTABLE->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -190,21 +188,21 @@ GamesTableFORM::GamesTableFORM(MainHost& host)
         totals->addSpacing(12);
         return field;
     };
-    YesTEXT = total("YesTEXT", QStringLiteral("Yes :"));
-    PartTEXT = total("PartTEXT", QStringLiteral("Partial :"));
-    NoTEXT = total("NoTEXT", QStringLiteral("Not Yet :"));
-    TotalTEXT = total("TotalTEXT", QStringLiteral("Total :"));
+    YesTEXT = total("YesTEXT", tr("Yes :"));
+    PartTEXT = total("PartTEXT", tr("Partial :"));
+    NoTEXT = total("NoTEXT", tr("Not Yet :"));
+    TotalTEXT = total("TotalTEXT", tr("Total :"));
     TotalsPICTURE = new StatusBarPicture(this);
     totals->addWidget(TotalsPICTURE, 1);
     content->addLayout(totals);
     content->addWidget(WrappedLabel(
-        this, QStringLiteral("Games not yet shown in the main window were joined to their compatibility records "
+        this, tr("Games not yet shown in the main window were joined to their compatibility records "
                              "in table order, as clicking them from the top down would."),
         "NoteLABEL"));
 
-    ExportBUTTON = NamedButton(this, "ExportBUTTON", QStringLiteral("&Export..."));
-    ExportBUTTON->setToolTip(QStringLiteral("Write the shown games, in the shown order, to a CSV file."));
-    CloseBUTTON = NamedButton(this, "CloseBUTTON", QStringLiteral("&Close"));
+    ExportBUTTON = NamedButton(this, "ExportBUTTON", tr("&Export..."));
+    ExportBUTTON->setToolTip(tr("Write the shown games, in the shown order, to a CSV file."));
+    CloseBUTTON = NamedButton(this, "CloseBUTTON", tr("&Close"));
     AddButtonRow(content, {ExportBUTTON, CloseBUTTON});
 
     restoreSettings();
@@ -253,7 +251,7 @@ void GamesTableFORM::fillChoices() {
         QStringList shown;
         QList<QByteArray> bytes;
         for (const std::string_view value : values) {
-            shown << (value.empty() ? kNone : FromFile(ShownBytes(value)));
+            shown << (value.empty() ? None() : FromFile(ShownBytes(value)));
             bytes << QByteArray(value.data(), static_cast<qsizetype>(value.size()));
         }
         // Offered in the user's order; the values filter by their bytes.
@@ -265,7 +263,7 @@ void GamesTableFORM::fillChoices() {
         const bool anyChosen = box->currentIndex() <= 0;
         const QSignalBlocker quiet(box);
         box->clear();
-        box->addItem(kAny);
+        box->addItem(Any());
         for (const int k : order) box->addItem(shown[k], bytes[k]);
         const int again = anyChosen ? -1 : box->findData(kept);
         box->setCurrentIndex(std::max(0, again));
@@ -324,6 +322,12 @@ void GamesTableFORM::GamesTABLE_Activated(int proxyRow) {
     if (source.isValid()) host().selectRow(source.row());
 }
 
+std::vector<std::string> GamesTableFORM::header() const {
+    std::vector<std::string> names;
+    for (int c = 0; c < kGamesColumns; ++c) names.push_back(ToFile(model_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()));
+    return names;
+}
+
 std::vector<int> GamesTableFORM::shownRows() const {
     std::vector<int> rows;
     for (int row = 0; row < proxy_->rowCount(); ++row) rows.push_back(proxy_->mapToSource(proxy_->index(row, 0)).row());
@@ -344,25 +348,27 @@ void GamesTableFORM::CopyRows() {
 }
 
 void GamesTableFORM::ExportBUTTON_Click() {
-    ExportCsv(host(), this, QStringLiteral("games table"), QStringLiteral("Games Table.csv"),
-              [this] { return GamesCsv(model_->games(), shownRows()); });
+    ExportCsv(host(), this, tr("games table"), tr("Games Table.csv"),
+              [this] { return GamesCsv(model_->games(), shownRows(), header()); });
 }
 
 void ExportCsv(MainHost& host, QWidget* owner, const QString& what, const QString& name,
                const std::function<std::string()>& bytes) {
     Platform& platform = host.platform();
-    const QString path = platform.chooser->chooseNew(owner, QStringLiteral("CSV files (*.csv)"), QDir::home().filePath(name));
+    const QString path = platform.chooser->chooseNew(owner, QCoreApplication::translate("tolva::ExportCsv", "CSV files (*.csv)"), QDir::home().filePath(name));
     if (path.isEmpty()) return;
     if (IsOneOfTheDatabases(path, host.state().folders)) {
         platform.prompter->ask(owner, kTitle,
-                               QStringLiteral("The %1 is never written over bleem!.INI or Compatibility.TXT. "
-                                              "Please choose another file.").arg(what),
+                               QCoreApplication::translate("tolva::ExportCsv", "The %1 is never written over bleem!.INI or "
+                                                                           "Compatibility.TXT. Please choose another file.")
+                                   .arg(what),
                                MsgIcon::Exclamation, MsgButtons::Ok);
         return;
     }
     const WriteOutcome written = ReplaceFile(ToPath(path), bytes());
     if (!written.ok)
-        platform.prompter->ask(owner, kTitle, QStringLiteral("The %1 was not exported: ").arg(what) + FromPath(written.error),
+        platform.prompter->ask(owner, kTitle, QCoreApplication::translate("tolva::ExportCsv", "The %1 was not exported: %2")
+                                   .arg(what, CoreText(FromPath(written.error))),
                                MsgIcon::Exclamation, MsgButtons::Ok);
 }
 
@@ -404,7 +410,7 @@ void GamesTableFORM::restoreSettings() {
     for (QComboBox* box : {RegionCOMBO, GenreCOMBO}) {
         const QString value = read(box == RegionCOMBO ? "region" : "genre");
         if (value.isEmpty()) continue;
-        box->addItem(kAny);
+        box->addItem(Any());
         box->addItem(value, QByteArray::fromBase64(value.toLatin1()));
         box->setCurrentIndex(1);
     }

@@ -72,6 +72,8 @@ private:
     void saveFilters();
     /// Shown rows in their order, as indexes of the table.
     std::vector<int> shownRows() const;
+    /// The export's header row: the table's column headers, in the user's language.
+    std::vector<std::string> header() const;
     std::vector<int> selectedRows() const;
 
     GamesModel* model_;

@@ -1,5 +1,6 @@
 #include "app/history/historyform.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <algorithm>
 #include <QHBoxLayout>
@@ -11,6 +12,7 @@
 
 #include "app/history/previewform.h"
 #include "app/host/mainhost.h"
+#include "app/platform/coretext.h"
 #include "app/platform/controls.h"
 #include "app/platform/messages.h"
 #include "app/platform/text.h"
@@ -24,7 +26,7 @@ bool PutBack(MainHost& main, QWidget* owner, const KeptVersion& version, const s
     ProgramState& state = main.state();
     if (ChangedOutside(state.folders)) {
         const QString question =
-            QStringLiteral("bleem!.INI was changed by another program since tolva! last wrote it. Replace it "
+            QCoreApplication::translate("tolva::HistoryFORM", "bleem!.INI was changed by another program since tolva! last wrote it. Replace it "
                            "all the same with the version before \"%1\"?")
                 .arg(FromFile(version.action));
         if (main.platform().prompter->ask(owner, kTitle, question, MsgIcon::Exclamation, MsgButtons::YesNo) !=
@@ -35,24 +37,24 @@ bool PutBack(MainHost& main, QWidget* owner, const KeptVersion& version, const s
     return main.reloadAfterChange(module);
 }
 
-HistoryFORM::HistoryFORM(MainHost& main) : ToolWindow(main, "HistoryFORM", QStringLiteral(" History")), main_(main) {
+HistoryFORM::HistoryFORM(MainHost& main) : ToolWindow(main, "HistoryFORM", tr(" History")), main_(main) {
     auto* content = new QVBoxLayout(this);
-    QLabel* listLabel = WrappedLabel(this, QStringLiteral("Versions of bleem!.INI kept before each change, newest first:"));
+    QLabel* listLabel = WrappedLabel(this, tr("Versions of bleem!.INI kept before each change, newest first:"));
     VersionLIST = new QListWidget(this);
     VersionLIST->setObjectName(QStringLiteral("VersionLIST"));
     listLabel->setBuddy(VersionLIST);
-    VersionLIST->setAccessibleName(QStringLiteral("Versions"));  // a list takes no name from its buddy
+    VersionLIST->setAccessibleName(tr("Versions"));  // a list takes no name from its buddy
     QLabel* differenceLabel =
-        WrappedLabel(this, QStringLiteral("What the current file adds (+) and removes (-) against the chosen version:"));
+        WrappedLabel(this, tr("What the current file adds (+) and removes (-) against the chosen version:"));
     DifferenceTEXT = DifferenceView(this);
     differenceLabel->setBuddy(DifferenceTEXT);
     content->addWidget(listLabel);
     content->addWidget(VersionLIST, 1);
     content->addWidget(differenceLabel);
     content->addWidget(DifferenceTEXT, 2);
-    RestoreBUTTON = NamedButton(this, "RestoreBUTTON", QStringLiteral("Restore"));
-    RestoreBUTTON->setToolTip(QStringLiteral("Put the chosen version back into bleem!.INI."));
-    CloseBUTTON = NamedButton(this, "CloseBUTTON", QStringLiteral("Close"));
+    RestoreBUTTON = NamedButton(this, "RestoreBUTTON", tr("Restore"));
+    RestoreBUTTON->setToolTip(tr("Put the chosen version back into bleem!.INI."));
+    CloseBUTTON = NamedButton(this, "CloseBUTTON", tr("Close"));
     AddButtonRow(content, {RestoreBUTTON, CloseBUTTON});
 
     connect(VersionLIST, &QListWidget::currentRowChanged, this, [this](int) { VersionLIST_Click(); });
@@ -74,8 +76,8 @@ void HistoryFORM::fill() {
     VersionLIST->clear();
     for (const KeptVersion& version : versions_) {
         const FileBytes kept = ReadWholeFile(version.file);
-        const QString entries = kept.ok ? QStringLiteral("%1 entries").arg(ActiveEntries(kept.bytes))
-                                        : QStringLiteral("cannot be read");
+        const QString entries = kept.ok ? tr("%n entries", nullptr, ActiveEntries(kept.bytes))
+                                        : tr("cannot be read");
         VersionLIST->addItem(QStringLiteral("%1   %2   (%3)")
                                  .arg(QDateTime::fromSecsSinceEpoch(version.time).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
                                       FromFile(version.action), entries));
@@ -88,13 +90,13 @@ void HistoryFORM::VersionLIST_Click() {
     const int row = VersionLIST->currentRow();
     RestoreBUTTON->setEnabled(row >= 0);
     if (row < 0) {
-        DifferenceTEXT->setPlainText(QStringLiteral("No version is kept yet."));
+        DifferenceTEXT->setPlainText(tr("No version is kept yet."));
         return;
     }
     const FileBytes kept = ReadWholeFile(versions_[static_cast<std::size_t>(row)].file);
     const FileBytes current = ReadWholeFile(IniFilePath(main_.state().folders));
-    DifferenceTEXT->setPlainText(!kept.ok      ? FromFile(kept.error)
-                                 : !current.ok ? FromFile(current.error)
+    DifferenceTEXT->setPlainText(!kept.ok      ? CoreText(FromFile(kept.error))
+                                 : !current.ok ? CoreText(FromFile(current.error))
                                                : DifferenceShown(kept.bytes, current.bytes));
 }
 

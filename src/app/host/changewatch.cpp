@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QWidget>
 
+#include "app/platform/coretext.h"
 #include "app/platform/guarded.h"
 #include "app/platform/messages.h"
 #include "app/platform/text.h"
@@ -112,10 +113,9 @@ void ChangeWatch::examine(WatchedFile file) {
         if (!gone) {
             gone = true;
             platform_.prompter->ask(qobject_cast<QWidget*>(parent()), kTitle,
-                                    FileName(file) + QStringLiteral(" was deleted or cannot be read any more (") +
-                                        FromPath(now.error) +
-                                        QStringLiteral(").\r\n\r\nThe list stays as it was, and nothing is written "
-                                                       "in the file's place."),
+                                    tr("%1 was deleted or cannot be read any more (%2).\r\n\r\nThe list stays as it was, "
+                                       "and nothing is written in the file's place.")
+                                        .arg(FileName(file), CoreText(FromPath(now.error))),
                                     MsgIcon::Exclamation, MsgButtons::Ok);
         }
         Q_EMIT settled(file, false);

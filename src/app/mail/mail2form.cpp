@@ -15,21 +15,21 @@
 #include "app/platform/guarded.h"
 
 namespace tolva {
-Mail2FORM::Mail2FORM(MainHost& main) : ToolWindow(main, "Mail2FORM", QStringLiteral(" Mail")), main_(main) {
-    PICTUREBOX = PictureBox(this, QStringLiteral("T-shirt"));
+Mail2FORM::Mail2FORM(MainHost& main) : ToolWindow(main, "Mail2FORM", tr(" Mail")), main_(main) {
+    PICTUREBOX = PictureBox(this, tr("T-shirt"));
 
     auto* content = new QVBoxLayout;
-    QLabel* heading = WrappedLabel(this, QStringLiteral("How does it work?"));
+    QLabel* heading = WrappedLabel(this, tr("How does it work?"));
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
     content->addWidget(heading);
     content->addWidget(
-        WrappedLabel(this, QStringLiteral("It's easy! Just submit 15 complete compatibility reports for games that "
+        WrappedLabel(this, tr("It's easy! Just submit 15 complete compatibility reports for games that "
                                           "are not on bleem!'s Game List. Working or not, the bleem!-team need to "
                                           "know!")));
     content->addWidget(
-        WrappedLabel(this, QStringLiteral("If you help bleem! out by testing your games you can get this t-shirt "
+        WrappedLabel(this, tr("If you help bleem! out by testing your games you can get this t-shirt "
                                           "FREE!")));
     SwagLABEL = WrappedLabel(this, QString(), "SwagLABEL");
     SwagLABEL->setFont(bold);
@@ -38,7 +38,7 @@ Mail2FORM::Mail2FORM(MainHost& main) : ToolWindow(main, "Mail2FORM", QStringLite
     content->addStretch(1);
 
     auto* link = new QHBoxLayout;
-    Label1 = WrappedLabel(this, QStringLiteral("Click here for more info :"), "Label1");
+    Label1 = WrappedLabel(this, tr("Click here for more info :"), "Label1");
     Label1->setWordWrap(false);
     WebLABEL = WrappedLabel(this, QString::fromLatin1(kMakerPage), "WebLABEL");
     WebLABEL->setWordWrap(false);
@@ -67,9 +67,9 @@ Mail2FORM::Mail2FORM(MainHost& main) : ToolWindow(main, "Mail2FORM", QStringLite
     OnSignal(main_.platform(), OkBUTTON, &QPushButton::clicked, this, [this] { OkBUTTON_Click(); });
 
     // Form_Load
-    setWindowTitle(kTitle + QStringLiteral(" Mail"));
+    setWindowTitle(kTitle + tr(" Mail"));
     PICTUREBOX->setPixmap(Picture(QStringLiteral("MAIL2"), devicePixelRatioF()));
-    SwagLABEL->setText(QStringLiteral("WHOOOOHOOOO!\nFREE SWAG!"));
+    SwagLABEL->setText(tr("WHOOOOHOOOO!\nFREE SWAG!"));
 }
 
 void Mail2FORM::OkBUTTON_Click() { finish(); }

@@ -24,6 +24,7 @@
 
 #include "app/host/mainhost.h"
 #include "app/mail/mail2form.h"
+#include "app/platform/coretext.h"
 #include "app/platform/controls.h"
 #include "app/platform/environment.h"
 #include "app/platform/messages.h"
@@ -84,27 +85,27 @@ QNetworkProxy MailProxy(const std::string& host) {
     return socks;
 }
 
-MailFORM::MailFORM(MainHost& main) : ToolWindow(main, "MailFORM", QStringLiteral(" Mail")), main_(main) {
+MailFORM::MailFORM(MainHost& main) : ToolWindow(main, "MailFORM", tr(" Mail")), main_(main) {
     // Kept until the notice goes: the goodbye to the server may still be on its way.
     setAttribute(Qt::WA_DeleteOnClose, false);
 
-    PICTUREBOX = PictureBox(this, QStringLiteral("Mail"));
+    PICTUREBOX = PictureBox(this, tr("Mail"));
 
     auto* content = new QVBoxLayout;
     content->addWidget(
-        WrappedLabel(this, QStringLiteral("This wizard allows you to send your bleem!.ini, your comments and "
+        WrappedLabel(this, tr("This wizard allows you to send your bleem!.ini, your comments and "
                                           "your bug reports regarding tolva! directly to the tolva! team.")));
     content->addWidget(
-        WrappedLabel(this, QStringLiteral("If you have added any new entries to your bleem!.ini, which aren't "
+        WrappedLabel(this, tr("If you have added any new entries to your bleem!.ini, which aren't "
                                           "available via the Update tool, we will add your name to the "
                                           "Readme.TXT.")));
 
     auto* fields = new QGridLayout;
-    auto* nickLabel = WrappedLabel(this, QStringLiteral("Name :"));
+    auto* nickLabel = WrappedLabel(this, tr("Name :"));
     NickTEXT = new QLineEdit(this);
     NickTEXT->setObjectName(QStringLiteral("NickTEXT"));
     nickLabel->setBuddy(NickTEXT);
-    auto* mailLabel = WrappedLabel(this, QStringLiteral("E-Mail :"));
+    auto* mailLabel = WrappedLabel(this, tr("E-Mail :"));
     UserMailTEXT = new QLineEdit(this);
     UserMailTEXT->setObjectName(QStringLiteral("UserMailTEXT"));
     mailLabel->setBuddy(UserMailTEXT);
@@ -115,12 +116,12 @@ MailFORM::MailFORM(MainHost& main) : ToolWindow(main, "MailFORM", QStringLiteral
     fields->setColumnStretch(1, 1);
     content->addLayout(fields);
 
-    auto* commentLabel = WrappedLabel(this, QStringLiteral("Comments && Suggestions :"));  // a buddy takes "&" as a mnemonic
+    auto* commentLabel = WrappedLabel(this, tr("Comments && Suggestions :"));  // a buddy takes "&" as a mnemonic
     CommentTEXT = new QPlainTextEdit(this);
     CommentTEXT->setObjectName(QStringLiteral("CommentTEXT"));
     CommentTEXT->setTabChangesFocus(true);
     commentLabel->setBuddy(CommentTEXT);
-    CommentTEXT->setAccessibleName(QStringLiteral("Comments & Suggestions"));
+    CommentTEXT->setAccessibleName(tr("Comments & Suggestions"));
     content->addWidget(commentLabel);
     content->addWidget(CommentTEXT, 1);
 
@@ -128,15 +129,15 @@ MailFORM::MailFORM(MainHost& main) : ToolWindow(main, "MailFORM", QStringLiteral
     StatusTEXT->setObjectName(QStringLiteral("StatusTEXT"));
     StatusTEXT->setReadOnly(true);
     StatusTEXT->setFocusPolicy(Qt::NoFocus);
-    StatusTEXT->setAccessibleName(QStringLiteral("Status"));
+    StatusTEXT->setAccessibleName(tr("Status"));
     content->addWidget(StatusTEXT);
-    ProgressBar = Uncaptioned<QProgressBar>(this, "ProgressBar", QStringLiteral("Mail sent"));
+    ProgressBar = Uncaptioned<QProgressBar>(this, "ProgressBar", tr("Mail sent"));
     ProgressBar->hide();  // until the message goes out
     content->addWidget(ProgressBar);
 
-    OkBUTTON = NamedButton(this, "OkBUTTON", QStringLiteral("Finish"));
+    OkBUTTON = NamedButton(this, "OkBUTTON", tr("Finish"));
     OkBUTTON->setDefault(true);
-    AbortBUTTON = NamedButton(this, "AbortBUTTON", QStringLiteral("Abort"));
+    AbortBUTTON = NamedButton(this, "AbortBUTTON", tr("Abort"));
     AddButtonRow(content, {OkBUTTON, AbortBUTTON});
     PictureBeside(this, PICTUREBOX, content);
     resize(560, 420);
@@ -166,7 +167,7 @@ MailFORM::MailFORM(MainHost& main) : ToolWindow(main, "MailFORM", QStringLiteral
     connect(deadlineTimer_, &QTimer::timeout, this, &MailFORM::ReplyTimedOut);  // inactive then
 
     // Form_Load
-    setWindowTitle(kTitle + QStringLiteral(" Mail"));
+    setWindowTitle(kTitle + tr(" Mail"));
     setStatus(kMailStatusStart);
     PICTUREBOX->setPixmap(Picture(QStringLiteral("MAIL"), devicePixelRatioF()));
 }
@@ -184,7 +185,7 @@ void MailFORM::setReplyTimeout(std::chrono::milliseconds timeout, std::chrono::m
 int MailFORM::dialogueState() const { return dialogue_ ? dialogue_->state() : 0; }
 
 void MailFORM::setStatus(const std::string& text) {
-    StatusTEXT->setText(FromFile(text));
+    StatusTEXT->setText(CoreText(FromFile(text)));
     StatusTEXT->setToolTip(StatusTEXT->text());  // whole where the window is too narrow for it
     StatusTEXT->setCursorPosition(0);
 }

@@ -141,10 +141,10 @@ void MainFORM::buildControls() {
 
     // Left: search, list, counts.
     auto* searchRow = new QHBoxLayout;
-    auto* searchLabel = new QLabel(QStringLiteral("&Search :"), listPane);
+    auto* searchLabel = new QLabel(tr("&Search :"), listPane);
     SearchTEXT = new QLineEdit(listPane);
     SearchTEXT->setObjectName(QStringLiteral("SearchTEXT"));
-    SearchTEXT->setToolTip(QStringLiteral("Search for a particular game in the database.\n"
+    SearchTEXT->setToolTip(tr("Search for a particular game in the database.\n"
                                           "Titles come first; when no title matches, a disc ID (10 digits) or a "
                                           "product code (SLUS-00707, SLUS_007.07, SLUS00707) finds its game."));
     SearchTEXT->setAccessibleDescription(SearchTEXT->toolTip());
@@ -153,19 +153,19 @@ void MainFORM::buildControls() {
     searchRow->addWidget(SearchTEXT, 1);
     left->addLayout(searchRow);
 
-    auto* listLabel = new QLabel(QStringLiteral("&Games :"), listPane);
+    auto* listLabel = new QLabel(tr("&Games :"), listPane);
     GameLIST = new GameListView(listPane);
     GameLIST->setObjectName(QStringLiteral("GameLIST"));
-    GameLIST->setToolTip(QStringLiteral("The current bleem! game database."));
+    GameLIST->setToolTip(tr("The current bleem! game database."));
     GameLIST->setAccessibleDescription(GameLIST->toolTip());
     GameLIST->setUniformItemSizes(true);  // thousands of rows fill without measuring each
     GameLIST->setMinimumWidth(GameLIST->fontMetrics().averageCharWidth() * 24);
     listLabel->setBuddy(GameLIST);
-    GameLIST->setAccessibleName(QStringLiteral("Games"));  // a list does not take its buddy's caption
+    GameLIST->setAccessibleName(tr("Games"));  // a list does not take its buddy's caption
     left->addWidget(listLabel);
     left->addWidget(GameLIST, 1);
 
-    auto* summary = new QGroupBox(QStringLiteral("Summarization"), listPane);
+    auto* summary = new QGroupBox(tr("Summarization"), listPane);
     auto* counts = new QGridLayout(summary);
     auto addCount = [&](int row, int column, const char* name, const QString& caption) {
         auto* label = new QLabel(caption, summary);
@@ -178,15 +178,15 @@ void MainFORM::buildControls() {
         counts->setColumnMinimumWidth(column * 2 + 1, field->minimumWidth());
         return field;
     };
-    YesTEXT = addCount(0, 0, "YesTEXT", QStringLiteral("Yes :"));
-    NoTEXT = addCount(0, 1, "NoTEXT", QStringLiteral("Not Yet :"));
-    PartTEXT = addCount(1, 0, "PartTEXT", QStringLiteral("Partial :"));
-    TotalTEXT = addCount(1, 1, "TotalTEXT", QStringLiteral("Total :"));
+    YesTEXT = addCount(0, 0, "YesTEXT", tr("Yes :"));
+    NoTEXT = addCount(0, 1, "NoTEXT", tr("Not Yet :"));
+    PartTEXT = addCount(1, 0, "PartTEXT", tr("Partial :"));
+    TotalTEXT = addCount(1, 1, "TotalTEXT", tr("Total :"));
     left->addWidget(summary);
 
     auto* versionRow = new QHBoxLayout;
-    auto* versionLabel = new QLabel(QStringLiteral("Database Version :"), listPane);
-    versionTEXT = Field(listPane, "versionTEXT", QStringLiteral("The current bleem! game database version."),
+    auto* versionLabel = new QLabel(tr("Database Version :"), listPane);
+    versionTEXT = Field(listPane, "versionTEXT", tr("The current bleem! game database version."),
                         versionLabel);
     WideEnoughFor(versionTEXT, WidestOf(versionTEXT, QStringLiteral("0000-00-00")));
     versionRow->addWidget(versionLabel);
@@ -220,24 +220,23 @@ void MainFORM::buildControls() {
         return std::pair{label, field};
     };
     std::tie(TitleLABEL, titleTEXT) =
-        addFact("TitleLABEL", QStringLiteral("Game Title :"), "titleTEXT", QStringLiteral("The name of the game."));
+        addFact("TitleLABEL", tr("Game Title :"), "titleTEXT", tr("The name of the game."));
     std::tie(IDLABEL, idTEXT) =
-        addFact("IDLABEL", QStringLiteral("Disc ID :"), "idTEXT", QStringLiteral("The bleem! Disc ID of the game."));
+        addFact("IDLABEL", tr("Disc ID :"), "idTEXT", tr("The bleem! Disc ID of the game."));
     WideEnoughFor(idTEXT, WidestOf(idTEXT, QStringLiteral("0000000000")));
 
-    StatusLABEL = Caption(detailsPane, "StatusLABEL", QStringLiteral("Status :"));
+    StatusLABEL = Caption(detailsPane, "StatusLABEL", tr("Status :"));
     auto* pictures = new QHBoxLayout;
     StatusPICTURE = new QLabel(detailsPane);
     StatusPICTURE->setObjectName(QStringLiteral("StatusPICTURE"));
-    StatusPICTURE->setToolTip(QStringLiteral("See if the game works with bleem!"));
+    StatusPICTURE->setToolTip(tr("See if the game works with bleem!"));
     StatusPICTURE->setAccessibleDescription(StatusPICTURE->toolTip());
-    StatusPICTURE->setAccessibleName(QStringLiteral("Status"));
+    StatusPICTURE->setAccessibleName(tr("Status"));
     d3dPICTURE = new QLabel(detailsPane);
     d3dPICTURE->setObjectName(QStringLiteral("d3dPICTURE"));
-    d3dPICTURE->setToolTip(QStringLiteral(
-        "See if the game support D3D Enhanced! (only available on enabled 'Automatic Compatibility Reload')"));
+    d3dPICTURE->setToolTip(tr("See if the game support D3D Enhanced! (only available on enabled 'Automatic Compatibility Reload')"));
     d3dPICTURE->setAccessibleDescription(d3dPICTURE->toolTip());
-    d3dPICTURE->setAccessibleName(QStringLiteral("Direct3D"));
+    d3dPICTURE->setAccessibleName(tr("Direct3D"));
     pictures->addWidget(StatusPICTURE);
     pictures->addSpacing(4);  // 60 twips between the two pictures
     pictures->addWidget(d3dPICTURE);
@@ -246,16 +245,16 @@ void MainFORM::buildControls() {
     facts->addLayout(pictures, row, 1);
     ++row;
 
-    std::tie(ProductCodeLABEL, ProductCodeTEXT) = addFact("ProductCodeLABEL", QStringLiteral("Product Code :"),
-                                                          "ProductCodeTEXT", QStringLiteral("The game's product code."));
+    std::tie(ProductCodeLABEL, ProductCodeTEXT) = addFact("ProductCodeLABEL", tr("Product Code :"),
+                                                          "ProductCodeTEXT", tr("The game's product code."));
     WideEnoughFor(ProductCodeTEXT, WidestOf(ProductCodeTEXT, QStringLiteral("SLPM-00000")));
     std::tie(PublisherLABEL, PublisherTEXT) =
-        addFact("PublisherLABEL", QStringLiteral("Publisher :"), "PublisherTEXT", QStringLiteral("The game's publisher."));
+        addFact("PublisherLABEL", tr("Publisher :"), "PublisherTEXT", tr("The game's publisher."));
     std::tie(CountryLABEL, CountryTEXT) = addFact(
-        "CountryLABEL", QStringLiteral("Region :"), "CountryTEXT",
-        QStringLiteral("The game's country code. (U/C : United States/Canada, J : Japan, PAL : Pretty much "
+        "CountryLABEL", tr("Region :"), "CountryTEXT",
+        tr("The game's country code. (U/C : United States/Canada, J : Japan, PAL : Pretty much "
                        "everyplace else, ALL : All three regions)"));
-    std::tie(DetailsLABEL, DetailsTEXT) = addFact("DetailsLABEL", QStringLiteral("Details :"), "DetailsTEXT", {});
+    std::tie(DetailsLABEL, DetailsTEXT) = addFact("DetailsLABEL", tr("Details :"), "DetailsTEXT", {});
     DetailsTEXT->setWordWrap(true);
     facts->setColumnStretch(1, 1);
     facts->setColumnMinimumWidth(1, std::max(idTEXT->minimumWidth(), ProductCodeTEXT->minimumWidth()));
@@ -263,15 +262,15 @@ void MainFORM::buildControls() {
 
     auto* advanced = new QGroupBox(detailsPane);
     auto* advancedLayout = new QGridLayout(advanced);
-    frameLABEL = Caption(advanced, "frameLABEL", QStringLiteral("Advanced Graphics Settings"));
+    frameLABEL = Caption(advanced, "frameLABEL", tr("Advanced Graphics Settings"));
     advanced->setAccessibleName(frameLABEL->text());
     QFont bold = frameLABEL->font();
     bold.setBold(true);
     frameLABEL->setFont(bold);
-    Check1 = DisplayBox(advanced, "Check1", QStringLiteral("Alternate Display Mode on"));
-    Check2 = DisplayBox(advanced, "Check2", QStringLiteral("Enable Frame Skip off"));
-    Check3 = DisplayBox(advanced, "Check3", QStringLiteral("Alternate Display Mode : On in Software Mode, Off in D3D"));
-    Check4 = DisplayBox(advanced, "Check4", QStringLiteral("Frame Skip : Off in Software Mode / On in D3D"));
+    Check1 = DisplayBox(advanced, "Check1", tr("Alternate Display Mode on"));
+    Check2 = DisplayBox(advanced, "Check2", tr("Enable Frame Skip off"));
+    Check3 = DisplayBox(advanced, "Check3", tr("Alternate Display Mode : On in Software Mode, Off in D3D"));
+    Check4 = DisplayBox(advanced, "Check4", tr("Frame Skip : Off in Software Mode / On in D3D"));
     advancedLayout->addWidget(frameLABEL, 0, 0, 1, 2);
     advancedLayout->addWidget(Check1, 1, 0);
     advancedLayout->addWidget(Check2, 1, 1);
@@ -280,22 +279,22 @@ void MainFORM::buildControls() {
     right->addWidget(advanced);
 
     auto* remarks = new QGridLayout;
-    GraphicsTEXT = Remark(detailsPane, "GraphicsTEXT", QStringLiteral("Graphics"), remarks, 0, 0);
-    SoundTEXT = Remark(detailsPane, "SoundTEXT", QStringLiteral("Sound"), remarks, 0, 1);
-    MemCardTEXT = Remark(detailsPane, "MemCardTEXT", QStringLiteral("Memory Cards"), remarks, 1, 0);
-    OtherTEXT = Remark(detailsPane, "OtherTEXT", QStringLiteral("Other (MDEC and CD-ROM)"), remarks, 1, 1);
+    GraphicsTEXT = Remark(detailsPane, "GraphicsTEXT", tr("Graphics"), remarks, 0, 0);
+    SoundTEXT = Remark(detailsPane, "SoundTEXT", tr("Sound"), remarks, 0, 1);
+    MemCardTEXT = Remark(detailsPane, "MemCardTEXT", tr("Memory Cards"), remarks, 1, 0);
+    OtherTEXT = Remark(detailsPane, "OtherTEXT", tr("Other (MDEC and CD-ROM)"), remarks, 1, 1);
     right->addLayout(remarks);
     right->addStretch(1);
     details->setWidget(detailsPane);
     rightColumn->addWidget(details, 1);
 
     auto* buttons = new QHBoxLayout;
-    NewBUTTON = Button(rightPane, "NewBUTTON", QStringLiteral("Add/Edit"),
-                       QStringLiteral("Add a game to the bleem! game database, or change the existing game informations."));
-    RemoveBUTTON = Button(rightPane, "RemoveBUTTON", QStringLiteral("Remove"),
-                          QStringLiteral("Disable the selected game entry from the database."));
-    CleanUpBUTTON = Button(rightPane, "CleanUpBUTTON", QStringLiteral("Clean Up"), QStringLiteral("Clean up the bleem!.ini data."));
-    ExitBUTTON = Button(rightPane, "ExitBUTTON", QStringLiteral("Exit"), QStringLiteral("Close tolva!"));
+    NewBUTTON = Button(rightPane, "NewBUTTON", tr("Add/Edit"),
+                       tr("Add a game to the bleem! game database, or change the existing game informations."));
+    RemoveBUTTON = Button(rightPane, "RemoveBUTTON", tr("Remove"),
+                          tr("Disable the selected game entry from the database."));
+    CleanUpBUTTON = Button(rightPane, "CleanUpBUTTON", tr("Clean Up"), tr("Clean up the bleem!.ini data."));
+    ExitBUTTON = Button(rightPane, "ExitBUTTON", tr("Exit"), tr("Close tolva!"));
     buttons->addWidget(NewBUTTON);
     buttons->addWidget(RemoveBUTTON);
     buttons->addWidget(CleanUpBUTTON);
@@ -322,56 +321,56 @@ void MainFORM::buildMenus() {
     };
     auto separator = [](QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QString::fromLatin1(name)); };
 
-    FileMENU = menuBar()->addMenu(QStringLiteral("&File"));
+    FileMENU = menuBar()->addMenu(tr("&File"));
     FileMENU->setObjectName(QStringLiteral("FileMENU"));
-    NewMENU = action(FileMENU, "NewMENU", QStringLiteral("Add/Edit Item"));
-    RemoveMENU = action(FileMENU, "RemoveMENU", QStringLiteral("Remove Item"));
+    NewMENU = action(FileMENU, "NewMENU", tr("Add/Edit Item"));
+    RemoveMENU = action(FileMENU, "RemoveMENU", tr("Remove Item"));
     separator(FileMENU, "SEPARATOR1");
-    ExitMENU = action(FileMENU, "ExitMENU", QStringLiteral("Exit"));
+    ExitMENU = action(FileMENU, "ExitMENU", tr("Exit"));
     ExitMENU->setShortcut(QKeySequence::Quit);
     separator(FileMENU, "HistorySEPARATOR");
-    UndoMENU = action(FileMENU, "UndoMENU", QStringLiteral("Undo"));
+    UndoMENU = action(FileMENU, "UndoMENU", tr("Undo"));
     UndoMENU->setShortcut(QKeySequence::Undo);
     UndoMENU->setEnabled(false);
-    HistoryMENU = action(FileMENU, "HistoryMENU", QStringLiteral("History..."));
+    HistoryMENU = action(FileMENU, "HistoryMENU", tr("History..."));
 
-    FormatMENU = menuBar()->addMenu(QStringLiteral("&Tools"));
+    FormatMENU = menuBar()->addMenu(tr("&Tools"));
     FormatMENU->setObjectName(QStringLiteral("FormatMENU"));
-    CleanUpMENU = action(FormatMENU, "CleanUpMENU", QStringLiteral("Clean Up"));
-    RepairMENU = action(FormatMENU, "RepairMENU", QStringLiteral("Repair"));
-    CompareMENU = action(FormatMENU, "CompareMENU", QStringLiteral("Compare"));
+    CleanUpMENU = action(FormatMENU, "CleanUpMENU", tr("Clean Up"));
+    RepairMENU = action(FormatMENU, "RepairMENU", tr("Repair"));
+    CompareMENU = action(FormatMENU, "CompareMENU", tr("Compare"));
     // Created unavailable, and nothing makes them available.
     RepairMENU->setEnabled(false);
     CompareMENU->setEnabled(false);
     separator(FormatMENU, "SEPARATOR2");
-    UpdateMENU = action(FormatMENU, "UpdateMENU", QStringLiteral("Online Update (based on MSWINSCK)"));
-    Update2MENU = action(FormatMENU, "Update2MENU", QStringLiteral("Online Update (based on MSINET)"));
+    UpdateMENU = action(FormatMENU, "UpdateMENU", tr("Online Update (based on MSWINSCK)"));
+    Update2MENU = action(FormatMENU, "Update2MENU", tr("Online Update (based on MSINET)"));
     MergeUpdateMENU = action(FormatMENU, "MergeUpdateMENU", tr("Merge Update File..."));
-    MailMENU = action(FormatMENU, "MailMENU", QStringLiteral("Mail to Tolva!"));
+    MailMENU = action(FormatMENU, "MailMENU", tr("Mail to Tolva!"));
     separator(FormatMENU, "SEPERATOR4");
-    GotoBleemMENU = action(FormatMENU, "GotoBleemMENU", QStringLiteral("More information about the selected game"));
+    GotoBleemMENU = action(FormatMENU, "GotoBleemMENU", tr("More information about the selected game"));
     separator(FormatMENU, "GamesTableSEPARATOR");
-    GamesTableMENU = action(FormatMENU, "GamesTableMENU", QStringLiteral("Games Table..."));
+    GamesTableMENU = action(FormatMENU, "GamesTableMENU", tr("Games Table..."));
     GamesTableMENU->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     DiscCollectionMENU = action(FormatMENU, "DiscCollectionMENU", tr("Disc Collection..."));
 
-    SettingsMENU = menuBar()->addMenu(QStringLiteral("S&ettings"));  // Alt+S is the search box
+    SettingsMENU = menuBar()->addMenu(tr("S&ettings"));  // Alt+S is the search box
     SettingsMENU->setObjectName(QStringLiteral("SettingsMENU"));
-    OtherIniMENU = action(SettingsMENU, "OtherIniMENU", QStringLiteral("Select another bleem!.ini file."));
-    OtherTxtMENU = action(SettingsMENU, "OtherTxtMENU", QStringLiteral("Select another Compatibility.txt file."));
+    OtherIniMENU = action(SettingsMENU, "OtherIniMENU", tr("Select another bleem!.ini file."));
+    OtherTxtMENU = action(SettingsMENU, "OtherTxtMENU", tr("Select another Compatibility.txt file."));
     separator(SettingsMENU, "SEPARATOR6");
     AcuMENU = action(SettingsMENU, "AcuMENU",
-                     QStringLiteral("Automatic Compatibility Reload (Switch off for better performance)"));
+                     tr("Automatic Compatibility Reload (Switch off for better performance)"));
     AcuMENU->setCheckable(true);
     AcuMENU->setChecked(true);
     separator(SettingsMENU, "ServersSEPARATOR");
     ServersMENU = action(SettingsMENU, "ServersMENU", tr("Servers..."));
 
-    HelpMENU = menuBar()->addMenu(QStringLiteral("&Help"));
+    HelpMENU = menuBar()->addMenu(tr("&Help"));
     HelpMENU->setObjectName(QStringLiteral("HelpMENU"));
     addHelpLinks();
     separator(HelpMENU, "SEPARATOR4");
-    AboutMENU = action(HelpMENU, "AboutMENU", QStringLiteral("About..."));
+    AboutMENU = action(HelpMENU, "AboutMENU", tr("About..."));
 
     OnSignal(platform_, ExitMENU, &QAction::triggered, this, [this] { ExitBUTTON_Click(); });
     OnSignal(platform_, OtherIniMENU, &QAction::triggered, this, [this] { OtherIniMENU_Click(); });

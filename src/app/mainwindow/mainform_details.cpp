@@ -1,8 +1,10 @@
 // The details view of the selected game, and its "More information" web page.
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QLabel>
 
 #include "app/mainwindow/mainform.h"
+#include "app/platform/coretext.h"
 #include "app/platform/controls.h"
 #include "app/platform/messages.h"
 #include "app/platform/resources.h"
@@ -16,11 +18,11 @@ namespace {
 
 // What each picture means, as a screen reader says it.
 QString Meaning(const QString& picture) {
-    if (picture == QLatin1String("YES")) return QStringLiteral("Status: works");
-    if (picture == QLatin1String("PART")) return QStringLiteral("Status: partially works");
-    if (picture == QLatin1String("NO")) return QStringLiteral("Status: does not work yet");
-    if (picture == QLatin1String("D3D")) return QStringLiteral("Direct3D supported");
-    return QStringLiteral("no Direct3D");
+    if (picture == QLatin1String("YES")) return QCoreApplication::translate("tolva::MainFORM", "Status: works");
+    if (picture == QLatin1String("PART")) return QCoreApplication::translate("tolva::MainFORM", "Status: partially works");
+    if (picture == QLatin1String("NO")) return QCoreApplication::translate("tolva::MainFORM", "Status: does not work yet");
+    if (picture == QLatin1String("D3D")) return QCoreApplication::translate("tolva::MainFORM", "Direct3D supported");
+    return QCoreApplication::translate("tolva::MainFORM", "no Direct3D");
 }
 
 void ShowPicture(QLabel* picture, const char* name) {
@@ -92,10 +94,10 @@ void MainFORM::gameLIST_Click() {
         d3dPICTURE->hide();
     }
 
-    ShowValue(GraphicsTEXT, FromFile(flags.graphics));
-    ShowValue(SoundTEXT, FromFile(flags.sound));
-    ShowValue(MemCardTEXT, FromFile(flags.memCard));
-    ShowValue(OtherTEXT, FromFile(flags.other));
+    ShowValue(GraphicsTEXT, CoreText(FromFile(flags.graphics)));
+    ShowValue(SoundTEXT, CoreText(FromFile(flags.sound)));
+    ShowValue(MemCardTEXT, CoreText(FromFile(flags.memCard)));
+    ShowValue(OtherTEXT, CoreText(FromFile(flags.other)));
 }
 
 void MainFORM::GotoBleemMENU_Click() {
@@ -105,7 +107,7 @@ void MainFORM::GotoBleemMENU_Click() {
         return;
     }
     platform_.prompter->ask(this, kTitle,
-                            QStringLiteral("Tolva! needs the region code of this game to search for more information. "
+                            tr("Tolva! needs the region code of this game to search for more information. "
                                            "Unfortunately, this game's region code is not known."),
                             MsgIcon::Information, MsgButtons::Ok);
 }

@@ -15,8 +15,8 @@ void MainFORM::refreshUndo() {
     const std::vector<KeptVersion> versions = KeptVersions(state_.folders);
     UndoMENU->setEnabled(!versions.empty());
     // A title's "&" is the title's, not a mnemonic.
-    UndoMENU->setText(QStringLiteral("Undo") +
-                      (versions.empty() ? QString() : " " + FromFile(versions.front().action).replace('&', "&&")));
+    UndoMENU->setText(versions.empty() ? tr("Undo")
+                                       : tr("Undo %1").arg(FromFile(versions.front().action).replace('&', "&&")));
 }
 
 void MainFORM::UndoMENU_Click() {

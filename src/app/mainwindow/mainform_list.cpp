@@ -34,8 +34,8 @@ void MainFORM::WriteList() {
     const SummaryCounts counts = CountGames(games);
     const int total = counts.total();
     if (total == 0) {
-        platform_.prompter->ask(this, kTitle + QStringLiteral(" Error"),
-                                QStringLiteral("bleem!'s game compatibility database is missing!"), MsgIcon::Critical,
+        platform_.prompter->ask(this, tr("%1 Error").arg(kTitle),
+                                tr("bleem!'s game compatibility database is missing!"), MsgIcon::Critical,
                                 MsgButtons::Ok);
         EndProgram();
     }

@@ -39,7 +39,7 @@ bool MainFORM::Form_Load() {
 bool MainFORM::startUp() {
     Folders& folders = state_.folders;
     if (platform_.instance->anotherIsRunning()) {
-        platform_.prompter->ask(this, kTitle, kTitle + QStringLiteral(" is already in use"), MsgIcon::Critical,
+        platform_.prompter->ask(this, kTitle, tr("%1 is already in use").arg(kTitle), MsgIcon::Critical,
                                 MsgButtons::Ok);
         EndProgram();
     }
@@ -55,8 +55,8 @@ bool MainFORM::startUp() {
     splash->show();
     QCoreApplication::processEvents();  // let it paint once
 
-    Check3->setText(QStringLiteral("Alternate Display Mode :\r\nSoftware Mode = On, D3D = Off"));
-    Check4->setText(QStringLiteral("Frame Skip :\r\nSoftware Mode = Off, D3D = On"));
+    Check3->setText(tr("Alternate Display Mode :\r\nSoftware Mode = On, D3D = Off"));
+    Check4->setText(tr("Frame Skip :\r\nSoftware Mode = Off, D3D = On"));
 
     QString appPath = platform_.program->folder();
     if (!appPath.endsWith(Sep())) appPath.append(Sep());
@@ -64,12 +64,12 @@ bool MainFORM::startUp() {
 
     // A folder named on the command line has set IniPath (and TxtPath) for this run already.
     if (folders.IniPath.empty())
-        folders.IniPath = ToPath(FindStartFolder(platform_, kIniFileName, QStringLiteral("INI Path")));
+        folders.IniPath = ToPath(FindStartFolder(platform_, kIniFileName, tr("INI Path")));
     if (folders.IniPath.empty()) runWindow(new SearchFORM(*this, FileDialog()), WindowMode::Blocking);
 
     if (folders.TxtPath.empty())
         folders.TxtPath =
-            ToPath(FindStartFolder(platform_, kTxtFileName, QStringLiteral("TXT Path"), FromPath(folders.IniPath)));
+            ToPath(FindStartFolder(platform_, kTxtFileName, tr("TXT Path"), FromPath(folders.IniPath)));
     if (folders.TxtPath.empty()) runWindow(new Search2FORM(*this, FileDialog()), WindowMode::Blocking);
 
     setWindowTitle(kTitle);

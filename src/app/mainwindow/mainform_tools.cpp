@@ -6,6 +6,7 @@
 #include "app/collection/disccollectionform.h"
 #include "app/gamestable/gamestableform.h"
 #include "app/mainwindow/mainform.h"
+#include "app/platform/coretext.h"
 #include "app/platform/messages.h"
 #include "app/platform/text.h"
 #include "app/tools/cleanupform.h"
@@ -18,14 +19,14 @@ namespace tolva {
 
 bool MainFORM::refusedBeforeChange(const char* refusal) {
     const std::optional<std::string> why = RefuseChange(state_, refusal);
-    if (why) platform_.prompter->ask(this, kTitle, FromFile(*why), MsgIcon::Exclamation, MsgButtons::Ok);
+    if (why) platform_.prompter->ask(this, kTitle, CoreText(FromFile(*why)), MsgIcon::Exclamation, MsgButtons::Ok);
     return why.has_value();
 }
 
 void MainFORM::RemoveBUTTON_Click() {
     if (refusedBeforeChange("Cannot remove the game from")) return;
     const MsgAnswer answer =
-        platform_.prompter->ask(this, kTitle, QStringLiteral("Are you sure that the game should be removed ?"),
+        platform_.prompter->ask(this, kTitle, tr("Are you sure that the game should be removed ?"),
                                 MsgIcon::Question, MsgButtons::YesNo);
     if (answer == MsgAnswer::Yes) {
         const char* const module = "GLOBAL.RemoveGame";

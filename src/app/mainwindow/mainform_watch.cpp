@@ -21,7 +21,7 @@ void MainFORM::buildWatch() {
     ChangedLABEL = new QLabel(this);
     ChangedLABEL->setObjectName(QStringLiteral("ChangedLABEL"));
     ChangedLABEL->setTextFormat(Qt::PlainText);
-    ExposeValue(ChangedLABEL, QStringLiteral("File changes"));
+    ExposeValue(ChangedLABEL, tr("File changes"));
     statusBar()->addWidget(ChangedLABEL, 1);
     statusBar()->hide();  // until there is something to say
     watch_ = new ChangeWatch(state_, platform_, this);
@@ -60,8 +60,8 @@ void MainFORM::reloadChangedFile(WatchedFile file) {
         }
     }
 
-    const QString text = ini ? QStringLiteral("bleem!.INI was changed by another program and has been reloaded.")
-                             : QStringLiteral("Compatibility.TXT was changed by another program and has been read again.");
+    const QString text = ini ? tr("bleem!.INI was changed by another program and has been reloaded.")
+                             : tr("Compatibility.TXT was changed by another program and has been read again.");
     ChangedLABEL->setText(text);
     statusBar()->show();
     QAccessibleValueChangeEvent told(ChangedLABEL, text);
@@ -74,7 +74,7 @@ bool MainFORM::reloadIfChangedElsewhere(QWidget* owner) {
     if (!now.ok || !state_.seen.ini || now.bytes == *state_.seen.ini) return false;
     reloadChangedFile(WatchedFile::Ini);
     platform_.prompter->ask(owner, kTitle,
-                            QStringLiteral("bleem!.INI was changed by another program since it was read. It has been "
+                            tr("bleem!.INI was changed by another program since it was read. It has been "
                                            "reloaded, and nothing was written, so that change is not lost.\r\n\r\n"
                                            "Check the list, then try again."),
                             MsgIcon::Information, MsgButtons::Ok);

@@ -32,7 +32,7 @@ SplashFORM::SplashFORM(MainHost& host)
 }
 
 QString SplashFORM::VersionText(const QString& releaseName, int revision) {
-    return releaseName + QLatin1Char('\n') + QStringLiteral("Build ") + QString::number(revision);
+    return releaseName + QLatin1Char('\n') + tr("Build %1").arg(revision);
 }
 
 void SplashFORM::mouseReleaseEvent(QMouseEvent* event) {

@@ -75,7 +75,9 @@ Page::Page(PageRun& run, const QString& name, int number, const QString& suffix,
       run_(run),
       number_(number) {
 
-    PICTUREBOX = PictureBox(this, picture.left(1) + picture.mid(1).toLower(), picture);
+    PICTUREBOX = PictureBox(this, picture == QLatin1String("REPAIR")    ? tr("Repair")
+                                  : picture == QLatin1String("COMPARE") ? tr("Compare")
+                                                                        : tr("Wizard"), picture);
     PICTUREBOX->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     PICTUREBOX->setFixedSize(PictureSize(picture));
 
@@ -119,19 +121,19 @@ QPushButton* Page::addButton(const char* name, const QString& caption) {
 }
 
 void Page::addStartButtons() {
-    OkBUTTON = addButton("OkBUTTON", QStringLiteral("Start"));
+    OkBUTTON = addButton("OkBUTTON", tr("Start"));
     OkBUTTON->setDefault(true);
-    AbortBUTTON = addButton("AbortBUTTON", QStringLiteral("Abort"));
+    AbortBUTTON = addButton("AbortBUTTON", tr("Abort"));
     on(OkBUTTON, &QPushButton::clicked, "OkBUTTON_Click", [this] { next(); });
     on(AbortBUTTON, &QPushButton::clicked, "AbortBUTTON_Click", [this] { run_.end(); });
 }
 
 void Page::addPageButtons(const QString& forwardCaption) {
-    BackBUTTON = addButton("BackBUTTON", QStringLiteral("< Back"));
+    BackBUTTON = addButton("BackBUTTON", tr("< Back"));
     ForwardBUTTON = addButton("ForwardBUTTON", forwardCaption);
     ForwardBUTTON->setDefault(true);
     buttons_->addSpacing(12);
-    AbortBUTTON = addButton("AbortBUTTON", QStringLiteral("Abort"));
+    AbortBUTTON = addButton("AbortBUTTON", tr("Abort"));
     on(ForwardBUTTON, &QPushButton::clicked, "ForwardBUTTON_Click", [this] { next(); });
     on(BackBUTTON, &QPushButton::clicked, "BackBUTTON_Click", [this] { back(); });
     on(AbortBUTTON, &QPushButton::clicked, "AbortBUTTON_Click", [this] { run_.end(); });

@@ -1,4 +1,7 @@
+#include "app/platform/coretext.h"
 #include "app/platform/messages.h"
+
+#include <QCoreApplication>
 
 #include "app/platform/environment.h"
 #include "app/platform/text.h"
@@ -7,15 +10,14 @@
 namespace tolva {
 
 QString CommonErrorText(const Failure& failure) {
-    return QStringLiteral("Description : ") + FromFile(failure.description) +
-           QStringLiteral("\r\nModul : ") + QString::fromStdString(failure.module) +
-           QStringLiteral("\r\n\r\nplease contact me : ") + QString::fromStdString(MaintainersMailbox()) +
-           QStringLiteral("\r\n\r\nResume?");
+    return QCoreApplication::translate("CommonError", "Description : %1\r\nModul : %2\r\n\r\nplease contact me : %3\r\n\r\nResume?")
+        .arg(CoreText(FromFile(failure.description)), QString::fromStdString(failure.module),
+             QString::fromStdString(MaintainersMailbox()));
 }
 
 Resolution ShowCommonError(Platform& platform, QWidget* owner, const Failure& failure) {
     const MsgAnswer answer =
-        platform.prompter->ask(owner, kTitle + QStringLiteral(" Critical Error"), CommonErrorText(failure),
+        platform.prompter->ask(owner, QCoreApplication::translate("CommonError", "%1 Critical Error").arg(kTitle), CommonErrorText(failure),
                                MsgIcon::Critical, MsgButtons::OkCancel);
     if (answer != MsgAnswer::Ok) EndProgram();
     return Resolution::Resume;

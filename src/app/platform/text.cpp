@@ -1,5 +1,6 @@
 #include "app/platform/text.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include "core/text/cp1252.h"
@@ -37,8 +38,8 @@ QString UpperCase1252(const QString& text) {
 bool InCp1252(char32_t codePoint) { return UnicodeToCp1252(codePoint) >= 0; }
 
 QString OutsideCp1252Text(const QString& refused) {
-    return QStringLiteral("bleem!.INI can only hold the characters of Windows-1252 (Western European), so "
-                          "these were left out: ") + refused;
+    return QCoreApplication::translate("Text", "bleem!.INI can only hold the characters of Windows-1252 (Western European), so "
+                          "these were left out: %1").arg(refused);
 }
 
 std::string ToPath(const QString& path) { return QFile::encodeName(path).toStdString(); }

@@ -86,7 +86,9 @@ private:
         const QString stored = settings_ ? settings_->readWindow(key(QStringLiteral("geometry"))) : QString();
         const QList<int> place = Numbers(stored);
         const bool remembered = place.size() == 4 && place[2] > 0 && place[3] > 0;
-        const QSize size = remembered ? QSize(place[2], place[3]) : window_->size();
+        // Placed at the size it will have: a stored size may be below what the window takes now
+        // (stored while it spoke a language of shorter words).
+        const QSize size = remembered ? QSize(place[2], place[3]).expandedTo(window_->minimumSizeHint()) : window_->size();
         const QPoint corner = remembered ? QPoint(place[0], place[1]) : window_->pos();
 
         QList<QRect> screens;

@@ -19,37 +19,37 @@ namespace {
 // Every option is declared here for the help text; ParseCommandLine reads the arguments itself,
 // so that a mistake ends with status 2 as usage errors do.
 struct Options {
-    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show these options and end.")};
-    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Show the version and end.")};
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QCoreApplication::translate("CommandLine", "Show these options and end.")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}, QCoreApplication::translate("CommandLine", "Show the version and end.")};
     QCommandLineOption identify{QStringLiteral("identify"),
-                                QStringLiteral("Print a table of the discs named instead of FOLDER (disc images, drives, "
+                                QCoreApplication::translate("CommandLine", "Print a table of the discs named instead of FOLDER (disc images, drives, "
                                                "or folders of images, walked with their subfolders): file, product "
                                                "code, disc IDs, title, where the title comes from, status in "
                                                "bleem!.INI, and why a disc cannot be read; then end. Status 0 when "
                                                "every disc was read, 1 when some could not be, 2 for wrong usage.")};
     QCommandLineOption ini{QStringLiteral("ini"),
-                           QStringLiteral("With --identify: read bleem!.INI from <folder> instead of where it is "
+                           QCoreApplication::translate("CommandLine", "With --identify: read bleem!.INI from <folder> instead of where it is "
                                           "usually found."),
-                           QStringLiteral("folder")};
+                           QCoreApplication::translate("CommandLine", "folder")};
     QCommandLineOption txt{QStringLiteral("txt"),
-                           QStringLiteral("With --identify: read Compatibility.TXT from <folder> instead of where it "
+                           QCoreApplication::translate("CommandLine", "With --identify: read Compatibility.TXT from <folder> instead of where it "
                                           "is usually found."),
-                           QStringLiteral("folder")};
+                           QCoreApplication::translate("CommandLine", "folder")};
     QCommandLineOption format{QStringLiteral("format"),
-                              QStringLiteral("With --identify: tsv (a header line, then tab-separated lines; the "
+                              QCoreApplication::translate("CommandLine", "With --identify: tsv (a header line, then tab-separated lines; the "
                                              "default) or json (an array of objects)."),
                               QStringLiteral("tsv|json")};
 
     void addTo(QCommandLineParser& parser) const {
         parser.setApplicationDescription(
-            QStringLiteral("A companion for the game database files of bleem!: bleem!.INI and Compatibility.TXT.\n\n"
+            QCoreApplication::translate("CommandLine", "A companion for the game database files of bleem!: bleem!.INI and Compatibility.TXT.\n\n"
                            "Example: tolva --identify ~/Games/PSX --ini ~/bleem --format json"));
         for (const QCommandLineOption* option : {&help, &version, &identify, &ini, &txt, &format}) parser.addOption(*option);
         parser.addPositionalArgument(
-            QStringLiteral("FOLDER"),
-            QStringLiteral("Open the bleem!.INI of this folder (and the Compatibility.TXT beside it) for this run, "
+            QCoreApplication::translate("CommandLine", "FOLDER"),
+            QCoreApplication::translate("CommandLine", "Open the bleem!.INI of this folder (and the Compatibility.TXT beside it) for this run, "
                            "leaving the stored settings as they are."),
-            QStringLiteral("[FOLDER | --identify DISC-OR-FOLDER... [--ini FOLDER] [--txt FOLDER] [--format tsv|json]]"));
+            QCoreApplication::translate("CommandLine", "[FOLDER | --identify DISC-OR-FOLDER... [--ini FOLDER] [--txt FOLDER] [--format tsv|json]]"));
     }
 };
 
@@ -62,7 +62,7 @@ CommandLine Finish(int exitCode, const QString& output) {
 }
 
 CommandLine Misuse(const QString& what) {
-    return Finish(2, QStringLiteral("tolva: %1\nTry 'tolva --help' for the options.\n").arg(what));
+    return Finish(2, QCoreApplication::translate("CommandLine", "tolva: %1\nTry 'tolva --help' for the options.\n").arg(what));
 }
 
 }  // namespace
@@ -86,13 +86,13 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         } else {
             const QString name = argument.section(QLatin1Char('='), 0, 0);
             if (name != QLatin1String("--ini") && name != QLatin1String("--txt") && name != QLatin1String("--format"))
-                return Misuse(QStringLiteral("Unknown option '%1'.").arg(name.mid(name.startsWith(QLatin1String("--")) ? 2 : 1)));
+                return Misuse(QCoreApplication::translate("CommandLine", "Unknown option '%1'.").arg(name.mid(name.startsWith(QLatin1String("--")) ? 2 : 1)));
             if (argument.contains(QLatin1Char('='))) {
                 values[name] = argument.section(QLatin1Char('='), 1);
             } else if (k + 1 < arguments.size()) {
                 values[name] = arguments[++k];
             } else {
-                return Misuse(QStringLiteral("Missing value after '%1'.").arg(name));
+                return Misuse(QCoreApplication::translate("CommandLine", "Missing value after '%1'.").arg(name));
             }
         }
     }
@@ -103,10 +103,10 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     }
     if (version) return Finish(0, kTitle + QLatin1Char(' ') + QCoreApplication::applicationVersion() + QLatin1Char('\n'));
     if (identify) {
-        if (folders.isEmpty()) return Misuse(QStringLiteral("--identify needs at least one disc image, drive or folder"));
+        if (folders.isEmpty()) return Misuse(QCoreApplication::translate("CommandLine", "--identify needs at least one disc image, drive or folder"));
         const QString format = values.value(QStringLiteral("--format"), QStringLiteral("tsv"));
         if (format != QLatin1String("tsv") && format != QLatin1String("json"))
-            return Misuse(QStringLiteral("--format takes tsv or json, not '%1'").arg(format));
+            return Misuse(QCoreApplication::translate("CommandLine", "--format takes tsv or json, not '%1'").arg(format));
         CommandLine line;
         line.identify.discs = folders;
         line.identify.iniFolder = values.value(QStringLiteral("--ini"));
@@ -114,8 +114,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         line.identify.json = format == QLatin1String("json");
         return line;
     }
-    if (!values.isEmpty()) return Misuse(QStringLiteral("%1 goes with --identify").arg(values.firstKey()));
-    if (folders.size() > 1) return Misuse(QStringLiteral("one FOLDER at most, not %1").arg(folders.size()));
+    if (!values.isEmpty()) return Misuse(QCoreApplication::translate("CommandLine", "%1 goes with --identify").arg(values.firstKey()));
+    if (folders.size() > 1) return Misuse(QCoreApplication::translate("CommandLine", "one FOLDER at most, not %1").arg(folders.size()));
 
     CommandLine line;
     if (!folders.isEmpty()) line.options.folder = QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(folders.front()).absoluteFilePath()));
@@ -127,7 +127,7 @@ void UseStartFolder(const StartOptions& options, Folders& folders, Platform& pla
     const QString found = FindFolder(platform, {options.folder}, kIniFileName);
     if (found.isEmpty()) {
         platform.prompter->ask(nullptr, kTitle,
-                               QStringLiteral("There is no %1 in %2.\n\n"
+                               QCoreApplication::translate("CommandLine", "There is no %1 in %2.\n\n"
                                               "tolva! looks for it where it usually does.")
                                    .arg(QLatin1String(kIniFileName), options.folder),
                                MsgIcon::Exclamation, MsgButtons::Ok);

@@ -40,32 +40,32 @@ SearchFORM::SearchFORM(MainHost& host, Dialog& dialog, Kind kind)
     Platform& platform = host.platform();
 
     LABEL = new QLabel(kind == Kind::Ini
-                           ? QStringLiteral("Please enter the name of the folder where bleem! or the \"bleem!.ini\" is located.")
-                           : QStringLiteral("Please enter the name of the folder where bleem! or the \"compatiblity.txt\" is located."),
+                           ? tr("Please enter the name of the folder where bleem! or the \"bleem!.ini\" is located.")
+                           : tr("Please enter the name of the folder where bleem! or the \"compatiblity.txt\" is located."),
                        this);
     LABEL->setObjectName(QStringLiteral("LABEL"));
     LABEL->setWordWrap(true);
     PathTEXT = new QLineEdit(this);
     PathTEXT->setObjectName(QStringLiteral("PathTEXT"));
     LABEL->setBuddy(PathTEXT);
-    PathTEXT->setAccessibleName(QStringLiteral("Folder"));
+    PathTEXT->setAccessibleName(tr("Folder"));
     PathTEXT->setMinimumWidth(380);
     SearchBUTTON = NamedButton(this, "SearchBUTTON", QStringLiteral("..."));
-    SearchBUTTON->setAccessibleName(QStringLiteral("Browse"));
-    SearchBUTTON->setToolTip(QStringLiteral("Pick the file"));
+    SearchBUTTON->setAccessibleName(tr("Browse"));
+    SearchBUTTON->setToolTip(tr("Pick the file"));
     // Made in reading order, which Tab follows: the folder, the folders found, then the last row.
-    FoundLABEL = new QLabel(QStringLiteral("Found in Wine prefixes:"), this);
+    FoundLABEL = new QLabel(tr("Found in Wine prefixes:"), this);
     FoundLABEL->setObjectName(QStringLiteral("FoundLABEL"));
     FoundLIST = new QListWidget(this);
     FoundLIST->setObjectName(QStringLiteral("FoundLIST"));
-    FoundLIST->setToolTip(QStringLiteral("Choose a folder to put it into the field above"));
+    FoundLIST->setToolTip(tr("Choose a folder to put it into the field above"));
     FoundLABEL->setBuddy(FoundLIST);
-    FoundLIST->setAccessibleName(QStringLiteral("Found in Wine prefixes"));  // a list takes no name from its buddy
-    SaveCHECK = Named<QCheckBox>(this, "SaveCHECK", QStringLiteral("Save"));
+    FoundLIST->setAccessibleName(tr("Found in Wine prefixes"));  // a list takes no name from its buddy
+    SaveCHECK = Named<QCheckBox>(this, "SaveCHECK", tr("Save"));
     SaveCHECK->setChecked(true);
     OkBUTTON = NamedButton(this, "OkBUTTON", QStringLiteral("OK"));
     OkBUTTON->setDefault(true);
-    AbortBUTTON = NamedButton(this, "AbortBUTTON", QStringLiteral("Abort"));
+    AbortBUTTON = NamedButton(this, "AbortBUTTON", tr("Abort"));
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(LABEL, 0, 0, 1, 3);
@@ -109,7 +109,7 @@ QString SearchFORM::fileName() const {
 }
 
 QString SearchFORM::settingKey() const {
-    return kind_ == Kind::Ini ? QStringLiteral("INI Path") : QStringLiteral("TXT Path");
+    return kind_ == Kind::Ini ? tr("INI Path") : tr("TXT Path");
 }
 
 std::string& SearchFORM::folderVariable() {
@@ -143,8 +143,8 @@ void SearchFORM::AbortBUTTON_Click() { abort(); }
 
 void SearchFORM::abort() {
     if (folderVariable().empty()) {
-        host().platform().prompter->ask(this, QStringLiteral("Aborted by user"),
-                                        kTitle + QStringLiteral(" could not be started."), MsgIcon::Critical, MsgButtons::Ok);
+        host().platform().prompter->ask(this, tr("Aborted by user"),
+                                        tr("%1 could not be started.").arg(kTitle), MsgIcon::Critical, MsgButtons::Ok);
         EndProgram();
     }
     finish();

@@ -18,21 +18,21 @@
 
 namespace tolva {
 
-CleanUpFORM::CleanUpFORM(MainHost& main) : ToolWindow(main, "CleanUpFORM", QStringLiteral(" Clean Up")), main_(main) {
-    PICTUREBOX = PictureBox(this, QStringLiteral("Clean Up"), QStringLiteral("CLEANUP"));
+CleanUpFORM::CleanUpFORM(MainHost& main) : ToolWindow(main, "CleanUpFORM", tr(" Clean Up")), main_(main) {
+    PICTUREBOX = PictureBox(this, tr("Clean Up"), QStringLiteral("CLEANUP"));
 
     auto* content = new QVBoxLayout;
-    content->addWidget(WrappedLabel(this, QStringLiteral("This wizard helps you to clean up the data in the bleem!.ini ! All "
+    content->addWidget(WrappedLabel(this, tr("This wizard helps you to clean up the data in the bleem!.ini ! All "
                                                  "comments will be removed and the entries will get sorted.")));
-    content->addWidget(WrappedLabel(this, QStringLiteral("If you want to copy additional information from the compatiblity.txt "
+    content->addWidget(WrappedLabel(this, tr("If you want to copy additional information from the compatiblity.txt "
                                                  "into the bleem! ini file, choose it from below :")));
     auto* boxes = new QGridLayout;
-    Check1 = Named<QCheckBox>(this, "Check1", QStringLiteral("Publisher"));
-    Check2 = Named<QCheckBox>(this, "Check2", QStringLiteral("Product Code"));
-    Check3 = Named<QCheckBox>(this, "Check3", QStringLiteral("Country"));
-    Check4 = Named<QCheckBox>(this, "Check4", QStringLiteral("Works?"));
-    Check5 = Named<QCheckBox>(this, "Check5", QStringLiteral("D3D Enhanced?"));
-    Check6 = Named<QCheckBox>(this, "Check6", QStringLiteral("Details"));
+    Check1 = Named<QCheckBox>(this, "Check1", tr("Publisher"));
+    Check2 = Named<QCheckBox>(this, "Check2", tr("Product Code"));
+    Check3 = Named<QCheckBox>(this, "Check3", tr("Country"));
+    Check4 = Named<QCheckBox>(this, "Check4", tr("Works?"));
+    Check5 = Named<QCheckBox>(this, "Check5", tr("D3D Enhanced?"));
+    Check6 = Named<QCheckBox>(this, "Check6", tr("Details"));
     boxes->addWidget(Check1, 0, 0);
     boxes->addWidget(Check2, 0, 1);
     boxes->addWidget(Check3, 1, 0);
@@ -42,24 +42,24 @@ CleanUpFORM::CleanUpFORM(MainHost& main) : ToolWindow(main, "CleanUpFORM", QStri
     content->addLayout(boxes);
 
     auto* place = new QHBoxLayout;
-    Option1 = Named<QRadioButton>(this, "Option1", QStringLiteral("before"));
+    Option1 = Named<QRadioButton>(this, "Option1", tr("before"));
     Option1->setChecked(true);
-    Option2 = Named<QRadioButton>(this, "Option2", QStringLiteral("or after"));
-    Option1->setAccessibleName(QStringLiteral("Add the comments before the entry"));
-    Option2->setAccessibleName(QStringLiteral("Add the comments after the entry"));
-    place->addWidget(WrappedLabel(this, QStringLiteral("Add the comments")));
+    Option2 = Named<QRadioButton>(this, "Option2", tr("or after"));
+    Option1->setAccessibleName(tr("Add the comments before the entry"));
+    Option2->setAccessibleName(tr("Add the comments after the entry"));
+    place->addWidget(WrappedLabel(this, tr("Add the comments")));
     place->addWidget(Option1);
     place->addWidget(Option2);
-    place->addWidget(WrappedLabel(this, QStringLiteral("the entry.")));
+    place->addWidget(WrappedLabel(this, tr("the entry.")));
     place->addStretch(1);
     content->addLayout(place);
     content->addStretch(1);
 
-    OkBUTTON = NamedButton(this, "OkBUTTON", QStringLiteral("Finish"));
+    OkBUTTON = NamedButton(this, "OkBUTTON", tr("Finish"));
     OkBUTTON->setDefault(true);
-    AbortBUTTON = NamedButton(this, "AbortBUTTON", QStringLiteral("Abort"));
-    PreviewBUTTON = NamedButton(this, "PreviewBUTTON", QStringLiteral("Preview..."));
-    PreviewBUTTON->setToolTip(QStringLiteral("Show the lines Finish would change in bleem!.ini."));
+    AbortBUTTON = NamedButton(this, "AbortBUTTON", tr("Abort"));
+    PreviewBUTTON = NamedButton(this, "PreviewBUTTON", tr("Preview..."));
+    PreviewBUTTON->setToolTip(tr("Show the lines Finish would change in bleem!.ini."));
     AddButtonRow(content, {PreviewBUTTON, OkBUTTON, AbortBUTTON});
     PictureBeside(this, PICTUREBOX, content);
 
@@ -101,8 +101,8 @@ void CleanUpFORM::RunFromMain(MainHost& main) {
 
 QCheckBox* CleanUpFORM::AddAfterwardsOption(QWidget* window, QBoxLayout* layout, const char* labelName) {
     layout->addWidget(WrappedLabel(
-        window, QStringLiteral("Activate the following option when you want to sort the ini afterwards :"), labelName));
-    auto* option = Named<QCheckBox>(window, "Check1", QStringLiteral("Clean Up the ini afterwards"));
+        window, tr("Activate the following option when you want to sort the ini afterwards :"), labelName));
+    auto* option = Named<QCheckBox>(window, "Check1", tr("Clean Up the ini afterwards"));
     layout->addWidget(option);
     return option;
 }

@@ -1,5 +1,6 @@
 #include "app/tools/compare1form.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -13,7 +14,7 @@ namespace {
 class CompareMiddlePage final : public ToolPage {
 public:
     CompareMiddlePage(PageRun& run, int number) : ToolPage(run, kCompareWizard, number) {
-        addPageButtons(QStringLiteral("Next >"));
+        addPageButtons(QCoreApplication::translate("tolva::ToolPage", "Next >"));
         BackBUTTON->setEnabled(number > 2);
     }
 };

@@ -10,11 +10,11 @@
 namespace tolva {
 
 ToolFinishPage::ToolFinishPage(PageRun& run, const ToolWizard& wizard) : ToolPage(run, wizard, wizard.last) {
-    addText(QStringLiteral("The tolva! wizard has now all the information needed to update the bleem! "
+    addText(tr("The tolva! wizard has now all the information needed to update the bleem! "
                            "database with your game information. Click 'Finish' to complete setup."),
             "LABEL");
     Check1 = CleanUpFORM::AddAfterwardsOption(this, content(), "LABEL");
-    addPageButtons(QStringLiteral("Finish"));
+    addPageButtons(tr("Finish"));
 }
 
 void ToolFinishPage::next() {

@@ -22,7 +22,7 @@ Repair2FORM::Repair2FORM(RepairWizard& wizard)
     GameLIST->setAccessibleDescription(Label2->text());
     GameLIST->setMinimumHeight(180);
     content()->addWidget(GameLIST);
-    addPageButtons(QStringLiteral("Next >"));
+    addPageButtons(tr("Next >"));
     BackBUTTON->setEnabled(false);
 
     // Rebuilt from the stored pairs each time the page is shown; the ticks come from the marks.

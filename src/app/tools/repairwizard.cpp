@@ -53,9 +53,9 @@ RepairListPage::RepairListPage(RepairWizard& wizard, int number, const QString& 
     GameLIST->setAccessibleDescription(Label2->text());
     GameLIST->setMinimumHeight(180);
     content()->addWidget(GameLIST);
-    Command1 = NamedButton(this, "Command1", QStringLiteral("Delete"));
+    Command1 = NamedButton(this, "Command1", tr("Delete"));
     content()->addWidget(Command1, 0, Qt::AlignRight);
-    addPageButtons(QStringLiteral("Next >"));
+    addPageButtons(tr("Next >"));
     fill();
     on(Command1, &QPushButton::clicked, "Command1_Click", [this] { Command1_Click(); });
 }

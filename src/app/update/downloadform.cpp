@@ -24,12 +24,12 @@
 namespace tolva {
 
 DownloadWindow::DownloadWindow(MainHost& main, const char* name)
-    : ToolWindow(main, name, QStringLiteral(" Online Update")), values_(main.state().update), platform_(main.platform()) {
+    : ToolWindow(main, name, tr(" Online Update")), values_(main.state().update), platform_(main.platform()) {
     Label1 = WrappedLabel(
-        this, QStringLiteral("tolva! will now connect to the server to transfer the latest update information."), "Label1");
-    ProgressBar = Uncaptioned<QProgressBar>(this, "ProgressBar", QStringLiteral("Download progress"));
+        this, tr("tolva! will now connect to the server to transfer the latest update information."), "Label1");
+    ProgressBar = Uncaptioned<QProgressBar>(this, "ProgressBar", tr("Download progress"));
     ProgressBar->setRange(0, 0);  // busy until the response announces its length
-    CancelBUTTON = NamedButton(this, "CancelBUTTON", QStringLiteral("Cancel"));
+    CancelBUTTON = NamedButton(this, "CancelBUTTON", tr("Cancel"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1);
     layout->addWidget(ProgressBar);

@@ -12,6 +12,7 @@
 #include "app/history/previewform.h"
 #include "app/host/mainhost.h"
 #include "core/state.h"
+#include "app/platform/coretext.h"
 #include "app/platform/access.h"
 #include "app/platform/controls.h"
 #include "app/platform/messages.h"
@@ -45,15 +46,15 @@ private:
 }  // namespace
 
 UpdateFORM::UpdateFORM(MainHost& main, UpdateData update, const std::vector<std::string>& rows)
-    : ToolWindow(main, "UpdateFORM", QStringLiteral(" Online Update")), main_(main), update_(std::move(update)) {
+    : ToolWindow(main, "UpdateFORM", tr(" Online Update")), main_(main), update_(std::move(update)) {
 
-    PICTUREBOX = PictureBox(this, QStringLiteral("Online Update"), QStringLiteral("UPDATE"));
+    PICTUREBOX = PictureBox(this, tr("Online Update"), QStringLiteral("UPDATE"));
 
     auto* content = new QVBoxLayout;
-    content->addWidget(WrappedLabel(this, QStringLiteral("The following new entries were found. Mark the entries you want "
+    content->addWidget(WrappedLabel(this, tr("The following new entries were found. Mark the entries you want "
                                                  "to add to the bleem!.ini.")));
     auto* countRow = new QHBoxLayout;
-    QLabel* countLabel = WrappedLabel(this, QStringLiteral("New entries :"));
+    QLabel* countLabel = WrappedLabel(this, tr("New entries :"));
     countLabel->setWordWrap(false);
     EntriesLABEL = new QLabel(this);
     EntriesLABEL->setObjectName(QStringLiteral("EntriesLABEL"));
@@ -65,8 +66,8 @@ UpdateFORM::UpdateFORM(MainHost& main, UpdateData update, const std::vector<std:
     countRow->addStretch(1);
     content->addLayout(countRow);
 
-    updLIST = Uncaptioned<QListWidget>(this, "updLIST", QStringLiteral("New entries"));
-    updLIST->setToolTip(QStringLiteral("Mark the entries to add to the bleem!.ini."));
+    updLIST = Uncaptioned<QListWidget>(this, "updLIST", tr("New entries"));
+    updLIST->setToolTip(tr("Mark the entries to add to the bleem!.ini."));
     updLIST->setAccessibleDescription(updLIST->toolTip());
     updLIST->setUniformItemSizes(true);
     // A long title is cut in its middle, so that the status word at the row's end stays in sight;
@@ -76,7 +77,7 @@ UpdateFORM::UpdateFORM(MainHost& main, UpdateData update, const std::vector<std:
     updLIST->setResizeMode(QListView::Adjust);
     updLIST->setItemDelegate(new RowWithinList(updLIST));
     for (const std::string& row : rows) {
-        auto* item = new QListWidgetItem(FromFile(row), updLIST);
+        auto* item = new QListWidgetItem(CoreText(FromFile(row)), updLIST);
         item->setToolTip(item->text());
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
@@ -85,8 +86,8 @@ UpdateFORM::UpdateFORM(MainHost& main, UpdateData update, const std::vector<std:
     content->addWidget(updLIST, 1);
 
     auto* markRow = new QHBoxLayout;
-    MarkAllBUTTON = NamedButton(this, "MarkAllBUTTON", QStringLiteral("Mark all"));
-    MarkNothingBUTTON = NamedButton(this, "MarkNothingBUTTON", QStringLiteral("Unmark all"));
+    MarkAllBUTTON = NamedButton(this, "MarkAllBUTTON", tr("Mark all"));
+    MarkNothingBUTTON = NamedButton(this, "MarkNothingBUTTON", tr("Unmark all"));
     markRow->addWidget(MarkAllBUTTON);
     markRow->addWidget(MarkNothingBUTTON);
     markRow->addStretch(1);
@@ -94,12 +95,12 @@ UpdateFORM::UpdateFORM(MainHost& main, UpdateData update, const std::vector<std:
 
     Check1 = CleanUpFORM::AddAfterwardsOption(this, content);
 
-    OkBUTTON = NamedButton(this, "OkBUTTON", QStringLiteral("Finish"));
+    OkBUTTON = NamedButton(this, "OkBUTTON", tr("Finish"));
     OkBUTTON->setDefault(true);
     OkBUTTON->setEnabled(false);  // nothing is checked yet
-    AbortBUTTON = NamedButton(this, "AbortBUTTON", QStringLiteral("Abort"));
-    PreviewBUTTON = NamedButton(this, "PreviewBUTTON", QStringLiteral("Preview..."));
-    PreviewBUTTON->setToolTip(QStringLiteral("Show the lines Finish would add to bleem!.ini."));
+    AbortBUTTON = NamedButton(this, "AbortBUTTON", tr("Abort"));
+    PreviewBUTTON = NamedButton(this, "PreviewBUTTON", tr("Preview..."));
+    PreviewBUTTON->setToolTip(tr("Show the lines Finish would add to bleem!.ini."));
     PreviewBUTTON->setEnabled(false);  // nothing is checked yet
     AddButtonRow(content, {PreviewBUTTON, OkBUTTON, AbortBUTTON});
     PictureBeside(this, PICTUREBOX, content);

@@ -1,5 +1,6 @@
 #include "app/update/updatemessages.h"
 
+#include "app/platform/coretext.h"
 #include "app/platform/messages.h"
 #include "app/platform/text.h"
 
@@ -13,7 +14,7 @@ MsgAnswer ShowUpdateMessage(Platform& platform, QWidget* owner, const UpdateMess
     case UpdateIcon::Information: icon = MsgIcon::Information; break;
     }
     const MsgButtons buttons = message.buttons == UpdateButtons::YesNo ? MsgButtons::YesNo : MsgButtons::Ok;
-    return platform.prompter->ask(owner, kTitle + FromFile(message.titleSuffix), FromFile(message.text), icon,
+    return platform.prompter->ask(owner, kTitle + CoreText(FromFile(message.titleSuffix)), CoreText(FromFile(message.text)), icon,
                                   buttons);
 }
 

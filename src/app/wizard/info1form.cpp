@@ -12,13 +12,13 @@ Info1FORM::Info1FORM(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("Info1FORM"));
-    setWindowTitle(QStringLiteral("A game is unplayable when :"));
+    setWindowTitle(tr("A game is unplayable when :"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto* layout = new QVBoxLayout(this);
-    for (const char* line : {"- the game doesn't even start", "- the game often crashes", "- major graphic errors occur",
-                             "- the game runs really slow"}) {
-        layout->addWidget(new QLabel(QString::fromLatin1(line), this));
+    for (const QString& line : {tr("- the game doesn't even start"), tr("- the game often crashes"), tr("- major graphic errors occur"),
+                                tr("- the game runs really slow")}) {
+        layout->addWidget(new QLabel(line, this));
     }
     OkBUTTON = NamedButton(this, "OkBUTTON", QStringLiteral("OK"));
     OkBUTTON->setDefault(true);

@@ -5,6 +5,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/platform/coretext.h"
 #include "app/platform/controls.h"
 #include "core/state.h"
 #include "core/wizard/pages.h"
@@ -12,7 +13,7 @@
 namespace tolva {
 namespace {
 
-QString Text(std::string_view text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
+QString Text(std::string_view text) { return CoreText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()))); }
 
 // The pages' numbers come from the wizard's run; a number without a remark page is a programming error.
 const RemarkPage& PageData(int number) {

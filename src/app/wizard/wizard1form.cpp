@@ -13,17 +13,16 @@
 namespace tolva {
 
 Wizard1FORM::Wizard1FORM(PageRun& run) : WizardPage(run, 1) {
-    QLabel* welcome = addText(QStringLiteral("Welcome to the tolva!-Wizard"));
+    QLabel* welcome = addText(tr("Welcome to the tolva!-Wizard"));
     QFont heading = welcome->font();
     heading.setBold(true);
     heading.setPointSizeF(heading.pointSizeF() * 1.4);
     welcome->setFont(heading);
-    addText(QStringLiteral(
-        "Using this wizard, you're easily able to add new games to the bleem.ini and to edit existing games."));
+    addText(tr("Using this wizard, you're easily able to add new games to the bleem.ini and to edit existing games."));
     content()->addSpacing(12);
-    addText(QStringLiteral("Please choose :"));
-    newOPTION = Named<QRadioButton>(this, "newOPTION", QStringLiteral("Add a new game to the database"));
-    editOPTION = Named<QRadioButton>(this, "editOPTION", QStringLiteral("Change current information"));
+    addText(tr("Please choose :"));
+    newOPTION = Named<QRadioButton>(this, "newOPTION", tr("Add a new game to the database"));
+    editOPTION = Named<QRadioButton>(this, "editOPTION", tr("Change current information"));
     content()->addWidget(newOPTION);
     content()->addWidget(editOPTION);
     content()->addStretch(1);

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/host/mainhost.h"
+#include "app/platform/coretext.h"
 #include "app/platform/controls.h"
 #include "app/platform/discimage.h"
 #include "app/platform/imagereader.h"
@@ -55,19 +56,18 @@ char32_t TypedCode(const QKeyEvent* event) {
 }  // namespace
 
 Wizard2FORM::Wizard2FORM(PageRun& run) : WizardPage(run, 2) {
-    QLabel* titleLabel = addText(QStringLiteral("Please enter the game's name : (required)"));
-    titleTEXT = Uncaptioned<QLineEdit>(this, "titleTEXT", QStringLiteral("Game name"));
+    QLabel* titleLabel = addText(tr("Please enter the game's name : (required)"));
+    titleTEXT = Uncaptioned<QLineEdit>(this, "titleTEXT", tr("Game name"));
     titleLabel->setBuddy(titleTEXT);
     content()->addWidget(titleTEXT);
 
-    QLabel* idLabel = addText(QStringLiteral(
-        "Please enter the 10 digit code which is required by bleem! to detect the game's name and the flags:"));
-    idTEXT = Uncaptioned<QLineEdit>(this, "idTEXT", QStringLiteral("10 digit code"));
+    QLabel* idLabel = addText(tr("Please enter the 10 digit code which is required by bleem! to detect the game's name and the flags:"));
+    idTEXT = Uncaptioned<QLineEdit>(this, "idTEXT", tr("10 digit code"));
     idTEXT->setFixedWidth(idTEXT->fontMetrics().horizontalAdvance(QStringLiteral("0000000000000")));
     idLabel->setBuddy(idTEXT);
     auto* idRow = new QHBoxLayout;
     idRow->addWidget(idTEXT);
-    idRow->addWidget(new QLabel(QStringLiteral("(required)"), this));
+    idRow->addWidget(new QLabel(tr("(required)"), this));
     idRow->addSpacing(kDriveButtonGap);
     const QList<Drive> drives = platform().drives->cdromDrives();
     for (int index = 0; index < drives.size(); ++index) {
@@ -75,7 +75,7 @@ Wizard2FORM::Wizard2FORM(PageRun& run) : WizardPage(run, 2) {
         button->setProperty("index", index);
         button->setAutoDefault(false);
         button->setMinimumSize(kDriveButtonWidth, kDriveButtonHeight);
-        button->setAccessibleDescription(QStringLiteral("Read the 10 digit code from the game CD in this drive"));
+        button->setAccessibleDescription(tr("Read the 10 digit code from the game CD in this drive"));
         button->setToolTip(button->accessibleDescription());
         idRow->addWidget(button);
         idRow->addSpacing(kDriveButtonGap);
@@ -83,10 +83,10 @@ Wizard2FORM::Wizard2FORM(PageRun& run) : WizardPage(run, 2) {
         driveRoots_.append(drives[index].root);
         on(button, &QPushButton::clicked, "driveBUTTON_Click", [this, index] { driveBUTTON_Click(index); });
     }
-    ImageBUTTON = new QPushButton(QStringLiteral("Disc image..."), this);
+    ImageBUTTON = new QPushButton(tr("Disc image..."), this);
     ImageBUTTON->setObjectName(QStringLiteral("ImageBUTTON"));
     ImageBUTTON->setAutoDefault(false);
-    ImageBUTTON->setToolTip(QStringLiteral("Read the 10 digit code from a disc image (%1); dropping one here does the same")
+    ImageBUTTON->setToolTip(tr("Read the 10 digit code from a disc image (%1); dropping one here does the same")
                                 .arg(QString::fromLatin1(kDiscImageFormats)));
     ImageBUTTON->setAccessibleDescription(ImageBUTTON->toolTip());
     idRow->addWidget(ImageBUTTON);
@@ -95,14 +95,14 @@ Wizard2FORM::Wizard2FORM(PageRun& run) : WizardPage(run, 2) {
     idRow->addStretch(1);
     content()->addLayout(idRow);
 
-    addText(QStringLiteral("10 Digit Code can be found in Bleem! on the \"THIS GAME HASN'T BEEN TESTED SCREEN\" Just "
+    addText(tr("10 Digit Code can be found in Bleem! on the \"THIS GAME HASN'T BEEN TESTED SCREEN\" Just "
                            "click the \"b\" on the screen."));
     content()->addSpacing(8);
-    addText(QStringLiteral("Leave the following option checked when the game works with bleem!, and when it's "
+    addText(tr("Leave the following option checked when the game works with bleem!, and when it's "
                            "playable. Click on the info button to see when a game is 'unplayable'."));
-    runningCHECK = Named<QCheckBox>(this, "runningCHECK", QStringLiteral("This game works with bleem!"));
+    runningCHECK = Named<QCheckBox>(this, "runningCHECK", tr("This game works with bleem!"));
     runningCHECK->setChecked(true);
-    InfoBUTTON = NamedButton(this, "InfoBUTTON", QStringLiteral("Info"));
+    InfoBUTTON = NamedButton(this, "InfoBUTTON", tr("Info"));
     InfoBUTTON->setAutoDefault(false);
     auto* checkRow = new QHBoxLayout;
     checkRow->addWidget(runningCHECK);
@@ -168,7 +168,7 @@ void Wizard2FORM::driveBUTTON_Click(int index) {
 }
 
 void Wizard2FORM::ImageBUTTON_Click() {
-    const QString filter = QStringLiteral("Disc images|%1|Alle Dateien (*.*)|*.*").arg(QString::fromLatin1(kDiscImagePatterns));
+    const QString filter = tr("Disc images|%1|Alle Dateien (*.*)|*.*").arg(QString::fromLatin1(kDiscImagePatterns));
     const QString path = Dialog(*platform().chooser, this).OpenFile(filter);
     if (!path.isEmpty()) readDisc(path);
 }
@@ -192,8 +192,8 @@ void Wizard2FORM::readDisc(const QString& path) {
         const DiscIdentity identity = ReadDiscOrImage(*platform().images, ToPath(path), state().discIDs);
         switch (identity.result) {
             case DiscRead::Found: idTEXT->setText(FromFile(identity.discID)); break;
-            case DiscRead::NotInTable: report(FromFile(DiscIDNotFoundText(identity.productCode))); break;
-            default: report(QString::fromUtf8(identity.description)); break;  // names the file's path
+            case DiscRead::NotInTable: report(CoreText(FromFile(DiscIDNotFoundText(identity.productCode)))); break;
+            default: report(CoreText(QString::fromUtf8(identity.description))); break;  // names the file's path
         }
     } catch (const std::exception& failure) {
         report(QString::fromUtf8(failure.what()));
@@ -215,7 +215,7 @@ void Wizard2FORM::next() {
         const int user = FindDiscIDUser(state().games, id);
         if (user >= 0) {
             platform().prompter->ask(this, kTitle,
-                                     FromFile(DuplicateDiscIDText(state().games.GameTitle[static_cast<std::size_t>(user)])),
+                                     CoreText(FromFile(DuplicateDiscIDText(state().games.GameTitle[static_cast<std::size_t>(user)]))),
                                      MsgIcon::Critical, MsgButtons::Ok);
             return;
         }
@@ -224,7 +224,7 @@ void Wizard2FORM::next() {
     w.EditID = id;
     if (!runningCHECK->isChecked()) {
         const MsgAnswer answer =
-            platform().prompter->ask(this, kTitle, QStringLiteral("Are you sure this game isn't working with bleem! ?"),
+            platform().prompter->ask(this, kTitle, tr("Are you sure this game isn't working with bleem! ?"),
                                      MsgIcon::Question, MsgButtons::YesNo);
         if (answer == MsgAnswer::Yes) {
             w.EditFlags = std::string(kNotWorkingFlags);  // every remark of an existing word is dropped

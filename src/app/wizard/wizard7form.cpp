@@ -18,7 +18,7 @@ constexpr std::array<std::uint8_t, 4> kBits = {kCheck1, kCheck2, kCheck3, kCheck
 }  // namespace
 
 Wizard7FORM::Wizard7FORM(PageRun& run) : WizardPage(run, 7) {
-    QLabel* heading = addText(QStringLiteral("Here you will have to configure the Advanced Graphics Settings, in "
+    QLabel* heading = addText(tr("Here you will have to configure the Advanced Graphics Settings, in "
                                              "order to have a optimal graphics display result :"));
     QFont bold = heading->font();
     bold.setBold(true);
@@ -36,15 +36,15 @@ Wizard7FORM::Wizard7FORM(PageRun& run) : WizardPage(run, 7) {
         }
         return check;
     };
-    Check1 = box("Check1", QStringLiteral("Alternate Display Mode on"),
-                 QStringLiteral("Some games don't display properly when you have this option off. If the game has "
+    Check1 = box("Check1", tr("Alternate Display Mode on"),
+                 tr("Some games don't display properly when you have this option off. If the game has "
                                 "major graphic errors, check this option to see if your game requires this."));
-    Check2 = box("Check2", QStringLiteral("\"Enable Frame Skip\" off"),
-                 QStringLiteral("A game is built of 'frames' - image after image, and the more images per second, the "
+    Check2 = box("Check2", tr("\"Enable Frame Skip\" off"),
+                 tr("A game is built of 'frames' - image after image, and the more images per second, the "
                                 "more fluent the game runs, but often slower. With frameskip, it skips some of these "
                                 "frames, making it go faster, but less fluently."));
-    Check3 = box("Check3", QStringLiteral("Alternate Display Mode : On in Software Mode, Off in D3D"), {});
-    Check4 = box("Check4", QStringLiteral("Frame Skip : Off in Software Mode / On in D3D"), {});
+    Check3 = box("Check3", tr("Alternate Display Mode : On in Software Mode, Off in D3D"), {});
+    Check4 = box("Check4", tr("Frame Skip : Off in Software Mode / On in D3D"), {});
     content()->addStretch(1);
 
     const std::array<QCheckBox*, 4> checks = {Check1, Check2, Check3, Check4};

@@ -19,10 +19,10 @@
 namespace tolva {
 
 Wizard8FORM::Wizard8FORM(PageRun& run) : WizardPage(run, 8) {
-    addText(QStringLiteral("The tolva! wizard has now all the information needed to update the bleem! database with "
+    addText(tr("The tolva! wizard has now all the information needed to update the bleem! database with "
                            "your game information. Click 'Finish' to complete setup."));
     content()->addSpacing(8);
-    LoadLABEL = addText(QStringLiteral("Loading ..."));
+    LoadLABEL = addText(tr("Loading ..."));
     LoadLABEL->setObjectName(QStringLiteral("LoadLABEL"));
     LoadLABEL->setAlignment(Qt::AlignHCenter);
     LoadLABEL->hide();
@@ -33,7 +33,7 @@ Wizard8FORM::Wizard8FORM(PageRun& run) : WizardPage(run, 8) {
     content()->addSpacing(8);
     Check1 = CleanUpFORM::AddAfterwardsOption(this, content());
     content()->addStretch(1);
-    ForwardBUTTON->setText(QStringLiteral("Finish"));
+    ForwardBUTTON->setText(tr("Finish"));
 }
 
 void Wizard8FORM::back() { run().goTo(PreviousPage(8, wizard().EditFlags)); }

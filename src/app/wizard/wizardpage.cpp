@@ -36,8 +36,8 @@ Page* MakePage(PageRun& run, int number) {
 
 WizardPage::WizardPage(PageRun& run, int number)
     : Page(run, QString::fromLatin1(PageName(number).data()), number,
-              QStringLiteral(" Wizard [%1/%2]").arg(number).arg(kLastPage), QStringLiteral("WIZARD"), kColumnWidth) {
-    addPageButtons(QStringLiteral("Next >"));
+              tr(" Wizard [%1/%2]").arg(number).arg(kLastPage), QStringLiteral("WIZARD"), kColumnWidth) {
+    addPageButtons(tr("Next >"));
 }
 
 WizardState& WizardPage::wizard() { return state().wizard; }

@@ -130,9 +130,12 @@ std::string DelimitedText(const std::vector<std::vector<std::string_view>>& rows
     return text;
 }
 
-std::string GamesCsv(const JoinedGames& games, const std::vector<int>& rows) {
+std::string GamesCsv(const JoinedGames& games, const std::vector<int>& rows, const std::vector<std::string>& header) {
     std::vector<std::vector<std::string_view>> cells = Cells(games, rows);
-    cells.insert(cells.begin(), std::vector<std::string_view>(kColumnNames.begin(), kColumnNames.end()));
+    if (header.size() == kColumnNames.size())
+        cells.insert(cells.begin(), std::vector<std::string_view>(header.begin(), header.end()));
+    else
+        cells.insert(cells.begin(), std::vector<std::string_view>(kColumnNames.begin(), kColumnNames.end()));
     return CsvExport(cells, true);
 }
 

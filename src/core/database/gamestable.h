@@ -69,7 +69,8 @@ std::string DelimitedText(const std::vector<std::vector<std::string_view>>& rows
 std::string CsvExport(const std::vector<std::vector<std::string_view>>& rows, bool cp1252);
 
 /// The export of rows (in that order): UTF-8 with a byte-order mark, a header row, commas, CR LF.
-std::string GamesCsv(const JoinedGames& games, const std::vector<int>& rows);
+/// The header row is header (Windows-1252, a name per column) when given, else the columns' names.
+std::string GamesCsv(const JoinedGames& games, const std::vector<int>& rows, const std::vector<std::string>& header = {});
 
 /// rows as tab-separated lines for the clipboard (Windows-1252, no header, LF).
 std::string GamesTsv(const JoinedGames& games, const std::vector<int>& rows);

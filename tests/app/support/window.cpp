@@ -14,6 +14,7 @@
 #include <sys/prctl.h>
 
 #include "app/platform/access.h"
+#include "app/platform/language.h"
 #endif
 
 namespace tolva::test {
@@ -236,3 +237,8 @@ QString PythonServer::start(const QString& module, QStringList args) {
 }
 
 }  // namespace tolva::test
+
+// The windows speak the language the test's environment names, as the program's do: English
+// for every test but the German runs (LANGUAGE=de).
+static void UseTheTestsLanguage() { tolva::UseUserLanguage(); }
+Q_COREAPP_STARTUP_FUNCTION(UseTheTestsLanguage)

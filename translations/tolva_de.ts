@@ -12,10 +12,6 @@
         <translation>Zeigt die Version an und beendet das Programm.</translation>
     </message>
     <message>
-        <source>Print the product code, disc ID and bleem!.INI title of each disc image or drive named instead of FOLDER, one line each, and end.</source>
-        <translation>Gibt für jedes anstelle von ORDNER genannte Disc-Image oder Laufwerk den Produktcode, die Disc-ID und den Titel aus bleem!.INI aus, je eine Zeile, und beendet das Programm.</translation>
-    </message>
-    <message>
         <source>With --identify: read bleem!.INI from &lt;folder&gt; instead of where it is usually found.</source>
         <translation>Mit --identify: liest bleem!.INI aus &lt;ordner&gt; statt vom üblichen Ort.</translation>
     </message>
@@ -24,16 +20,8 @@
         <translation>ordner</translation>
     </message>
     <message>
-        <source>A companion for the game database files of bleem!: bleem!.INI and Compatibility.TXT.</source>
-        <translation>Ein Begleiter für die Spieldatenbank-Dateien von bleem!: bleem!.INI und Compatibility.TXT.</translation>
-    </message>
-    <message>
         <source>Open the bleem!.INI of this folder (and the Compatibility.TXT beside it) for this run, leaving the stored settings as they are.</source>
         <translation>Öffnet für diesen Start die bleem!.INI dieses Ordners (und die Compatibility.TXT daneben); die gespeicherten Einstellungen bleiben unverändert.</translation>
-    </message>
-    <message>
-        <source>[FOLDER | --identify FILE-OR-DEVICE...]</source>
-        <translation>[ORDNER | --identify DATEI-ODER-GERÄT...]</translation>
     </message>
     <message>
         <source>tolva: %1
@@ -42,14 +30,6 @@ Try &apos;tolva --help&apos; for the options.
         <translation>tolva: %1
 »tolva --help« zeigt die Optionen.
 </translation>
-    </message>
-    <message>
-        <source>--identify needs at least one disc image or drive</source>
-        <translation>--identify braucht mindestens ein Disc-Image oder Laufwerk</translation>
-    </message>
-    <message>
-        <source>--ini goes with --identify</source>
-        <translation>--ini gehört zu --identify</translation>
     </message>
     <message>
         <source>one FOLDER at most, not %1</source>
@@ -66,6 +46,50 @@ tolva! sucht sie am üblichen Ort.</translation>
     <message>
         <source>FOLDER</source>
         <translation>ORDNER</translation>
+    </message>
+    <message>
+        <source>Print a table of the discs named instead of FOLDER (disc images, drives, or folders of images, walked with their subfolders): file, product code, disc IDs, title, where the title comes from, status in bleem!.INI, and why a disc cannot be read; then end. Status 0 when every disc was read, 1 when some could not be, 2 for wrong usage.</source>
+        <translation>Gibt statt FOLDER eine Tabelle der genannten Discs aus (Disc-Images, Laufwerke oder Ordner mit Images, samt Unterordnern): Datei, Produktcode, Disc-IDs, Titel, Herkunft des Titels, Status in bleem!.INI und warum eine Disc nicht gelesen werden kann; dann Ende. Status 0, wenn jede Disc gelesen wurde, 1, wenn einige nicht gelesen werden konnten, 2 bei falscher Verwendung.</translation>
+    </message>
+    <message>
+        <source>With --identify: read Compatibility.TXT from &lt;folder&gt; instead of where it is usually found.</source>
+        <translation>Mit --identify: Compatibility.TXT aus &lt;folder&gt; lesen statt von dort, wo sie sonst gefunden wird.</translation>
+    </message>
+    <message>
+        <source>With --identify: tsv (a header line, then tab-separated lines; the default) or json (an array of objects).</source>
+        <translation>Mit --identify: tsv (eine Kopfzeile, dann durch Tabulatoren getrennte Zeilen; die Vorgabe) oder json (ein Array von Objekten).</translation>
+    </message>
+    <message>
+        <source>A companion for the game database files of bleem!: bleem!.INI and Compatibility.TXT.
+
+Example: tolva --identify ~/Games/PSX --ini ~/bleem --format json</source>
+        <translation>Ein Begleiter für die Spieldatenbanken von bleem!: bleem!.INI und Compatibility.TXT.
+
+Beispiel: tolva --identify ~/Games/PSX --ini ~/bleem --format json</translation>
+    </message>
+    <message>
+        <source>[FOLDER | --identify DISC-OR-FOLDER... [--ini FOLDER] [--txt FOLDER] [--format tsv|json]]</source>
+        <translation>[FOLDER | --identify DISC-ODER-ORDNER... [--ini FOLDER] [--txt FOLDER] [--format tsv|json]]</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Unbekannte Option „%1“.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Nach „%1“ fehlt ein Wert.</translation>
+    </message>
+    <message>
+        <source>--identify needs at least one disc image, drive or folder</source>
+        <translation>--identify braucht mindestens ein Disc-Image, ein Laufwerk oder einen Ordner</translation>
+    </message>
+    <message>
+        <source>--format takes tsv or json, not &apos;%1&apos;</source>
+        <translation>--format nimmt tsv oder json, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>%1 goes with --identify</source>
+        <translation>%1 gehört zu --identify</translation>
     </message>
 </context>
 <context>
@@ -222,6 +246,37 @@ Fortfahren?</translation>
     <message>
         <source>%1 holds more than %2 records: the records after the %3th are left out</source>
         <translation>%1 enthält mehr als %2 Datensätze: Die Datensätze nach dem %3. werden ausgelassen</translation>
+    </message>
+</context>
+<context>
+    <name>DiscCollectionFORM</name>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Product Code</source>
+        <translation>Produktcode</translation>
+    </message>
+    <message>
+        <source>Disc ID</source>
+        <translation>Disc-ID</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Herkunft</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Grund</translation>
     </message>
 </context>
 <context>
@@ -518,6 +573,31 @@ Fortfahren?</translation>
     <message>
         <source>the server asked for the message a second time</source>
         <translation>der Server hat die Nachricht ein zweites Mal angefordert</translation>
+    </message>
+</context>
+<context>
+    <name>Servers</name>
+    <message>
+        <source>Password of %1 on %2:</source>
+        <translation>Passwort von %1 auf %2:</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 cannot be trusted: %2.</source>
+        <translation>Dem Zertifikat von %1 kann nicht vertraut werden: %2.</translation>
+    </message>
+    <message>
+        <source>It is not the certificate you trusted for this server before.</source>
+        <translation>Es ist nicht das Zertifikat, dem Sie für diesen Server früher vertraut haben.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 fingerprint is:
+%1
+
+Trust exactly this certificate for %2?</source>
+        <translation>Sein SHA-256-Fingerabdruck ist:
+%1
+
+Genau diesem Zertifikat für %2 vertrauen?</translation>
     </message>
 </context>
 <context>
@@ -905,6 +985,89 @@ Die Liste bleibt, wie sie ist, und an die Stelle der Datei wird nichts geschrieb
     </message>
 </context>
 <context>
+    <name>tolva::DiscCollectionFORM</name>
+    <message>
+        <source> Disc Collection</source>
+        <translation> Disc-Sammlung</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Ordner:</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>&amp;Scan</source>
+        <translation>&amp;Einlesen</translation>
+    </message>
+    <message>
+        <source>Read every disc image of the folder and its subfolders.</source>
+        <translation>Jedes Disc-Image des Ordners und seiner Unterordner lesen.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Discs read</source>
+        <translation>Gelesene Discs</translation>
+    </message>
+    <message>
+        <source>%v of %m discs read</source>
+        <translation>%v von %m Discs gelesen</translation>
+    </message>
+    <message>
+        <source>&amp;Only discs not in bleem!.INI</source>
+        <translation>Nur Discs, die &amp;nicht in bleem!.INI stehen</translation>
+    </message>
+    <message>
+        <source>Discs</source>
+        <translation>Discs</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Summen</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Give the selected disc its entry in bleem!.INI with the wizard.</source>
+        <translation>Der gewählten Disc mit dem Assistenten ihren Eintrag in bleem!.INI geben.</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>E&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>Write the shown discs, in the shown order, to a CSV file.</source>
+        <translation>Die gezeigten Discs in der gezeigten Reihenfolge in eine CSV-Datei schreiben.</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Schl&amp;ießen</translation>
+    </message>
+    <message>
+        <source>There is no folder %1.</source>
+        <translation>Es gibt keinen Ordner %1.</translation>
+    </message>
+    <message>
+        <source>Yes: %1, Partial: %2, Not Yet: %3, not in bleem!.INI: %4, cannot be read: %5; %6 discs</source>
+        <translation>Ja: %1, Teilweise: %2, Noch nicht: %3, nicht in bleem!.INI: %4, nicht lesbar: %5; %6 Discs</translation>
+    </message>
+    <message>
+        <source>disc collection</source>
+        <translation>Disc-Sammlung</translation>
+    </message>
+    <message>
+        <source>Disc Collection.csv</source>
+        <translation>Disc-Sammlung.csv</translation>
+    </message>
+</context>
+<context>
     <name>tolva::DownloadWindow</name>
     <message>
         <source> Online Update</source>
@@ -921,6 +1084,21 @@ Die Liste bleibt, wie sie ist, und an die Stelle der Datei wird nichts geschrieb
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>tolva::ExportCsv</name>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The %1 is never written over bleem!.INI or Compatibility.TXT. Please choose another file.</source>
+        <translation>Der Export (%1) wird nie über bleem!.INI oder Compatibility.TXT geschrieben. Bitte wählen Sie eine andere Datei.</translation>
+    </message>
+    <message>
+        <source>The %1 was not exported: %2</source>
+        <translation>Der Export (%1) ist fehlgeschlagen: %2</translation>
     </message>
 </context>
 <context>
@@ -1026,20 +1204,12 @@ Die Liste bleibt, wie sie ist, und an die Stelle der Datei wird nichts geschrieb
         <translation>Schl&amp;ießen</translation>
     </message>
     <message>
-        <source>CSV files (*.csv)</source>
-        <translation>CSV-Dateien (*.csv)</translation>
-    </message>
-    <message>
         <source>Games Table.csv</source>
         <translation>Spieletabelle.csv</translation>
     </message>
     <message>
-        <source>The games table is never written over bleem!.INI or Compatibility.TXT. Please choose another file.</source>
-        <translation>Die Spieletabelle wird nie über bleem!.INI oder Compatibility.TXT geschrieben. Bitte wählen Sie eine andere Datei.</translation>
-    </message>
-    <message>
-        <source>The games table was not exported: %1</source>
-        <translation>Die Spieletabelle wurde nicht exportiert: %1</translation>
+        <source>games table</source>
+        <translation>Spieletabelle</translation>
     </message>
 </context>
 <context>
@@ -1575,6 +1745,22 @@ Check the list, then try again.</source>
 <byte value="xd"/>
 Prüfen Sie die Liste und versuchen Sie es dann erneut.</translation>
     </message>
+    <message>
+        <source>Merge Update File...</source>
+        <translation>Update-Datei einspielen...</translation>
+    </message>
+    <message>
+        <source>Disc Collection...</source>
+        <translation>Disc-Sammlung...</translation>
+    </message>
+    <message>
+        <source>Servers...</source>
+        <translation>Server...</translation>
+    </message>
+    <message>
+        <source>Update files (*.ini *.INI *.txt *.TXT);;All files (*)</source>
+        <translation>Update-Dateien (*.ini *.INI *.txt *.TXT);;Alle Dateien (*)</translation>
+    </message>
 </context>
 <context>
     <name>tolva::Page</name>
@@ -1701,6 +1887,157 @@ Prüfen Sie die Liste und versuchen Sie es dann erneut.</translation>
     <message>
         <source>%1 could not be started.</source>
         <translation>%1 konnte nicht gestartet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>tolva::ServersFORM</name>
+    <message>
+        <source> Servers</source>
+        <translation> Server</translation>
+    </message>
+    <message>
+        <source>Update source</source>
+        <translation>Quelle des Updates</translation>
+    </message>
+    <message>
+        <source>The maintainers&apos; server</source>
+        <translation>Der Server der Betreuer</translation>
+    </message>
+    <message>
+        <source>This web address:</source>
+        <translation>Diese Webadresse:</translation>
+    </message>
+    <message>
+        <source>Web address of the update file</source>
+        <translation>Webadresse der Update-Datei</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Testen</translation>
+    </message>
+    <message>
+        <source>Test the update address</source>
+        <translation>Die Update-Adresse testen</translation>
+    </message>
+    <message>
+        <source>Mail</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>My mail server</source>
+        <translation>Mein Mailserver</translation>
+    </message>
+    <message>
+        <source>Host:</source>
+        <translation>Host:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Security:</source>
+        <translation>Sicherheit:</translation>
+    </message>
+    <message>
+        <source>STARTTLS (port 587)</source>
+        <translation>STARTTLS (Port 587)</translation>
+    </message>
+    <message>
+        <source>TLS from the start (port 465)</source>
+        <translation>TLS von Beginn an (Port 465)</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>User name:</source>
+        <translation>Benutzername:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>Sender address:</source>
+        <translation>Absenderadresse:</translation>
+    </message>
+    <message>
+        <source>The address the mail comes from; your server must accept it as yours</source>
+        <translation>Die Adresse, von der die E-Mail kommt; Ihr Server muss sie als Ihre annehmen</translation>
+    </message>
+    <message>
+        <source>Recipient:</source>
+        <translation>Empfänger:</translation>
+    </message>
+    <message>
+        <source>Remember password</source>
+        <translation>Passwort merken</translation>
+    </message>
+    <message>
+        <source>Kept in the desktop&apos;s keyring, never in the settings file</source>
+        <translation>Im Schlüsselbund des Desktops aufbewahrt, nie in der Einstellungsdatei</translation>
+    </message>
+    <message>
+        <source>Test the mail server</source>
+        <translation>Den Mailserver testen</translation>
+    </message>
+    <message>
+        <source>Test result</source>
+        <translation>Ergebnis des Tests</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The update&apos;s web address must be a whole address beginning with http:// or https://.</source>
+        <translation>Die Webadresse des Updates muss eine vollständige Adresse sein, die mit http:// oder https:// beginnt.</translation>
+    </message>
+    <message>
+        <source>Your mail server needs its host, its port, the sender address and the recipient.</source>
+        <translation>Ihr Mailserver braucht seinen Host, seinen Port, die Absenderadresse und den Empfänger.</translation>
+    </message>
+    <message>
+        <source>Without TLS, your user name, your password and the mail travel unprotected to %1. Use no encryption anyway?</source>
+        <translation>Ohne TLS gehen Ihr Benutzername, Ihr Passwort und die E-Mail ungeschützt an %1. Trotzdem ohne Verschlüsselung senden?</translation>
+    </message>
+    <message>
+        <source>No keyring answers on this desktop: the password is kept only until tolva! ends, and asked for again after that.</source>
+        <translation>Auf diesem Desktop antwortet kein Schlüsselbund: Das Passwort wird nur aufbewahrt, bis tolva! endet, und danach erneut erfragt.</translation>
+    </message>
+    <message>
+        <source>Fetching the update...</source>
+        <translation>Das Update wird abgerufen...</translation>
+    </message>
+    <message>
+        <source>The update cannot be fetched: %1</source>
+        <translation>Das Update kann nicht abgerufen werden: %1</translation>
+    </message>
+    <message>
+        <source>The address answers, but with no update file (it holds no Version and no ID line).</source>
+        <translation>Die Adresse antwortet, aber mit keiner Update-Datei (sie enthält keine Version- und keine ID-Zeile).</translation>
+    </message>
+    <message>
+        <source>The address answers with an update file of %1 bytes.</source>
+        <translation>Die Adresse antwortet mit einer Update-Datei von %1 Bytes.</translation>
+    </message>
+    <message>
+        <source>Logging in to %1...</source>
+        <translation>Anmeldung bei %1...</translation>
+    </message>
+    <message>
+        <source>The server accepts the settings: the login worked, and nothing was sent.</source>
+        <translation>Der Server nimmt die Einstellungen an: Die Anmeldung hat geklappt, und nichts wurde gesendet.</translation>
+    </message>
+    <message>
+        <source>The test failed: %1</source>
+        <translation>Der Test ist fehlgeschlagen: %1</translation>
     </message>
 </context>
 <context>

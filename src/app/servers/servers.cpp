@@ -15,7 +15,6 @@
 namespace tolva {
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("Servers", text); }
 
 constexpr const char* kSecurityNames[] = {"none", "starttls", "tls"};
 
@@ -76,7 +75,7 @@ std::optional<QString> MailPassword(Platform& platform, QWidget* owner, const Se
         if (auto kept = keyring.read(account)) return kept;
     bool given = false;
     const QString password = QInputDialog::getText(
-        owner, kTitle, Tr("Password of %1 on %2:").arg(choice.user, choice.host), QLineEdit::Password, {}, &given);
+        owner, kTitle, QCoreApplication::translate("Servers", "Password of %1 on %2:").arg(choice.user, choice.host), QLineEdit::Password, {}, &given);
     if (!given) return std::nullopt;
     keyring.heldForRun.insert(account, password);
     return password;
@@ -118,14 +117,14 @@ bool TrustCertificate(Platform& platform, QWidget* owner, const QString& host, c
     QStringList reasons;
     for (const QSslError& error : errors) reasons.append(error.errorString());
     reasons.removeDuplicates();
-    QString text = Tr("The certificate of %1 cannot be trusted: %2.").arg(host, reasons.join(QStringLiteral("; ")));
+    QString text = QCoreApplication::translate("Servers", "The certificate of %1 cannot be trusted: %2.").arg(host, reasons.join(QStringLiteral("; ")));
     if (!trusted.isEmpty())
-        text += QLatin1Char(' ') + Tr("It is not the certificate you trusted for this server before.");
+        text += QLatin1Char(' ') + QCoreApplication::translate("Servers", "It is not the certificate you trusted for this server before.");
     if (peer.isNull()) {
         platform.prompter->ask(owner, kTitle, text, MsgIcon::Critical, MsgButtons::Ok);
         return false;
     }
-    text += QStringLiteral("\n\n") + Tr("Its SHA-256 fingerprint is:\n%1\n\nTrust exactly this certificate for %2?")
+    text += QStringLiteral("\n\n") + QCoreApplication::translate("Servers", "Its SHA-256 fingerprint is:\n%1\n\nTrust exactly this certificate for %2?")
                                           .arg(fingerprint, host);
     if (platform.prompter->ask(owner, kTitle, text, MsgIcon::Exclamation, MsgButtons::YesNo) != MsgAnswer::Yes)
         return false;

@@ -376,7 +376,7 @@ private Q_SLOTS:
     void everyTextIsTranslated() {
         QList<QTranslator*> translators = qApp->findChildren<QTranslator*>();
         if (translators.isEmpty()) QSKIP("the windows speak English");
-        const QStringList same = {"OK", "Status", "Status :", "Details", "Details :", "Region", "Region :", "Genre",
+        const QStringList same = {"OK", "Discs", "Host:", "Port:", "Status", "Status :", "Details", "Details :", "Region", "Region :", "Genre",
                                   "Direct3D", "Direct3D:", "Genre:", "Region:", "Info", "Start", "Name :", "Publisher", "Publisher :",
                                   "Memory Cards", "tolva!"};
         QMap<QString, QString> texts[2];

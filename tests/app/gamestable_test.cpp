@@ -174,8 +174,10 @@ private Q_SLOTS:
         Click(window, "ExportBUTTON");  // never over the game database, whatever its spelling
         QCOMPARE(run.file(), ini);
         QVERIFY(!QFile::exists(run.t.path("program/BLEEM!.ini")));
-        QCOMPARE(run.t.prompter.shown.last().text, QCoreApplication::translate("tolva::GamesTableFORM",
-            "The games table is never written over bleem!.INI or Compatibility.TXT. Please choose another file."));
+        QCOMPARE(run.t.prompter.shown.last().text,
+                 QCoreApplication::translate("tolva::ExportCsv", "The %1 is never written over bleem!.INI or "
+                                                                 "Compatibility.TXT. Please choose another file.")
+                     .arg(QCoreApplication::translate("tolva::GamesTableFORM", "games table")));
     }
 
     // Double-click or Enter selects that very entry, a twin its own row; a Remove refreshes the

@@ -108,8 +108,6 @@ struct MemorySettings final : SettingsStore {
     void write(const QString& key, const QString& value) override { values[key] = value; }
     QString readWindow(const QString& key) override { return values.value(QStringLiteral("Window/") + key); }
     void writeWindow(const QString& key, const QString& value) override { values[QStringLiteral("Window/") + key] = value; }
-    QString readServers(const QString& key) override { return values.value(QStringLiteral("Servers/") + key); }
-    void writeServers(const QString& key, const QString& value) override { values[QStringLiteral("Servers/") + key] = value; }
     QMap<QString, QString> values;
 };
 struct NoOther final : InstanceGuard {

@@ -126,7 +126,7 @@ private Q_SLOTS:
         Run run;
         run.ownMail(server.port, SmtpSecurity(security), password);
         if (!trusted.isEmpty())
-            run.t.settings.servers["TrustedCertificates/127.0.0.1"] = Fingerprint(QSslCertificate::fromPath(Certs(trusted + ".pem"))[0]);
+            run.t.settings.windows["Servers/TrustedCertificates/127.0.0.1"] = Fingerprint(QSslCertificate::fromPath(Certs(trusted + ".pem"))[0]);
         run.t.prompter.answers.enqueue(MsgAnswer::No);  // trust nothing new
         const QString status = run.mail();
         const QByteArray mail = server.record("mail");
@@ -185,7 +185,7 @@ private Q_SLOTS:
         Server server(mode);
         Run run;
         run.ownMail(server.port, SmtpSecurity::StartTls, password);
-        run.t.settings.servers["UpdateAddress"] = QString("https://127.0.0.1:%1/update.ini").arg(server.port);
+        run.t.settings.windows["Servers/UpdateAddress"] = QString("https://127.0.0.1:%1/update.ini").arg(server.port);
         run.trigger("ServersMENU");
         QWidget* window = TopLevel("ServersFORM");
         Click(window, mode == "https" ? "UpdateTestBUTTON" : "MailTestBUTTON");
@@ -214,7 +214,7 @@ private Q_SLOTS:
         };
         for (const QString& file : {QString(), Certs("update.ini")}) {  // from the address, then merged
             Run run;
-            run.t.settings.servers["UpdateAddress"] = at(https, "update.ini");
+            run.t.settings.windows["Servers/UpdateAddress"] = at(https, "update.ini");
             QCOMPARE(run.update(file), expected);
         }
         const struct { QString address; QString said; } refused[] = {
@@ -225,7 +225,7 @@ private Q_SLOTS:
         };
         for (const auto& c : refused) {
             Run run;
-            run.t.settings.servers["UpdateAddress"] = c.address;
+            run.t.settings.windows["Servers/UpdateAddress"] = c.address;
             if (c.said.contains("certificate")) run.t.prompter.answers.enqueue(MsgAnswer::No);
             QTimer cancel;  // the slow body's window is served whenever its bytes flow
             QObject::connect(&cancel, &QTimer::timeout, &cancel, [&] {

@@ -75,15 +75,6 @@ void QtSettingsStore::writeGroup(const QString& group, const QString& key, const
     settings_.sync();
 }
 
-QString QtSettingsStore::readServers(const QString& key) {
-    return settings_.value(QStringLiteral("Servers/") + key).toString();
-}
-
-void QtSettingsStore::writeServers(const QString& key, const QString& value) {
-    settings_.setValue(QStringLiteral("Servers/") + key, value);
-    settings_.sync();
-}
-
 QString QtSettingsStore::location() const { return settings_.fileName(); }
 
 QtInstanceGuard::QtInstanceGuard(const QString& lockPath) {

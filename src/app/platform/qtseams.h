@@ -24,8 +24,6 @@ public:
     void writeWindow(const QString& key, const QString& value) override;
     QString readGroup(const QString& group, const QString& key) override;
     void writeGroup(const QString& group, const QString& key, const QString& value) override;
-    QString readServers(const QString& key) override;
-    void writeServers(const QString& key, const QString& value) override;
     QString location() const;
 
 private:

@@ -39,14 +39,12 @@ struct SettingsStore : Seam {
     virtual QString readWindow(const QString& key) = 0;
     virtual void writeWindow(const QString& key, const QString& value) = 0;
     /// A setting of a window beside the system's own, in a group of that window's
-    /// ("DiscCollection"); by default kept with the windows' places.
+    /// ("DiscCollection", "Servers": never a password); "" when none is stored. By default kept
+    /// with the windows' places.
     virtual QString readGroup(const QString& group, const QString& key) { return readWindow(group + QLatin1Char('/') + key); }
     virtual void writeGroup(const QString& group, const QString& key, const QString& value) {
         writeWindow(group + QLatin1Char('/') + key, value);
     }
-    /// The servers the user chose (group "Servers"): never a password; "" when none is stored.
-    virtual QString readServers(const QString& key) = 0;
-    virtual void writeServers(const QString& key, const QString& value) = 0;
 };
 
 /// The desktop's keyring (a Secret Service), where a remembered password lives.

@@ -18,13 +18,15 @@ namespace {
 
 constexpr const char* kSecurityNames[] = {"none", "starttls", "tls"};
 
+const QString kServersGroup = QStringLiteral("Servers");
+
 QString TrustKey(const QString& host) { return QStringLiteral("TrustedCertificates/") + host; }
 
 }  // namespace
 
 ServerChoice ReadServerChoice(SettingsStore& settings) {
     ServerChoice choice;
-    const auto read = [&](const char* key) { return settings.readServers(QLatin1String(key)); };
+    const auto read = [&](const char* key) { return settings.readGroup(kServersGroup, QLatin1String(key)); };
     choice.updateAddress = read("UpdateAddress").trimmed();
     choice.ownMail = read("MailServer") == QLatin1String("own");
     choice.host = read("MailHost").trimmed();
@@ -44,7 +46,7 @@ ServerChoice ReadServerChoice(SettingsStore& settings) {
 }
 
 void WriteServerChoice(SettingsStore& settings, const ServerChoice& choice) {
-    const auto write = [&](const char* key, const QString& value) { settings.writeServers(QLatin1String(key), value); };
+    const auto write = [&](const char* key, const QString& value) { settings.writeGroup(kServersGroup, QLatin1String(key), value); };
     const auto flag = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
     write("UpdateAddress", choice.updateAddress);
     write("MailServer", choice.ownMail ? QStringLiteral("own") : QStringLiteral("maintainers"));
@@ -112,7 +114,7 @@ QString Fingerprint(const QSslCertificate& certificate) {
 bool TrustCertificate(Platform& platform, QWidget* owner, const QString& host, const QSslCertificate& peer,
                       const QList<QSslError>& errors) {
     const QString fingerprint = Fingerprint(peer);
-    const QString trusted = platform.settings->readServers(TrustKey(host));
+    const QString trusted = platform.settings->readGroup(kServersGroup, TrustKey(host));
     if (!peer.isNull() && trusted == fingerprint) return true;
     QStringList reasons;
     for (const QSslError& error : errors) reasons.append(error.errorString());
@@ -128,7 +130,7 @@ bool TrustCertificate(Platform& platform, QWidget* owner, const QString& host, c
                                           .arg(fingerprint, host);
     if (platform.prompter->ask(owner, kTitle, text, MsgIcon::Exclamation, MsgButtons::YesNo) != MsgAnswer::Yes)
         return false;
-    platform.settings->writeServers(TrustKey(host), fingerprint);
+    platform.settings->writeGroup(kServersGroup, TrustKey(host), fingerprint);
     return true;
 }
 

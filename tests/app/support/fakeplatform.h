@@ -41,10 +41,8 @@ struct MemorySettings final : SettingsStore {
     void write(const QString& key, const QString& value) override { values[key] = value; }
     QString readWindow(const QString& key) override { return windows.value(key); }
     void writeWindow(const QString& key, const QString& value) override { windows[key] = value; }
-    QString readServers(const QString& key) override { return servers.value(key); }
-    void writeServers(const QString& key, const QString& value) override { servers[key] = value; }
-    QMap<QString, QString> values, servers;
-    QMap<QString, QString> windows;  // the windows' places, apart from the settings
+    QMap<QString, QString> values;
+    QMap<QString, QString> windows;  // the windows' places and groups, apart from the settings
     QStringList reads;
 };
 

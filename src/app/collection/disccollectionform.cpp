@@ -129,8 +129,7 @@ DiscCollectionFORM::DiscCollectionFORM(MainHost& host)
     auto* content = new QVBoxLayout(this);
 
     auto* folderRow = new QHBoxLayout;
-    FolderTEXT = new QLineEdit(this);
-    FolderTEXT->setObjectName(QStringLiteral("FolderTEXT"));
+    FolderTEXT = Named<QLineEdit>(this, "FolderTEXT");
     FolderTEXT->setText(host.platform().settings->readGroup(kGroup, QStringLiteral("Folder")));
     auto* folderLabel = new QLabel(tr("&Folder:"), this);
     folderLabel->setBuddy(FolderTEXT);
@@ -143,8 +142,7 @@ DiscCollectionFORM::DiscCollectionFORM(MainHost& host)
     for (QPushButton* button : {BrowseBUTTON, ScanBUTTON, CancelBUTTON}) folderRow->addWidget(button);
     content->addLayout(folderRow);
 
-    ScanPROGRESS = new QProgressBar(this);
-    ScanPROGRESS->setObjectName(QStringLiteral("ScanPROGRESS"));
+    ScanPROGRESS = Named<QProgressBar>(this, "ScanPROGRESS");
     ScanPROGRESS->setAccessibleName(tr("Discs read"));
     ScanPROGRESS->setFormat(tr("%v of %m discs read"));
     ScanPROGRESS->setRange(0, 1);
@@ -154,8 +152,7 @@ DiscCollectionFORM::DiscCollectionFORM(MainHost& host)
     MissingCHECK = Named<QCheckBox>(this, "MissingCHECK", tr("&Only discs not in bleem!.INI"));
     content->addWidget(MissingCHECK);
 
-    DiscsTABLE = new QTableView(this);
-    DiscsTABLE->setObjectName(QStringLiteral("DiscsTABLE"));
+    DiscsTABLE = Named<QTableView>(this, "DiscsTABLE");
     DiscsTABLE->setAccessibleName(tr("Discs"));
     DiscsTABLE->setModel(proxy_);
     DiscsTABLE->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -169,8 +166,7 @@ DiscCollectionFORM::DiscCollectionFORM(MainHost& host)
     DiscsTABLE->sortByColumn(0, Qt::AscendingOrder);
     content->addWidget(DiscsTABLE, 1);
 
-    TotalsTEXT = new QLabel(this);
-    TotalsTEXT->setObjectName(QStringLiteral("TotalsTEXT"));
+    TotalsTEXT = Named<QLabel>(this, "TotalsTEXT");
     ExposeValue(TotalsTEXT, tr("Totals"));
     content->addWidget(TotalsTEXT);
 
@@ -182,11 +178,12 @@ DiscCollectionFORM::DiscCollectionFORM(MainHost& host)
     AddButtonRow(content, {AddBUTTON, ExportBUTTON, CloseBUTTON});
 
     Platform& platform = host.platform();
-    OnSignal(platform, BrowseBUTTON, &QPushButton::clicked, this, [this] { BrowseBUTTON_Click(); });
-    OnSignal(platform, ScanBUTTON, &QPushButton::clicked, this, [this] { ScanBUTTON_Click(); });
-    OnSignal(platform, CancelBUTTON, &QPushButton::clicked, this, [this] { CancelBUTTON_Click(); });
-    OnSignal(platform, AddBUTTON, &QPushButton::clicked, this, [this] { AddBUTTON_Click(); });
-    OnSignal(platform, ExportBUTTON, &QPushButton::clicked, this, [this] { ExportBUTTON_Click(); });
+    OnSignals(platform, this, &QPushButton::clicked,
+              {{BrowseBUTTON, &DiscCollectionFORM::BrowseBUTTON_Click},
+               {ScanBUTTON, &DiscCollectionFORM::ScanBUTTON_Click},
+               {CancelBUTTON, &DiscCollectionFORM::CancelBUTTON_Click},
+               {AddBUTTON, &DiscCollectionFORM::AddBUTTON_Click},
+               {ExportBUTTON, &DiscCollectionFORM::ExportBUTTON_Click}});
     OnSignal(platform, MissingCHECK, &QCheckBox::toggled, this, [this] { Filter_Change(); });
     connect(CloseBUTTON, &QPushButton::clicked, this, &QWidget::close);
     connect(DiscsTABLE->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { enableButtons(); });

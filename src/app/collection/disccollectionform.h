@@ -12,14 +12,9 @@
 
 #include "app/collection/discscan.h"
 #include "app/host/toolwindow.h"
+#include "app/platform/widgetsfwd.h"
 
-class QCheckBox;
-class QLabel;
-class QLineEdit;
-class QProgressBar;
-class QPushButton;
 class QSortFilterProxyModel;
-class QTableView;
 
 namespace tolva {
 

@@ -132,8 +132,7 @@ GamesTableFORM::GamesTableFORM(MainHost& host)
     auto* content = new QVBoxLayout(this);
 
     auto* filters = new QHBoxLayout;
-    SearchTEXT = new QLineEdit(this);
-    SearchTEXT->setObjectName(QStringLiteral("SearchTEXT"));
+    SearchTEXT = Named<QLineEdit>(this, "SearchTEXT");
     SearchTEXT->setToolTip(tr("Shows the games whose title begins with this text (? any one character, "
                                           "* one or more), or whose disc ID or product code it is."));
     SearchTEXT->setMinimumWidth(120);

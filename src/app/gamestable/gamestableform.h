@@ -9,14 +9,8 @@
 #include <string>
 
 #include "app/host/toolwindow.h"
+#include "app/platform/widgetsfwd.h"
 #include "core/database/gamelist.h"
-
-class QCheckBox;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QTableView;
 
 namespace tolva {
 

@@ -8,11 +8,8 @@
 #include <vector>
 
 #include "app/host/toolwindow.h"
+#include "app/platform/widgetsfwd.h"
 #include "core/history/history.h"
-
-class QListWidget;
-class QPlainTextEdit;
-class QPushButton;
 
 namespace tolva {
 

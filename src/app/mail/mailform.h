@@ -13,13 +13,9 @@
 #include <memory>
 
 #include "app/host/toolwindow.h"
+#include "app/platform/widgetsfwd.h"
 #include "core/mail/smtp.h"
 
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QProgressBar;
-class QPushButton;
 class QSslSocket;
 class QTimer;
 

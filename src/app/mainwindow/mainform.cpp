@@ -372,18 +372,19 @@ void MainFORM::buildMenus() {
     separator(HelpMENU, "SEPARATOR4");
     AboutMENU = action(HelpMENU, "AboutMENU", tr("About..."));
 
-    OnSignal(platform_, ExitMENU, &QAction::triggered, this, [this] { ExitBUTTON_Click(); });
-    OnSignal(platform_, OtherIniMENU, &QAction::triggered, this, [this] { OtherIniMENU_Click(); });
-    OnSignal(platform_, OtherTxtMENU, &QAction::triggered, this, [this] { OtherTxtMENU_Click(); });
+    OnSignals(platform_, this, &QAction::triggered,
+              {{ExitMENU, &MainFORM::ExitBUTTON_Click},
+               {OtherIniMENU, &MainFORM::OtherIniMENU_Click},
+               {OtherTxtMENU, &MainFORM::OtherTxtMENU_Click},
+               {GotoBleemMENU, &MainFORM::GotoBleemMENU_Click},
+               {AboutMENU, &MainFORM::AboutMENU_Click},
+               {RemoveMENU, &MainFORM::RemoveBUTTON_Click}});
     // The switch changes its own check mark, as the handler decides.
     OnSignal(platform_, AcuMENU, &QAction::triggered, this, [this] {
         AcuMENU->setChecked(!AcuMENU->isChecked());
         AcuMENU_Click();
     });
-    OnSignal(platform_, GotoBleemMENU, &QAction::triggered, this, [this] { GotoBleemMENU_Click(); });
-    OnSignal(platform_, AboutMENU, &QAction::triggered, this, [this] { AboutMENU_Click(); });
     OnSignal(platform_, RemoveBUTTON, &QPushButton::clicked, this, [this] { RemoveBUTTON_Click(); });
-    OnSignal(platform_, RemoveMENU, &QAction::triggered, this, [this] { RemoveBUTTON_Click(); });
     connectWizard();
     connectTools();
     connectUpdate();

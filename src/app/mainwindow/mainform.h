@@ -7,15 +7,11 @@
 #include <memory>
 
 #include "app/host/mainhost.h"
+#include "app/platform/widgetsfwd.h"
 #include "core/state.h"
 
 class QAction;
-class QCheckBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
 class QMenu;
-class QPushButton;
 
 namespace tolva {
 

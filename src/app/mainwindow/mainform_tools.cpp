@@ -50,12 +50,13 @@ void MainFORM::DiscCollectionMENU_Click() { runWindow(new DiscCollectionFORM(*th
 
 void MainFORM::connectTools() {
     OnSignal(platform_, CleanUpBUTTON, &QPushButton::clicked, this, [this] { CleanUpBUTTON_Click(); });
-    OnSignal(platform_, CleanUpMENU, &QAction::triggered, this, [this] { CleanUpBUTTON_Click(); });
-    // Both entries stay unavailable as the menu creates them; the handlers work all the same.
-    OnSignal(platform_, RepairMENU, &QAction::triggered, this, [this] { RepairMENU_Click(); });
-    OnSignal(platform_, CompareMENU, &QAction::triggered, this, [this] { CompareMENU_Click(); });
-    OnSignal(platform_, GamesTableMENU, &QAction::triggered, this, [this] { GamesTableMENU_Click(); });
-    OnSignal(platform_, DiscCollectionMENU, &QAction::triggered, this, [this] { DiscCollectionMENU_Click(); });
+    // Repair and Compare stay unavailable as the menu creates them; the handlers work all the same.
+    OnSignals(platform_, this, &QAction::triggered,
+              {{CleanUpMENU, &MainFORM::CleanUpBUTTON_Click},
+               {RepairMENU, &MainFORM::RepairMENU_Click},
+               {CompareMENU, &MainFORM::CompareMENU_Click},
+               {GamesTableMENU, &MainFORM::GamesTableMENU_Click},
+               {DiscCollectionMENU, &MainFORM::DiscCollectionMENU_Click}});
 }
 
 }  // namespace tolva

@@ -21,10 +21,11 @@ void MainFORM::MergeUpdateMENU_Click() {
 void MainFORM::ServersMENU_Click() { runWindow(new ServersFORM(*this), WindowMode::Companion); }
 
 void MainFORM::connectUpdate() {
-    OnSignal(platform_, MergeUpdateMENU, &QAction::triggered, this, [this] { MergeUpdateMENU_Click(); });
-    OnSignal(platform_, ServersMENU, &QAction::triggered, this, [this] { ServersMENU_Click(); });
-    OnSignal(platform_, UpdateMENU, &QAction::triggered, this, [this] { UpdateMENU_Click(); });
-    OnSignal(platform_, Update2MENU, &QAction::triggered, this, [this] { Update2MENU_Click(); });
+    OnSignals(platform_, this, &QAction::triggered,
+              {{MergeUpdateMENU, &MainFORM::MergeUpdateMENU_Click},
+               {ServersMENU, &MainFORM::ServersMENU_Click},
+               {UpdateMENU, &MainFORM::UpdateMENU_Click},
+               {Update2MENU, &MainFORM::Update2MENU_Click}});
 }
 
 }  // namespace tolva

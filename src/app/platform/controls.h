@@ -3,12 +3,10 @@
 #include <QString>
 #include <string_view>
 #include <initializer_list>
+#include "app/platform/widgetsfwd.h"
 
 class QBoxLayout;
-class QLabel;
 class QLayout;
-class QLineEdit;
-class QPushButton;
 class QWidget;
 
 namespace tolva {
@@ -45,6 +43,14 @@ QPushButton* NamedButton(QWidget* parent, const char* name, const QString& capti
 template <class Control>
 Control* Named(QWidget* parent, const char* name, const QString& caption) {
     auto* control = new Control(caption, parent);
+    control->setObjectName(QString::fromLatin1(name));
+    return control;
+}
+
+/// A control without a caption (a field a label names, a table, a progress bar) with that objectName.
+template <class Control>
+Control* Named(QWidget* parent, const char* name) {
+    auto* control = new Control(parent);
     control->setObjectName(QString::fromLatin1(name));
     return control;
 }

@@ -136,10 +136,11 @@ ServersFORM::ServersFORM(MainHost& host) : ToolWindow(host, "ServersFORM", tr(" 
     for (QRadioButton* option : {UpdateMaintainersOPTION, UpdateAddressOPTION, MailMaintainersOPTION, MailOwnOPTION})
         connect(option, &QRadioButton::toggled, this, [this] { enableFields(); });
     connect(SecurityCOMBO, &QComboBox::currentIndexChanged, this, [this] { securityChanged(); });
-    OnSignal(platform, OkBUTTON, &QPushButton::clicked, this, [this] { OkBUTTON_Click(); });
     OnSignal(platform, CancelBUTTON, &QPushButton::clicked, this, [this] { abort(); });
-    OnSignal(platform, UpdateTestBUTTON, &QPushButton::clicked, this, [this] { UpdateTestBUTTON_Click(); });
-    OnSignal(platform, MailTestBUTTON, &QPushButton::clicked, this, [this] { MailTestBUTTON_Click(); });
+    OnSignals(platform, this, &QPushButton::clicked,
+              {{OkBUTTON, &ServersFORM::OkBUTTON_Click},
+               {UpdateTestBUTTON, &ServersFORM::UpdateTestBUTTON_Click},
+               {MailTestBUTTON, &ServersFORM::MailTestBUTTON_Click}});
 
     ServerChoice choice = ReadServerChoice(*platform.settings);
     showChoice(choice);

@@ -6,14 +6,9 @@
 #include <memory>
 
 #include "app/host/toolwindow.h"
+#include "app/platform/widgetsfwd.h"
 #include "app/servers/servers.h"
 
-class QCheckBox;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QRadioButton;
 class QSslSocket;
 class QTimer;
 

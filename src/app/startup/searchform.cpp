@@ -79,9 +79,10 @@ SearchFORM::SearchFORM(MainHost& host, Dialog& dialog, Kind kind)
     grid->setColumnStretch(0, 1);
 
     connect(PathTEXT, &QLineEdit::textChanged, this, &SearchFORM::PathTEXT_Change);
-    OnSignal(platform, SearchBUTTON, &QPushButton::clicked, this, [this] { SearchBUTTON_Click(); });
-    OnSignal(platform, OkBUTTON, &QPushButton::clicked, this, [this] { OkBUTTON_Click(); });
-    OnSignal(platform, AbortBUTTON, &QPushButton::clicked, this, [this] { AbortBUTTON_Click(); });
+    OnSignals(platform, this, &QPushButton::clicked,
+              {{SearchBUTTON, &SearchFORM::SearchBUTTON_Click},
+               {OkBUTTON, &SearchFORM::OkBUTTON_Click},
+               {AbortBUTTON, &SearchFORM::AbortBUTTON_Click}});
     // A folder chosen (clicked, or reached with the arrow keys) fills the field; Tab passing through
     // the list makes its first folder current without choosing it, and leaves what was typed.
     connect(FoundLIST, &QListWidget::itemSelectionChanged, this, [this] {

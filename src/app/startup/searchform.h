@@ -3,12 +3,7 @@
 // Compatibility.TXT. OK is available only while the file is in the folder typed. The host runs it
 // blocking, in front of the splash at start-up and of the main window from the Settings menu.
 #include "app/host/toolwindow.h"
-
-class QCheckBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QPushButton;
+#include "app/platform/widgetsfwd.h"
 
 namespace tolva {
 

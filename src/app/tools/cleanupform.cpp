@@ -63,9 +63,10 @@ CleanUpFORM::CleanUpFORM(MainHost& main) : ToolWindow(main, "CleanUpFORM", tr(" 
     AddButtonRow(content, {PreviewBUTTON, OkBUTTON, AbortBUTTON});
     PictureBeside(this, PICTUREBOX, content);
 
-    OnSignal(main_.platform(), OkBUTTON, &QPushButton::clicked, this, [this] { OkBUTTON_Click(); });
-    OnSignal(main_.platform(), AbortBUTTON, &QPushButton::clicked, this, [this] { AbortBUTTON_Click(); });
-    OnSignal(main_.platform(), PreviewBUTTON, &QPushButton::clicked, this, [this] { PreviewBUTTON_Click(); });
+    OnSignals(main_.platform(), this, &QPushButton::clicked,
+              {{OkBUTTON, &CleanUpFORM::OkBUTTON_Click},
+               {AbortBUTTON, &CleanUpFORM::AbortBUTTON_Click},
+               {PreviewBUTTON, &CleanUpFORM::PreviewBUTTON_Click}});
 }
 
 CleanUpOptions CleanUpFORM::options() const {

@@ -2,12 +2,9 @@
 // The Clean Up window: rewrites bleem!.INI sorted from the game table, optionally with fields of
 // the compatibility records as comment lines before or after each entry.
 #include "app/host/toolwindow.h"
+#include "app/platform/widgetsfwd.h"
 
 class QBoxLayout;
-class QCheckBox;
-class QLabel;
-class QPushButton;
-class QRadioButton;
 
 namespace tolva {
 

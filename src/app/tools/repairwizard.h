@@ -7,12 +7,9 @@
 #include <set>
 #include <vector>
 
+#include "app/platform/widgetsfwd.h"
 #include "app/tools/toolpage.h"
 #include "core/tools/repair.h"
-
-class QLabel;
-class QListWidget;
-class QPushButton;
 
 namespace tolva {
 

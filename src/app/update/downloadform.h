@@ -11,12 +11,10 @@
 #include <chrono>
 
 #include "app/host/toolwindow.h"
+#include "app/platform/widgetsfwd.h"
 #include "core/endpoints.h"
 #include "core/update/http_download.h"
 
-class QLabel;
-class QProgressBar;
-class QPushButton;
 class QTcpSocket;
 class QTimer;
 

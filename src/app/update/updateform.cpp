@@ -107,11 +107,12 @@ UpdateFORM::UpdateFORM(MainHost& main, UpdateData update, const std::vector<std:
     resize(560, 460);
 
     connect(updLIST, &QListWidget::itemChanged, this, &UpdateFORM::updLIST_ItemCheck);
-    OnSignal(main_.platform(), MarkAllBUTTON, &QPushButton::clicked, this, [this] { MarkAllBUTTON_Click(); });
-    OnSignal(main_.platform(), MarkNothingBUTTON, &QPushButton::clicked, this, [this] { MarkNothingBUTTON_Click(); });
-    OnSignal(main_.platform(), OkBUTTON, &QPushButton::clicked, this, [this] { OkBUTTON_Click(); });
-    OnSignal(main_.platform(), PreviewBUTTON, &QPushButton::clicked, this, [this] { PreviewBUTTON_Click(); });
-    OnSignal(main_.platform(), AbortBUTTON, &QPushButton::clicked, this, [this] { AbortBUTTON_Click(); });
+    OnSignals(main_.platform(), this, &QPushButton::clicked,
+              {{MarkAllBUTTON, &UpdateFORM::MarkAllBUTTON_Click},
+               {MarkNothingBUTTON, &UpdateFORM::MarkNothingBUTTON_Click},
+               {OkBUTTON, &UpdateFORM::OkBUTTON_Click},
+               {PreviewBUTTON, &UpdateFORM::PreviewBUTTON_Click},
+               {AbortBUTTON, &UpdateFORM::AbortBUTTON_Click}});
 }
 
 std::vector<bool> UpdateFORM::checkedRows() const { return checked_; }

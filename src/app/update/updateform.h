@@ -6,13 +6,10 @@
 #include <vector>
 
 #include "app/host/toolwindow.h"
+#include "app/platform/widgetsfwd.h"
 #include "core/update/update_processing.h"
 
-class QCheckBox;
-class QLabel;
-class QListWidget;
 class QListWidgetItem;
-class QPushButton;
 
 namespace tolva {
 

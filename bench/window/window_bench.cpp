@@ -43,6 +43,7 @@
 #include <vector>
 
 #include "../generated.h"
+#include "app/collection/discscan.h"
 #include "app/host/changewatch.h"
 #include "app/mainwindow/gamelistview.h"
 #include "app/host/toolwindow.h"
@@ -532,7 +533,7 @@ void Scan(int runs) {
     Report("search keystroke, no scan running", Keystrokes(search, runs), "<= 16 ms");
     Figures whole, keystroke;
     for (int k = 0; k < runs; ++k) {
-        main.discCache().discs.clear();  // every image read again
+        main.kept<DiscCache>().discs.clear();  // every image read again
         const bool typing = k % 2 == 1;  // every other scan with keystrokes, so each figure has its own
         const auto start = Clock::now();
         const double cpu = CpuMilliseconds();

@@ -11,7 +11,7 @@
 
 #include "app/platform/environment.h"
 #include "app/platform/keyring.h"
-#include "app/servers/servers.h"
+#include "app/platform/servers.h"
 #include "app/update/updateini.h"
 #include "support/window.h"
 

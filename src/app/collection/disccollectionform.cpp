@@ -224,7 +224,7 @@ void DiscCollectionFORM::ScanBUTTON_Click() {
     ScanPROGRESS->setRange(0, 0);
     // The scan works on copies: the table and the cache stay this thread's.
     watcher_.setFuture(QtConcurrent::run(
-        [reader = reader_, table = host().state().discIDs, cache = host().discCache(), path = ToPath(folder)](
+        [reader = reader_, table = host().state().discIDs, cache = host().kept<DiscCache>(), path = ToPath(folder)](
             QPromise<ScannedDisc>& promise) {
             const std::vector<DiscFile> discs = FindDiscFiles(path);
             promise.setProgressRange(0, int(discs.size()));
@@ -249,7 +249,7 @@ void DiscCollectionFORM::scanned(int first, int last) {
     if (watcher_.isCanceled()) return;
     for (int k = first; k < last; ++k) {
         pending_.push_back(watcher_.resultAt(k));
-        host().discCache().keep(pending_.back().disc, pending_.back().identity);
+        host().kept<DiscCache>().keep(pending_.back().disc, pending_.back().identity);
     }
     // Rows come in batches: a row at a time would keep the window from the user's keys.
     if (!flush_.isActive()) flush_.start();

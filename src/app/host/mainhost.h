@@ -7,8 +7,10 @@
 #include <QPointer>
 #include <QString>
 #include <functional>
+#include <memory>
+#include <typeindex>
+#include <unordered_map>
 
-#include "app/collection/discscan.h"
 #include "app/platform/seams.h"
 #include "core/failure.h"
 
@@ -57,8 +59,14 @@ public:
     /// reads one; the companions follow the new entry when it is written.
     virtual void addGame(const QString& image) = 0;
 
-    /// What the disc collection's scans have read, kept while the program runs.
-    DiscCache& discCache() { return discCache_; }
+    /// What a kind of companion keeps between its openings while the program runs (the disc
+    /// collection's reads, for one), made on first use.
+    template <class Kept>
+    Kept& kept() {
+        std::shared_ptr<void>& slot = kept_[std::type_index(typeid(Kept))];
+        if (!slot) slot = std::make_shared<Kept>();
+        return *static_cast<Kept*>(slot.get());
+    }
 
     /// The main window's caption is the title, or the title and the suffix of the running tool.
     void setCaptionSuffix(const QString& suffix);
@@ -94,7 +102,7 @@ private:
     QString suffix_;
     int blocking_ = 0;
     QList<QPointer<ToolWindow>> companions_;
-    DiscCache discCache_;
+    std::unordered_map<std::type_index, std::shared_ptr<void>> kept_;
 };
 
 }  // namespace tolva

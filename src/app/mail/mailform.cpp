@@ -24,18 +24,18 @@
 
 #include "app/host/mainhost.h"
 #include "app/mail/mail2form.h"
-#include "app/platform/coretext.h"
 #include "app/platform/controls.h"
+#include "app/platform/coretext.h"
 #include "app/platform/environment.h"
+#include "app/platform/guarded.h"
 #include "app/platform/messages.h"
 #include "app/platform/resources.h"
+#include "app/platform/servers.h"
 #include "app/platform/text.h"
-#include "app/servers/servers.h"
 #include "app/update/updatemessages.h"
 #include "core/mail/message.h"
 #include "core/state.h"
 #include "core/update/http_download.h"
-#include "app/platform/guarded.h"
 
 namespace tolva {
 namespace {

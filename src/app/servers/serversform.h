@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "app/host/toolwindow.h"
+#include "app/platform/servers.h"
 #include "app/platform/widgetsfwd.h"
-#include "app/servers/servers.h"
 
 class QSslSocket;
 class QTimer;

@@ -18,7 +18,7 @@
 #include "core/state.h"
 #include "core/update/http_download.h"
 #include "app/platform/guarded.h"
-#include "app/servers/servers.h"
+#include "app/platform/servers.h"
 
 namespace tolva {
 

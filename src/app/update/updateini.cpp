@@ -8,7 +8,7 @@
 #include "app/host/mainhost.h"
 #include "app/platform/environment.h"
 #include "app/platform/seams.h"
-#include "app/servers/servers.h"
+#include "app/platform/servers.h"
 #include "core/state.h"
 #include "app/update/downloadform2.h"
 #include "app/update/updateform.h"

@@ -1,4 +1,4 @@
-#include "app/servers/servers.h"
+#include "app/platform/servers.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>

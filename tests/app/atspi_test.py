@@ -82,7 +82,7 @@ def window_with(app, title, captions, seconds=30):
     return seen
 
 
-def application(pid, seconds=30):
+def application(pid, seconds=60):
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
         desktop = Atspi.get_desktop(0)

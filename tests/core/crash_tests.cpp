@@ -11,7 +11,7 @@
 #include "core/database/compatibility.h"
 #include "core/database/gametable.h"
 #include "core/database/writer.h"
-#include "core/history/restore.h"
+#include "core/tools/restore.h"
 #include "core/tools/cleanup.h"
 #include "core/tools/repair.h"
 #include "support.h"

@@ -7,7 +7,7 @@
 #include "core/database/gametable.h"
 #include "core/database/writer.h"
 #include "core/history/difference.h"
-#include "core/history/restore.h"
+#include "core/tools/restore.h"
 #include "core/tools/cleanup.h"
 #include "support.h"
 

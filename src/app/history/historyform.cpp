@@ -16,8 +16,9 @@
 #include "app/platform/controls.h"
 #include "app/platform/messages.h"
 #include "app/platform/text.h"
+#include "core/database/iniline.h"
 #include "core/database/writer.h"
-#include "core/history/restore.h"
+#include "core/tools/restore.h"
 #include "app/platform/guarded.h"
 
 namespace tolva {

@@ -6,7 +6,7 @@
 #include "app/history/historyform.h"
 #include "app/mainwindow/mainform.h"
 #include "app/platform/text.h"
-#include "core/history/restore.h"
+#include "core/tools/restore.h"
 #include "app/platform/guarded.h"
 
 namespace tolva {

@@ -31,4 +31,10 @@ std::string_view IniLineValue(std::string_view line) {
     return TrimSpaces(equals == std::string_view::npos ? line : line.substr(equals + 1));
 }
 
+int ActiveEntries(std::string_view file) {
+    int count = 0;
+    for (const std::string_view line : SplitLineViews(file)) count += ClassifyIniLine(line) == IniKey::ID;
+    return count;
+}
+
 }  // namespace tolva

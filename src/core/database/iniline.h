@@ -13,4 +13,7 @@ IniKey ClassifyIniLine(std::string_view line);
 /// Everything after the first "=" without surrounding spaces; the whole trimmed line without one.
 std::string_view IniLineValue(std::string_view line);
 
+/// The active entries (ID lines) of a bleem!.INI's bytes, as the history window lists them.
+int ActiveEntries(std::string_view file);
+
 }  // namespace tolva

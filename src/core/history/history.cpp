@@ -6,7 +6,6 @@
 #include <set>
 #include <system_error>
 
-#include "core/database/iniline.h"
 #include "core/text/cp1252.h"
 
 namespace tolva {
@@ -72,12 +71,6 @@ WriteOutcome NotKept(const std::string& why) {
 }
 
 }  // namespace
-
-int ActiveEntries(std::string_view file) {
-    int count = 0;
-    for (const std::string_view line : SplitLineViews(file)) count += ClassifyIniLine(line) == IniKey::ID;
-    return count;
-}
 
 std::string HistoryFolder(const std::string& root, const std::string& iniPath) {
     std::string name = Fingerprint(iniPath);

@@ -25,9 +25,6 @@ struct KeptVersion {
 /// The folder under root that keeps the versions of the bleem!.INI at iniPath.
 std::string HistoryFolder(const std::string& root, const std::string& iniPath);
 
-/// The active entries (ID lines) of a bleem!.INI's bytes, as the history window lists them.
-int ActiveEntries(std::string_view file);
-
 class IniHistory {
 public:
     explicit IniHistory(std::string folder) : folder_(std::move(folder)) {}

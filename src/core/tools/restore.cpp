@@ -1,4 +1,4 @@
-#include "core/history/restore.h"
+#include "core/tools/restore.h"
 
 namespace tolva {
 

@@ -242,6 +242,46 @@ private Q_SLOTS:
         }
     }
 
+    // The root directory and SYSTEM.CNF may reach exactly to the image's end or to their size
+    // limit; a byte or a sector further, the image is damaged (or the boot file too large).
+    void theRootAndTheBootFileReadUpToTheirLimits() {
+        const QByteArray iso = run_.t.read("discs/iso/game.iso"), padded = iso + QByteArray(1024 * 1024, '\0');
+        const quint32 end = iso.size() / 2048, padEnd = padded.size() / 2048;
+        const qsizetype root = 16 * 2048 + 156;
+        const quint32 rootAt = qFromLittleEndian<quint32>(iso.constData() + root + 2);
+        const qsizetype cnf = iso.indexOf("SYSTEM.CNF;1", rootAt * 2048) - 33;
+        const quint32 cnfAt = qFromLittleEndian<quint32>(iso.constData() + cnf + 2);
+        const auto at = [](QByteArray image, qsizetype record, quint32 sector, quint32 bytes) {
+            qToLittleEndian(sector, image.data() + record + 2);
+            qToLittleEndian(bytes, image.data() + record + 10);
+            return image;
+        };
+        const QString readable = '\t' + kAlpha, unreadable = "\t\t\t\t\t\t", damaged = unreadable + kDamaged;
+        const QString noCnf = unreadable + "cannot open SYSTEM.CNF on %1: the disc's root holds no such file";
+        const QString noBoot = unreadable + "cannot read SYSTEM.CNF on %1: the file holds no BOOT line";
+        const struct { QByteArray image; QString line; } cases[] = {
+            {at(iso, root, rootAt, 0), damaged},
+            {at(padded, root, rootAt, 1024 * 1024), readable},
+            {at(padded, root, rootAt, 1024 * 1024 + 1), damaged},
+            {at(iso, root, end - 1, 2048), noCnf},
+            {at(iso, root, end - 1, 2049), damaged},
+            {at(iso, root, end, 1), damaged},
+            {at(padded, cnf, padEnd - 1, 2048), noBoot},
+            {at(padded, cnf, padEnd - 1, 2049), damaged},
+            {at(padded, cnf, padEnd, 0), unreadable + "cannot read SYSTEM.CNF on %1: the file is empty"},
+            {at(padded, cnf, padEnd + 1, 0), damaged},
+            {at(padded, cnf, cnfAt, 64 * 1024), readable},
+            {at(padded, cnf, cnfAt, 64 * 1024 + 1), unreadable + "cannot read SYSTEM.CNF on %1: the file is too large to be a boot file"},
+        };
+        for (const auto& [image, line] : cases) {
+            const QString file = path("limits.iso");
+            run_.t.write("discs/limits.iso", image);
+            QString out, err;
+            identify({file}, out, err);
+            QCOMPARE(out.split('\n').value(1), file + QString(line).replace("%1", file));
+        }
+    }
+
     // The program itself on the files of the reported faults: their message and status 1, no signal.
     void identifyEndsWithTheMessageOfADamagedImage() {
         for (const QString& file : kReported) {

@@ -93,7 +93,7 @@ DiscIdentity IdentifyFromRoot(std::string_view descriptor, std::uint64_t sectors
     const std::string where = std::string(kSystemCnfName) + " on " + path;
     if (file.size > kSystemCnfLimit) return Unreadable(where, "the file is too large to be a boot file");
     const std::uint64_t count = sectorsOf(file.size);
-    if (file.sector > sectors || count > sectors - file.sector) return Unreadable(path, kDamaged);
+    if (file.sector + count > sectors) return Unreadable(path, kDamaged);  // 32-bit fields: no wrap
     std::string bytes(count * kSector, '\0');
     if (count > 0 && !readSectors(bytes.data(), file.sector, count)) return Unreadable(path, kDamaged);
     bytes.resize(file.size);

@@ -136,7 +136,8 @@ Layout FindLayout(const std::string& path, std::uint64_t start) {
 bool RootFits(std::string_view descriptor, std::uint64_t sectors) {
     if (descriptor.size() < kSector || LittleEndian(descriptor, 128, 2) != kSector) return false;
     const std::uint64_t extent = LittleEndian(descriptor, 156 + 2, 4), bytes = LittleEndian(descriptor, 156 + 10, 4);
-    return bytes > 0 && bytes <= kRootDirectoryLimit && extent <= sectors && (bytes + kSector - 1) / kSector <= sectors - extent;
+    // Both fields are 32 bits wide, so their sum cannot wrap.
+    return bytes > 0 && bytes <= kRootDirectoryLimit && extent + (bytes + kSector - 1) / kSector <= sectors;
 }
 
 Extent RootDirectory(std::string_view descriptor) {

@@ -37,6 +37,8 @@ TEST(ReadINI, HowLinesGiveTheirValuesAndEnd) {
         {{"ID=", "Title=", "Flags=   "}, "", "", "", ""},
         {{"; Version=9", "\tID=1", ";ID=3", ";Title=Disabled", "  ;ID=4", "ID=5", "Title=Kept", "\tTitle=Tab",
           ";Title=Gone", "Flags=4"}, "5", "Kept", "4", ""},
+        {{"ID=1", "TITLE=T", "Tile=x", "IX=2", "fLaGs=5", "Flog=9", "VERSIONX=6", "VERSIO=8", "Vxrsion=7", "I"},
+         "1", "T", "5", "6"},  // every letter of the key counts, in either case
         {{"ID=1", "Flags=1", "Title=First", "Flags=2", "Title=Second", "VERSION=2", "version = 3 "}, "1", "Second", "2", "3"},
     };
     for (const auto& c : cases) {

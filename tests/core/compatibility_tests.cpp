@@ -141,6 +141,17 @@ TEST(Join, TheLongestTitleWinsThenTheFirstRecord) {
               (std::vector<std::int32_t>{2, 3, 3, 1, 5}));
 }
 
+// A join names a record only inside the records read, whatever TxtCount claims.
+TEST(Join, NamesARecordOnlyInsideTheRecordsRead) {
+    CompatibilityTable txt;
+    for (const auto& [count, join, record] : {std::tuple{3, 1, 1}, {3, 2, 2}, {3, 3, 0}, {3, 0, 0}, {3, -1, 0}, {0, 0, 0},
+                                              {kTableCapacity + 5, kTableCapacity - 1, kTableCapacity - 1},
+                                              {kTableCapacity + 5, kTableCapacity, 0}}) {
+        txt.TxtCount = count;
+        EXPECT_EQ(txt.recordOf(join), record) << count << " / " << join;
+    }
+}
+
 TEST(Join, NothingToJoin) {
     ProgramState state = With({{"0172831837", "Racer", "8"}}, "");
     EXPECT_EQ(JoinGame(state, 0), 0);  // the header record never joins

@@ -53,13 +53,18 @@ void BM_ReadAndSort4096(benchmark::State& state, generated::Shape shape) {
 void BM_SortGames4096(benchmark::State& state, generated::Shape shape) {
     const GameTable unsorted = testing::UnsortedTable(Shaped(shape));
     GameTable games;
+    SortWork work;
     for (auto _ : state) {
         state.PauseTiming();
         games = unsorted;
         state.ResumeTiming();
-        SortGames(games);
+        work = SortGames(games);
         benchmark::DoNotOptimize(games.GameTitle.data());
     }
+    // Which passes ran, so a change in speed can be told from a change of route.
+    state.counters["sparse"] = work.sparsePasses;
+    state.counters["dense"] = work.densePasses;
+    state.counters["looked"] = static_cast<double>(work.sparseBlocks + work.sparseStepped);
 }
 
 #define TOLVA_SHAPES(bm)                                                    \

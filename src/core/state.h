@@ -2,6 +2,7 @@
 // The program-wide state: one object owned by the application and handed by reference to every
 // procedure that reads or changes it. Strings hold Windows-1252 bytes exactly as in the files;
 // paths are UTF-8 in the platform's native form.
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <map>
@@ -61,6 +62,12 @@ struct CompatibilityTable {
     /// Every join made since the file was read, by its game's disc ID, title and GameTwin: a
     /// re-read of bleem!.INI moves entries to other slots, and this gives each one its own join back.
     std::map<std::tuple<std::string, std::string, std::int32_t>, std::int32_t> TxtJoins;
+
+    /// The record a join names, or 0 (no record) when it names the empty record or none of the
+    /// records read: whatever a slot holds, nothing past them is ever read.
+    std::int32_t recordOf(std::int32_t join) const {
+        return join > 0 && join < std::min(TxtCount, kTableCapacity) ? join : 0;
+    }
 };
 
 /// Number of rows of the disc ID table.

@@ -115,15 +115,41 @@ TEST(Join, ATitlePrefixNeedsAnAgreeingStatus) {
 
 // (ReloadTXT giving a consumed record back and keeping joins: FollowsItsGameThroughEveryReadOfTheFile.)
 TEST(Join, TheLongestTitleWinsThenTheFirstRecord) {
-    ProgramState state = With({{"5", "Final Game 2: Return", "8"}, {"6", "Final Game 2: Return", "8"},
-                               {"0172831837", "Final Game 2 (Disc 3)", "4"}, {"7", "Final Game 2: Return", "8"}},
-                              TxtRecord("Final", "A", "Yes!") + TxtRecord("Final Game 2", "B", "Yes!") +
-                                  TxtRecord("Final Game 2", "SLPS-00982", "Yes!") +
-                                  TxtRecord("Final Game 2: Return of", "D", "Yes!") + TxtRecord("Final Game 2: Return", "E", "Not Yet"));
+    const auto make = [] {
+        return With({{"5", "Final Game 2: Return", "8"}, {"6", "Final Game 2: Return", "8"},
+                     {"0172831837", "Final Game 2 (Disc 3)", "4"}, {"7", "Final Game 2: Return", "8"},
+                     {"8", "Final Game 2: Return", "4"}},
+                    TxtRecord("Final", "A", "Yes!") + TxtRecord("Final Game 2", "B", "Yes!") +
+                        TxtRecord("Final Game 2", "SLPS-00982", "Yes!") + TxtRecord("Final Game 2: Return of", "D", "Yes!") +
+                        TxtRecord("Final Game 2: Return", "E", "Not Yet"));
+    };
+    ProgramState state = make();
     EXPECT_EQ(JoinGame(state, 1), 2);  // the first one shown takes the first longest prefix
     EXPECT_EQ(JoinGame(state, 0), 3);  // then the next
     EXPECT_EQ(JoinGame(state, 3), 1);  // then a shorter one
     EXPECT_EQ(JoinGame(state, 2), 3);  // a consumed record still joins through its code
+    EXPECT_EQ(JoinGame(state, 4), 5);  // the whole title is a prefix too
+    // Joining every entry at once finds what joining each in table order finds: past a longer
+    // title of another status, and a title as long as the entry's own.
+    ProgramState each = make();
+    ProgramState all = make();
+    for (int i = 0; i <= each.games.GameLast; ++i) JoinGame(each, i);
+    JoinEveryEntry(all);
+    EXPECT_EQ(all.games.GameTxtIndex, each.games.GameTxtIndex);
+    EXPECT_EQ(all.txt.TxtTitleUpper, each.txt.TxtTitleUpper);
+    EXPECT_EQ(std::vector<std::int32_t>(all.games.GameTxtIndex.begin(), all.games.GameTxtIndex.begin() + 5),
+              (std::vector<std::int32_t>{2, 3, 3, 1, 5}));
+}
+
+// A join names a record only inside the records read, whatever TxtCount claims.
+TEST(Join, NamesARecordOnlyInsideTheRecordsRead) {
+    CompatibilityTable txt;
+    for (const auto& [count, join, record] : {std::tuple{3, 1, 1}, {3, 2, 2}, {3, 3, 0}, {3, 0, 0}, {3, -1, 0}, {0, 0, 0},
+                                              {kTableCapacity + 5, kTableCapacity - 1, kTableCapacity - 1},
+                                              {kTableCapacity + 5, kTableCapacity, 0}}) {
+        txt.TxtCount = count;
+        EXPECT_EQ(txt.recordOf(join), record) << count << " / " << join;
+    }
 }
 
 TEST(Join, NothingToJoin) {

@@ -54,6 +54,7 @@ TEST(DiscIDLookup, FirstMatchAllMatchesAndExactComparisons) {
     EXPECT_EQ(DiscIDForProductCode(t, "SLUS-00707"), "");  // it stands only in rows of invented disc IDs
     for (const char* code : {"slus-00152", "SLUS-0015", ""}) EXPECT_EQ(DiscIDForProductCode(t, code), "") << code;
     EXPECT_EQ(ProductCodeForDiscID(DiscIDTable{}, "0099269388"), "");  // before the table is filled
+    EXPECT_EQ(DiscIDForProductCode(DiscIDTable{{"0099269388SLES-01903"}, {}, {}}, "SLES-01903"), "0099269388");  // no marks, none invented
 }
 
 // The index must answer exactly as the scan in index order does, doubled disc IDs included and
@@ -114,6 +115,7 @@ TEST(MoreInformation, DiscIDTableFirstThenTheJoinedRecordWhileTheCompatibilityDa
         state.games.GameTxtIndex[0] = index;
         EXPECT_EQ(MoreInformationAddress(state, 0), "") << index;
     }
+    state.games.GameID[1] = "0099269388";  // a slot past the last entry is no entry, whatever it holds
     for (const int row : {1, -1}) EXPECT_EQ(MoreInformationCode(state, row), "") << row;
 }
 

@@ -266,7 +266,7 @@ TEST(LocateFile, TheExactNameFirstThenAnyLetterCaseOfTheCodePage) {
 // trailing separator names the same file, and the same kept history.
 TEST(FindFileFolder, TheFirstFolderHoldingTheFileInOneForm) {
     if (NativeSeparator() != "/") GTEST_SKIP() << "the cases are written with \"/\" folders";
-    const std::set<std::string> files = {"/a/bleem!.INI", "/b/bleem!.INI", "/bleem!.INI"};
+    const std::set<std::string> files = {"/a/bleem!.INI", "/b/bleem!.INI", "/bleem!.INI", "a:/bleem!.INI"};
     const FileExists exists = [&files](const std::string& path) { return files.count(path) > 0; };
     const struct {
         std::vector<std::string> folders;
@@ -274,6 +274,7 @@ TEST(FindFileFolder, TheFirstFolderHoldingTheFileInOneForm) {
     } cases[] = {
         {{"/a"}, "/a"}, {{"/a//"}, "/a"}, {{"", "/c", "/b/", "/a"}, "/b"},  // "" is not the root
         {{"///"}, "/"}, {{"", "/c"}, ""},  {{}, ""},
+        {{"a://"}, "a:"},  // a drive's root only where there are drives
     };
     for (const auto& c : cases) EXPECT_EQ(FindFileFolder(c.folders, kIniFileName, exists), c.found) << c.folders.size();
     Folders folders;

@@ -107,6 +107,8 @@ TEST(HttpDownload, EveryKindOfResponse) {
         {length + "1000\r\n\r\n" + kBody, State::Failed, "closed"},
         {endless, State::Failed, "header", false},
         {length + "5\r\nContent-Length: 6\r\n\r\nhello", State::Failed, "", false},
+        {length + "8388608\r\n\r\n", State::Failed, "closed"},  // the limit itself may be announced
+        {length + "8388609\r\n\r\n", State::Failed, "the server announced 8388609" + tooLong, false},
         {length + "2147483648 \r\n\r\n", State::Failed, "the server announced 2147483648" + tooLong, false},
         {length + "2147483647 \r\n\r\n", State::Failed, "the server announced 2147483647" + tooLong, false},
         {length + "99999999999999999999999 \r\n\r\n", State::Failed, "unreadable Content-Length \"99999999999999999999999\"", false},

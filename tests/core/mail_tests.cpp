@@ -26,13 +26,37 @@ TEST(MailBodyLines, TheInputsThenEveryEntryAsLoaded) {
                      "four", "", kHyphens, "VERSION=1.0.3", "", "ID=0000000001", "Title=Alpha", "Flags=80000000H", "",
                      "ID=0000000002", "Title=Caf\xE9 Racer", "Flags=40000000H", ""}));
     EXPECT_EQ(MailBodyLines({}, GameTable{}, "R"), (Lines{"--- tolva - R ---", "Name : ", "Mail : ", kHyphens, "", kHyphens, "VERSION=", ""}));
-    EXPECT_EQ(MailBodyLines({"", "", "a\n\nb\r\n"}, GameTable{}, "R")[6], "b");
+    // The comment's lines lie between the two hyphen lines; a break at its end, of either kind,
+    // leaves one empty line after it.
+    const struct {
+        std::string comment;
+        Lines lines;
+    } comments[] = {
+        {"a\n\nb\r\n", {"a", "", "b", ""}}, {"x\r", {"x", ""}}, {"x\r\n", {"x", ""}}, {"x", {"x"}},
+        {"\n", {"", ""}}, {"\r\r", {"", "", ""}}, {"x\ry", {"x", "y"}}, {"", {""}},
+    };
+    for (const auto& c : comments) {
+        const Lines body = MailBodyLines({"", "", c.comment}, GameTable{}, "R");
+        EXPECT_EQ(Lines(body.begin() + 4, body.end() - 3), c.lines) << c.comment;
+    }
 }
 
 TEST(MailDataText, TheHeaderAndBodyInCrLfLinesDotStuffedEndingInADot) {
     EXPECT_EQ(MailHeaderLines({2003, 11, 7, 9, 5, 0}, "tolva@tolva.example"),
               (Lines{"Date: 07 Nov 03 09:05:00", "To: tolva@tolva.example", "From: tolva@tolva.example",
                      "Subject: [Tolva!AutomaticMail]", "Cc: ", ""}));
+    // Every month by its name; a month out of range says January; each other field keeps two digits.
+    static constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    for (int month = 1; month <= 12; ++month)
+        EXPECT_EQ(MailDateText({2024, month, 31, 23, 59, 59}), std::string("31 ") + kMonths[month - 1] + " 24 23:59:59");
+    const struct {
+        MailDate date;
+        const char* text;
+    } dates[] = {
+        {{2000, 0, 1, 0, 0, 0}, "01 Jan 00 00:00:00"}, {{1999, 13, 9, 1, 2, 3}, "09 Jan 99 01:02:03"},
+        {{2100, -1, 10, 10, 10, 10}, "10 Jan 00 10:10:10"}, {{-1, 12, 0, 99, 99, 99}, "00 Dec 99 99:99:99"},
+    };
+    for (const auto& d : dates) EXPECT_EQ(MailDateText(d.date), d.text) << d.text;
     EXPECT_EQ(MailDataText({"Cc: ", ""}, {"body", ".", "", "..x", "a.", "\xE9"}), "Cc: \r\n\r\nbody\r\n..\r\n\r\n...x\r\na.\r\n\xE9\r\n.\r\n");
     EXPECT_EQ(MailDataText({}, {}), ".\r\n");
 }

@@ -131,10 +131,12 @@ inline std::vector<std::string> Column(const GameTable& g, const std::vector<std
 
 /// The exchange sort written out as the program runs it, on the strings themselves: the
 /// reference that SortGames must agree with, in the tests and in the benchmark that times both.
-inline void LiteralExchangeSort(GameTable& g) {
+inline std::int64_t LiteralExchangeSort(GameTable& g) {
+    std::int64_t exchanges = 0;
     for (int i = 0; i <= g.GameLast; ++i) {
         for (int j = i; j <= g.GameLast; ++j) {
             if (CompareCodePoints(g.GameTitleUpper[j], g.GameTitleUpper[i]) < 0) {
+                ++exchanges;
                 std::swap(g.GameTitle[i], g.GameTitle[j]);
                 std::swap(g.GameTitleUpper[i], g.GameTitleUpper[j]);
                 std::swap(g.GameFlags[i], g.GameFlags[j]);
@@ -144,6 +146,7 @@ inline void LiteralExchangeSort(GameTable& g) {
             }
         }
     }
+    return exchanges;
 }
 
 /// Lines joined with CR LF, as the program writes them.

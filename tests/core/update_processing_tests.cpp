@@ -42,6 +42,7 @@ TEST(ReadUpdate, OutcomeOfEachKindOfDownload) {
     for (const auto& c : cases) {
         const UpdateResult result = ReadUpdate(c.text, Table(c.version, {"1"}));
         EXPECT_EQ(result.outcome, c.outcome) << c.text;
+        EXPECT_EQ(IsUpdateFile(c.text), c.outcome != UpdateOutcome::FailedToConnect) << c.text;  // a Version or an ID line
         EXPECT_EQ(result.rows.empty(), c.outcome == UpdateOutcome::FailedToConnect || c.outcome == UpdateOutcome::AlreadyLatest) << c.text;
     }
     const UpdateResult wrong = ReadUpdate("Version=1.3\r\n" + entries, Table("1.2.7", {}));

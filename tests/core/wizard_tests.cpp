@@ -84,6 +84,16 @@ TEST(ParseCueSheet, FilesAndTheirTracks) {
     ASSERT_EQ(files[1].tracks.size(), 2u);  // a TRACK line without number or mode is kept, empty
     EXPECT_EQ(files[1].tracks[1].number, 0);
     EXPECT_TRUE(ParseCueSheet("TRACK 01 MODE1/2048\n").empty());  // a track before any FILE has no home
+    // INDEX 01's time: one to six digits in each field, seconds below 60, frames below 75.
+    for (const auto& [msf, start] : {std::pair{"1:2:3", 62 * 75 + 3LL}, {"999999:59:74", (999999LL * 60 + 59) * 75 + 74},
+                                     {"000000:000059:000074", 59 * 75 + 74LL}, {"1234567:00:00", -1LL}, {"0:0000000:0", -1LL},
+                                     {"0:0:0000000", -1LL}, {":0:0", -1LL}, {"0::0", -1LL}, {"0:0:", -1LL}, {"0:0", -1LL},
+                                     {"0:0:0:0", -1LL}, {"0:59:75", -1LL}, {"-1:0:0", -1LL}, {"0:-1:0", -1LL},
+                                     {"0:0:-1", -1LL}, {"0:0:1x", -1LL}, {"", -1LL}}) {
+        const std::vector<CueFile> one = ParseCueSheet(std::string("FILE a.bin BINARY\nTRACK 01 AUDIO\nINDEX 01 ") + msf);
+        ASSERT_EQ(one.size(), 1u);
+        EXPECT_EQ(one[0].tracks.at(0).start, start) << msf;
+    }
 }
 
 TEST(IdentityPage, TheDiscIDBoxNextAndTheTexts) {

@@ -164,8 +164,7 @@ std::int32_t JoinGame(ProgramState& state, int i) {
     GameTable& games = state.games;
     CompatibilityTable& txt = state.txt;
     if (i < 0 || i > LastEntry(games)) return 0;
-    const std::int32_t current = games.GameTxtIndex[Slot(i)];
-    if (current > 0 && current < txt.TxtCount) return current;
+    if (const std::int32_t current = txt.recordOf(games.GameTxtIndex[Slot(i)]); current != 0) return current;
     games.GameTxtIndex[Slot(i)] = 0;
 
     // By product code: every row with the game's disc ID, in order, and the first record

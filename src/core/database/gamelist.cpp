@@ -93,8 +93,8 @@ bool FoundByCode(const ProgramState& state, int i, bool discID, std::string_view
     const auto slot = static_cast<std::size_t>(i);
     if (discID) return state.games.GameID[slot] == typed;
     const CompatibilityTable& txt = state.txt;
-    const std::int32_t k = state.games.GameTxtIndex[slot];
-    if (k > 0 && k < txt.TxtCount && NormalProductCode(txt.TxtProductCode[static_cast<std::size_t>(k)]) == code)
+    const std::int32_t k = txt.recordOf(state.games.GameTxtIndex[slot]);
+    if (k != 0 && NormalProductCode(txt.TxtProductCode[static_cast<std::size_t>(k)]) == code)
         return true;
     for (std::string_view known : ProductCodesForDiscID(state.discIDs, state.games.GameID[slot]))
         if (known == code) return true;

@@ -47,8 +47,7 @@ const char* ColumnName(GamesColumn column) { return kColumnNames[static_cast<std
 
 std::int32_t JoinedGames::record(int row) const {
     if (!tables.folders.TxtUpdate) return 0;
-    const std::int32_t k = tables.games.GameTxtIndex[Slot(row)];
-    return k > 0 && k < tables.txt.TxtCount ? k : 0;
+    return tables.txt.recordOf(tables.games.GameTxtIndex[Slot(row)]);
 }
 
 std::string_view JoinedGames::cell(int row, GamesColumn column) const {

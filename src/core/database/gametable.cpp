@@ -153,8 +153,9 @@ private:
 
 // Pass i, looking only into blocks that may hold an element below the carried one: a block with
 // one such element makes one exchange, one with more is stepped through from the first. Returns
-// the elements stepped through in those blocks, the measure of how dense the exchanges are.
-int SparsePass(std::uint32_t* a, int i, int n, BlockBounds& bounds) {
+// the elements stepped through in those blocks, the measure of how dense the exchanges are;
+// blocks counts the blocks looked into.
+int SparsePass(std::uint32_t* a, int i, int n, BlockBounds& bounds, std::int64_t& blocks) {
     std::uint32_t carried = a[i];
     // The block the pass starts in holds positions it has passed: it is stepped through.
     const int first = (i + 1) / kBlock;
@@ -162,6 +163,7 @@ int SparsePass(std::uint32_t* a, int i, int n, BlockBounds& bounds) {
     int stepped = 0;
     for (int b = bounds.firstBelow(first + 1, carried & kRankBits); b < bounds.count();
          b = bounds.firstBelow(b + 1, carried & kRankBits)) {
+        ++blocks;
         const int from = b * kBlock;
         const int to = std::min(n, from + kBlock);
         const std::uint32_t below = to - from == kBlock ? BelowMask(a + from, carried & kRankBits) : ~0u;
@@ -236,7 +238,8 @@ int DenseSweep(std::uint32_t*, int, int) { return 0; }
 // a sparse pass that stepped through a sixth of what remains is costlier than its share of a
 // sweep; a sweep whose last pass exchanged at fewer than one in 48 remaining positions makes
 // way for sparse passes again.
-void ExchangePasses(std::uint32_t* a, int n) {
+SortWork ExchangePasses(std::uint32_t* a, int n) {
+    SortWork work;
     BlockBounds bounds(a, n);
     bool dense = false;
     int measured = 0;
@@ -245,14 +248,18 @@ void ExchangePasses(std::uint32_t* a, int n) {
         if (kDenseSweeps && i + kLanes <= n && (dense ? measured * 48 > remaining : measured * 6 > remaining)) {
             measured = DenseSweep(a, i, n);
             i += kLanes;
+            work.densePasses += kLanes;
             dense = true;
             continue;
         }
         if (dense) bounds.computeFrom((i + 1) / kBlock + 1);
         dense = false;
-        measured = SparsePass(a, i, n, bounds);
+        measured = SparsePass(a, i, n, bounds, work.sparseBlocks);
+        work.sparseStepped += measured;
+        ++work.sparsePasses;
         ++i;
     }
+    return work;
 }
 
 // GameTwin of every entry, in file order: how many entries before it share its disc ID and title.
@@ -283,9 +290,9 @@ void CountTwins(GameTable& games) {
 
 void SwapStrings(std::string& a, std::string& b) noexcept { a.swap(b); }
 
-void SortGames(GameTable& games) {
+SortWork SortGames(GameTable& games) {
     const int n = std::min(EntryCount(games), kTableCapacity);
-    if (n < 2) return;
+    if (n < 2) return {};
 
     const auto less = [&](int a, int b) {
         return CompareCodePoints(games.GameTitleUpper[a], games.GameTitleUpper[b]) < 0;
@@ -302,7 +309,7 @@ void SortGames(GameTable& games) {
         if (k > 0 && less(order[k - 1], order[k])) ++rank;
         packed[order[k]] = (rank << 16) | static_cast<std::uint32_t>(order[k]);
     }
-    ExchangePasses(packed.data(), n);
+    const SortWork work = ExchangePasses(packed.data(), n);
     std::vector<int> from(n);  // from[pos] is the entry that ends at pos
     for (int k = 0; k < n; ++k) from[k] = static_cast<int>(packed[k] & 0xFFFFu);
 
@@ -312,6 +319,7 @@ void SortGames(GameTable& games) {
         MoveAlong(games.*column, from);
     MoveAlong(games.GameTxtIndex, from);
     MoveAlong(games.GameTwin, from);
+    return work;
 }
 
 bool ReadINIText(GameTable& games, std::string_view bytes, const FailureSink& sink) {

@@ -1,5 +1,6 @@
 #pragma once
 // Reading bleem!.INI into the game table, and the exchange sort that orders it.
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -23,8 +24,19 @@ bool ReadINIText(GameTable& games, std::string_view bytes, const FailureSink& si
 /// The module named in ReadINI's failures.
 inline constexpr const char* kReadINIModule = "GLOBAL.ReadINI";
 
+/// What the exchange sort did. Each pass either jumps from block to block of the elements that
+/// may be exchanged (sparse) or steps through all that remain, eight passes at once (dense);
+/// which one follows how many exchanges the passes before it made, so a nearly sorted table
+/// costs in proportion to its exchanges.
+struct SortWork {
+    int sparsePasses = 0;
+    int densePasses = 0;
+    std::int64_t sparseBlocks = 0;   ///< blocks the sparse passes looked into
+    std::int64_t sparseStepped = 0;  ///< elements they stepped through one by one
+};
+
 /// The exchange sort by GameTitleUpper, giving exactly the order of the literal double loop.
-void SortGames(GameTable& games);
+SortWork SortGames(GameTable& games);
 
 /// Exchanges two texts without copying their characters.
 void SwapStrings(std::string& a, std::string& b) noexcept;

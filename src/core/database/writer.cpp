@@ -107,15 +107,17 @@ EditedText LocateEntry(const std::vector<std::string_view>& lines, std::string_v
     }
     if (!found) return Refuse("no active entry has the disc ID " + std::string(gameID));
 
-    std::size_t end = entry.id + 1;
+    // The entry's own lines lie after its ID line, up to the next ID line.
+    const std::size_t begin = entry.id + 1;
+    std::size_t end = begin;
     while (end < lines.size() && kinds[end] != IniKey::ID) ++end;
     const char* const hint = " (Clean Up writes every entry so again)";
-    if (!FindOwnLine(kinds, IniKey::Title, ordinal, entry.id + 1, end, entry.title)) {
+    if (!FindOwnLine(kinds, IniKey::Title, ordinal, begin, end, entry.title)) {
         return Refuse("the entry with the disc ID " + std::string(gameID) +
                       " cannot be told apart safely: it or an entry before it does not have "
                       "exactly one Title line" + hint);
     }
-    if (!FindOwnLine(kinds, IniKey::Flags, ordinal, entry.id + 1, end, entry.flags)) {
+    if (!FindOwnLine(kinds, IniKey::Flags, ordinal, begin, end, entry.flags)) {
         return Refuse("the entry with the disc ID " + std::string(gameID) +
                       " cannot be told apart safely: it or an entry before it does not have "
                       "exactly one Flags line" + hint);

@@ -149,8 +149,8 @@ std::string MoreInformationCode(const ProgramState& state, int i) {
     if (i < 0 || i > games.GameLast || i >= kTableCapacity) return {};
     std::string code = ProductCodeForDiscID(state.discIDs, games.GameID[static_cast<std::size_t>(i)]);
     if (code.empty() && state.folders.TxtUpdate) {
-        const std::int32_t k = games.GameTxtIndex[static_cast<std::size_t>(i)];
-        if (k > 0 && k < state.txt.TxtCount) code = state.txt.TxtProductCode[static_cast<std::size_t>(k)];
+        const std::int32_t k = state.txt.recordOf(games.GameTxtIndex[static_cast<std::size_t>(i)]);
+        if (k != 0) code = state.txt.TxtProductCode[static_cast<std::size_t>(k)];
     }
     return code;
 }

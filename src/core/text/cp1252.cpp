@@ -75,8 +75,7 @@ int CompareCodePoints(std::string_view a, std::string_view b) {
             if (cx != cy) return cx < cy ? -1 : 1;
         }
     }
-    if (a.size() == b.size()) return 0;
-    return a.size() < b.size() ? -1 : 1;
+    return (a.size() > b.size()) - (a.size() < b.size());  // the shorter of a prefix and its text first
 }
 
 std::string_view TrimSpaces(std::string_view text) {

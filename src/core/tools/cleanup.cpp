@@ -42,7 +42,7 @@ std::vector<std::string_view> Header(std::string_view file) {
 void AppendComments(std::string& out, const CompatibilityTable& txt, std::int32_t record,
                     const CleanUpOptions& options) {
     // A record outside the table read stands for no record at all, like the empty record 0.
-    if (record <= 0 || record >= txt.TxtCount || record >= kTableCapacity) return;
+    if (txt.recordOf(record) == 0) return;
     const auto r = static_cast<std::size_t>(record);
     const std::array<std::pair<bool, const std::string*>, 6> fields{{
         {options.Publisher, &txt.TxtPublisher[r]},

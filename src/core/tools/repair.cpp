@@ -203,21 +203,20 @@ std::vector<int> WrongFlagsPositions(std::string_view flags) {
     const auto oneOf = [](char value, std::string_view allowed) {
         return value != '\0' && allowed.find(value) != std::string_view::npos;
     };
-    std::vector<int> wrong;
-    for (int position = 1; position <= 8; ++position) {
-        const char value = FlagsPosition(flags, position);
-        bool passes = false;
+    const auto passes = [&](int position, char value) {
         switch (position) {
-            case 1: passes = oneOf(value, "048"); break;
-            case 2: passes = oneOf(value, "0123567"); break;
-            case 3: passes = remark(value, '3'); break;
-            case 4: passes = remark(value, '4'); break;
-            case 5: passes = remark(value, '6'); break;
-            case 7: passes = remark(value, '2'); break;
-            default: passes = value == '0'; break;  // 6 and 8 carry nothing
+            case 1: return oneOf(value, "048");
+            case 2: return oneOf(value, "0123567");
+            case 3: return remark(value, '3');
+            case 4: return remark(value, '4');
+            case 5: return remark(value, '6');
+            case 7: return remark(value, '2');
+            default: return value == '0';  // 6 and 8 carry nothing
         }
-        if (!passes) wrong.push_back(position);
-    }
+    };
+    std::vector<int> wrong;
+    for (int position = 1; position <= 8; ++position)
+        if (!passes(position, FlagsPosition(flags, position))) wrong.push_back(position);
     return wrong;
 }
 

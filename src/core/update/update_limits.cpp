@@ -1,5 +1,6 @@
 #include "core/update/update_limits.h"
 
+#include <algorithm>
 #include <string>
 
 #include "core/database/writer.h"
@@ -18,7 +19,7 @@ std::optional<UpdateMessage> RefuseAppend(const GameTable& games, std::size_t ad
     const std::size_t present = static_cast<std::size_t>(games.count());
     const std::size_t capacity = static_cast<std::size_t>(kTableCapacity);
     if (present + adding <= capacity) return std::nullopt;
-    const std::size_t room = present < capacity ? capacity - present : 0;
+    const std::size_t room = capacity - std::min(present, capacity);
     return UpdateMessage{" Online Update",
                          "Your bleem!.ini holds " + std::to_string(present) + " entries; adding the " +
                              std::to_string(adding) + " marked entries would take it beyond the " +

@@ -35,12 +35,13 @@ std::string FileName(std::string_view rest) {
     return std::string(Trim(lastSpace == std::string_view::npos ? rest : rest.substr(0, lastSpace)));
 }
 
-// "mm:ss:ff" as sectors (75 a second); -1 unless it is one.
+// "mm:ss:ff" as sectors (75 a second), each field one to six digits; -1 unless it is one. A sign
+// is no digit: a negative field would make a start before the disc.
 long long Sectors(std::string_view msf) {
     long long parts[3] = {};
     for (int k = 0; k < 3; ++k) {
         const std::size_t colon = k < 2 ? msf.find(':') : msf.size();
-        if (colon == std::string_view::npos || colon == 0 || colon > 6) return -1;
+        if (colon == std::string_view::npos || colon == 0 || colon > 6 || msf.front() == '-') return -1;
         const auto [end, ec] = std::from_chars(msf.data(), msf.data() + colon, parts[k]);
         if (ec != std::errc() || end != msf.data() + colon) return -1;
         msf.remove_prefix(std::min(colon + 1, msf.size()));

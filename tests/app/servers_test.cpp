@@ -169,6 +169,35 @@ private Q_SLOTS:
         run.t.platform.settings = &run.t.settings;
     }
 
+    // OK keeps a whole choice; one missing or malformed part is named, and nothing is kept.
+    void okKeepsOnlyAWholeChoice() {
+        const QString address = "The update's web address must be a whole address beginning with http:// or https://.";
+        const QString mail = "Your mail server needs its host, its port, the sender address and the recipient.";
+        const struct { const char* field; QString text; QString says; } cases[] = {
+            {"PortTEXT", "1", ""}, {"PortTEXT", "65535", ""}, {"PortTEXT", "0", mail}, {"PortTEXT", "", mail},
+            {"HostTEXT", " ", mail}, {"SenderTEXT", "", mail}, {"RecipientTEXT", " ", mail},
+            {"UpdateAddressTEXT", "http://127.0.0.1/u.ini", ""}, {"UpdateAddressTEXT", "HTTPS://example.org/u.ini", ""},
+            {"UpdateAddressTEXT", "ftp://example.org/u.ini", address}, {"UpdateAddressTEXT", "https:///u.ini", address},
+            {"UpdateAddressTEXT", "update.ini", address}, {"UpdateAddressTEXT", "", address},
+        };
+        for (const auto& c : cases) {
+            Run run;
+            run.ownMail(587, SmtpSecurity::StartTls, "pw");
+            run.t.settings.windows["Servers/UpdateAddress"] = "https://example.org/update.ini";
+            const QMap<QString, QString> before = run.t.settings.windows;
+            run.trigger("ServersMENU");
+            QWidget* window = TopLevel("ServersFORM");
+            Find<QLineEdit>(window, c.field)->setText(c.text);
+            Click(window, "OkBUTTON");
+            QStringList said;
+            for (const Message& m : run.t.prompter.shown) said << m.text;
+            QCOMPARE(said, c.says.isEmpty() ? QStringList() : QStringList{c.says});
+            QCOMPARE(window->isVisible(), !c.says.isEmpty());
+            QCOMPARE(run.t.settings.windows == before, !c.says.isEmpty());
+            if (window->isVisible()) window->close();
+        }
+    }
+
     // "Test" logs in and says goodbye, or fetches the address, and says how it went.
     void testSendsNothingAndSaysHowItWent_data() {
         QTest::addColumn<QString>("mode");

@@ -5,6 +5,7 @@
 #include "app/host/changewatch.h"
 #include "app/update/updateform.h"
 #include "core/history/difference.h"
+#include "core/history/history.h"
 #include "support/window.h"
 
 using namespace tolva;
@@ -137,6 +138,29 @@ private Q_SLOTS:
         QVERIFY(run.file() != kIni && versions->count() == 4 && run.difference(w) != QString("No line differs."));
         Click(w, "CloseBUTTON");
         QTRY_VERIFY(!TopLevel("HistoryFORM"));
+    }
+
+    // When the chosen version is the oldest and the next change drops it from the history, the
+    // oldest left is chosen; a chosen version that stays in the history stays chosen.
+    void theChosenVersionFollowsTheHistoryAsItIsCut() {
+        Kept run;
+        kChanges[0].change(run);
+        run.trigger("HistoryMENU");
+        QWidget* w = TopLevel("HistoryFORM");
+        auto* versions = Find<QListWidget>(w, "VersionLIST");
+        const int kept = static_cast<int>(kKeptVersions);
+        for (int k = 1; k < kept; ++k) run.undo()->trigger();  // each Undo is a change of its own
+        QCOMPARE(versions->count(), kept);
+        for (const int chosen : {kept - 1, kept - 2}) {
+            versions->setCurrentRow(chosen);
+            const QString action = versions->item(kept - 2)->text().section("   ", 1, 1);  // next to last
+            run.undo()->trigger();
+            QCOMPARE(versions->count(), kept);
+            QCOMPARE(versions->currentRow(), kept - 1);
+            QCOMPARE(versions->currentItem()->text().section("   ", 1, 1), action);
+            QVERIFY(Find(w, "RestoreBUTTON")->isEnabled());
+        }
+        Click(w, "CloseBUTTON");
     }
 
     void cleanUpsPreviewIsWhatFinishWrites() {

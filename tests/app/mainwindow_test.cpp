@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
-#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTranslator>
 
@@ -11,7 +10,6 @@
 #include "app/mainwindow/mainform.h"
 #include "app/platform/access.h"
 #include "app/platform/coretext.h"
-#include "app/platform/qtseams.h"
 #include "app/platform/resources.h"
 #include "app/platform/text.h"
 #include "app/startup/commandline.h"
@@ -588,20 +586,6 @@ private Q_SLOTS:
                                   "regarding tolva! directly to the tolva! team."});
             Click(mail, "AbortBUTTON");
         }).press("Mail2FORM", "OkBUTTON").run(run, "MailMENU"));
-    }
-
-    void messageBoxesShowTheirTextAsPlainText() {
-        QtPrompter prompter;
-        Qt::TextFormat format = Qt::AutoText;
-        QTimer::singleShot(0, [&] {
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
-                    format = box->textFormat();
-                    box->accept();
-                }
-        });
-        prompter.ask(nullptr, "tolva!", "/home/<b>me</b>/bleem!.INI", MsgIcon::Critical, MsgButtons::Ok);
-        QCOMPARE(format, Qt::PlainText);
     }
 
     // The core's messages in German: by their pattern, the parts put back whole (a part holding

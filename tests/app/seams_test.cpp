@@ -1,0 +1,143 @@
+// The real platform on this machine: Qt's message boxes, the settings file, the single-instance
+// lock and the program's end, as the program uses them (the window tests use scripted ones).
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "app/platform/qtseams.h"
+
+using namespace tolva;
+
+class SeamsTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Each kind of box shows its icon and buttons, its text as plain text, and answers as pressed;
+    // Escape answers as closing the box does.
+    void messageBoxesAnswerAsTheirButtonsSay() {
+        using B = QMessageBox::StandardButton;
+        const struct { MsgIcon icon; MsgButtons buttons; QMessageBox::Icon shown; QMessageBox::StandardButtons offered;
+                       int press; MsgAnswer answer; } cases[] = {
+            {MsgIcon::Critical, MsgButtons::Ok, QMessageBox::Critical, B::Ok, B::Ok, MsgAnswer::Ok},
+            {MsgIcon::Information, MsgButtons::Ok, QMessageBox::Information, B::Ok, Qt::Key_Escape, MsgAnswer::Ok},
+            {MsgIcon::Exclamation, MsgButtons::OkCancel, QMessageBox::Warning, B::Ok | B::Cancel, B::Ok, MsgAnswer::Ok},
+            {MsgIcon::Exclamation, MsgButtons::OkCancel, QMessageBox::Warning, B::Ok | B::Cancel, B::Cancel, MsgAnswer::Cancel},
+            {MsgIcon::Information, MsgButtons::OkCancel, QMessageBox::Information, B::Ok | B::Cancel, Qt::Key_Escape, MsgAnswer::Cancel},
+            {MsgIcon::Question, MsgButtons::YesNo, QMessageBox::Question, B::Yes | B::No, B::Yes, MsgAnswer::Yes},
+            {MsgIcon::Question, MsgButtons::YesNo, QMessageBox::Question, B::Yes | B::No, B::No, MsgAnswer::No},
+            {MsgIcon::Critical, MsgButtons::YesNo, QMessageBox::Critical, B::Yes | B::No, Qt::Key_Escape, MsgAnswer::No},
+        };
+        for (const auto& c : cases) {
+            QtPrompter prompter;
+            bool seen = false;
+            QMessageBox::Icon icon = QMessageBox::NoIcon;
+            QMessageBox::StandardButtons offered;
+            Qt::TextFormat format = Qt::AutoText;
+            QString title, text;
+            QTimer::singleShot(0, [&] {
+                for (QWidget* w : QApplication::topLevelWidgets()) {
+                    auto* box = qobject_cast<QMessageBox*>(w);
+                    if (!box || !box->isVisible()) continue;
+                    seen = true;
+                    icon = box->icon();
+                    offered = box->standardButtons();
+                    format = box->textFormat();
+                    title = box->windowTitle();
+                    text = box->text();
+                    if (c.press == Qt::Key_Escape) QTest::keyClick(box, Qt::Key_Escape);
+                    else if (QAbstractButton* button = box->button(QMessageBox::StandardButton(c.press))) button->click();
+                    else box->done(-1);  // a box without that button: closed unanswered
+                }
+            });
+            QCOMPARE(prompter.ask(nullptr, "tolva!", "/home/<b>me</b>/bleem!.INI", c.icon, c.buttons), c.answer);
+            QVERIFY(seen);
+            QCOMPARE(icon, c.shown);
+            QCOMPARE(offered, c.offered);
+            QCOMPARE(format, Qt::PlainText);
+            QCOMPARE(title, QString("tolva!"));
+            QCOMPARE(text, QString("/home/<b>me</b>/bleem!.INI"));
+        }
+    }
+
+    // Settings, window places and groups are kept apart in one file, each written at once: a
+    // second store (the next start) reads what the first wrote.
+    void settingsKeepTheirPartsApartInTheFile() {
+        const QTemporaryDir home;
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home.path());
+        QtSettingsStore first;
+        first.write("Key", "setting");
+        first.writeWindow("Key", "window");
+        first.writeGroup("Servers", "Key", "group");
+        QtSettingsStore next;
+        QCOMPARE(next.location(), first.location());
+        QVERIFY(next.location().startsWith(home.path()));
+        QCOMPARE(next.read("Key", "none"), QString("setting"));
+        QCOMPARE(next.read("Other", "none"), QString("none"));
+        QCOMPARE(next.readWindow("Key"), QString("window"));
+        QCOMPARE(next.readGroup("Servers", "Key"), QString("group"));
+        QCOMPARE(next.readGroup("Servers", "Other"), QString());
+        QFile file(first.location());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = file.readAll().split('\n');
+        for (const char* line : {"[Settings]", "[Window]", "[Servers]", "Key=setting", "Key=window", "Key=group"})
+            QVERIFY2(lines.contains(line), line);
+    }
+
+    // One copy runs at a time: a second sees the first until it ends, however it ends.
+    void oneCopyRunsAtATime() {
+        const QTemporaryDir dir;
+        const QString lock = dir.filePath("tolva!.lock");
+        {
+            QtInstanceGuard first(lock);
+            QVERIFY(!first.anotherIsRunning());
+            QVERIFY(!first.anotherIsRunning());  // asking again does not lock it out of itself
+            QVERIFY(QtInstanceGuard(lock).anotherIsRunning());
+        }
+        QtInstanceGuard after(lock);
+        QVERIFY(!after.anotherIsRunning());
+        QVERIFY(QtInstanceGuard(lock).anotherIsRunning());
+        const QString killedLock = dir.filePath("killed.lock");
+        const pid_t child = fork();
+        if (child == 0) {
+            QtInstanceGuard killed(killedLock);
+            if (!killed.anotherIsRunning()) raise(SIGKILL);
+            _exit(1);
+        }
+        int status = 0;
+        QCOMPARE(waitpid(child, &status, 0), child);
+        QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+        QVERIFY(!QtInstanceGuard(killedLock).anotherIsRunning());  // what the killed copy held is free
+    }
+
+    // The end is at once, with status 0 and what was written still delivered.
+    void theProgramEndsAtOnceWithWhatItWrote() {
+        int pipeEnds[2];
+        QCOMPARE(pipe(pipeEnds), 0);
+        const pid_t child = fork();
+        if (child == 0) {
+            dup2(pipeEnds[1], STDOUT_FILENO);
+            std::printf("last words");
+            QtTerminator().endProgram();
+            std::printf(" and more");
+            _exit(3);
+        }
+        close(pipeEnds[1]);
+        char said[64] = {};
+        QCOMPARE(read(pipeEnds[0], said, sizeof said - 1), qsizetype(10));
+        close(pipeEnds[0]);
+        int status = 0;
+        QCOMPARE(waitpid(child, &status, 0), child);
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), 0);
+        QCOMPARE(QByteArray(said), QByteArray("last words"));
+    }
+};
+
+QTEST_MAIN(SeamsTest)
+#include "seams_test.moc"

@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "app/platform/qtseams.h"
+#include "app/platform/windowplace.h"
 
 using namespace tolva;
 
@@ -87,6 +88,24 @@ private Q_SLOTS:
         const QList<QByteArray> lines = file.readAll().split('\n');
         for (const char* line : {"[Settings]", "[Window]", "[Servers]", "Key=setting", "Key=window", "Key=group"})
             QVERIFY2(lines.contains(line), line);
+    }
+
+    // A remembered place comes onto the screen that shows most of it, whole, moved no further
+    // than it must; off every screen it comes onto the first.
+    void aPlaceComesOntoTheScreenThatShowsMostOfIt() {
+        const QList<QRect> screens = {{0, 0, 1280, 720}, {1280, 0, 1920, 1080}};
+        const struct { QRect place; QRect comes; } cases[] = {
+            {{100, 100, 400, 300}, {100, 100, 400, 300}},
+            {{880, 420, 400, 300}, {880, 420, 400, 300}},      // touching the corner from inside
+            {{881, 421, 400, 300}, {880, 420, 400, 300}},      // a pixel past it, still mostly on the first
+            {{1200, 100, 400, 300}, {1280, 100, 400, 300}},    // mostly on the second
+            {{2900, 800, 400, 300}, {2800, 780, 400, 300}},    // past the second's far corner
+            {{-100, -50, 400, 300}, {0, 0, 400, 300}},
+            {{0, 0, 2000, 1000}, {0, 0, 1280, 720}},           // larger than the screen it is mostly on
+            {{5000, 5000, 400, 300}, {880, 420, 400, 300}},    // on no screen
+        };
+        for (const auto& c : cases) QCOMPARE(OntoScreen(c.place, screens), c.comes);
+        QCOMPARE(OntoScreen({5000, 5000, 400, 300}, {}), QRect(5000, 5000, 400, 300));
     }
 
     // One copy runs at a time: a second sees the first until it ends, however it ends.

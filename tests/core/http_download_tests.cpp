@@ -118,6 +118,8 @@ TEST(HttpDownload, EveryKindOfResponse) {
         {chunked + "\r\nb\r\nVersion", State::Failed, ""},  // closed inside a chunk
         {chunked + "\r\n2\r\nID\r\n", State::Failed, ""},  // closed before the last chunk
         {chunked + "\r\nzz\r\nID\r\n", State::Failed, "", false},
+        {chunked + "\r\n-2\r\nID\r\n0\r\n\r\n", State::Failed, "unreadable chunk size", false},  // signed
+        {chunked + "\r\n+2\r\nID\r\n0\r\n\r\n", State::Failed, "unreadable chunk size", false},
         {chunked + "\r\n10000000000000000\r\nID\r\n", State::Failed, "unreadable chunk size", false},  // beyond 64 bits
         {chunked + "\r\n2\r\nID=1\r\n0\r\n\r\n", State::Failed, "", false},  // a chunk longer than its size
         {chunked + "\r\n1;" + std::string(kMaxChunkLine, 'x'), State::Failed, "", false},

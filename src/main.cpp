@@ -73,7 +73,6 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     Name();
-    tolva::TrustEnvironmentCertificates();
     tolva::UseUserLanguage();
 
     tolva::QtPrompter prompter;

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QLockFile>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -627,6 +628,30 @@ private Q_SLOTS:
             QCoreApplication::removeTranslator(&german);
             QCOMPARE(shown, translated);
         }
+    }
+
+    // One copy holds the lock while it runs, whether the other copy locks as this one does or
+    // through a QLockFile; a lock file left by a copy that ended is taken, whatever it holds.
+    void aSecondCopyFindsTheLockHeldUntilTheFirstEnds() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("tolva!.lock");
+        QFile left(path);
+        QVERIFY(left.open(QIODevice::WriteOnly) && left.write("1\ntolva\nnowhere\n") > 0);
+        left.close();
+        {
+            QtInstanceGuard first(path);
+            QVERIFY(!first.anotherIsRunning());
+            QVERIFY(!first.anotherIsRunning());  // asked again, it still holds its own lock
+            QtInstanceGuard second(path);
+            QVERIFY(second.anotherIsRunning());
+            QLockFile older(path);
+            QVERIFY(!older.tryLock(0) && !older.removeStaleLockFile());
+        }
+        QLockFile older(path);  // the note names this very process: a QLockFile must be told it is free
+        QVERIFY(older.removeStaleLockFile() && older.tryLock(0));
+        QVERIFY(QtInstanceGuard(path).anotherIsRunning());
+        older.unlock();
+        QVERIFY(!QtInstanceGuard(path).anotherIsRunning());
     }
 
     // A companion opens beside a main window that stays usable, once per kind; it hears of every

@@ -14,6 +14,7 @@
 #include "app/platform/keyring.h"
 #include "app/platform/language.h"
 #include "app/platform/qtseams.h"
+#include "app/platform/style.h"
 #include "app/platform/text.h"
 #include "app/startup/identify.h"
 #include "app/startup/commandline.h"
@@ -72,6 +73,7 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication app(argc, argv);
+    QApplication::setStyle(tolva::ProgramStyle());
     Name();
     tolva::UseUserLanguage();
 

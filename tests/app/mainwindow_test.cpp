@@ -5,6 +5,8 @@
 #include <QGroupBox>
 #include <QLockFile>
 #include <QMessageBox>
+#include <QProxyStyle>
+#include <QStyleOption>
 #include <QTemporaryDir>
 #include <QTranslator>
 
@@ -14,6 +16,7 @@
 #include "app/platform/coretext.h"
 #include "app/platform/qtseams.h"
 #include "app/platform/resources.h"
+#include "app/platform/style.h"
 #include "app/platform/text.h"
 #include "app/startup/commandline.h"
 #include "support/window.h"
@@ -627,6 +630,23 @@ private Q_SLOTS:
             const QString shown = CoreText(english);
             QCoreApplication::removeTranslator(&german);
             QCOMPARE(shown, translated);
+        }
+    }
+
+    // The program's style draws the overflow buttons' icons as the style beneath it does, in
+    // either direction, though it reads them only when drawn; other icons it passes through.
+    void theProgramStyleDrawsEveryIconAsTheStyleBeneathIt() {
+        const std::unique_ptr<QStyle> style(ProgramStyle());
+        QStyle* base = static_cast<QProxyStyle*>(style.get())->baseStyle();
+        for (const auto which : {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton,
+                                 QStyle::SP_MessageBoxWarning}) {
+            for (const auto direction : {Qt::LeftToRight, Qt::RightToLeft}) {
+                QStyleOption option;
+                option.direction = direction;
+                const QIcon icon = style->standardIcon(which, &option), expected = base->standardIcon(which, &option);
+                QCOMPARE(icon.availableSizes(), expected.availableSizes());
+                for (const int size : {16, 32}) QCOMPARE(icon.pixmap(size).toImage(), expected.pixmap(size).toImage());
+            }
         }
     }
 

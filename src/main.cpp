@@ -14,6 +14,7 @@
 #include "app/platform/keyring.h"
 #include "app/platform/language.h"
 #include "app/platform/qtseams.h"
+#include "app/platform/style.h"
 #include "app/platform/text.h"
 #include "app/startup/identify.h"
 #include "app/startup/commandline.h"
@@ -72,8 +73,8 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication app(argc, argv);
+    QApplication::setStyle(tolva::ProgramStyle());
     Name();
-    tolva::TrustEnvironmentCertificates();
     tolva::UseUserLanguage();
 
     tolva::QtPrompter prompter;

@@ -564,9 +564,8 @@ struct Run {
 /// One process from spawn to its end (it ends the moment its window is exposed, printing its
 /// peak memory: a spawned child's own rusage would start from this process's size).
 Run Spawn(const std::vector<std::string>& argv, const std::vector<std::string>& extraEnv) {
-    std::vector<std::string> env;
+    std::vector<std::string> env = extraEnv;  // first, so that they win over the inherited ones
     for (char** e = environ; *e; ++e) env.emplace_back(*e);
-    env.insert(env.end(), extraEnv.begin(), extraEnv.end());
     std::vector<char*> args, envp;
     for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
     for (const auto& e : env) envp.push_back(const_cast<char*>(e.c_str()));
@@ -602,8 +601,14 @@ Run Spawn(const std::vector<std::string>& argv, const std::vector<std::string>& 
 /// tolva! (and the build TOLVA_BENCH_BEFORE names, if any), the bare window and the plain list
 /// program started in turn on the same folder, each figure the median of runs starts.
 void StartUpAgainstFloors(int runs, const char* platform, const QString& folder, QSize size, const char* what) {
+    // A runtime folder of its own: a copy of tolva! running elsewhere on the machine (a test's)
+    // holds the lock in the shared one, and a start would stop at "already in use".
+    const QString runtime = folder + QStringLiteral("/runtime");
+    QDir().mkpath(runtime);
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const std::vector<std::string> env = {std::string("QT_QPA_PLATFORM=") + platform, "TOLVA_END_WHEN_SHOWN=1",
-                                          "XDG_CONFIG_HOME=" + folder.toStdString() + "/config"};
+                                          "XDG_CONFIG_HOME=" + folder.toStdString() + "/config",
+                                          "XDG_RUNTIME_DIR=" + runtime.toStdString()};
     const std::string width = std::to_string(size.width()), height = std::to_string(size.height());
     std::vector<std::pair<const char*, std::vector<std::string>>> programs = {
         {"tolva!", {TOLVA_BINARY, folder.toStdString()}},

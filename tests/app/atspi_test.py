@@ -133,8 +133,12 @@ def main():
                             "--directory", os.path.join(work, "www")], stdout=subprocess.PIPE,
                            stderr=subprocess.DEVNULL, text=True)
     port = web.stdout.readline().split(" port ")[1].split()[0]  # "Serving HTTP on 127.0.0.1 port N ..."
+    # A runtime folder of its own: a copy of tolva! running elsewhere (another test's) holds the
+    # instance lock in the shared one, and this copy would end at "already in use".
+    os.makedirs(os.path.join(work, "runtime"), mode=0o700)
     env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-               XDG_CONFIG_HOME=os.path.join(work, "config"), TOLVA_UPDATE_SERVER=f"127.0.0.1:{port}",
+               XDG_CONFIG_HOME=os.path.join(work, "config"), XDG_RUNTIME_DIR=os.path.join(work, "runtime"),
+               TOLVA_UPDATE_SERVER=f"127.0.0.1:{port}",
                TOLVA_MAIL_SERVER="127.0.0.1:9")
     program = subprocess.Popen([sys.argv[1], work], env=env, stdout=subprocess.DEVNULL)
     faults = []

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QProxyStyle>
+#include <QStyleOption>
 #include <QTemporaryDir>
 #include <QTranslator>
 
@@ -11,6 +13,7 @@
 #include "app/platform/access.h"
 #include "app/platform/coretext.h"
 #include "app/platform/resources.h"
+#include "app/platform/style.h"
 #include "app/platform/text.h"
 #include "app/startup/commandline.h"
 #include "support/window.h"
@@ -610,6 +613,23 @@ private Q_SLOTS:
             const QString shown = CoreText(english);
             QCoreApplication::removeTranslator(&german);
             QCOMPARE(shown, translated);
+        }
+    }
+
+    // The program's style draws the overflow buttons' icons as the style beneath it does, in
+    // either direction, though it reads them only when drawn; other icons it passes through.
+    void theProgramStyleDrawsEveryIconAsTheStyleBeneathIt() {
+        const std::unique_ptr<QStyle> style(ProgramStyle());
+        QStyle* base = static_cast<QProxyStyle*>(style.get())->baseStyle();
+        for (const auto which : {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton,
+                                 QStyle::SP_MessageBoxWarning}) {
+            for (const auto direction : {Qt::LeftToRight, Qt::RightToLeft}) {
+                QStyleOption option;
+                option.direction = direction;
+                const QIcon icon = style->standardIcon(which, &option), expected = base->standardIcon(which, &option);
+                QCOMPARE(icon.availableSizes(), expected.availableSizes());
+                for (const int size : {16, 32}) QCOMPARE(icon.pixmap(size).toImage(), expected.pixmap(size).toImage());
+            }
         }
     }
 

@@ -9,7 +9,6 @@
 #include <QSettings>
 #include <QSslCertificate>
 
-#include "app/platform/environment.h"
 #include "app/platform/keyring.h"
 #include "app/platform/servers.h"
 #include "app/update/updateini.h"
@@ -88,7 +87,6 @@ private Q_SLOTS:
         certs = new QTemporaryDir;
         QCOMPARE(QProcess::execute("/usr/bin/python3", {kScript, "certs", certs->path()}), 0);
         qputenv("SSL_CERT_FILE", Certs("ca.pem").toLocal8Bit());
-        TrustEnvironmentCertificates();  // as the program does at start
         QFile update(Certs("update.ini"));
         QVERIFY(update.open(QIODevice::WriteOnly) && update.write(kUpdate) == kUpdate.size());
     }

@@ -142,6 +142,7 @@ MailFORM::MailFORM(MainHost& main) : ToolWindow(main, "MailFORM", tr(" Mail")), 
     PictureBeside(this, PICTUREBOX, content);
     resize(560, 420);
 
+    TrustEnvironmentCertificates();
     MSWINSCK = new QSslSocket(this);
     MSWINSCK->setObjectName(QStringLiteral("MSWINSCK"));
     replyTimer_ = new QTimer(this);

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPalette>
 #include <QPainter>
 #include <QStandardPaths>
 
@@ -23,7 +24,11 @@ SplashFORM::SplashFORM(MainHost& host)
     VersionLABEL = new QLabel(VersionText(platform.program->releaseName(), platform.program->revision()), this);
     VersionLABEL->setObjectName(QStringLiteral("VersionLABEL"));
     VersionLABEL->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    VersionLABEL->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    // White over the logo in every state, the label's background left unpainted: a palette, as a
+    // style sheet would cost the splash a style of its own.
+    QPalette white = VersionLABEL->palette();
+    white.setColor(QPalette::WindowText, Qt::white);
+    VersionLABEL->setPalette(white);
     VersionLABEL->adjustSize();
     const int top = 12;
     VersionLABEL->move(RightAlignedLeft(width(), VersionLABEL->width(), top), top);

@@ -1,7 +1,7 @@
 #include "app/platform/coretext.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
+#include <QStringList>
 #include <vector>
 
 namespace tolva {
@@ -186,34 +186,59 @@ const Pattern kPatterns[] = {
     {"Update", QT_TRANSLATE_NOOP("Update", "%1 milliseconds")},
 };
 
-// The pattern as an expression that matches the whole message, each part captured.
-QRegularExpression Expression(const char* english) {
-    QStringList pieces = QString::fromUtf8(english).split(QRegularExpression(QStringLiteral("%\\d")));
-    for (QString& piece : pieces) piece = QRegularExpression::escape(piece);
-    const QString text = pieces.join(QStringLiteral("(.*?)"));
-    return QRegularExpression(QRegularExpression::anchoredPattern(text),
-                              QRegularExpression::DotMatchesEverythingOption);
+// A pattern's literal pieces around its parts: "cannot open %1: %2" is "cannot open ", ": ", "".
+// Matched by hand, not by regular expressions: compiling a hundred of them cost the first details
+// shown at start-up several milliseconds.
+QStringList Pieces(const char* english) {
+    const QString pattern = QString::fromUtf8(english);
+    QStringList pieces;
+    qsizetype from = 0;
+    for (qsizetype at = 0; at + 1 < pattern.size(); ++at) {
+        if (pattern[at] != u'%' || !pattern[at + 1].isDigit()) continue;
+        pieces << pattern.mid(from, at - from);
+        from = at + 2;
+        ++at;
+    }
+    return pieces << pattern.mid(from);
+}
+
+// Whether text from `from` on matches pieces[k...], each part between two pieces as short as the
+// rest allows (the first such match, as a lazy expression anchored at both ends finds it); the
+// parts' spans are appended to parts.
+bool MatchFrom(QStringView text, qsizetype from, const QStringList& pieces, qsizetype k, QList<QStringView>& parts) {
+    if (k + 1 == pieces.size()) return text.size() - from == pieces[k].size() && text.sliced(from).startsWith(pieces[k]);
+    if (!text.sliced(from).startsWith(pieces[k])) return false;
+    const qsizetype start = from + pieces[k].size();
+    for (qsizetype end = start; end <= text.size(); ++end) {
+        parts.push_back(text.sliced(start, end - start));
+        if (MatchFrom(text, end, pieces, k + 1, parts)) return true;
+        parts.pop_back();
+    }
+    return false;
 }
 
 }  // namespace
 
 QString CoreText(const QString& english) {
-    static const std::vector<QRegularExpression> expressions = [] {
-        std::vector<QRegularExpression> all;
-        for (const Pattern& pattern : kPatterns) all.push_back(Expression(pattern.english));
+    static const std::vector<QStringList> patterns = [] {
+        std::vector<QStringList> all;
+        for (const Pattern& pattern : kPatterns) all.push_back(Pieces(pattern.english));
         return all;
     }();
-    for (std::size_t k = 0; k < expressions.size(); ++k) {
-        const QRegularExpressionMatch match = expressions[k].match(english);
-        if (!match.hasMatch()) continue;
+    for (std::size_t k = 0; k < patterns.size(); ++k) {
+        QList<QStringView> parts;
+        if (!MatchFrom(english, 0, patterns[k], 0, parts)) continue;
         // The parts go in at once, so that a part holding "%1" is never taken for a place.
         const QString translated = QCoreApplication::translate(kPatterns[k].context, kPatterns[k].english);
-        static const QRegularExpression place(QStringLiteral("%(\\d)"));
         QString text;
         qsizetype from = 0;
-        for (const QRegularExpressionMatch& at : place.globalMatch(translated)) {
-            text += translated.mid(from, at.capturedStart() - from) + CoreText(match.captured(at.captured(1).toInt()));
-            from = at.capturedEnd();
+        for (qsizetype at = 0; at + 1 < translated.size(); ++at) {
+            if (translated[at] != u'%' || !translated[at + 1].isDigit()) continue;
+            const int n = translated[at + 1].digitValue();
+            const QString part = n == 0 ? english : n <= parts.size() ? parts[n - 1].toString() : QString();
+            text += translated.mid(from, at - from) + CoreText(part);
+            from = at + 2;
+            ++at;
         }
         return text + translated.mid(from);
     }

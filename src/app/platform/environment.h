@@ -33,7 +33,8 @@ ProxyEnvironment AllProxy();
 WineHome WineHomeFolders();
 
 /// SSL_CERT_FILE: certificates that TLS is to trust beside the system's store, as OpenSSL's own
-/// programs read it (Qt 6.4 looks only in the system's folders). Added once, at start.
+/// programs read it (Qt 6.4 looks only in the system's folders). Added once, by the first window
+/// that makes a TLS connection, before it makes its socket (a socket copies the trust it is made with).
 void TrustEnvironmentCertificates();
 
 /// TOLVA_SCREENSHOT: where to save a picture of the main window once it has painted, then end

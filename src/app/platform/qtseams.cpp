@@ -10,8 +10,13 @@
 #include <QStandardPaths>
 #include <QStorageInfo>
 #include <QUrl>
+#include <QSysInfo>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 #include "app/platform/discimage.h"
 #include "app/platform/text.h"
@@ -77,23 +82,40 @@ void QtSettingsStore::writeGroup(const QString& group, const QString& key, const
 
 QString QtSettingsStore::location() const { return settings_.fileName(); }
 
-QtInstanceGuard::QtInstanceGuard(const QString& lockPath) {
-    QString path = lockPath;
-    if (path.isEmpty()) {
+QtInstanceGuard::QtInstanceGuard(const QString& lockPath) : path_(lockPath) {
+    if (path_.isEmpty()) {
         QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
         if (dir.isEmpty()) dir = QDir::tempPath();
-        path = dir + QStringLiteral("/tolva!.lock");
+        path_ = dir + QStringLiteral("/tolva!.lock");
     }
-    lock_ = std::make_unique<QLockFile>(path);
 }
 
+// The file stays when its holder ends: removing it would let one copy lock the removed file while
+// the next creates and locks a new one.
+QtInstanceGuard::~QtInstanceGuard() {
+    if (held_ >= 0) ::close(held_);
+}
+
+// One open and one flock, where QLockFile (which also takes a flock) wrote, synced and checked its
+// file, and on every start after a crash read it back and wrote it again: the lock was a tenth of
+// the start-up's own work.
 bool QtInstanceGuard::anotherIsRunning() {
-    if (lock_->isLocked()) return false;
-    if (lock_->tryLock(0)) return false;
-    // A lock left by a crashed copy is stale: take it over.
-    if (lock_->error() == QLockFile::LockFailedError && lock_->removeStaleLockFile())
-        return !lock_->tryLock(0);
-    return lock_->error() == QLockFile::LockFailedError;
+    if (held_ >= 0) return false;
+    const int fd = ::open(QFile::encodeName(path_).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0) return false;  // no lock to be had: nothing shows another copy
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const bool held = errno == EWOULDBLOCK;
+        ::close(fd);
+        return held;
+    }
+    held_ = fd;
+    const QByteArray holder = QByteArray::number(QCoreApplication::applicationPid()) + '\n' +
+                              QFileInfo(QCoreApplication::applicationFilePath()).fileName().toUtf8() + '\n' +
+                              QSysInfo::machineHostName().toUtf8() + '\n';
+    // Only a QLockFile reads the note; the lock holds without it.
+    [[maybe_unused]] const bool noted =
+        ::ftruncate(fd, 0) == 0 && ::write(fd, holder.constData(), static_cast<std::size_t>(holder.size())) == holder.size();
+    return false;
 }
 
 bool QtFileSystem::exists(const QString& path) {

@@ -1,6 +1,5 @@
 #pragma once
 // The real platform: Qt's message boxes, settings, lock file, file chooser and shell.
-#include <QLockFile>
 #include <QSettings>
 #include <memory>
 
@@ -30,14 +29,20 @@ private:
     QSettings settings_;
 };
 
-/// A lock file in the user's runtime folder; a stale lock of a crashed copy is taken over.
+/// A lock file in the user's runtime folder, held by a lock the system drops when the holder ends:
+/// a crashed copy leaves nothing to take over. The file names its holder (process id, program,
+/// host) as a QLockFile does, and a QLockFile on it sees it held, as this guard sees theirs.
 class QtInstanceGuard final : public InstanceGuard {
 public:
     explicit QtInstanceGuard(const QString& lockPath = {});
+    ~QtInstanceGuard() override;
+    QtInstanceGuard(const QtInstanceGuard&) = delete;
+    QtInstanceGuard& operator=(const QtInstanceGuard&) = delete;
     bool anotherIsRunning() override;
 
 private:
-    std::unique_ptr<QLockFile> lock_;
+    QString path_;
+    int held_ = -1;  // the lock file while this copy holds it
 };
 
 class QtFileSystem final : public FileSystem {

@@ -17,6 +17,7 @@
 
 #include "app/host/mainhost.h"
 #include "app/platform/controls.h"
+#include "app/platform/environment.h"
 #include "app/platform/guarded.h"
 #include "app/platform/messages.h"
 #include "app/platform/text.h"
@@ -110,6 +111,7 @@ ServersFORM::ServersFORM(MainHost& host) : ToolWindow(host, "ServersFORM", tr(" 
     AddButtonRow(content, {OkBUTTON, CancelBUTTON});
     setMinimumWidth(440);
 
+    TrustEnvironmentCertificates();
     socket_ = new QSslSocket(this);
     socket_->setObjectName(QStringLiteral("TestSOCKET"));
     replyTimer_ = new QTimer(this);

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "app/platform/environment.h"
 #include "app/platform/messages.h"
 #include "app/platform/text.h"
 #include "app/host/mainhost.h"
@@ -34,6 +35,7 @@ public:
 
 DownloadFORM2::DownloadFORM2(MainHost& main, QUrl address, std::chrono::milliseconds timeout, bool webAddress)
     : DownloadWindow(main, "DownloadFORM2"), address_(std::move(address)), timeout_(timeout), webAddress_(webAddress) {
+    TrustEnvironmentCertificates();
     MSINET = new QNetworkAccessManager(this);
     MSINET->setObjectName(QStringLiteral("MSINET"));
     if (webAddress_) MSINET->setProxyFactory(new EnvironmentProxies);

@@ -209,6 +209,10 @@ TEST(HttpAddress, RedirectTargetsProxiesRequestsAndTheAddressShown) {
              {"next.ini", "http://www.tolva.example:8080/dir/next.ini"},
              {"https://www.tolva.example/update.ini", ""},
              {"ftp://x/y", ""},
+             {"http://host:1/", "http://host:1/"},
+             {"http://host:65535/", "http://host:65535/"},
+             {"http://host:0/", ""},
+             {"http://host:65536/", ""},
              {"http://host:99999/", ""}}) {
         const auto target = RedirectTarget(from, location);
         EXPECT_EQ(target ? AddressText(*target) : "", expected) << location;

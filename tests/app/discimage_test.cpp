@@ -324,6 +324,28 @@ private Q_SLOTS:
         QCOMPARE(none.read("x.iso").description, "cannot read x.iso: the image reader cannot be started: /nowhere/tolva: No such file or directory");
     }
 
+    // No reader's process outlives its reader, running or unreaped.
+    void noReaderProcessOutlivesItsReader() {
+        const auto readers = [] {  // this process's children named tolva, zombies included
+            int count = 0;
+            for (const QFileInfo& task : QDir("/proc/self/task").entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+                QFile children(task.filePath() + "/children");
+                if (!children.open(QIODevice::ReadOnly)) continue;
+                for (const QByteArray& pid : children.readAll().simplified().split(' ')) {
+                    QFile stat("/proc/" + pid + "/stat");
+                    count += !pid.isEmpty() && stat.open(QIODevice::ReadOnly) && stat.readAll().contains(" (tolva) ");
+                }
+            }
+            return count;
+        };
+        {
+            ImageReader reader({TOLVA_PROGRAM, kReadImagesOption});
+            QCOMPARE(reader.read(ToPath(path("iso/game.iso"))).discID, "0033330665");
+            QCOMPARE(readers(), 1);
+        }
+        QCOMPARE(readers(), 0);
+    }
+
     // One folder of every kind of disc: the window's rows, --identify's TSV and JSON, and its
     // rows without bleem!.INI, all from one table; a second scan reads no image; "Add..." writes
     // what the wizard writes for the image chosen by hand, and the row shows the entry.

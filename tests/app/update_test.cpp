@@ -404,14 +404,16 @@ private Q_SLOTS:
         for (const bool byFrame : {true, false}) {
             QVERIFY(run.update(2, server.endpoint(), [&](QWidget* form) {
                 QCOMPARE(Ticks(run.rows()), QList<bool>(4, false));  // a fresh list each time
-                const int current = run.rows()->currentRow();  // the focus may have made one
-                Click(form, "MarkAllBUTTON");
-                QCOMPARE(Ticks(run.rows()), QList<bool>(4, true));
-                QCOMPARE(run.rows()->currentRow(), current);
-                run.rows()->setCurrentRow(2);
-                Click(form, "MarkNothingBUTTON");
-                QCOMPARE(Ticks(run.rows()), QList<bool>(4, false));
-                QCOMPARE(run.rows()->currentRow(), 2);
+                // Marking all or nothing keeps the current row, the first, the last or none.
+                for (const int current : {run.rows()->currentRow(), 0, 3, -1, 2}) {  // the focus may have made one
+                    run.rows()->setCurrentRow(current);
+                    Click(form, "MarkAllBUTTON");
+                    QCOMPARE(Ticks(run.rows()), QList<bool>(4, true));
+                    QCOMPARE(run.rows()->currentRow(), current);
+                    Click(form, "MarkNothingBUTTON");
+                    QCOMPARE(Ticks(run.rows()), QList<bool>(4, false));
+                    QCOMPARE(run.rows()->currentRow(), current);
+                }
                 QVERIFY(!Find(form, "OkBUTTON")->isEnabled());
                 Click(form, "OkBUTTON");  // does nothing while disabled
                 QVERIFY(form->isVisible());

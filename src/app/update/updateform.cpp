@@ -122,17 +122,8 @@ void UpdateFORM::setAllRows(bool checked) {
         updLIST->item(row)->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
 }
 
-void UpdateFORM::MarkAllBUTTON_Click() {
-    const int current = updLIST->currentRow();
-    setAllRows(true);
-    // Toggling the remembered row makes it the current row again; without one there is none.
-    if (current >= 0) {
-        QListWidgetItem* item = updLIST->item(current);
-        item->setCheckState(Qt::Unchecked);
-        item->setCheckState(Qt::Checked);
-        updLIST->setCurrentRow(current);
-    }
-}
+// Ticking keeps the current row (or none) as it was: the check boxes are not the selection.
+void UpdateFORM::MarkAllBUTTON_Click() { setAllRows(true); }
 
 void UpdateFORM::MarkNothingBUTTON_Click() { setAllRows(false); }
 

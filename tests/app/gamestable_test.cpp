@@ -171,13 +171,25 @@ private Q_SLOTS:
                                               "\r\nDelta,0000000004,Yes,SLUS-00100,Blue,USA,Puzzle,Yes,"
                                               "Fine\r\nAlpha,0000000001,Yes,SLUS-00010,Kestrel 10,USA,Action,Yes,Fine\r\n");
         const QByteArray ini = run.file();
-        Click(window, "ExportBUTTON");  // never over the game database, whatever its spelling
-        QCOMPARE(run.file(), ini);
+        // Never over the game database, whatever its spelling, nor through a link to it.
+        QVERIFY(QFile::link(run.t.path("program/bleem!.INI"), run.t.path("out/link.csv")));
+        run.t.chooser.picks << run.t.path("out/link.csv");
+        for (int k = 1; k <= 2; ++k) {
+            Click(window, "ExportBUTTON");
+            QCOMPARE(run.file(), ini);
+            QCOMPARE(run.t.prompter.shown.size(), k);
+            QCOMPARE(run.t.prompter.shown.last().text,
+                     QCoreApplication::translate("tolva::ExportCsv", "The %1 is never written over bleem!.INI or "
+                                                                     "Compatibility.TXT. Please choose another file.")
+                         .arg(QCoreApplication::translate("tolva::GamesTableFORM", "games table")));
+        }
         QVERIFY(!QFile::exists(run.t.path("program/BLEEM!.ini")));
-        QCOMPARE(run.t.prompter.shown.last().text,
-                 QCoreApplication::translate("tolva::ExportCsv", "The %1 is never written over bleem!.INI or "
-                                                                 "Compatibility.TXT. Please choose another file.")
-                     .arg(QCoreApplication::translate("tolva::GamesTableFORM", "games table")));
+        const QByteArray csv = run.t.read("out/games.csv");
+        QVERIFY(QFile::resize(run.t.path("out/games.csv"), 3));
+        run.t.chooser.picks << run.t.path("out/games.csv");  // a file of the user's own is written over
+        Click(window, "ExportBUTTON");
+        QCOMPARE(run.t.read("out/games.csv"), csv);
+        QCOMPARE(run.t.prompter.shown.size(), 2);
     }
 
     // Double-click or Enter selects that very entry, a twin its own row; a Remove refreshes the

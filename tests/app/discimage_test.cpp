@@ -392,6 +392,19 @@ private Q_SLOTS:
         QCOMPARE(form->imagesRead(), kCollection.size() - 2);  // all but the CHD and the ZIP
         scan(folder);
         QCOMPARE(form->imagesRead(), 0);
+        // Another disc under the same name is read again, and only it; then the first comes back.
+        const auto copy = [](const QString& from, const QString& to) {
+            QFile in(from), out(to);
+            return in.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly) && out.write(in.readAll()) > 0;
+        };
+        const QString disc2 = folder + "/beta/disc2.iso", kept = folder + "/../disc2.kept";
+        QVERIFY(copy(disc2, kept) && copy(folder + "/beta/disc1.iso", disc2));
+        scan(folder);
+        QCOMPARE(form->imagesRead(), 1);
+        QCOMPARE(rows(form).value(2).mid(1, 2), kCollection[1].mid(1, 2));
+        QVERIFY(copy(kept, disc2));
+        scan(folder);
+        QCOMPARE(rows(form), kCollection);
         Click(form, "MissingCHECK");
         QCOMPARE(rows(form), (QList<QStringList>{kCollection[3], kCollection[9]}));
 

@@ -1916,6 +1916,10 @@ Prüfen Sie die Liste und versuchen Sie es dann erneut.</translation>
         <translation>Testen</translation>
     </message>
     <message>
+        <source>Test login</source>
+        <translation>Anmeldung testen</translation>
+    </message>
+    <message>
         <source>Test the update address</source>
         <translation>Die Update-Adresse testen</translation>
     </message>

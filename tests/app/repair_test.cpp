@@ -77,7 +77,7 @@ class RepairTest : public QObject {
 private Q_SLOTS:
     void repairShowsEveryPageAndAbortOnPage3LeavesAllAsItWas() {
         LoadedMain run(kIni);
-        QStringList captions, texts;
+        QStringList captions, texts, bold;
         QList<QStringList> lists;
         bool mainEverEnabled = false;
         QRect startPlace;
@@ -94,6 +94,13 @@ private Q_SLOTS:
             texts << Texts(Labels(page)) << Text(page, "OkBUTTON") << Text(page, "AbortBUTTON");
             QVERIFY(page->findChild<QLabel*>("PICTUREBOX"));
             startPlace = QRect(page->pos(), page->size());
+            QTimer look;  // the lines in bold whenever the search lets events run, each change once
+            QObject::connect(&look, &QTimer::timeout, page, [&bold, lines = Labels(page)] {
+                QString now;
+                for (const QLabel* line : lines) now += line->font().bold() ? line->text() + ";" : "";
+                if (bold.isEmpty() || bold.last() != now) bold << now;
+            });
+            look.start(0);
             Click(page, "OkBUTTON");
         });
         walk.on("Repair2FORM", [&](QWidget* page) {
@@ -138,6 +145,7 @@ private Q_SLOTS:
         QCOMPARE(lists, (QList<QStringList>{{"Alpha", "Beta", kSep, "Alpha", "Gamma", kSep, "Beta", "Gamma"},
                                             {"123456789   Delta"},
                                             {"90000000H  Epsilon"}}));
+        QCOMPARE(bold, (QStringList{"Doppelten Einträgen;", "Falschen Disc-IDs;", "Falschen Flags;"}));
         QCOMPARE(run.file(), kIni);
         QCOMPARE(run.list()->count(), 5);
         QVERIFY(run.back());

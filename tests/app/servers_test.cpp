@@ -203,15 +203,20 @@ private Q_SLOTS:
         QTest::addColumn<QString>("result");
         QTest::newRow("login") << "starttls" << "secret" << "The server accepts the settings";
         QTest::newRow("wrong password") << "starttls" << "wrong" << "The test failed: 535 5.7.8 Authentication credentials invalid";
+        // An error reply ends the test at once, though the server neither closes nor says more.
+        QTest::newRow("refused at the greeting") << "refusing" << "" << "The test failed: 554 5.7.1 Not you";
         QTest::newRow("update") << "https" << "" << QString("The address answers with an update file of %1 bytes.").arg(kUpdate.size());
     }
     void testSendsNothingAndSaysHowItWent() {
         QFETCH(QString, mode);
         QFETCH(QString, password);
         QFETCH(QString, result);
-        Server server(mode);
+        LoopbackServer refusing(LoopbackServer::Lines("220 x.example ESMTP\r\n",
+                                                      [](const QByteArray&) { return "554 5.7.1 Not you\r\n"; }));
+        Server server(mode == "refusing" ? "starttls" : mode);
         Run run;
-        run.ownMail(server.port, SmtpSecurity::StartTls, password);
+        if (mode == "refusing") run.ownMail(refusing.endpoint().split(':').last().toInt(), SmtpSecurity::None, password);
+        else run.ownMail(server.port, SmtpSecurity::StartTls, password);
         run.t.settings.windows["Servers/UpdateAddress"] = QString("https://127.0.0.1:%1/update.ini").arg(server.port);
         run.trigger("ServersMENU");
         QWidget* window = TopLevel("ServersFORM");

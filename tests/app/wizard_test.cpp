@@ -231,11 +231,16 @@ private Q_SLOTS:
         walk.on(7, [](QWidget* p) {
             QCOMPARE(Boxes(p), QList<bool>(4, false));
             QCOMPARE(Text(p, "Check2"), QString("\"Enable Frame Skip\" off"));
-            Click(p, "Check3");
-            Click(p, "Check1");
-            QCOMPARE(Boxes(p), (QList<bool>{true, false, false, false}));
-            Click(p, "Check3");
-            QCOMPARE(Boxes(p), (QList<bool>{false, false, true, false}));
+            // Each box ticked clears the other pair and keeps its own partner; one cleared changes nothing else.
+            const QList<std::pair<int, QString>> clicks = {{3, "0010"}, {4, "0011"}, {1, "1000"}, {2, "1100"},
+                                                           {4, "0001"}, {3, "0011"}, {2, "0100"}, {2, "0000"},
+                                                           {3, "0010"}};
+            for (const auto& [box, expected] : clicks) {
+                Click(p, "Check" + QString::number(box));
+                QString shown;
+                for (bool on : Boxes(p)) shown += on ? '1' : '0';
+                QCOMPARE(shown, expected);
+            }
             Click(p, "ForwardBUTTON");
         });
         walk.on(8, [&](QWidget* p) {
@@ -335,6 +340,14 @@ private Q_SLOTS:
             QApplication::clipboard()->setText("00-33 33-06 65");
             id->paste();
             QCOMPARE(id->text(), QString("0033330665"));
+            // A full box takes no further digit, not even over a selection; Backspace still works.
+            QTest::keyClick(id, Qt::Key_5);
+            id->selectAll();
+            QTest::keyClick(id, Qt::Key_5);
+            QCOMPARE(id->text(), QString("0033330665"));
+            QTest::keyClick(id, Qt::Key_Backspace);
+            QCOMPARE(id->text(), QString());
+            id->paste();
             QVERIFY(!Find(p, "ForwardBUTTON")->isEnabled());
             title->insert(QString::fromUtf8("Greek \u03a9mega \u65e5\u00e9"));  // pasted
             QTest::sendKeyEvent(QTest::Click, title, Qt::Key_unknown, QString::fromUtf8("\u0394"), Qt::NoModifier);

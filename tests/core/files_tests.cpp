@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <fcntl.h>
+#include <sched.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 
@@ -27,6 +28,45 @@ mode_t ModeOf(const std::string& path) {
     struct stat info {};
     EXPECT_EQ(::stat(path.c_str(), &info), 0);
     return info.st_mode & 07777;
+}
+
+/// What ReplaceFile says in a child process that first became as `become` makes it, or nothing
+/// when the child cannot be made so here.
+std::optional<std::string> ReplaceInChild(const std::string& path, bool (*become)()) {
+    int channel[2];
+    if (::pipe(channel) != 0) return std::nullopt;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (!become()) ::_exit(3);
+        const std::string error = ReplaceFile(path, kNew).error;
+        ::_exit(::write(channel[1], error.data(), error.size()) == ssize_t(error.size()) ? 0 : 4);
+    }
+    ::close(channel[1]);
+    std::string said(4096, '\0');
+    said.resize(std::size_t(std::max<ssize_t>(0, ::read(channel[0], said.data(), said.size()))));
+    ::close(channel[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return std::nullopt;
+    return said;
+}
+
+/// A user whom permission bits bind (the tests may run as root, who writes through them).
+bool Unprivileged() { return ::geteuid() != 0 || (::setgid(65534) == 0 && ::setuid(65534) == 0); }
+
+/// Root of a user namespace that maps only itself, as in a sandbox: files of other owners read as
+/// owned by the overflow user, whom no owner change can name.
+bool InSandbox() {
+    const auto put = [](const char* file, std::string_view text) {
+        const int fd = ::open(file, O_WRONLY);
+        const bool ok = fd >= 0 && ::write(fd, text.data(), text.size()) == ssize_t(text.size());
+        if (fd >= 0) ::close(fd);
+        return ok;
+    };
+    const std::string self = "0 " + std::to_string(::geteuid()) + " 1";
+    const std::string group = "0 " + std::to_string(::getegid()) + " 1";
+    return ::unshare(CLONE_NEWUSER) == 0 && put("/proc/self/setgroups", "deny") && put("/proc/self/uid_map", self) &&
+           put("/proc/self/gid_map", group);
 }
 
 TEST(ReplaceFile, ReplacesOrCreatesKeepingModeAndOwnerAndLeavesNoTemporaryFile) {
@@ -64,6 +104,13 @@ TEST(ReplaceFile, ReplacesOrCreatesKeepingModeAndOwnerAndLeavesNoTemporaryFile) 
     ASSERT_EQ(::stat(path.c_str(), &info), 0);
     EXPECT_EQ(info.st_uid, 4321u);
     EXPECT_EQ(info.st_gid, 4322u);
+    // In a sandbox another user's file, writable by all, is replaced though its owner cannot be
+    // named there (the owner change is refused as invalid).
+    ASSERT_EQ(::chmod(path.c_str(), 0666), 0);
+    const std::optional<std::string> sandboxed = ReplaceInChild(path, InSandbox);
+    if (!sandboxed) GTEST_SKIP() << "no user namespace can be made here";
+    EXPECT_EQ(*sandboxed, "");
+    EXPECT_EQ(ReadFileBytes(path), kNew);
 }
 
 TEST(ReplaceFile, ASymbolicLinkStaysALinkToTheRewrittenFile) {
@@ -150,27 +197,6 @@ TEST(ReplaceFile, AFailingWriteLeavesTheOriginalUntouched) {
     EXPECT_EQ(folder.names(), Names{"bleem!.INI"});
 }
 
-/// What ReplaceFile says in a child process run as a user whom permission bits bind (the tests
-/// may run as root, who writes through them), or nothing when no such user can be had.
-std::optional<std::string> ReplaceAsUnprivilegedUser(const std::string& path) {
-    int channel[2];
-    if (::pipe(channel) != 0) return std::nullopt;
-    const pid_t child = ::fork();
-    if (child == 0) {
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(3);
-        const std::string error = ReplaceFile(path, kNew).error;
-        ::_exit(::write(channel[1], error.data(), error.size()) == ssize_t(error.size()) ? 0 : 4);
-    }
-    ::close(channel[1]);
-    std::string said(4096, '\0');
-    said.resize(std::size_t(std::max<ssize_t>(0, ::read(channel[0], said.data(), said.size()))));
-    ::close(channel[0]);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return std::nullopt;
-    return said;
-}
-
 // Renaming over a file needs no write access to it: a file the user made read-only must not be
 // replaced quietly.
 TEST(ReplaceFile, AReadOnlyFileOrFolderIsLeftAsItIsAndSaysSo) {
@@ -179,7 +205,7 @@ TEST(ReplaceFile, AReadOnlyFileOrFolderIsLeftAsItIsAndSaysSo) {
         const std::string path = folder.write("bleem!.INI", kOld);
         ASSERT_EQ(::chmod(path.c_str(), folderReadOnly ? 0666 : 0444), 0);
         ASSERT_EQ(::chmod(folder.path().c_str(), folderReadOnly ? 0555 : 0777), 0);
-        const std::optional<std::string> said = ReplaceAsUnprivilegedUser(path);
+        const std::optional<std::string> said = ReplaceInChild(path, Unprivileged);
         ::chmod(folder.path().c_str(), 0755);
         if (!said) GTEST_SKIP() << "cannot run as an unprivileged user here";
         EXPECT_EQ(*said, "cannot write " + path + ": " + (folderReadOnly ? "cannot create a temporary file in " + folder.path() + ": " : "") +

@@ -93,7 +93,7 @@ ServersFORM::ServersFORM(MainHost& host) : ToolWindow(host, "ServersFORM", tr(" 
     RememberCHECK = Named<QCheckBox>(mail, "RememberCHECK", tr("Remember password"));
     RememberCHECK->setToolTip(tr("Kept in the desktop's keyring, never in the settings file"));
     grid->addWidget(RememberCHECK, 5, 0, 1, 3);
-    MailTestBUTTON = NamedButton(mail, "MailTestBUTTON", tr("Test"));
+    MailTestBUTTON = NamedButton(mail, "MailTestBUTTON", tr("Test login"));
     MailTestBUTTON->setAccessibleName(tr("Test the mail server"));
     grid->addWidget(MailTestBUTTON, 5, 3, Qt::AlignRight);
     grid->setColumnStretch(1, 1);

@@ -24,28 +24,30 @@ Repair1FORM::Repair1FORM(RepairWizard& wizard)
     addStartButtons();
 }
 
-void Repair1FORM::setBold(int index, bool bold) {
-    QLabel* label = LABEL[static_cast<std::size_t>(index)];
+namespace {
+
+void SetBold(QLabel* label, bool bold) {
     QFont font = label->font();
     font.setBold(bold);
     label->setFont(font);
 }
 
+}  // namespace
+
 void Repair1FORM::next() {
     if (searching_) return;  // a second click while the search lets events run
     searching_ = true;
     const QPointer<Repair1FORM> self(this);
-    int boldLabel = -1;
+    QLabel* phaseLine = nullptr;  // the line of the phase being searched, in bold
     const bool done = RunRepairSearch(state().games, run<RepairWizard>().store, [&](RepairPhase phase) {
-        if (boldLabel >= 0) setBold(boldLabel, false);
-        boldLabel = 2 + static_cast<int>(phase);
-        setBold(boldLabel, true);
+        if (phaseLine) SetBold(phaseLine, false);
+        phaseLine = LABEL[2 + static_cast<std::size_t>(phase)];
+        SetBold(phaseLine, true);
         QCoreApplication::processEvents();  // show the phase; the page stays responsive here only
         return self && run<RepairWizard>().active() && run<RepairWizard>().current() == this;
     });
     if (!self) return;
     searching_ = false;
-    if (boldLabel >= 0) setBold(boldLabel, false);
     if (!done) return;  // left during the search (Abort)
     run<RepairWizard>().marked.clear();
     run<RepairWizard>().goTo(2);

@@ -21,8 +21,6 @@ protected:
     void next() override;
 
 private:
-    void setBold(int index, bool bold);
-
     bool searching_ = false;
     /// Index 0 the introduction, 1 "Suche nach :", 2 to 4 the phases, 5 the prompt.
     std::array<QLabel*, 6> LABEL{};

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
 #include <QTranslator>
@@ -124,6 +125,13 @@ QStringList Faults(QWidget* window) {
         !window->screen()->availableGeometry().contains(window->frameGeometry()))
         faults << window->objectName() + " does not fit the screen";
     window->resize(least);
+    // The button Enter clicks is announced and drawn as the default one.
+    for (const char* name : {"ForwardBUTTON", "OkBUTTON"}) {
+        auto* enter = window->findChild<QPushButton*>(name);
+        if (!enter || enter->window() != window || !enter->isVisibleTo(window)) continue;
+        if (!QAccessible::queryAccessibleInterface(enter)->state().defaultButton) faults << window->objectName() + "." + name + " is not the default";
+        break;
+    }
     QMap<QChar, QString> keys;
     const auto key = [&](const QString& text, const QString& who) {
         const QChar k = AccessKey(text);

@@ -361,8 +361,7 @@ void MainFORM::buildMenus() {
     separator(SettingsMENU, "SEPARATOR6");
     AcuMENU = action(SettingsMENU, "AcuMENU",
                      tr("Automatic Compatibility Reload (Switch off for better performance)"));
-    AcuMENU->setCheckable(true);
-    AcuMENU->setChecked(true);
+    AcuMENU->setCheckable(true);  // checked as the settings say at start-up
     separator(SettingsMENU, "ServersSEPARATOR");
     ServersMENU = action(SettingsMENU, "ServersMENU", tr("Servers..."));
 

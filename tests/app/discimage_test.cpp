@@ -324,6 +324,34 @@ private Q_SLOTS:
         QCOMPARE(none.read("x.iso").description, "cannot read x.iso: the image reader cannot be started: /nowhere/tolva: No such file or directory");
     }
 
+    // What a reader answers is taken only as four fields with a known result, in a line of at most
+    // 64 KiB; any other answer ends that reader, and the next image gets a new one. (The scripted
+    // reader answers each image with the bytes of the file named.)
+    void aReaderIsTakenAtItsWordOnlyWithinTheProtocol() {
+        const QByteArray head = "0\tSLUS_000.01\t0000000001\t";
+        const QList<std::pair<QByteArray, QString>> rows = {
+            {head + "Alpha\n", "0 0000000001 Alpha"},
+            {"6\tSLUS_000.02\t\tnot in the table\n", "6  not in the table"},
+            {head + QByteArray(64 * 1024 - head.size(), 'x') + "\n", "0 0000000001 " + QString(64 * 1024 - head.size(), 'x')},
+            {head + QByteArray(64 * 1024 + 1 - head.size(), 'x') + "\n", "2  the disc image is damaged or cut short (reading it failed)"},
+            {"7\ta\tb\tc\n", "2  the image reader answered out of turn"}, {"-1\ta\tb\tc\n", "2  the image reader answered out of turn"},
+            {"0\ta\tb\n", "2  the image reader answered out of turn"}, {"0\ta\tb\tc\td\n", "2  the image reader answered out of turn"},
+            {"0\tSLUS_000.03\t0000000003\tGamma\n", "0 0000000003 Gamma"}};
+        ImageReader reader({"/usr/bin/python3", "-c",
+                            "import sys\nfor l in sys.stdin.buffer:\n sys.stdout.buffer.write(open(l[:-1], 'rb').read()); "
+                            "sys.stdout.flush()"});
+        QStringList said, expected;
+        for (qsizetype k = 0; k < rows.size(); ++k) {
+            const QString answer = path(QString("answer%1").arg(k));
+            run_.t.write("discs/" + QFileInfo(answer).fileName(), rows[k].first);
+            const DiscIdentity read = reader.read(ToPath(answer));
+            const QString why = QString::fromStdString(read.description).section(": ", -1);
+            said << QString("%1 %2 %3").arg(int(read.result)).arg(QString::fromStdString(read.discID), why);
+            expected << rows[k].second;
+        }
+        QCOMPARE(said, expected);
+    }
+
     // No reader's process outlives its reader, running or unreaped.
     void noReaderProcessOutlivesItsReader() {
         const auto readers = [] {  // this process's children named tolva, zombies included

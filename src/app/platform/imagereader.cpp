@@ -15,6 +15,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
@@ -171,12 +172,13 @@ ImageReader::Wait ImageReader::await(std::string& line) {
     const auto until = std::chrono::steady_clock::now() + limit_;
     for (;;) {
         const std::size_t end = received_.find('\n');
+        // A line longer than any answer is none, however its pieces arrived.
+        if (std::min(end, received_.size()) > kMaxAnswer) return Wait::Closed;
         if (end != std::string::npos) {
             line = received_.substr(0, end);
             received_.erase(0, end + 1);
             return Wait::Answered;
         }
-        if (received_.size() > kMaxAnswer) return Wait::Closed;
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(until - std::chrono::steady_clock::now());
         if (left.count() <= 0) return Wait::TimedOut;
         pollfd ready{socket_, POLLIN, 0};

@@ -17,6 +17,7 @@
 
 #include "app/collection/disccollectionform.h"
 #include "app/platform/discimage.h"
+#include "app/platform/imagechecks.h"
 #include "app/platform/text.h"
 #include "app/startup/identify.h"
 #include "core/wizard/identity.h"
@@ -322,6 +323,112 @@ private Q_SLOTS:
         }
         ImageReader none({"/nowhere/tolva", kReadImagesOption});
         QCOMPARE(none.read("x.iso").description, "cannot read x.iso: the image reader cannot be started: /nowhere/tolva: No such file or directory");
+    }
+
+    // What the drivers would misread is refused at each edge, and what lies exactly on it is
+    // taken: an NRG's chunks (the body is two sectors of 2336 bytes; "T" an ETNF track entry of
+    // offset, length, mode and first sector), a volume descriptor's root, a root's records.
+    void theImageChecksHoldAtEachEdge() {
+        const auto t = [](quint64 offset, quint64 length, int mode, int first, bool wide = false) {
+            const int w = wide ? 8 : 4;
+            return BigEndian(offset, w) + BigEndian(length, w) + BigEndian(mode, 4) + BigEndian(first, 4) + BigEndian(0, w);
+        };
+        const QByteArray etnf = Chunk("ETNF", t(0, 4672, 3, 0));
+        const auto cues = [](int pairs, bool equal = true) {
+            QByteArray list(8, '\0');
+            for (int k = 1; k <= pairs; ++k) list += QByteArray(1, 0) + char(k) + QByteArray(6, 0) + QByteArray(1, 0) + char(equal ? k : k + 1) + QByteArray(6, 0);
+            return Chunk("CUES", list);
+        };
+        const auto cuex = [](QByteArray pair, quint32 leadIn = 0xFFFFFF6A) {
+            return Chunk("CUEX", QByteArray(4, 0) + BigEndian(leadIn, 4) + QByteArray(8, 0) + pair);
+        };
+        const QByteArray track1 = QByteArray("\0\x01\0\0\0\0\0\0", 8) + QByteArray("\0\x02\0\0\0\0\0\0", 8);
+        const QList<std::tuple<const char*, QByteArray, bool>> nrgs = {
+            {"ETNF", etnf + kEnd, true}, {"ETN2", Chunk("ETN2", t(0, 4672, 3, 0, true)) + kEnd, true},
+            {"ETN2 mode 6", Chunk("ETN2", t(0, 4672, 6, 0, true)) + kEnd, false},
+            {"modes 0 2 7 6 0x20", Chunk("ETNF", t(0, 4096, 0, 0) + t(0, 4096, 2, 0) + t(0, 2352, 7, 0) + t(0, 4672, 6, 0) + t(0, 4672, 0x20, 0)) + kEnd, true},
+            {"mode 1", Chunk("ETNF", t(0, 4096, 1, 0)) + kEnd, false}, {"mode 8", Chunk("ETNF", t(0, 4096, 8, 0)) + kEnd, false},
+            {"part sector", Chunk("ETNF", t(0, 4671, 3, 0)) + kEnd, false},
+            {"second sector", Chunk("ETNF", t(2336, 2336, 3, 1)) + kEnd, true},
+            {"start not its sector", Chunk("ETNF", t(2336, 2336, 3, 0)) + kEnd, false},
+            {"up to the footer", Chunk("ETNF", t(4672, 0, 3, 2)) + kEnd, true},
+            {"past the footer", Chunk("ETNF", t(7008, 0, 3, 3)) + kEnd, false},
+            {"into the footer", Chunk("ETNF", t(2336, 4672, 3, 1)) + kEnd, false},
+            {"entry cut", Chunk("ETNF", t(0, 4672, 3, 0) + "x") + kEnd, false},
+            {"no list", kEnd, false}, {"two lists", etnf + etnf + kEnd, false},
+            {"unknown chunk", etnf + Chunk("ZZZZ", "abc") + kEnd, true},
+            {"end runs past", etnf + "END!" + BigEndian(1, 4), false}, {"end cut", etnf + "END!", false},
+            {"CUES 1", cues(1) + kEnd, true}, {"CUES 99", cues(99) + kEnd, true}, {"CUES 100", cues(100) + kEnd, false},
+            {"CUES none", cues(0) + kEnd, false}, {"CUES lone entry", Chunk("CUES", cues(1).mid(8) + QByteArray(8, 0)) + kEnd, true}, {"CUES unpaired", cues(1, false) + kEnd, false},
+            {"CUEX", cuex(track1) + kEnd, true}, {"CUEX by time", cuex(QByteArray("\0\x01\x10", 3) + track1.mid(3)) + kEnd, true}, {"CUEX none", cuex({}) + kEnd, false},
+            {"CUEX lead-in", cuex(track1, 0) + kEnd, false}, {"CUEX odd", cuex(track1 + QByteArray(8, 0)) + kEnd, false},
+            {"CUEX address 2", cuex(QByteArray("\0\x01\x20", 3) + QByteArray(5, 0) + track1.mid(8)) + kEnd, false},
+            {"CUEX same track", cuex(track1.left(8) + track1.left(8)) + kEnd, false},
+            {"DAOI", etnf + Chunk("DAOI", QByteArray(52, 0)) + kEnd, true}, {"DAOI short", etnf + Chunk("DAOI", QByteArray(51, 0)) + kEnd, false},
+            {"DAOX", etnf + Chunk("DAOX", QByteArray(64, 0)) + kEnd, true}, {"DAOX short", etnf + Chunk("DAOX", QByteArray(63, 0)) + kEnd, false},
+            {"DAOI first", Chunk("DAOI", QByteArray(52, 0)) + etnf + kEnd, true},
+            {"SINF", etnf + Chunk("SINF", QByteArray(4, 0)) + kEnd, true}, {"SINF 3", etnf + Chunk("SINF", QByteArray(3, 0)) + kEnd, false},
+            {"MTYP 5", etnf + Chunk("MTYP", QByteArray(5, 0)) + kEnd, false},
+            {"CDTX", etnf + Chunk("CDTX", {}) + kEnd, false}, {"NERO", etnf + Chunk("NERO", {}) + kEnd, false},
+            {"footer 4096", etnf + Chunk("ZZZZ", QByteArray(4096 - 8 - etnf.size() - 8 - 8, 0)) + kEnd, true},
+            {"footer 4097", etnf + Chunk("ZZZZ", QByteArray(4096 - 8 - etnf.size() - 8 - 7, 0)) + kEnd, false}};
+        QStringList wrong;
+        for (const auto& [name, chunks, holds] : nrgs) {
+            const bool nero5 = QByteArray(name).startsWith("ETN2");
+            run_.t.write("discs/check.nrg", Nrg(QByteArray(4096, '\0'), chunks, nero5));
+            const std::string file = ToPath(path("check.nrg"));
+            if (NrgHoldsTogether(file, std::filesystem::file_size(file)) != holds) wrong << name;
+        }
+        // A descriptor: logical block size at 128, the root's extent at 158 and size at 166.
+        const auto pvd = [](quint32 extent, quint32 bytes, int block = 2048, int size = 2048) {
+            QByteArray d(size, '\0');
+            qToLittleEndian<quint16>(block, d.data() + 128);
+            qToLittleEndian(extent, d.data() + 158);
+            qToLittleEndian(bytes, d.data() + 166);
+            return d;
+        };
+        const QList<std::tuple<const char*, QByteArray, int, bool>> roots = {
+            {"1 MiB", pvd(0, 1 << 20), 512, true}, {"1 MiB + 1", pvd(0, (1 << 20) + 1), 513, false},
+            {"empty", pvd(10, 0), 11, false}, {"to the end", pvd(10, 2049), 12, true}, {"past it", pvd(10, 2049), 11, false},
+            {"block 2047", pvd(10, 2048, 2047), 11, false}, {"short", pvd(10, 2048, 2048, 2047), 11, false}};
+        for (const auto& [name, descriptor, sectors, fits] : roots)
+            if (RootFits(descriptor.toStdString(), sectors) != fits) wrong << name;
+        // A record: length, extent at 2, size at 10, flags at 25, name length at 32, the name.
+        const auto record = [](const QByteArray& name, quint32 extent, int flags = 0, int pad = 0, int nameLength = -1) {
+            QByteArray r(33, '\0');
+            r[0] = char(33 + name.size() + pad);
+            qToLittleEndian(extent, r.data() + 2);
+            r[25] = char(flags);
+            r[32] = char(nameLength < 0 ? name.size() : nameLength);
+            return r + name + QByteArray(pad, '\0');
+        };
+        const auto filler = [&record](int total) {  // records of "A" of total bytes
+            QByteArray out;
+            for (int take; total > 0; total -= take) {
+                take = total <= 255 ? total : std::min(200, total - 34);
+                out += record("A", 1, 0, take - 34);
+            }
+            return out;
+        };
+        const QList<std::tuple<const char*, QByteArray, QString>> dirs = {
+            {"exact", record("A;1", 1) + record("SYSTEM.CNF;1", 7), "0 7"},
+            {"any case", record("system.cnf;1", 8), "0 8"},
+            {"exact wins", record("system.cnf", 8) + record("SYSTEM.CNF", 9), "0 9"},
+            {"first case", record("system.cnf", 8) + record("System.Cnf", 9), "0 8"},
+            {"a folder", record("SYSTEM.CNF", 8, 2), "1 0"},
+            {"next sector", record("A", 1) + QByteArray(2048 - 34, '\0') + record("SYSTEM.CNF", 5), "0 5"},
+            {"crossing", filler(2006) + record("SYSTEM.CNF", 5), "2 0"},
+            {"to the sector end", filler(2005) + record("SYSTEM.CNF", 5), "0 5"},
+            {"no name", QByteArray(1, 33) + QByteArray(32, 0), "2 0"}, {"a byte of name", record("X", 1), "1 0"},
+            {"name past", record("SYSTEM.CNF", 5, 0, 0, 11), "2 0"}, {"name to the end", record("SYSTEM.CNF", 5, 0, 1, 11), "1 0"}};
+        for (const auto& [name, directory, expected] : dirs) {
+            Extent file;
+            const RootSearch found = FindRootFile(directory.toStdString(), "SYSTEM.CNF", file);
+            if (QString("%1 %2").arg(int(found)).arg(file.sector) != expected) wrong << name;
+        }
+        if (!CueFitsTheDriver(QByteArray(" TRACK 01 AUDIO\n").repeated(99).toStdString())) wrong << "99 tracks";
+        if (CueFitsTheDriver(QByteArray("TRACK").repeated(100).toStdString())) wrong << "100 tracks";
+        QCOMPARE(wrong, QStringList());
     }
 
     // What a reader answers is taken only as four fields with a known result, in a line of at most

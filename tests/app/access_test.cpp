@@ -161,7 +161,14 @@ QStringList Faults(QWidget* window) {
         auto* label = qobject_cast<QLabel*>(w);
         if (label && label->buddy()) key(label->text(), who);
         if (label && label->property("tolvaValueOf").isValid()) {
-            if (reader->text(QAccessible::Value) != label->text()) faults << who + " reads out another value";
+            // What AT-SPI publishes of it is the text interface: the whole text, and a piece of it.
+            QAccessibleTextInterface* text = reader->textInterface();
+            const int n = text ? text->characterCount() : -1;
+            int from = -1, to = -1;
+            if (text) text->attributes(0, &from, &to);
+            if (reader->text(QAccessible::Value) != label->text() || !text || text->text(0, n) != label->text() ||
+                text->text(1, n - 1) != label->text().mid(1, n - 2) || from != 0 || to != n || !reader->state().readOnly)
+                faults << who + " reads out another value";
             if (!reachable) faults << who + " is not reached by Tab";
         }
         const bool picture = label && !label->pixmap().isNull();

@@ -166,7 +166,7 @@ QStringList Faults(QWidget* window) {
             const int n = text ? text->characterCount() : -1;
             int from = -1, to = -1;
             if (text) text->attributes(0, &from, &to);
-            if (reader->text(QAccessible::Value) != label->text() || !text || text->text(0, n) != label->text() ||
+            if (reader->text(QAccessible::Value) != label->text() || n != label->text().size() || text->text(0, n) != label->text() ||
                 text->text(1, n - 1) != label->text().mid(1, n - 2) || from != 0 || to != n || !reader->state().readOnly)
                 faults << who + " reads out another value";
             if (!reachable) faults << who + " is not reached by Tab";

@@ -83,6 +83,27 @@ private Q_SLOTS:
         }
     }
 
+    // A change seen while a message is open is read once the message is answered, and only then.
+    void aChangeWhileAMessageIsOpenIsReadWhenItCloses() {
+        Watched run;
+        int heldRows = -1;
+        run.t.prompter.onShow = [&](const Message&) {
+            run.append("Beta");
+            QVERIFY(QSignalSpy(run.watch(), &ChangeWatch::heldBack).wait(2000));
+            heldRows = run.list()->count();
+        };
+        run.t.prompter.answers << MsgAnswer::No;
+        run.list()->setCurrentRow(0);
+        run.trigger("RemoveMENU");
+        QVERIFY(run.reloads.wait(1000));
+        QCOMPARE(heldRows, 3);
+        QCOMPARE(run.list()->count(), 4);
+        const qsizetype looked = run.looks.count();  // each file looked at once
+        QTest::qWait(3 * ChangeWatch::kSettleMs);  // and a quiet file not again
+        QCOMPARE(run.looks.count(), looked);
+        QCOMPARE(run.reloads.count(), 1);
+    }
+
     // Finish reloads first and writes nothing; pressed again, it cleans the file with the entry.
     void cleanUpAfterAnotherProgramsAppendKeepsThatEntry() {
         Watched run;

@@ -757,6 +757,10 @@ Bitte markieren Sie höchstens %4 Einträge. Es wurde nichts geschrieben.</trans
         <translation>der Server hat mehr als %1 Bytes gesendet, mehr als ein Update sein kann</translation>
     </message>
     <message>
+        <source>the file holds more than %1 bytes, more than an update can be</source>
+        <translation>die Datei enthält mehr als %1 Bytes, mehr als ein Update sein kann</translation>
+    </message>
+    <message>
         <source>the server announced two different Content-Length values</source>
         <translation>der Server hat zwei verschiedene Content-Length-Werte angekündigt</translation>
     </message>

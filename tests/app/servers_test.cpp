@@ -12,6 +12,7 @@
 #include "app/platform/keyring.h"
 #include "app/platform/servers.h"
 #include "app/update/updateini.h"
+#include "core/update/http_download.h"
 #include "support/window.h"
 
 using namespace tolva;
@@ -248,6 +249,19 @@ private Q_SLOTS:
             Run run;
             run.t.settings.windows["Servers/UpdateAddress"] = at(https, "update.ini");
             QCOMPARE(run.update(file), expected);
+        }
+        for (const qsizetype extra : {0, 1}) {  // a file of the download's limit is merged, one a byte larger not read
+            Run run;
+            QFile big(Certs("big.ini"));
+            QVERIFY(big.open(QIODevice::WriteOnly));
+            QFile served(Certs("update.ini"));
+            QVERIFY(served.open(QIODevice::ReadOnly));
+            const QByteArray update = served.readAll();
+            big.write(update + "\r\n" + QByteArray(kMaxBodyBytes - update.size() - 2 + extra, 'x'));
+            big.close();
+            const QByteArray merged = run.update(big.fileName());
+            QCOMPARE(merged, extra ? kIni : expected);
+            if (extra) QCOMPARE(Shown(run), "big.ini: the file holds more than 8388608 bytes, more than an update can be");
         }
         const struct { QString address; QString said; } refused[] = {
             {at(https, "to-http"), "from a protected (https) address to an unprotected one"},

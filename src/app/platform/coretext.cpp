@@ -121,6 +121,7 @@ const Pattern kPatterns[] = {
     {"Update", QT_TRANSLATE_NOOP("Update", "the server sent the update elsewhere more than %1 times")},
     {"Update", QT_TRANSLATE_NOOP("Update", "the server took longer than %1 to send the update")},
     {"Update", QT_TRANSLATE_NOOP("Update", "the server sent more than %1 bytes, more than an update can be")},
+    {"Update", QT_TRANSLATE_NOOP("Update", "the file holds more than %1 bytes, more than an update can be")},
     {"Update", QT_TRANSLATE_NOOP("Update", "the server announced two different Content-Length values")},
     {"Update", QT_TRANSLATE_NOOP("Update", "a chunk of the server's reply is longer than its size says")},
     {"Update", QT_TRANSLATE_NOOP("Update", "the server closed the connection before the last chunk of its reply")},

@@ -100,7 +100,7 @@ void MergeUpdateFile(MainHost& main, const QString& path) {
     // The download's limit: a file larger than any update is not read into memory.
     const QByteArray bytes = file.read(kMaxBodyBytes + 1);
     if (bytes.size() > kMaxBodyBytes) {
-        ShowUpdateMessage(platform, main.dialogParent(), {" Merge Update File", name + ": " + TooLargeText(),
+        ShowUpdateMessage(platform, main.dialogParent(), {" Merge Update File", name + ": the file holds more than " + std::to_string(kMaxBodyBytes) + " bytes, more than an update can be",
                                                           UpdateIcon::Exclamation, UpdateButtons::Ok});
         return;
     }

@@ -238,7 +238,16 @@ TEST(SmtpDialogue, OwnServerFollowsWhatEhloOffers) {
         std::string sent;
         std::string failure;  // empty: accepted (or verified)
     };
+    const auto filler = [](int lines) {  // the first lines of a long EHLO reply
+        std::string out;
+        for (int k = 0; k < lines; ++k) out += "250-x\r\n";
+        return out;
+    };
     const std::vector<Case> cases = {
+        {"AUTH as the 64th line", SmtpSecurity::Tls, "tolva", true, {"220 hi", filler(63) + "250 AUTH PLAIN", "235 ok", "221 bye"},
+         "EHLO me\r\nAUTH PLAIN AHRvbHZhAHNlY3JldA==\r\nQUIT\r\n", ""},
+        {"AUTH as the 65th line", SmtpSecurity::Tls, "tolva", true, {"220 hi", filler(64) + "250 AUTH PLAIN"},
+         "EHLO me\r\nQUIT\r\n", "the server offers no login by PLAIN or LOGIN"},
         {"STARTTLS, PLAIN", SmtpSecurity::StartTls, "tolva", false,
          {"220 hi", "250-x\r\n250-STARTTLS\r\n250 AUTH LOGIN", "220 go", "*", "250-x\r\n250 AUTH LOGIN PLAIN", "235 ok"},
          "EHLO me\r\nSTARTTLS\r\nEHLO me\r\nAUTH PLAIN AHRvbHZhAHNlY3JldA==\r\n" + mail, ""},

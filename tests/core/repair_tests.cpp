@@ -56,7 +56,7 @@ TEST(RepairNumber, ReadsAndWritesNumbersAsTheDiscIDTestDoes) {
     const std::pair<std::string, double> read[] = {
         {"4294967295", 4294967295.0}, {" 1 2 3 ", 123.0}, {"12ab34", 12.0}, {"-17", -17.0}, {"+17", 17.0},
         {"1.5E3", 1500.0}, {"1.5e-1", 0.15}, {".5", 0.5}, {"7.", 7.0}, {"1E", 1.0}, {"1E+x", 1.0}, {"1,000", 1.0},
-        {"", 0.0}, {"abc", 0.0}, {"-", 0.0}, {".", 0.0}, {"1E-400", 0.0}, {std::string(400, '9') + "E-400", 1.0},
+        {"", 0.0}, {"abc", 0.0}, {"-", 0.0}, {".", 0.0}, {"1E-400", 0.0}, {std::string(400, '9') + "E-400", 1.0}, {std::string(400, '9') + "E-10", HUGE_VAL},
         {"2e+2", 200.0}, {"0.25E1", 2.5}, {"1e0", 1.0}, {"1ee2", 1.0}, {"7x3", 7.0}};
     for (const auto& [text, value] : read) EXPECT_EQ(ReadNumber(text), value) << text;
     EXPECT_TRUE(std::isinf(ReadNumber("1E400")));
@@ -129,6 +129,9 @@ TEST(RepairPages, TicksListsAndMarkedEntries) {
     for (std::size_t k = 0; k < lines.size(); ++k) EXPECT_EQ(LineTicked(lines[k], marked), lines[k].text == "Beta") << k;
     ClickDuplicateLine(lines[6], marked);  // and of the third unticks it everywhere
     EXPECT_TRUE(marked.empty());
+    ClickDuplicateLine(lines[0], marked);  // the table's first entry too
+    EXPECT_EQ(marked, std::set<int>{0});
+    marked.clear();
     const RepairStore wrong = Search({{"123", "Short ID", "80000000H"}, {"1234567890", "Fine", "80000000H"},
                                       {"123456789012345", "Long ID", "9H"}});
     EXPECT_EQ(TextsOf(WrongIDLines(wrong, {})), (Texts{"123" + std::string(14, ' ') + "Short ID", "123456789012345  Long ID"}));

@@ -224,9 +224,12 @@ private Q_SLOTS:
             read << path(image.file);
             expected += path(image.file) + '\t' + image.line + '\n';
         }
-        for (const char* nrg : {"nrg/game.nrg", "nrg/game5.nrg"}) {
-            read << path(nrg);
-            expected += path(nrg) + '\t' + kAlpha + '\n';
+        // A sheet that names two data BINs of bare sectors boots from the first.
+        run_.t.write("discs/twodata.cue", "FILE \"iso/game.iso\" BINARY\n TRACK 01 MODE1/2048\n  INDEX 01 00:00:00\n"
+                                          "FILE \"two/disc1.iso\" BINARY\n TRACK 02 MODE1/2048\n  INDEX 01 00:00:00\n");
+        for (const char* alpha : {"nrg/game.nrg", "nrg/game5.nrg", "twodata.cue"}) {
+            read << path(alpha);
+            expected += path(alpha) + '\t' + kAlpha + '\n';
         }
         QCOMPARE(identify(read, out, err), 0);
         QCOMPARE(out.split('\n'), expected.split('\n'));

@@ -281,15 +281,16 @@ void GamesTableFORM::tableChanged() {
     if (selected.empty()) return;
     const GameTable& now = model_->games().tables.games;
     QItemSelection rows;
-    QModelIndex first;
+    int top = now.count();  // the topmost row shown, whose cell becomes the current one
     for (int row = 0; row < now.count(); ++row) {
         if (!selected.count(IdentityOf(now, row))) continue;
         const QModelIndex at = proxy_->mapFromSource(model_->index(row, 0));
         if (!at.isValid()) continue;
         rows.select(at, at.siblingAtColumn(kGamesColumns - 1));
-        if (!first.isValid() || at.row() < first.row()) first = at;
+        top = std::min(top, at.row());
     }
-    if (!first.isValid()) return;
+    if (rows.isEmpty()) return;
+    const QModelIndex first = proxy_->index(top, 0);
     GamesTABLE->selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
     GamesTABLE->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
     GamesTABLE->scrollTo(first);

@@ -247,6 +247,31 @@ private Q_SLOTS:
         QVERIFY(!Checked(window, "NoCHECK") && Checked(window, "PartCHECK"));
     }
 
+    // A stored choice that is damaged or out of range gives way to the default, each on its own:
+    // sort column and order, the three status boxes, Direct3D, a column's width.
+    void damagedStoredChoicesFallBackToTheDefaults() {
+        const QList<std::pair<QStringList, QString>> rows = {
+            {{}, "0 0 111 0 1 77"}, {{"sort", "8,1"}, "8 1 111 0 1 77"}, {{"sort", "9,1"}, "0 1 111 0 1 77"},
+            {{"sort", "-1,0"}, "0 0 111 0 1 77"}, {{"statuses", "10"}, "0 0 111 0 1 77"},
+            {{"statuses", "001", "direct3d", "7"}, "0 0 001 2 1 77"}, {{"direct3d", "-3"}, "0 0 111 0 1 77"}};
+        int fits = 0;  // the first column's width by default
+        for (const auto& [stored, expected] : rows) {
+            LoadedMain run(kIni, kRecords);
+            run.t.settings.windows["GamesTableFORM/columns"] = "0,abc,-5,,77";
+            for (qsizetype k = 0; k + 1 < stored.size(); k += 2) run.t.settings.windows["GamesTableFORM/" + stored[k]] = stored[k + 1];
+            QWidget* window = Open(run);
+            const QHeaderView* header = Table(window)->horizontalHeader();
+            fits = fits ? fits : Table(window)->columnWidth(0);
+            QString boxes;
+            for (const char* box : {"YesCHECK", "PartCHECK", "NoCHECK"}) boxes += Checked(window, box) ? '1' : '0';
+            QCOMPARE(QString("%1 %2 %3 %4 %5 %6").arg(header->sortIndicatorSection()).arg(int(header->sortIndicatorOrder()))
+                         .arg(boxes).arg(Find<QComboBox>(window, "Direct3DCOMBO")->currentIndex())
+                         .arg(Table(window)->columnWidth(0) == fits && fits > 0).arg(Table(window)->columnWidth(3)),
+                     expected);
+            window->close();
+        }
+    }
+
     // With and without the table having joined everything: the same joins and consumed keys, the
     // same details for every row clicked from the bottom up, the same Clean Up with all six boxes.
     void leavesTheMainWindowByteForByteAsItWas() {

@@ -125,11 +125,15 @@ QStringList Faults(QWidget* window) {
         !window->screen()->availableGeometry().contains(window->frameGeometry()))
         faults << window->objectName() + " does not fit the screen";
     window->resize(least);
-    // The button Enter clicks is announced and drawn as the default one.
+    // The button Enter clicks is announced and drawn as the default one, and no other is.
+    QStringList defaults;
+    for (QPushButton* button : window->findChildren<QPushButton*>())
+        if (button->window() == window && button->isVisibleTo(window) && QAccessible::queryAccessibleInterface(button)->state().defaultButton)
+            defaults << button->objectName();
     for (const char* name : {"ForwardBUTTON", "OkBUTTON"}) {
         auto* enter = window->findChild<QPushButton*>(name);
         if (!enter || enter->window() != window || !enter->isVisibleTo(window)) continue;
-        if (!QAccessible::queryAccessibleInterface(enter)->state().defaultButton) faults << window->objectName() + "." + name + " is not the default";
+        if (defaults != QStringList(name)) faults << window->objectName() + "." + name + " is not the only default";
         break;
     }
     QMap<QChar, QString> keys;
@@ -302,6 +306,7 @@ private Q_SLOTS:
             {"CleanUpFORM Tab OkBUTTON AbortBUTTON Check1 Check2 Check3 Check4 Check5 Check6 Option1 PreviewBUTTON",
              "CleanUpFORM Escape AbortBUTTON"});
         row("Clean Up's preview", "CleanUpMENU", {"CleanUpFORM PreviewBUTTON PreviewBUTTON",
+                                                  "PreviewFORM Return CloseBUTTON", "CleanUpFORM PreviewBUTTON PreviewBUTTON",
                                                   "PreviewFORM Escape CloseBUTTON", "CleanUpFORM Return OkBUTTON"});
         row("repair", "RepairMENU",
             {"Repair1FORM Return OkBUTTON", "Repair2FORM Return ForwardBUTTON",

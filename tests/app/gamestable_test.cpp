@@ -212,6 +212,9 @@ private Q_SLOTS:
         QTest::keyClick(table, Qt::Key_Return);
         QCOMPARE(run.list()->currentRow(), 1);
         QCOMPARE(Text(run.main.get(), "ProductCodeTEXT"), QString("SLUS-00009"));
+        table->setCurrentIndex(table->model()->index(RowOf(window, 'A'), 0));  // the first row too
+        QTest::keyClick(table, Qt::Key_Return);
+        QCOMPARE(run.list()->currentRow(), 0);
 
         ClickHeader(window, int(GamesColumn::Publisher));
         ClickHeader(window, int(GamesColumn::Publisher));  // A NP D G

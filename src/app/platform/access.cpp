@@ -177,9 +177,14 @@ private:
             return abort != nullptr;
         }
         if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) return false;
-        // From any field Enter is the forward button; a focused button answers only Space (and
-        // Enter when it is the forward button itself), so Enter on Abort or a drive is no click.
+        // From any field Enter is the forward button, else the window's default one (a preview's
+        // Close); a focused button answers only Space (and Enter when it is that button itself),
+        // so Enter on Abort or a drive is no click.
         QPushButton* target = NamedButtonOf(window, {"ForwardBUTTON", "OkBUTTON"});
+        for (QPushButton* button : window->findChildren<QPushButton*>()) {
+            if (!target && button->isDefault() && button->window() == window && button->isVisible() && button->isEnabled())
+                target = button;
+        }
         QWidget* focused = window->focusWidget();
         if (qobject_cast<QPushButton*>(focused) && focused != target) return false;
         if (target) target->click();

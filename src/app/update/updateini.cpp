@@ -54,7 +54,6 @@ void UpdateINI(MainHost& main, int mode, std::chrono::milliseconds stall) {
         return;
     }
     state.update.DownloadText.clear();
-    state.update.DownloadDone = false;
     const Endpoint server = UpdateServer();
     const QString webAddress = ReadServerChoice(*main.platform().settings).updateAddress;
     ToolWindow* download = nullptr;

@@ -341,26 +341,28 @@ private Q_SLOTS:
         }).on("Mail2FORM", [&](QWidget* notice) {
             QVERIFY(run.main->isEnabled());
             QCOMPARE(notice->windowTitle(), QString("tolva! Mail"));
-            for (QLabel* label : notice->findChildren<QLabel*>())
-                if (!label->text().isEmpty()) texts << label->text();
+            for (QLabel* label : notice->findChildren<QLabel*>())  // bold as a heading, underlined as a link
+                if (!label->text().isEmpty())
+                    texts << QString(label->font().bold() ? "*" : "") + (label->font().underline() ? "_" : "") + label->text();
             auto* link = Find<QLabel>(notice, "WebLABEL");
             QVERIFY(link->cursor().shape() == Qt::BitmapCursor || link->cursor().shape() == Qt::PointingHandCursor);
             QTest::mouseClick(link, Qt::LeftButton);
             QCOMPARE(run.t.shell.opened, QStringList{"http://www.bleem.example"});
+            QTest::mouseClick(link, Qt::RightButton);  // no other button opens it
             link->setFocus();
-            QTest::keyClick(link, Qt::Key_Space);
+            for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_A}) QTest::keyClick(link, key);
             // Asking for a second mail meanwhile brings this notice forward instead.
             run.trigger("MailMENU");
             QVERIFY(!TopLevel("MailFORM") && notice->isVisible());
             Click(notice, "OkBUTTON");
         }).run(run, "MailMENU"));
         QCOMPARE(peer.connections, 0);
-        QCOMPARE(texts, QStringList({"How does it work?",
+        QCOMPARE(texts, QStringList({"*How does it work?",
                                      "It's easy! Just submit 15 complete compatibility reports for games that are not "
                                      "on bleem!'s Game List. Working or not, the bleem!-team need to know!",
                                      "If you help bleem! out by testing your games you can get this t-shirt FREE!",
-                                     "WHOOOOHOOOO!\nFREE SWAG!", "Click here for more info :", "http://www.bleem.example"}));
-        QCOMPARE(run.t.shell.opened, QStringList({"http://www.bleem.example", "http://www.bleem.example"}));
+                                     "*WHOOOOHOOOO!\nFREE SWAG!", "Click here for more info :", "_http://www.bleem.example"}));
+        QCOMPARE(run.t.shell.opened, QStringList(4, "http://www.bleem.example"));
         QVERIFY(run.back());
     }
 

@@ -521,6 +521,7 @@ private Q_SLOTS:
                 QCOMPARE(again.devicePixelRatio(), density);
             }
             QCOMPARE(copy.size(), 8 + drawn.sizeInBytes());  // kept whole again
+            QCOMPARE(CachedPicture("YES", density).toImage(), Picture("YES", density).toImage());
         }
     }
 

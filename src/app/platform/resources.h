@@ -20,6 +20,10 @@ QPixmap Picture(const QString& name, qreal devicePixelRatio, QSize size = {});
 /// damaged, or from another version of the picture or of Qt; folder "" keeps nothing.
 QPixmap KeptPicture(const QString& name, qreal devicePixelRatio, const QString& folder);
 
+/// KeptPicture in the user's cache folder, read once a run: the first game's pictures are shown
+/// at start without drawing their SVGs.
+QPixmap CachedPicture(const QString& name, qreal devicePixelRatio);
+
 QIcon ProgramIcon();  ///< ICON2
 QCursor HandCursor();  ///< HAND, hot spot at the fingertip
 

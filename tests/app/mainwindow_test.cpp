@@ -521,7 +521,8 @@ private Q_SLOTS:
                 QCOMPARE(again.devicePixelRatio(), density);
             }
             QCOMPARE(copy.size(), 8 + drawn.sizeInBytes());  // kept whole again
-            QCOMPARE(CachedPicture("YES", density).toImage(), Picture("YES", density).toImage());
+            for (const QSize size : {QSize(), QSize(16, 16), QSize(64, 64)})  // the icon as the window system asks
+                QCOMPARE(CachedPicture("ICON2", density, size).toImage(), Picture("ICON2", density, size).toImage());
         }
     }
 

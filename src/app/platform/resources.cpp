@@ -75,15 +75,16 @@ namespace {
 constexpr qint64 kKeptHeader = 2 * sizeof(qint32);
 
 // Names the drawing: the picture's own bytes as the program holds them (compressed or not, so
-// that naming it needs no decompression), the density and the Qt that drew it.
-QString KeptName(const QString& name, qreal devicePixelRatio) {
+// that naming it needs no decompression), the density, the size asked for and the Qt that drew it.
+QString KeptName(const QString& name, qreal devicePixelRatio, QSize size) {
     const QResource source(PathOf(name));
     if (!source.isValid()) return {};
     QCryptographicHash hash(QCryptographicHash::Sha1);
     hash.addData(QByteArrayView(reinterpret_cast<const char*>(source.data()), source.size()));
     hash.addData(QByteArray(qVersion()));
-    return QStringLiteral("%1-%2-%3.argb").arg(name, QString::fromLatin1(hash.result().toHex()),
-                                                QString::number(qRound(devicePixelRatio * 100)));
+    const QString sized = size.isEmpty() ? QString() : QStringLiteral("-%1x%2").arg(size.width()).arg(size.height());
+    return QStringLiteral("%1-%2-%3%4.argb").arg(name, QString::fromLatin1(hash.result().toHex()),
+                                                  QString::number(qRound(devicePixelRatio * 100)), sized);
 }
 
 struct Mapping {
@@ -138,25 +139,25 @@ void WriteKept(const QString& path, const QPixmap& pixmap) {
 
 }  // namespace
 
-QPixmap KeptPicture(const QString& name, qreal devicePixelRatio, const QString& folder) {
-    const QString kept = folder.isEmpty() ? QString() : KeptName(name, devicePixelRatio);
-    if (kept.isEmpty()) return Picture(name, devicePixelRatio);
+QPixmap KeptPicture(const QString& name, qreal devicePixelRatio, const QString& folder, QSize size) {
+    const QString kept = folder.isEmpty() ? QString() : KeptName(name, devicePixelRatio, size);
+    if (kept.isEmpty()) return Picture(name, devicePixelRatio, size);
     const QString path = QDir(folder).filePath(kept);
     if (QPixmap pixmap = ReadKept(path, devicePixelRatio); !pixmap.isNull()) {
-        NaturalSizes().insert(name, pixmap.deviceIndependentSize().toSize());
+        if (size.isEmpty()) NaturalSizes().insert(name, pixmap.deviceIndependentSize().toSize());
         return pixmap;
     }
-    const QPixmap pixmap = Picture(name, devicePixelRatio);
+    const QPixmap pixmap = Picture(name, devicePixelRatio, size);
     if (!pixmap.isNull()) WriteKept(path, pixmap);
     return pixmap;
 }
 
-QPixmap CachedPicture(const QString& name, qreal devicePixelRatio) {
+QPixmap CachedPicture(const QString& name, qreal devicePixelRatio, QSize size) {
     static QHash<QString, QPixmap> shown;
-    const QString key = name + QLatin1Char(' ') + QString::number(devicePixelRatio);
+    const QString key = QStringLiteral("%1 %2x%3 %4").arg(name).arg(size.width()).arg(size.height()).arg(devicePixelRatio);
     if (const auto found = shown.constFind(key); found != shown.cend()) return *found;
-    const QPixmap pixmap =
-        KeptPicture(name, devicePixelRatio, QStandardPaths::writableLocation(QStandardPaths::CacheLocation));
+    const QPixmap pixmap = KeptPicture(name, devicePixelRatio,
+                                       QStandardPaths::writableLocation(QStandardPaths::CacheLocation), size);
     shown.insert(key, pixmap);
     return pixmap;
 }
@@ -164,16 +165,17 @@ QPixmap CachedPicture(const QString& name, qreal devicePixelRatio) {
 namespace {
 
 // Draws the icon at the size the window system asks for, when it asks: drawing every size up
-// front would hold up the first window.
+// front would hold up the first window. The sizes drawn are kept: on X the first window asks for
+// four of them, and drawing them from SVG cost more than the rest of the splash.
 class PictureIconEngine final : public QIconEngine {
 public:
     explicit PictureIconEngine(QString name) : name_(std::move(name)) {}
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
-        painter->drawPixmap(rect, Picture(name_, painter->device()->devicePixelRatioF(), rect.size()));
+        painter->drawPixmap(rect, CachedPicture(name_, painter->device()->devicePixelRatioF(), rect.size()));
     }
-    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override { return Picture(name_, 1.0, size); }
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override { return CachedPicture(name_, 1.0, size); }
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode, QIcon::State, qreal scale) override {
-        return Picture(name_, scale, size / scale);
+        return CachedPicture(name_, scale, size / scale);
     }
     QIconEngine* clone() const override { return new PictureIconEngine(name_); }
     QString key() const override { return QStringLiteral("tolva-picture"); }

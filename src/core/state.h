@@ -17,6 +17,12 @@ namespace tolva {
 /// Capacity of the game table and of the compatibility table.
 inline constexpr int kTableCapacity = 4096;
 
+/// The slots a table of `held` slots grows to so that it holds slot `at`: twice as many, at least
+/// 64, no more than the capacity.
+inline std::size_t SlotsToHold(std::size_t at, std::size_t held) {
+    return std::max(at + 1, std::clamp<std::size_t>(2 * held, 64, kTableCapacity));
+}
+
 /// Title given to an entry without a Title line.
 inline constexpr const char* kUnknownTitle = "*** Unknown ***";
 
@@ -27,6 +33,15 @@ struct GameTable {
     explicit GameTable(std::size_t slots)
         : GameID(slots), GameTitle(slots), GameFlags(slots), GameTitleUpper(slots), GameTitleKey(slots),
           GameTxtIndex(slots, 0), GameTwin(slots, 0) {}
+
+    /// Grows every column to hold slot `at` (a read fills the table from slot 0 up).
+    void makeRoomFor(std::size_t at) {
+        if (at < GameID.size()) return;
+        const std::size_t slots = SlotsToHold(at, GameID.size());
+        for (auto* column : {&GameID, &GameTitle, &GameFlags, &GameTitleUpper, &GameTitleKey}) column->resize(slots);
+        GameTxtIndex.resize(slots, 0);
+        GameTwin.resize(slots, 0);
+    }
 
     std::vector<std::string> GameID = std::vector<std::string>(kTableCapacity);
     std::vector<std::string> GameTitle = std::vector<std::string>(kTableCapacity);
@@ -48,6 +63,21 @@ struct GameTable {
 
 /// The records of Compatibility.TXT; record 0 is the empty record.
 struct CompatibilityTable {
+    CompatibilityTable() = default;
+    /// A table of fewer slots; the first is record 0, the empty record.
+    explicit CompatibilityTable(std::size_t slots)
+        : TxtTitle(slots), TxtPublisher(slots), TxtProductCode(slots), TxtRegion(slots), TxtGenre(slots),
+          TxtStatus(slots), TxtD3D(slots), TxtDetails(slots), TxtTitleUpper(slots) {}
+
+    /// Grows every column to hold record `at`, as GameTable::makeRoomFor does.
+    void makeRoomFor(std::size_t at) {
+        if (at < TxtTitle.size()) return;
+        const std::size_t slots = SlotsToHold(at, TxtTitle.size());
+        for (auto* column : {&TxtTitle, &TxtPublisher, &TxtProductCode, &TxtRegion, &TxtGenre, &TxtStatus, &TxtD3D,
+                             &TxtDetails, &TxtTitleUpper})
+            column->resize(slots);
+    }
+
     std::vector<std::string> TxtTitle = std::vector<std::string>(kTableCapacity);
     std::vector<std::string> TxtPublisher = std::vector<std::string>(kTableCapacity);
     std::vector<std::string> TxtProductCode = std::vector<std::string>(kTableCapacity);
@@ -118,8 +148,11 @@ struct FilesSeen {
 };
 
 struct ProgramState {
-    GameTable games;
-    CompatibilityTable txt;
+    // The tables grow to what the files hold as they are read: 4096 empty slots of every column
+    // cost a start on a small file more than reading it. Record 0, the empty record, is there
+    // from the start (the details view shows it when the compatibility data is off).
+    GameTable games{0};
+    CompatibilityTable txt{1};
     DiscIDTable discIDs;
     Folders folders;
     WizardState wizard;

@@ -525,6 +525,8 @@ private Q_SLOTS:
                 QCOMPARE(again.devicePixelRatio(), density);
             }
             QCOMPARE(copy.size(), 8 + drawn.sizeInBytes());  // kept whole again
+            for (const QSize size : {QSize(), QSize(16, 16), QSize(64, 64)})  // the icon as the window system asks
+                QCOMPARE(CachedPicture("ICON2", density, size).toImage(), Picture("ICON2", density, size).toImage());
         }
     }
 

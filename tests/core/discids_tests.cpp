@@ -101,6 +101,7 @@ TEST(MoreInformation, DiscIDTableFirstThenTheJoinedRecordWhileTheCompatibilityDa
     state.discIDs = DiscIDs();
     AddGame(state.games, "0099269388", "Some Game");
     state.txt.TxtCount = 3;
+    state.txt.makeRoomFor(2);
     state.txt.TxtProductCode[0] = "SCES-00000";  // record 0 stands for "no record", whatever it holds
     state.txt.TxtProductCode[2] = "SCUS-94163";
     state.games.GameTxtIndex[0] = 2;

@@ -62,6 +62,7 @@ TEST(FindGame, ADiscIDOrProductCodeFindsItsGameWhenNoTitleMatches) {
                                     {"BETA", "0261992838"}, {"GAMMA", "5555555555"}})
         AddGame(games, id, title);
     games.GameTxtIndex[3] = 1;
+    state->txt.makeRoomFor(2);
     state->txt.TxtProductCode[1] = "SCES-99999";
     state->txt.TxtCount = 3;
     games.GameID[4] = "9999999999", games.GameTxtIndex[4] = 2;  // a stale slot after the last row, never found

@@ -17,7 +17,7 @@ using Texts = std::vector<std::string>;
 
 GameTable Load(const std::string& text, FailureLog* log = nullptr) {
     FailureLog own;
-    GameTable games;
+    GameTable games(0);  // grown as the program's own table is
     EXPECT_TRUE(ReadINIText(games, text, (log ? *log : own).sink()));
     EXPECT_EQ(own.said(), "");
     return games;

@@ -117,6 +117,7 @@ inline FileOps FailingWrites(int error) {
 /// Puts an entry straight into the table, as a loaded bleem!.INI would leave it (unsorted).
 inline int AddGame(GameTable& g, const std::string& id, const std::string& title, const std::string& flags = "80000000H") {
     const int at = ++g.GameLast;
+    g.makeRoomFor(static_cast<std::size_t>(at));
     g.GameID[at] = id;
     g.GameTitle[at] = title;
     g.GameTitleUpper[at] = UpperCase(title);

@@ -27,7 +27,7 @@ QString Meaning(const QString& picture) {
 
 void ShowPicture(QLabel* picture, const char* name) {
     const QString resource = QString::fromLatin1(name);
-    picture->setPixmap(Picture(resource, picture->devicePixelRatioF()));
+    picture->setPixmap(CachedPicture(resource, picture->devicePixelRatioF()));
     picture->setProperty("picture", resource);  // which picture is shown, for tests
     picture->setAccessibleName(Meaning(resource));
 }

@@ -6,10 +6,18 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QImage>
+#include <QResource>
 #include <QSaveFile>
+#include <QStandardPaths>
 #include <QIconEngine>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 // The pictures live in a static library, whose resource initialiser the linker would drop
 // unless something refers to it.
@@ -66,26 +74,52 @@ namespace {
 // "w h" as two 32-bit numbers, then the premultiplied ARGB pixels row by row.
 constexpr qint64 kKeptHeader = 2 * sizeof(qint32);
 
-// Names the drawing: the picture's own bytes, the density and the Qt that drew it.
-QString KeptName(const QString& name, qreal devicePixelRatio) {
-    QFile source(PathOf(name));
-    if (!source.open(QIODevice::ReadOnly)) return {};
+// Names the drawing: the picture's own bytes as the program holds them (compressed or not, so
+// that naming it needs no decompression), the density, the size asked for and the Qt that drew it.
+QString KeptName(const QString& name, qreal devicePixelRatio, QSize size) {
+    const QResource source(PathOf(name));
+    if (!source.isValid()) return {};
     QCryptographicHash hash(QCryptographicHash::Sha1);
-    hash.addData(source.readAll());
+    hash.addData(QByteArrayView(reinterpret_cast<const char*>(source.data()), source.size()));
     hash.addData(QByteArray(qVersion()));
-    return QStringLiteral("%1-%2-%3.argb").arg(name, QString::fromLatin1(hash.result().toHex()),
-                                                QString::number(qRound(devicePixelRatio * 100)));
+    const QString sized = size.isEmpty() ? QString() : QStringLiteral("-%1x%2").arg(size.width()).arg(size.height());
+    return QStringLiteral("%1-%2-%3%4.argb").arg(name, QString::fromLatin1(hash.result().toHex()),
+                                                  QString::number(qRound(devicePixelRatio * 100)), sized);
 }
 
+struct Mapping {
+    void* start;
+    std::size_t length;
+};
+
+// Mapped, not read: reading copied the logo's 576 KB into fresh memory, a third of the splash's
+// cost. A kept copy is only ever replaced by a rename (WriteKept), never rewritten in place, so
+// the pages stay whole while a picture drawn from them lives.
 QPixmap ReadKept(const QString& path, qreal devicePixelRatio) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered) || file.size() < kKeptHeader) return {};
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return {};
+    struct stat file {};
+    void* start = ::fstat(fd, &file) == 0 && file.st_size >= kKeptHeader
+                      ? ::mmap(nullptr, static_cast<std::size_t>(file.st_size), PROT_READ, MAP_PRIVATE, fd, 0)
+                      : MAP_FAILED;
+    ::close(fd);
+    if (start == MAP_FAILED) return {};
+    auto* mapping = new Mapping{start, static_cast<std::size_t>(file.st_size)};
+    const auto unmap = [](void* kept) {
+        auto* m = static_cast<Mapping*>(kept);
+        ::munmap(m->start, m->length);
+        delete m;
+    };
     qint32 size[2] = {};
-    if (file.read(reinterpret_cast<char*>(size), kKeptHeader) != kKeptHeader) return {};
+    std::memcpy(size, start, kKeptHeader);
     const qint64 pixels = qint64(size[0]) * size[1];
-    if (size[0] <= 0 || size[1] <= 0 || pixels > (1 << 24) || file.size() != kKeptHeader + 4 * pixels) return {};
-    QImage image(size[0], size[1], QImage::Format_ARGB32_Premultiplied);  // rows of 4 * width bytes
-    if (image.isNull() || file.read(reinterpret_cast<char*>(image.bits()), 4 * pixels) != 4 * pixels) return {};
+    if (size[0] <= 0 || size[1] <= 0 || pixels > (1 << 24) || file.st_size != kKeptHeader + 4 * pixels) {
+        unmap(mapping);
+        return {};
+    }
+    // Rows of 4 * width bytes; the image unmaps the copy when its last user is gone.
+    QImage image(static_cast<const uchar*>(start) + kKeptHeader, size[0], size[1], 4 * size[0],
+                 QImage::Format_ARGB32_Premultiplied, unmap, mapping);
     // As drawn: an opaque picture keeps the format it was drawn in.
     QPixmap pixmap = QPixmap::fromImage(std::move(image), Qt::NoOpaqueDetection);
     pixmap.setDevicePixelRatio(devicePixelRatio);
@@ -105,32 +139,43 @@ void WriteKept(const QString& path, const QPixmap& pixmap) {
 
 }  // namespace
 
-QPixmap KeptPicture(const QString& name, qreal devicePixelRatio, const QString& folder) {
-    const QString kept = folder.isEmpty() ? QString() : KeptName(name, devicePixelRatio);
-    if (kept.isEmpty()) return Picture(name, devicePixelRatio);
+QPixmap KeptPicture(const QString& name, qreal devicePixelRatio, const QString& folder, QSize size) {
+    const QString kept = folder.isEmpty() ? QString() : KeptName(name, devicePixelRatio, size);
+    if (kept.isEmpty()) return Picture(name, devicePixelRatio, size);
     const QString path = QDir(folder).filePath(kept);
     if (QPixmap pixmap = ReadKept(path, devicePixelRatio); !pixmap.isNull()) {
-        NaturalSizes().insert(name, pixmap.deviceIndependentSize().toSize());
+        if (size.isEmpty()) NaturalSizes().insert(name, pixmap.deviceIndependentSize().toSize());
         return pixmap;
     }
-    const QPixmap pixmap = Picture(name, devicePixelRatio);
+    const QPixmap pixmap = Picture(name, devicePixelRatio, size);
     if (!pixmap.isNull()) WriteKept(path, pixmap);
+    return pixmap;
+}
+
+QPixmap CachedPicture(const QString& name, qreal devicePixelRatio, QSize size) {
+    static QHash<QString, QPixmap> shown;
+    const QString key = QStringLiteral("%1 %2x%3 %4").arg(name).arg(size.width()).arg(size.height()).arg(devicePixelRatio);
+    if (const auto found = shown.constFind(key); found != shown.cend()) return *found;
+    const QPixmap pixmap = KeptPicture(name, devicePixelRatio,
+                                       QStandardPaths::writableLocation(QStandardPaths::CacheLocation), size);
+    shown.insert(key, pixmap);
     return pixmap;
 }
 
 namespace {
 
 // Draws the icon at the size the window system asks for, when it asks: drawing every size up
-// front would hold up the first window.
+// front would hold up the first window. The sizes drawn are kept: on X the first window asks for
+// four of them, and drawing them from SVG cost more than the rest of the splash.
 class PictureIconEngine final : public QIconEngine {
 public:
     explicit PictureIconEngine(QString name) : name_(std::move(name)) {}
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
-        painter->drawPixmap(rect, Picture(name_, painter->device()->devicePixelRatioF(), rect.size()));
+        painter->drawPixmap(rect, CachedPicture(name_, painter->device()->devicePixelRatioF(), rect.size()));
     }
-    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override { return Picture(name_, 1.0, size); }
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override { return CachedPicture(name_, 1.0, size); }
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode, QIcon::State, qreal scale) override {
-        return Picture(name_, scale, size / scale);
+        return CachedPicture(name_, scale, size / scale);
     }
     QIconEngine* clone() const override { return new PictureIconEngine(name_); }
     QString key() const override { return QStringLiteral("tolva-picture"); }

@@ -116,6 +116,7 @@ bool ReadTXTText(GameTable& games, CompatibilityTable& txt, std::string_view byt
             continue;
         }
         const std::size_t j = static_cast<std::size_t>(txt.TxtCount);
+        txt.makeRoomFor(j);
         const auto& f = *fields;
         txt.TxtTitle[j] = f[1];
         txt.TxtTitleUpper[j] = UpperCase(f[1]);
@@ -128,6 +129,7 @@ bool ReadTXTText(GameTable& games, CompatibilityTable& txt, std::string_view byt
         txt.TxtDetails[j] = f[8];
         ++txt.TxtCount;
     }
+    txt.makeRoomFor(0);
     ClearRecord(txt, 0);  // record 0, normally the header line, stands for "no record"
     return true;
 }

@@ -330,7 +330,6 @@ bool ReadINIText(GameTable& games, std::string_view bytes, const FailureSink& si
                  const std::string& fileName) {
     games.GameLast = -1;
     games.Truncated = false;
-    const int capacity = std::min(kTableCapacity, static_cast<int>(games.GameID.size()));
     auto report = [&](std::string description) {
         const bool resume = sink(Failure{std::move(description), kReadINIModule}) == Resolution::Resume;
         if (!resume) games.Truncated = true;
@@ -354,16 +353,17 @@ bool ReadINIText(GameTable& games, std::string_view bytes, const FailureSink& si
                 break;
             case IniKey::ID: {
                 if (overflowing) break;
-                if (games.GameLast + 1 >= capacity) {
+                if (games.GameLast + 1 >= kTableCapacity) {
                     overflowing = true;
                     games.Truncated = true;
-                    if (!report(where() + ": the game table holds " + std::to_string(capacity) +
+                    if (!report(where() + ": the game table holds " + std::to_string(kTableCapacity) +
                                 " entries; this entry and the ones after it are not loaded")) {
                         return false;
                     }
                     break;
                 }
                 const int at = ++games.GameLast;
+                games.makeRoomFor(static_cast<std::size_t>(at));
                 games.GameID[at] = IniLineValue(line);
                 games.GameTitle[at] = kUnknownTitle;
                 UpperCaseInto(games.GameTitleUpper[at], kUnknownTitle);

@@ -15,7 +15,6 @@
 #include <cstring>
 
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -87,39 +86,23 @@ QString KeptName(const QString& name, qreal devicePixelRatio, QSize size) {
                                                   QString::number(qRound(devicePixelRatio * 100)), sized);
 }
 
-struct Mapping {
-    void* start;
-    std::size_t length;
-};
-
-// Mapped, not read: reading copied the logo's 576 KB into fresh memory, a third of the splash's
-// cost. A kept copy is only ever replaced by a rename (WriteKept), never rewritten in place, so
-// the pages stay whole while a picture drawn from them lives.
 QPixmap ReadKept(const QString& path, qreal devicePixelRatio) {
+    // Read into memory of its own, not mapped: a copy another program cut short while it is
+    // drawn must not end the program.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return {};
-    struct stat file {};
-    void* start = ::fstat(fd, &file) == 0 && file.st_size >= kKeptHeader
-                      ? ::mmap(nullptr, static_cast<std::size_t>(file.st_size), PROT_READ, MAP_PRIVATE, fd, 0)
-                      : MAP_FAILED;
-    ::close(fd);
-    if (start == MAP_FAILED) return {};
-    auto* mapping = new Mapping{start, static_cast<std::size_t>(file.st_size)};
-    const auto unmap = [](void* kept) {
-        auto* m = static_cast<Mapping*>(kept);
-        ::munmap(m->start, m->length);
-        delete m;
-    };
     qint32 size[2] = {};
-    std::memcpy(size, start, kKeptHeader);
+    struct stat file {};
+    const bool headed = ::fstat(fd, &file) == 0 && ::read(fd, size, kKeptHeader) == kKeptHeader;
     const qint64 pixels = qint64(size[0]) * size[1];
-    if (size[0] <= 0 || size[1] <= 0 || pixels > (1 << 24) || file.st_size != kKeptHeader + 4 * pixels) {
-        unmap(mapping);
+    if (!headed || size[0] <= 0 || size[1] <= 0 || pixels > (1 << 24) || file.st_size != kKeptHeader + 4 * pixels) {
+        ::close(fd);
         return {};
     }
-    // Rows of 4 * width bytes; the image unmaps the copy when its last user is gone.
-    QImage image(static_cast<const uchar*>(start) + kKeptHeader, size[0], size[1], 4 * size[0],
-                 QImage::Format_ARGB32_Premultiplied, unmap, mapping);
+    QImage image(size[0], size[1], QImage::Format_ARGB32_Premultiplied);
+    const bool whole = !image.isNull() && ::read(fd, image.bits(), std::size_t(4 * pixels)) == 4 * pixels;
+    ::close(fd);
+    if (!whole) return {};
     // As drawn: an opaque picture keeps the format it was drawn in.
     QPixmap pixmap = QPixmap::fromImage(std::move(image), Qt::NoOpaqueDetection);
     pixmap.setDevicePixelRatio(devicePixelRatio);

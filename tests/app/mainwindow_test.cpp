@@ -518,7 +518,8 @@ private Q_SLOTS:
             const QStringList files = QDir(folder.path()).entryList(QDir::Files);
             QCOMPARE(files.size(), 1);
             QFile copy(folder.filePath(files.first()));
-            for (const qint64 damage : {qint64(-1), qint64(3)}) {  // read back; then cut short
+            // Read back; then cut into its head, cut short after it, one byte too long.
+            for (const qint64 damage : {qint64(-1), qint64(3), qint64(12), qint64(9 + drawn.sizeInBytes())}) {
                 if (damage >= 0) QVERIFY(copy.resize(damage));
                 const QPixmap again = kept();
                 QCOMPARE(again.toImage(), drawn);

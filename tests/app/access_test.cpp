@@ -114,12 +114,40 @@ void NoteTexts(QWidget* window) {
     }
 }
 
+/// What a screen reader meets in each window as first walked, English only: every named control's
+/// role, name, states and value, and a text's weight and underline. Compared at the end with
+/// access_readout.txt (TOLVA_WRITE_READOUT=1 writes it anew, to be read over before it is kept).
+QMap<QString, QStringList> readout;
+
+void NoteReadout(QWidget* window) {
+    // The transfers' windows change as their bytes flow; their controls are met in their own tests.
+    if (!qApp->findChildren<QTranslator*>().isEmpty() || readout.contains(window->objectName()) ||
+        window->objectName().startsWith("Download"))
+        return;
+    QStringList& lines = readout[window->objectName()];
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(w);
+        if (w->window() != window || w->objectName().isEmpty() || w->objectName().startsWith("qt_") || !reader) continue;
+        const QAccessible::State s = reader->state();
+        QString states;
+        const std::pair<bool, char> marks[] = {{s.invisible, 'i'}, {s.disabled, 'd'}, {s.checkable, 'c'}, {s.checked, 'x'},
+                                               {s.readOnly, 'r'}, {s.defaultButton, 'D'}, {s.editable, 'e'}, {s.focusable, 'f'},
+                                               {s.multiLine, 'm'}, {w->font().bold(), 'B'}, {w->font().underline(), 'U'}};
+        for (const auto& [on, mark] : marks) states += on ? QString(mark) : QString();
+        lines << QString("%1 %2 \"%3\" [%4] \"%5\"").arg(w->objectName()).arg(int(reader->role()), 0, 16)
+                     .arg(reader->text(QAccessible::Name), states, reader->text(QAccessible::Value))
+                     .replace('\n', "\\n").replace(QRegularExpression("/\\S*access_test-\\w+"), "<temp>");
+    }
+    lines.sort();
+}
+
 /// What a user finds wrong with window, shown and then brought to its least size: more than the
 /// screen holds (less a frame and title bar), controls cut off, pictures not drawn sharp,
 /// unnamed controls, values read out other than shown, two controls of it on one access key.
 QStringList Faults(QWidget* window) {
     QStringList faults;
     if (shownTexts) NoteTexts(window);
+    NoteReadout(window);
     const QSize least = window->minimumSize().expandedTo(window->minimumSizeHint());
     if (least.boundedTo(QSize(840, 440)) != least ||
         !window->screen()->availableGeometry().contains(window->frameGeometry()))
@@ -201,6 +229,28 @@ class AccessTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void cleanupTestCase() {
+        QFile kept(QT_TESTCASE_SOURCEDIR "/app/access_readout.txt");
+        if (qEnvironmentVariableIsSet("TOLVA_WRITE_READOUT")) {
+            QVERIFY(kept.open(QIODevice::WriteOnly));
+            for (auto at = readout.cbegin(); at != readout.cend(); ++at) kept.write(("== " + at.key() + "\n" + at.value().join("\n") + "\n").toUtf8());
+            return;
+        }
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QMap<QString, QStringList> expected;
+        QString window;
+        for (const QString& line : QString::fromUtf8(kept.readAll()).split('\n', Qt::SkipEmptyParts))
+            line.startsWith("== ") ? void(window = line.mid(3)) : void(expected[window] << line);
+        QStringList differences;  // the windows this run walked (a test run alone walks fewer)
+        for (auto at = readout.cbegin(); at != readout.cend(); ++at) {
+            for (const QString& line : at.value())
+                if (!expected[at.key()].contains(line)) differences << at.key() + " now: " + line;
+            for (const QString& line : expected[at.key()])
+                if (!at.value().contains(line)) differences << at.key() + " was: " + line;
+        }
+        QCOMPARE(differences.join("\n"), QString());
+    }
+
     void theMainWindowReadsOutEveryValueTabsInReadingOrderAndKeysEachMenu() {
         LoadedMain run(FullIni(), kLongTxt);
         run.main->activateWindow();

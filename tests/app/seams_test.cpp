@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QLockFile>
 #include <QMessageBox>
+#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -10,6 +11,7 @@
 #include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
+
 
 #include "app/platform/qtseams.h"
 #include "app/platform/windowplace.h"
@@ -166,6 +168,22 @@ private Q_SLOTS:
         QVERIFY(WIFEXITED(status));
         QCOMPARE(WEXITSTATUS(status), 0);
         QCOMPARE(QByteArray(said), QByteArray("last words"));
+    }
+
+    // The first of the user's languages that the program speaks wins, English included: a second
+    // language never wins over English put first.
+    void theUsersFirstLanguageTheProgramSpeaksWins() {
+        for (const auto& [languages, heard] : {std::pair{"en:de", "Show these options and end."}, {"de:en", "Optionen:"},
+                                               {"fr:de", "Optionen:"}, {"fr", "Show these options and end."}}) {
+            QProcess tolva;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert("LANGUAGE", languages);
+            env.insert("LANG", "de_DE.UTF-8");
+            tolva.setProcessEnvironment(env);
+            tolva.start(TOLVA_PROGRAM, {"--help"});
+            QVERIFY(tolva.waitForFinished(30000));
+            QVERIFY2(tolva.readAllStandardOutput().contains(heard), languages);
+        }
     }
 };
 

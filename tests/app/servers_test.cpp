@@ -197,6 +197,19 @@ private Q_SLOTS:
         }
     }
 
+    // A plain connection nobody confirmed (a settings file edited by hand) gets STARTTLS asked for,
+    // unless the server is this machine; a confirmed one and the protected ones keep their choice.
+    void anUnconfirmedPlainConnectionAsksForTls() {
+        const auto security = [](SmtpSecurity chosen, bool confirmed, const char* host) {
+            ServerChoice choice{{}, true, host, 25, chosen, confirmed, "tolva", true, "s@x.example", "r@y.example"};
+            return MailAccount(choice, "secret", {}, false).security;
+        };
+        QCOMPARE(security(SmtpSecurity::None, false, "mail.example"), SmtpSecurity::StartTls);
+        QCOMPARE(security(SmtpSecurity::None, true, "mail.example"), SmtpSecurity::None);
+        QCOMPARE(security(SmtpSecurity::None, false, "127.0.0.1"), SmtpSecurity::None);
+        QCOMPARE(security(SmtpSecurity::Tls, false, "mail.example"), SmtpSecurity::Tls);
+    }
+
     // "Test" logs in and says goodbye, or fetches the address, and says how it went.
     void testSendsNothingAndSaysHowItWent_data() {
         QTest::addColumn<QString>("mode");

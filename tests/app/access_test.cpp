@@ -138,6 +138,14 @@ void NoteReadout(QWidget* window) {
                      .arg(reader->text(QAccessible::Name), states, reader->text(QAccessible::Value))
                      .replace('\n', "\\n").replace(QRegularExpression("/\\S*access_test-\\w+"), "<temp>");
     }
+    if (auto* main = qobject_cast<QMainWindow*>(window)) {  // and its menus' entries
+        for (QMenu* menu : main->menuBar()->findChildren<QMenu*>())
+            for (const QAction* entry : menu->actions())
+                if (!entry->isSeparator())
+                    lines << QString("%1/%2 \"%3\" [%4%5%6] %7").arg(menu->objectName(), entry->objectName(), entry->text())
+                                 .arg(entry->isEnabled() ? "" : "d", entry->isCheckable() ? "c" : "", entry->isChecked() ? "x" : "")
+                                 .arg(entry->shortcut().toString(QKeySequence::PortableText));
+    }
     lines.sort();
 }
 
@@ -153,6 +161,22 @@ QStringList Faults(QWidget* window) {
         !window->screen()->availableGeometry().contains(window->frameGeometry()))
         faults << window->objectName() + " does not fit the screen";
     window->resize(least);
+    // No two of the window's own controls are drawn over each other.
+    QList<QWidget*> shown;
+    for (QWidget* w : window->findChildren<QWidget*>())
+        if (w->window() == window && w->isVisibleTo(window) && !w->objectName().isEmpty() && !w->objectName().startsWith("qt_"))
+            shown << w;
+    const auto drawn = [window](const QWidget* w) {  // where it is seen: within every parent
+        QRect seen(w->mapTo(window, QPoint()), w->size());
+        for (const QWidget* p = w->parentWidget(); p && p != window; p = p->parentWidget())
+            seen &= QRect(p->mapTo(window, QPoint()), p->size());
+        return seen;
+    };
+    for (qsizetype a = 0; a < shown.size(); ++a)
+        for (qsizetype b = a + 1; b < shown.size(); ++b) {
+            if (drawn(shown[a]).intersects(drawn(shown[b])) && !shown[a]->isAncestorOf(shown[b]) && !shown[b]->isAncestorOf(shown[a]))
+                faults << window->objectName() + "." + shown[a]->objectName() + " overlaps " + shown[b]->objectName();
+        }
     // The button Enter clicks is announced and drawn as the default one, and no other is.
     QStringList defaults;
     for (QPushButton* button : window->findChildren<QPushButton*>())

@@ -104,6 +104,23 @@ private Q_SLOTS:
         QCOMPARE(run.reloads.count(), 1);
     }
 
+    // Another Compatibility.TXT chosen is read at the next start; meanwhile neither it nor the
+    // one left is read again when another program changes them.
+    void aCompatibilityFileChosenInsteadIsReadOnlyAtTheNextStart() {
+        Watched run;
+        run.t.write("other/Compatibility.TXT", kTxt);
+        QVERIFY(Walk().on("Search2FORM", [&](QWidget* search) {
+            Find<QLineEdit>(search, "PathTEXT")->setText(run.t.path("other"));
+            Click(search, "OkBUTTON");
+        }).run(run, "OtherTxtMENU"));
+        run.reloads.clear();
+        for (const QString& file : {run.t.path("other/Compatibility.TXT"), run.t.path("program/Compatibility.TXT")})
+            QCOMPARE(QProcess::execute("/bin/sh", {"-c", "printf '|Gamma|Far Soft|SLUS-90003|E|x|Yes!||fine|\\r\\n' >> \"$1\"",
+                                                   "sh", file}), 0);
+        QTest::qWait(3 * ChangeWatch::kSettleMs);
+        QCOMPARE(run.reloads.count(), 0);
+    }
+
     // Finish reloads first and writes nothing; pressed again, it cleans the file with the entry.
     void cleanUpAfterAnotherProgramsAppendKeepsThatEntry() {
         Watched run;

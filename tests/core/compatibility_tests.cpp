@@ -26,6 +26,21 @@ ProgramState With(const std::vector<std::array<std::string, 3>>& games, const st
     return state;
 }
 
+// A file whose rows fill the table exactly, at its first grown size and at its capacity, is read
+// and reloaded within it: the last record's consumed key is given back.
+TEST(ReloadTXT, AFileThatFillsTheTableExactly) {
+    for (const int rows : {64, kTableCapacity}) {
+        ProgramState state;
+        std::string text = kTxtHeader;
+        for (int k = 1; k < rows; ++k) text += TxtRecord("Game " + std::to_string(k), "SLUS-00001", "Yes!");
+        LoadTXT(state, text);
+        ASSERT_EQ(state.txt.TxtCount, rows);
+        state.txt.TxtTitleUpper[std::size_t(rows - 1)] = kConsumedTitle;
+        ReloadTXT(state);
+        EXPECT_EQ(state.txt.TxtTitleUpper[std::size_t(rows - 1)], "GAME " + std::to_string(rows - 1));
+    }
+}
+
 TEST(ReadTXT, ARecordNeedsNinePipesAndEveryLineEndingEndsOne) {
     ProgramState state;
     LoadTXT(state, "H0|H1|H2|H3|H4|H5|H6|H7|H8|\r\n" "0|eight|pipes|only|x|x|Yes!|x|x\r\n"

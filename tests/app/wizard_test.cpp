@@ -290,11 +290,15 @@ private Q_SLOTS:
             QByteArray withoutGamma = kIni;
             withoutGamma.replace(Entry("0000000003", "Gamma", "01011010H"), "");
             bool shownBusy = false;
+            QPoint optionAt;  // the page's controls keep their places while "Loading ..." shows
             run.t.prompter.onShow = [&](const Message&) {
                 QWidget* p = TopLevel(Page(8));
-                shownBusy = p && Find(p, "LoadLABEL")->isVisible() && !Find(p, "ForwardBUTTON")->isEnabled() && !Find(p, "AbortBUTTON")->isEnabled();
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+                shownBusy = p && Find(p, "LoadLABEL")->isVisible() && !Find(p, "ForwardBUTTON")->isEnabled() &&
+                            !Find(p, "AbortBUTTON")->isEnabled() && Find(p, "Check1")->pos() == optionAt;
             };
             QVERIFY(Pages().change().forward(2, 7).on(8, [&](QWidget* p) {
+                optionAt = Find(p, "Check1")->pos();
                 run.writeFile(withoutGamma);  // someone else changed the file meanwhile
                 Click(p, "ForwardBUTTON");
             }).run(run));

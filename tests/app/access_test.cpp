@@ -136,7 +136,8 @@ void NoteReadout(QWidget* window) {
         for (const auto& [on, mark] : marks) states += on ? QString(mark) : QString();
         lines << QString("%1 %2 \"%3\" [%4] \"%5\"").arg(w->objectName()).arg(int(reader->role()), 0, 16)
                      .arg(reader->text(QAccessible::Name), states, reader->text(QAccessible::Value))
-                     .replace('\n', "\\n").replace(QRegularExpression("/\\S*access_test-\\w+"), "<temp>");
+                     .replace('\n', "\\n").replace(QRegularExpression("/\\S*access_test-\\w+"), "<temp>")
+                     .replace(TOLVA_RELEASE_NAME "\\nBuild " + QString::number(TOLVA_REVISION), "<version>");
     }
     if (auto* main = qobject_cast<QMainWindow*>(window)) {  // and its menus' entries
         for (QMenu* menu : main->menuBar()->findChildren<QMenu*>())

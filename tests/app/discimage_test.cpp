@@ -88,10 +88,13 @@ QByteArray Chunk(const QByteArray& id, const QByteArray& data) { return id + Big
 const QByteArray kEnd = Chunk("END!", {});
 // A track list of one track of that many bytes from the file's start, 32 or 64 bits wide; mode 3
 // is Mode 2 in sectors of 2336 bytes.
-QByteArray Etn(quint64 bytes, bool wide, int mode = 3, int firstSector = 0) {
+// One entry of such a list: its offset in the file, its length, mode and first sector.
+QByteArray EtnEntry(quint64 offset, quint64 length, int mode, int first, bool wide = false) {
     const int w = wide ? 8 : 4;
-    return Chunk(wide ? "ETN2" : "ETNF",
-                 BigEndian(0, w) + BigEndian(bytes, w) + BigEndian(mode, 4) + BigEndian(firstSector, 4) + BigEndian(0, w));
+    return BigEndian(offset, w) + BigEndian(length, w) + BigEndian(mode, 4) + BigEndian(first, 4) + BigEndian(0, w);
+}
+QByteArray Etn(quint64 bytes, bool wide, int mode = 3, int firstSector = 0) {
+    return Chunk(wide ? "ETN2" : "ETNF", EtnEntry(0, bytes, mode, firstSector, wide));
 }
 // The ISO's sectors as Nero keeps a PlayStation disc (2336 bytes each), the chunks, the footer.
 QByteArray Nrg(const QByteArray& iso, const QByteArray& chunks, bool nero5 = false) {
@@ -329,14 +332,10 @@ private Q_SLOTS:
     }
 
     // What the drivers would misread is refused at each edge, and what lies exactly on it is
-    // taken: an NRG's chunks (the body is two sectors of 2336 bytes; "T" an ETNF track entry of
-    // offset, length, mode and first sector), a volume descriptor's root, a root's records.
+    // taken: an NRG's chunks (the body is two sectors of 2336 bytes), a volume descriptor's root,
+    // a root's records.
     void theImageChecksHoldAtEachEdge() {
-        const auto t = [](quint64 offset, quint64 length, int mode, int first, bool wide = false) {
-            const int w = wide ? 8 : 4;
-            return BigEndian(offset, w) + BigEndian(length, w) + BigEndian(mode, 4) + BigEndian(first, 4) + BigEndian(0, w);
-        };
-        const QByteArray etnf = Chunk("ETNF", t(0, 4672, 3, 0));
+        const QByteArray etnf = Chunk("ETNF", EtnEntry(0, 4672, 3, 0));
         const auto cues = [](int pairs, bool equal = true) {
             QByteArray list(8, '\0');
             for (int k = 1; k <= pairs; ++k) list += QByteArray(1, 0) + char(k) + QByteArray(6, 0) + QByteArray(1, 0) + char(equal ? k : k + 1) + QByteArray(6, 0);
@@ -347,17 +346,17 @@ private Q_SLOTS:
         };
         const QByteArray track1 = QByteArray("\0\x01\0\0\0\0\0\0", 8) + QByteArray("\0\x02\0\0\0\0\0\0", 8);
         const QList<std::tuple<const char*, QByteArray, bool>> nrgs = {
-            {"ETNF", etnf + kEnd, true}, {"ETN2", Chunk("ETN2", t(0, 4672, 3, 0, true)) + kEnd, true},
-            {"ETN2 mode 6", Chunk("ETN2", t(0, 4672, 6, 0, true)) + kEnd, false},
-            {"modes 0 2 7 6 0x20", Chunk("ETNF", t(0, 4096, 0, 0) + t(0, 4096, 2, 0) + t(0, 2352, 7, 0) + t(0, 4672, 6, 0) + t(0, 4672, 0x20, 0)) + kEnd, true},
-            {"mode 1", Chunk("ETNF", t(0, 4096, 1, 0)) + kEnd, false}, {"mode 8", Chunk("ETNF", t(0, 4096, 8, 0)) + kEnd, false},
-            {"part sector", Chunk("ETNF", t(0, 4671, 3, 0)) + kEnd, false},
-            {"second sector", Chunk("ETNF", t(2336, 2336, 3, 1)) + kEnd, true},
-            {"start not its sector", Chunk("ETNF", t(2336, 2336, 3, 0)) + kEnd, false},
-            {"up to the footer", Chunk("ETNF", t(4672, 0, 3, 2)) + kEnd, true},
-            {"past the footer", Chunk("ETNF", t(7008, 0, 3, 3)) + kEnd, false},
-            {"into the footer", Chunk("ETNF", t(2336, 4672, 3, 1)) + kEnd, false},
-            {"entry cut", Chunk("ETNF", t(0, 4672, 3, 0) + "x") + kEnd, false},
+            {"ETNF", etnf + kEnd, true}, {"ETN2", Chunk("ETN2", EtnEntry(0, 4672, 3, 0, true)) + kEnd, true},
+            {"ETN2 mode 6", Chunk("ETN2", EtnEntry(0, 4672, 6, 0, true)) + kEnd, false},
+            {"modes 0 2 7 6 0x20", Chunk("ETNF", EtnEntry(0, 4096, 0, 0) + EtnEntry(0, 4096, 2, 0) + EtnEntry(0, 2352, 7, 0) + EtnEntry(0, 4672, 6, 0) + EtnEntry(0, 4672, 0x20, 0)) + kEnd, true},
+            {"mode 1", Chunk("ETNF", EtnEntry(0, 4096, 1, 0)) + kEnd, false}, {"mode 8", Chunk("ETNF", EtnEntry(0, 4096, 8, 0)) + kEnd, false},
+            {"part sector", Chunk("ETNF", EtnEntry(0, 4671, 3, 0)) + kEnd, false},
+            {"second sector", Chunk("ETNF", EtnEntry(2336, 2336, 3, 1)) + kEnd, true},
+            {"start not its sector", Chunk("ETNF", EtnEntry(2336, 2336, 3, 0)) + kEnd, false},
+            {"up to the footer", Chunk("ETNF", EtnEntry(4672, 0, 3, 2)) + kEnd, true},
+            {"past the footer", Chunk("ETNF", EtnEntry(7008, 0, 3, 3)) + kEnd, false},
+            {"into the footer", Chunk("ETNF", EtnEntry(2336, 4672, 3, 1)) + kEnd, false},
+            {"entry cut", Chunk("ETNF", EtnEntry(0, 4672, 3, 0) + "x") + kEnd, false},
             {"no list", kEnd, false}, {"two lists", etnf + etnf + kEnd, false},
             {"unknown chunk", etnf + Chunk("ZZZZ", "abc") + kEnd, true},
             {"end runs past", etnf + "END!" + BigEndian(1, 4), false}, {"end cut", etnf + "END!", false},

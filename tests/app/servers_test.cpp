@@ -227,17 +227,18 @@ private Q_SLOTS:
         QFETCH(QString, result);
         LoopbackServer refusing(LoopbackServer::Lines("220 x.example ESMTP\r\n",
                                                       [](const QByteArray&) { return "554 5.7.1 Not you\r\n"; }));
-        Server server(mode == "refusing" ? "starttls" : mode);
+        std::optional<Server> server;  // the refusing one is a loopback server of this test's own
+        if (mode != "refusing") server.emplace(mode);
         Run run;
-        if (mode == "refusing") run.ownMail(refusing.endpoint().split(':').last().toInt(), SmtpSecurity::None, password);
-        else run.ownMail(server.port, SmtpSecurity::StartTls, password);
-        run.t.settings.windows["Servers/UpdateAddress"] = QString("https://127.0.0.1:%1/update.ini").arg(server.port);
+        if (!server) run.ownMail(refusing.endpoint().split(':').last().toInt(), SmtpSecurity::None, password);
+        else run.ownMail(server->port, SmtpSecurity::StartTls, password);
+        if (server) run.t.settings.windows["Servers/UpdateAddress"] = QString("https://127.0.0.1:%1/update.ini").arg(server->port);
         run.trigger("ServersMENU");
         QWidget* window = TopLevel("ServersFORM");
         Click(window, mode == "https" ? "UpdateTestBUTTON" : "MailTestBUTTON");
         QVERIFY2(QTest::qWaitFor([&] { return Text(window, "ResultLABEL").startsWith(result); }, 20000),
                  qPrintable(Text(window, "ResultLABEL")));
-        QCOMPARE(server.record("mail"), QByteArray());
+        QCOMPARE(server ? server->record("mail") : QByteArray(refusing.received.contains("MAIL FROM") ? "MAIL" : ""), QByteArray());
         window->close();
     }
 

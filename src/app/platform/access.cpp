@@ -108,11 +108,22 @@ QList<QAbstractButton*> KeyedControls(QWidget* window) {
     return controls;
 }
 
+// A button of this window (not of a window inside it) that a key may click now.
+bool Clickable(const QPushButton* button, const QWidget* window) {
+    return button && button->window() == window && button->isVisible() && button->isEnabled();
+}
+
 QPushButton* NamedButtonOf(QWidget* window, std::initializer_list<const char*> names) {
     for (const char* name : names) {
         auto* button = window->findChild<QPushButton*>(QString::fromLatin1(name));
-        if (button && button->window() == window && button->isVisible() && button->isEnabled()) return button;
+        if (Clickable(button, window)) return button;
     }
+    return nullptr;
+}
+
+QPushButton* DefaultButtonOf(QWidget* window) {
+    for (QPushButton* button : window->findChildren<QPushButton*>())
+        if (button->isDefault() && Clickable(button, window)) return button;
     return nullptr;
 }
 
@@ -181,10 +192,7 @@ private:
         // Close); a focused button answers only Space (and Enter when it is that button itself),
         // so Enter on Abort or a drive is no click.
         QPushButton* target = NamedButtonOf(window, {"ForwardBUTTON", "OkBUTTON"});
-        for (QPushButton* button : window->findChildren<QPushButton*>()) {
-            if (!target && button->isDefault() && button->window() == window && button->isVisible() && button->isEnabled())
-                target = button;
-        }
+        if (!target) target = DefaultButtonOf(window);
         QWidget* focused = window->focusWidget();
         if (qobject_cast<QPushButton*>(focused) && focused != target) return false;
         if (target) target->click();

@@ -99,8 +99,9 @@ void MergeUpdateFile(MainHost& main, const QString& path) {
     // The download's limit: a file larger than any update is not read into memory.
     const QByteArray bytes = file.read(kMaxBodyBytes + 1);
     if (bytes.size() > kMaxBodyBytes) {
-        ShowUpdateMessage(platform, main.dialogParent(), {" Merge Update File", name + ": the file holds more than " + std::to_string(kMaxBodyBytes) + " bytes, more than an update can be",
-                                                          UpdateIcon::Exclamation, UpdateButtons::Ok});
+        const std::string tooLarge = "the file holds more than " + std::to_string(kMaxBodyBytes) + " bytes, more than an update can be";
+        ShowUpdateMessage(platform, main.dialogParent(),
+                          {" Merge Update File", name + ": " + tooLarge, UpdateIcon::Exclamation, UpdateButtons::Ok});
         return;
     }
     state.update.DownloadText.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));

@@ -2,12 +2,17 @@
 
 #include <sys/socket.h>
 
+#include <QAbstractItemModelTester>
+#include <QAbstractItemView>
+#include <QAbstractProxyModel>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QTcpSocket>
+#include <string_view>
+#include <typeinfo>
 
 #ifdef Q_OS_LINUX
 #include <signal.h>
@@ -26,6 +31,21 @@ void CloseAllButMain() {
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window->isVisible() && !qobject_cast<QMainWindow*>(window)) window->close();
 }
+
+// Each of the program's own item models (a view's, and a proxy's source) is checked by Qt's model
+// tester from the moment its view shows: rows, columns, parents, sorting and filtering must stay
+// consistent through every reset and change a test drives.
+class ModelChecks final : public QObject {
+    bool eventFilter(QObject* object, QEvent* event) override {
+        auto* view = qobject_cast<QAbstractItemView*>(object);
+        for (QAbstractItemModel* m = event->type() == QEvent::Show && view ? view->model() : nullptr; m;
+             m = qobject_cast<QAbstractProxyModel*>(m) ? static_cast<QAbstractProxyModel*>(m)->sourceModel() : nullptr)
+            if (std::string_view(typeid(*m).name()).find("tolva") != std::string_view::npos &&
+                !m->findChild<QAbstractItemModelTester*>(QString(), Qt::FindDirectChildrenOnly))
+                new QAbstractItemModelTester(m, QAbstractItemModelTester::FailureReportingMode::QtTest, m);
+        return false;
+    }
+};
 
 }  // namespace
 
@@ -65,6 +85,12 @@ QList<bool> Ticks(const QListWidget* list) {
 void Leave(QWidget* window, bool byFrame) { byFrame ? (void)window->close() : Click(window, QStringLiteral("AbortBUTTON")); }
 
 Watchdog::Watchdog(int ms) {
+    static ModelChecks* const checks = [] {
+        auto* c = new ModelChecks;
+        qApp->installEventFilter(c);
+        return c;
+    }();
+    (void)checks;
     timer_.setSingleShot(true);
     QObject::connect(&timer_, &QTimer::timeout, &timer_, [] {
         QTest::qFail("the program still waited when the test's time was up", __FILE__, __LINE__);

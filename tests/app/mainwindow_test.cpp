@@ -399,9 +399,10 @@ private Q_SLOTS:
               "SoundTEXT=Some sound effects and/or music may exhibit flaws (Minor choppiness)", "OtherTEXT=", "checks#0000"}},
             {"Final Fury", {"PublisherTEXT=", "StatusPICTURE~NO", "d3dPICTURE~NOD3D"}},  // the only prefix says "Yes!"
             {"Zebra Zone", {"StatusPICTURE~YES", "d3dPICTURE~"}},  // works, unjoined: no Direct3D picture
+            {"", {"titleTEXT=", "ProductCodeTEXT=", "SoundTEXT=", "StatusPICTURE~", "d3dPICTURE~", "checks#0000"}},  // none
             {"Fin", {"checks#0011", "Check3=Alternate Display Mode :\r\nSoftware Mode = On, D3D = Off"}}};
         for (const auto& [title, facts] : games) {
-            run.select(title);
+            title.isEmpty() ? run.list()->setCurrentRow(-1) : run.select(title);
             for (const QString& fact : facts) {
                 const qsizetype at = fact.indexOf(QRegularExpression("[=~#]"));
                 const QString name = fact.left(at);

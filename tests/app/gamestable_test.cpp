@@ -248,6 +248,10 @@ private Q_SLOTS:
         QCOMPARE(Table(window)->horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
         QCOMPARE(Table(window)->columnWidth(3), 77);
         QVERIFY(!Checked(window, "NoCHECK") && Checked(window, "PartCHECK"));
+        Choose(window, "GenreCOMBO", "(none)");  // kept apart from "(any)"
+        Click(window, "CloseBUTTON");
+        QVERIFY(QTest::qWaitFor([&] { return !TopLevel("GamesTableFORM"); }));
+        QCOMPARE(Find<QComboBox>(Open(run), "GenreCOMBO")->currentText(), QString("(none)"));
     }
 
     // A stored choice that is damaged or out of range gives way to the default, each on its own:

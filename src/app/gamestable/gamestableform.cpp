@@ -336,7 +336,7 @@ std::vector<int> GamesTableFORM::shownRows() const {
 
 std::vector<int> GamesTableFORM::selectedRows() const {
     QModelIndexList chosen = GamesTABLE->selectionModel() ? GamesTABLE->selectionModel()->selectedRows() : QModelIndexList();
-    std::sort(chosen.begin(), chosen.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    std::sort(chosen.begin(), chosen.end());  // one column's cells: by row
     std::vector<int> rows;
     for (const QModelIndex& at : chosen) rows.push_back(proxy_->mapToSource(at).row());
     return rows;
@@ -427,7 +427,9 @@ void GamesTableFORM::saveFilters() {
     write("direct3d", QString::number(Direct3DCOMBO->currentIndex()));
     for (QComboBox* box : {RegionCOMBO, GenreCOMBO})
         write(box == RegionCOMBO ? "region" : "genre",
-              box->currentIndex() > 0 ? QString::fromLatin1(box->currentData().toByteArray().toBase64()) : QString());
+              box->currentIndex() <= 0 ? QString()
+              // "(none)" holds no bytes: "=" keeps it apart from "(any)", and decodes to none.
+              : QString::fromLatin1(box->currentData().toByteArray().toBase64()) + QLatin1String(box->currentData().toByteArray().isEmpty() ? "=" : ""));
 }
 
 void GamesTableFORM::hideEvent(QHideEvent* event) {

@@ -136,6 +136,9 @@ private Q_SLOTS:
         QCOMPARE(run.difference(w), QString("No line differs."));  // the chosen version is the file now
         run.undo()->trigger();                                     // Undo reaches the companion too
         QVERIFY(run.file() != kIni && versions->count() == 4 && run.difference(w) != QString("No line differs."));
+        versions->setCurrentRow(0);  // the newest: the file before the Undo
+        Click(w, "RestoreBUTTON");
+        QVERIFY(run.file() == kIni && versions->count() == 5);
         Click(w, "CloseBUTTON");
         QTRY_VERIFY(!TopLevel("HistoryFORM"));
     }

@@ -350,7 +350,9 @@ private Q_SLOTS:
             QCOMPARE(run.t.shell.opened, QStringList{"http://www.bleem.example"});
             QTest::mouseClick(link, Qt::RightButton);  // no other button opens it
             link->setFocus();
-            for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_A}) QTest::keyClick(link, key);
+            QTest::keyClick(link, Qt::Key_A);  // nor another key
+            QCOMPARE(run.t.shell.opened.size(), 1);
+            for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) QTest::keyClick(link, key);
             // Asking for a second mail meanwhile brings this notice forward instead.
             run.trigger("MailMENU");
             QVERIFY(!TopLevel("MailFORM") && notice->isVisible());

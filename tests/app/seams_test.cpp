@@ -118,11 +118,14 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString path = dir.filePath("tolva!.lock");
         QFile left(path);
-        QVERIFY(left.open(QIODevice::WriteOnly) && left.write("1\ntolva\nnowhere\n") > 0);
+        QVERIFY(left.open(QIODevice::WriteOnly) && left.write("1\ntolva\nnowhere\n" + QByteArray(300, 'x')) > 0);
         left.close();
         {
             QtInstanceGuard first(path);
             QVERIFY(!first.anotherIsRunning());
+            QVERIFY(left.open(QIODevice::ReadOnly));  // its own note, over the longer one left
+            QCOMPARE(left.readAll(), QByteArray::number(QCoreApplication::applicationPid()) + "\nseams_test\n" +
+                                         QSysInfo::machineHostName().toUtf8() + "\n");
             QVERIFY(!first.anotherIsRunning());  // asked again, it still holds its own lock
             QtInstanceGuard second(path);
             QVERIFY(second.anotherIsRunning());

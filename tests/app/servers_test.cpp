@@ -111,6 +111,7 @@ private Q_SLOTS:
         QTest::newRow("untrusted") << "tls" << tls << "self" << "secret" << ""
                                    << "The certificate of 127.0.0.1 cannot be trusted: The certificate is self-signed";
         QTest::newRow("trusted fingerprint") << "tls" << tls << "self" << "secret" << "self" << "";
+        QTest::newRow("trusted when asked") << "tls" << tls << "self" << "secret" << "asked" << "";
         QTest::newRow("changed certificate") << "tls" << tls << "self2" << "secret" << "self"
                                              << "It is not the certificate you trusted for this server before.";
     }
@@ -124,16 +125,17 @@ private Q_SLOTS:
         Server server(mode, cert);
         Run run;
         run.ownMail(server.port, SmtpSecurity(security), password);
-        if (!trusted.isEmpty())
-            run.t.settings.windows["Servers/TrustedCertificates/127.0.0.1"] = Fingerprint(QSslCertificate::fromPath(Certs(trusted + ".pem"))[0]);
-        run.t.prompter.answers.enqueue(MsgAnswer::No);  // trust nothing new
+        const QString key = "Servers/TrustedCertificates/127.0.0.1", self = Fingerprint(QSslCertificate::fromPath(Certs("self.pem"))[0]);
+        if (trusted == "self") run.t.settings.windows[key] = self;
+        run.t.prompter.answers.enqueue(trusted == "asked" ? MsgAnswer::Yes : MsgAnswer::No);  // else trust nothing new
         const QString status = run.mail();
         const QByteArray mail = server.record("mail");
         if (said.isEmpty()) {
             QVERIFY2(mail.startsWith("s@x.example\nr@y.example\n"), qPrintable(status + " / " + Shown(run)));
             QVERIFY(mail.contains("\r\nTo: r@y.example\r\nFrom: s@x.example\r\nReply-To: me@home.example\r\n"));
             QVERIFY(mail.contains("\r\nID=0000000001\r\nTitle=Alpha\r\n"));
-            QCOMPARE(run.t.prompter.shown.size(), 0);
+            QCOMPARE(run.t.prompter.shown.size(), trusted == "asked" ? 1 : 0);
+            QCOMPARE(run.t.settings.windows.value(key), trusted.isEmpty() ? "" : self);  // kept once trusted
             return;
         }
         QVERIFY2((status + Shown(run)).contains(said), qPrintable(status + " / " + Shown(run)));

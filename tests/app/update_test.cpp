@@ -414,11 +414,11 @@ private Q_SLOTS:
                     QCOMPARE(Ticks(run.rows()), QList<bool>(4, false));
                     QCOMPARE(run.rows()->currentRow(), current);
                 }
-                QVERIFY(!Find(form, "OkBUTTON")->isEnabled());
+                QVERIFY(!Find(form, "OkBUTTON")->isEnabled() && !Find(form, "PreviewBUTTON")->isEnabled());
                 Click(form, "OkBUTTON");  // does nothing while disabled
                 QVERIFY(form->isVisible());
                 run.tick(3);
-                QVERIFY(Find(form, "OkBUTTON")->isEnabled());
+                QVERIFY(Find(form, "OkBUTTON")->isEnabled() && Find(form, "PreviewBUTTON")->isEnabled());
                 Leave(form, byFrame);
             }));
             QVERIFY(run.back());

@@ -170,6 +170,9 @@ private Q_SLOTS:
         });
         walk.on("Repair3FORM", [&](QWidget* page) {
             page2At = page->pos();
+            List(page)->setCurrentRow(0, QItemSelectionModel::Deselect);  // current, not selected: kept
+            Click(page, "Command1");
+            QCOMPARE(List(page)->count(), 1);
             List(page)->setCurrentRow(0);
             Click(page, "Command1");
             afterDelete = Rows(List(page));

@@ -549,7 +549,7 @@ private Q_SLOTS:
             return Walk().press("Wizard1FORM", "ForwardBUTTON").on("Wizard2FORM", [byHand](QWidget* p) {
                 if (byHand) Click(p, "ImageBUTTON");
                 QCOMPARE(Text(p, "idTEXT"), QString("0172831837"));
-                Find<QLineEdit>(p, "titleTEXT")->setText("Delta");
+                Find<QLineEdit>(p, "titleTEXT")->setText("Délta");  // exported in UTF-8 as shown
                 Click(p, "runningCHECK");
                 Click(p, "ForwardBUTTON");
             }).press("Wizard8FORM", "ForwardBUTTON");
@@ -558,7 +558,7 @@ private Q_SLOTS:
         table->setCurrentIndex(table->model()->index(0, 0));
         QVERIFY(add(false).run([&] { Click(form, "AddBUTTON"); }));
         Click(form, "MissingCHECK");
-        QCOMPARE(rows(form)[3], (QStringList{"cd/game.cue", "SLPS-00982", "0172831837", "Delta", "bleem!.INI", "Not Yet", ""}));
+        QCOMPARE(rows(form)[3], (QStringList{"cd/game.cue", "SLPS-00982", "0172831837", "Délta", "bleem!.INI", "Not Yet", ""}));
         QString csv = "\xEF\xBB\xBF" + kHeader.split('\n')[0].replace('\t', ',') + "\r\n";  // as the games table exports
         for (QStringList row : rows(form)) {
             for (QString& cell : row) cell = cell.contains(',') ? '"' + cell + '"' : cell;
@@ -571,7 +571,7 @@ private Q_SLOTS:
         hand.t.chooser.picks.enqueue(folder + "/cd/game.cue");
         QVERIFY(add(true).run(hand, "NewMENU"));
         QCOMPARE(run_.file(), hand.file());
-        QVERIFY(run_.file().endsWith("ID=0172831837\r\nTitle=Delta\r\nFlags=40000000H\r\n"));
+        QVERIFY(run_.file().endsWith("ID=0172831837\r\nTitle=D\xE9lta\r\nFlags=40000000H\r\n"));
     }
 
     // Cancel stops a scan of many images where it is; the rows read stay and the window is usable.

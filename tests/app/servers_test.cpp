@@ -237,9 +237,12 @@ private Q_SLOTS:
         if (server) run.t.settings.windows["Servers/UpdateAddress"] = QString("https://127.0.0.1:%1/update.ini").arg(server->port);
         run.trigger("ServersMENU");
         QWidget* window = TopLevel("ServersFORM");
-        Click(window, mode == "https" ? "UpdateTestBUTTON" : "MailTestBUTTON");
+        const QString test = mode == "https" ? "UpdateTestBUTTON" : "MailTestBUTTON";
+        Click(window, test);
+        QVERIFY(mode == "https" || !Find(window, test)->isEnabled());  // one login at a time
         QVERIFY2(QTest::qWaitFor([&] { return Text(window, "ResultLABEL").startsWith(result); }, 20000),
                  qPrintable(Text(window, "ResultLABEL")));
+        QVERIFY(Find(window, test)->isEnabled());
         QCOMPARE(server ? server->record("mail") : QByteArray(refusing.received.contains("MAIL FROM") ? "MAIL" : ""), QByteArray());
         window->close();
     }

@@ -33,9 +33,7 @@ std::vector<int> CollatedRanks(const JoinedGames& games, GamesColumn column) {
     for (const std::string_view text : distinct) keys.push_back(collator.sortKey(Shown(text)));
     std::vector<int> order(distinct.size());
     std::iota(order.begin(), order.end(), 0);
-    std::sort(order.begin(), order.end(), [&](int a, int b) {
-        return keys[static_cast<std::size_t>(a)].compare(keys[static_cast<std::size_t>(b)]) < 0;
-    });
+    std::ranges::sort(order, std::less{}, [&](int k) -> const QCollatorSortKey& { return keys[static_cast<std::size_t>(k)]; });
     std::vector<int> rankOf(distinct.size());
     for (std::size_t k = 0; k < order.size(); ++k) {
         const bool same = k > 0 && keys[static_cast<std::size_t>(order[k])].compare(keys[static_cast<std::size_t>(order[k - 1])]) == 0;

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QSet>
 #include <QTextEdit>
+#include <mutex>
 
 namespace tolva {
 namespace {
@@ -203,15 +204,14 @@ private:
 }  // namespace
 
 void UseKeyboardEverywhere() {
-    static bool installed = false;
-    if (installed || !qApp) return;
-    installed = true;
-    qApp->installEventFilter(new KeyboardEverywhere(qApp));
+    if (!qApp) return;
+    static std::once_flag installed;
+    std::call_once(installed, [] { qApp->installEventFilter(new KeyboardEverywhere(qApp)); });
 }
 
 void ExposeValue(QLabel* field, const QString& caption) {
-    static const bool factory = (QAccessible::installFactory(ValueFieldFactory), true);
-    (void)factory;
+    static std::once_flag factory;
+    std::call_once(factory, [] { QAccessible::installFactory(ValueFieldFactory); });
     QString name = caption;
     name.remove(QLatin1Char('&'));
     if (name.endsWith(QLatin1Char(':'))) name.chop(1);

@@ -127,14 +127,17 @@ void NoteReadout(QWidget* window) {
     QStringList& lines = readout[window->objectName()];
     for (QWidget* w : window->findChildren<QWidget*>()) {
         QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(w);
-        if (w->window() != window || w->objectName().isEmpty() || w->objectName().startsWith("qt_") || !reader) continue;
+        const auto* caption = qobject_cast<QLabel*>(w);  // an unnamed caption is read out too, as "-"
+        if (w->window() != window || (w->objectName().isEmpty() && (!caption || caption->text().isEmpty())) ||
+            w->objectName().startsWith("qt_") || !reader)
+            continue;
         const QAccessible::State s = reader->state();
         QString states;
         const std::pair<bool, char> marks[] = {{s.invisible, 'i'}, {s.disabled, 'd'}, {s.checkable, 'c'}, {s.checked, 'x'},
                                                {s.readOnly, 'r'}, {s.defaultButton, 'D'}, {s.editable, 'e'}, {s.focusable, 'f'},
                                                {s.multiLine, 'm'}, {w->font().bold(), 'B'}, {w->font().underline(), 'U'}};
         for (const auto& [on, mark] : marks) states += on ? QString(mark) : QString();
-        lines << QString("%1 %2 \"%3\" [%4] \"%5\"").arg(w->objectName()).arg(int(reader->role()), 0, 16)
+        lines << QString("%1 %2 \"%3\" [%4] \"%5\"").arg(caption && w->objectName().isEmpty() ? "-" : w->objectName()).arg(int(reader->role()), 0, 16)
                      .arg(reader->text(QAccessible::Name), states, reader->text(QAccessible::Value))
                      .replace('\n', "\\n").replace(QRegularExpression("/\\S*access_test-\\w+"), "<temp>")
                      .replace(TOLVA_RELEASE_NAME "\\nBuild " + QString::number(TOLVA_REVISION), "<version>");

@@ -20,6 +20,7 @@
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string_view>
 
@@ -38,8 +39,8 @@ constexpr std::size_t kVolumeDescriptorSector = 16;
 void QuietLog(cdio_log_level_t, const char[]) {}
 
 void InstallLogHandler() {
-    static const bool installed = (cdio_log_set_handler(QuietLog), true);
-    (void)installed;
+    static std::once_flag installed;
+    std::call_once(installed, [] { cdio_log_set_handler(QuietLog); });
 }
 
 struct CloseCdio {

@@ -1,7 +1,7 @@
 #include "app/platform/environment.h"
 
 #include <QSslConfiguration>
-#include <utility>
+#include <mutex>
 
 #include "app/platform/text.h"
 
@@ -36,13 +36,14 @@ WineHome WineHomeFolders() {
 void TrustEnvironmentCertificates() {
     // Once per process, and only when a window is about to connect: parsing a whole CA bundle
     // took longer than the rest of the start-up together.
-    static bool trusted = false;
-    if (std::exchange(trusted, true)) return;
-    const QString file = qEnvironmentVariable("SSL_CERT_FILE");
-    if (file.isEmpty()) return;
-    QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
-    tls.addCaCertificates(file);
-    QSslConfiguration::setDefaultConfiguration(tls);
+    static std::once_flag trusted;
+    std::call_once(trusted, [] {
+        const QString file = qEnvironmentVariable("SSL_CERT_FILE");
+        if (file.isEmpty()) return;
+        QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+        tls.addCaCertificates(file);
+        QSslConfiguration::setDefaultConfiguration(tls);
+    });
 }
 
 QString ScreenshotFile() { return qEnvironmentVariable("TOLVA_SCREENSHOT"); }

@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 #include <cstring>
+#include <mutex>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -26,8 +27,8 @@ namespace tolva {
 namespace {
 
 QString PathOf(const QString& name) {
-    static const bool loaded = (LoadPictureResources(), true);
-    (void)loaded;
+    static std::once_flag loaded;
+    std::call_once(loaded, LoadPictureResources);
     return QStringLiteral(":/images/") + name;
 }
 

@@ -519,9 +519,13 @@ private Q_SLOTS:
             const QStringList files = QDir(folder.path()).entryList(QDir::Files);
             QCOMPARE(files.size(), 1);
             QFile copy(folder.filePath(files.first()));
-            // Read back; then cut into its head, cut short after it, one byte too long.
-            for (const qint64 damage : {qint64(-1), qint64(3), qint64(12), qint64(9 + drawn.sizeInBytes())}) {
-                if (damage >= 0) QVERIFY(copy.resize(damage));
+            // Read back, not drawn again: a pixel changed in the copy shows.
+            QVERIFY(copy.open(QIODevice::ReadWrite) && copy.seek(copy.size() - 4) && copy.write("\x01\x02\x03\x04", 4) == 4);
+            copy.close();
+            QVERIFY(kept().toImage() != drawn);
+            // Then cut into its head, cut short after it, one byte too long: drawn again.
+            for (const qint64 damage : {qint64(3), qint64(12), qint64(9 + drawn.sizeInBytes())}) {
+                QVERIFY(copy.resize(damage));
                 const QPixmap again = kept();
                 QCOMPARE(again.toImage(), drawn);
                 QCOMPARE(again.devicePixelRatio(), density);

@@ -311,6 +311,7 @@ private Q_SLOTS:
             QSKIP("no Secret Service answers on this session bus, so the real keyring cannot be tried");
         QCOMPARE(keyring.read("probe@127.0.0.1:587"), std::optional<QString>("pw-7"));
         QVERIFY(keyring.write("probe@127.0.0.1:587", ""));
+        QTest::failOnWarning(QRegularExpression("^keyring: "));  // an entry not there is no failure to report
         QCOMPARE(keyring.read("probe@127.0.0.1:587"), std::nullopt);
     }
 };

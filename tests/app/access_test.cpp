@@ -137,7 +137,7 @@ void NoteReadout(QWidget* window) {
                                                {s.readOnly, 'r'}, {s.defaultButton, 'D'}, {s.editable, 'e'}, {s.focusable, 'f'},
                                                {s.multiLine, 'm'}, {w->font().bold(), 'B'}, {w->font().underline(), 'U'}};
         for (const auto& [on, mark] : marks) states += on ? QString(mark) : QString();
-        lines << QString("%1 %2 \"%3\" [%4] \"%5\"").arg(caption && w->objectName().isEmpty() ? "-" : w->objectName()).arg(int(reader->role()), 0, 16)
+        lines << QString("%1 %2 \"%3\" [%4] \"%5\"").arg(w->objectName().isEmpty() ? "-" : w->objectName()).arg(int(reader->role()), 0, 16)
                      .arg(reader->text(QAccessible::Name), states, reader->text(QAccessible::Value))
                      .replace('\n', "\\n").replace(QRegularExpression("/\\S*access_test-\\w+"), "<temp>")
                      .replace(TOLVA_RELEASE_NAME "\\nBuild " + QString::number(TOLVA_REVISION), "<version>");

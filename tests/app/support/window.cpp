@@ -11,6 +11,7 @@
 #include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QTcpSocket>
+#include <mutex>
 #include <string_view>
 #include <typeinfo>
 
@@ -38,11 +39,14 @@ void CloseAllButMain() {
 class ModelChecks final : public QObject {
     bool eventFilter(QObject* object, QEvent* event) override {
         auto* view = qobject_cast<QAbstractItemView*>(object);
-        for (QAbstractItemModel* m = event->type() == QEvent::Show && view ? view->model() : nullptr; m;
-             m = qobject_cast<QAbstractProxyModel*>(m) ? static_cast<QAbstractProxyModel*>(m)->sourceModel() : nullptr)
-            if (std::string_view(typeid(*m).name()).find("tolva") != std::string_view::npos &&
-                !m->findChild<QAbstractItemModelTester*>(QString(), Qt::FindDirectChildrenOnly))
+        if (event->type() != QEvent::Show || !view) return false;
+        for (QAbstractItemModel* m = view->model(); m;) {
+            const bool ours = std::string_view(typeid(*m).name()).find("tolva") != std::string_view::npos;
+            if (ours && !m->findChild<QAbstractItemModelTester*>(QString(), Qt::FindDirectChildrenOnly))
                 new QAbstractItemModelTester(m, QAbstractItemModelTester::FailureReportingMode::QtTest, m);
+            const auto* proxy = qobject_cast<QAbstractProxyModel*>(m);
+            m = proxy ? proxy->sourceModel() : nullptr;
+        }
         return false;
     }
 };
@@ -85,12 +89,6 @@ QList<bool> Ticks(const QListWidget* list) {
 void Leave(QWidget* window, bool byFrame) { byFrame ? (void)window->close() : Click(window, QStringLiteral("AbortBUTTON")); }
 
 Watchdog::Watchdog(int ms) {
-    static ModelChecks* const checks = [] {
-        auto* c = new ModelChecks;
-        qApp->installEventFilter(c);
-        return c;
-    }();
-    (void)checks;
     timer_.setSingleShot(true);
     QObject::connect(&timer_, &QTimer::timeout, &timer_, [] {
         QTest::qFail("the program still waited when the test's time was up", __FILE__, __LINE__);
@@ -112,6 +110,8 @@ void LoadedMain::prepare(const QByteArray& ini, const QByteArray& txt) const {
 LoadedMain::~LoadedMain() { CloseAllButMain(); }
 
 bool LoadedMain::start() {
+    static std::once_flag checked;
+    std::call_once(checked, [] { qApp->installEventFilter(new ModelChecks); });
     main = std::make_unique<MainFORM>(state, t.platform);
     if (!main->Form_Load()) return false;
     main->show();

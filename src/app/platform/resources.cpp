@@ -6,12 +6,12 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QImage>
+#include <QImageReader>
 #include <QResource>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QIconEngine>
 #include <QPainter>
-#include <QSvgRenderer>
 #include <cstring>
 #include <mutex>
 
@@ -41,10 +41,13 @@ QHash<QString, QSize>& NaturalSizes() {
 
 }  // namespace
 
+// The pictures are SVG, drawn by Qt's SVG image plugin: the SVG library is loaded when a
+// picture is first drawn, not at every start, where the pictures come from kept copies.
+QImageReader SvgReader(const QString& name) { return QImageReader(PathOf(name), QByteArrayLiteral("svg")); }
+
 QSize PictureSize(const QString& name) {
     if (const auto known = NaturalSizes().constFind(name); known != NaturalSizes().cend()) return *known;
-    QSvgRenderer renderer(PathOf(name));
-    const QSize size = renderer.isValid() ? renderer.defaultSize() : QSize();
+    const QSize size = SvgReader(name).size();
     NaturalSizes().insert(name, size);
     return size;
 }
@@ -55,15 +58,16 @@ QPixmap Picture(const QString& name, qreal devicePixelRatio, QSize size) {
     static QHash<QString, QPixmap> drawn;
     const QString key = QStringLiteral("%1 %2x%3 %4").arg(name).arg(size.width()).arg(size.height()).arg(devicePixelRatio);
     if (const auto found = drawn.constFind(key); found != drawn.cend()) return *found;
-    QSvgRenderer renderer(PathOf(name));
-    NaturalSizes().insert(name, renderer.isValid() ? renderer.defaultSize() : QSize());
-    if (!renderer.isValid()) return {};
-    if (size.isEmpty()) size = renderer.defaultSize();
-    QPixmap pixmap(size * devicePixelRatio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    painter.end();
+    QImageReader reader = SvgReader(name);
+    const QSize natural = reader.size();
+    NaturalSizes().insert(name, natural);
+    if (natural.isEmpty()) return {};
+    if (size.isEmpty()) size = natural;
+    reader.setScaledSize(size * devicePixelRatio);
+    QImage image = reader.read();
+    if (image.isNull()) return {};
+    // As drawn: transparent corners or not, the picture keeps the plugin's format.
+    QPixmap pixmap = QPixmap::fromImage(std::move(image), Qt::NoOpaqueDetection);
     pixmap.setDevicePixelRatio(devicePixelRatio);
     drawn.insert(key, pixmap);
     return pixmap;

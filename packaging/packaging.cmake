@@ -18,6 +18,7 @@ endforeach()
 add_custom_target(tolva_packaging ALL DEPENDS ${TOLVA_PACKAGED}/tolva.1.gz ${TOLVA_PACKAGED}/changelog.gz)
 
 install(TARGETS tolva RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS tolva_online LIBRARY DESTINATION ${TOLVA_ONLINE_MODULE_DIR})
 install(FILES ${TOLVA_PACKAGING}/${TOLVA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/images/icon2.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME ${TOLVA_APP_ID}.svg)

@@ -1765,6 +1765,12 @@ Prüfen Sie die Liste und versuchen Sie es dann erneut.</translation>
         <source>Update files (*.ini *.INI *.txt *.TXT);;All files (*)</source>
         <translation>Update-Dateien (*.ini *.INI *.txt *.TXT);;Alle Dateien (*)</translation>
     </message>
+    <message>
+        <source>The network part of %1 could not be opened:
+%2</source>
+        <translation>Der Netzwerkteil von %1 konnte nicht geöffnet werden:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>tolva::Page</name>

@@ -3,9 +3,12 @@
 # CTest inside its own X server and D-Bus session (xvfb-run, dbus-run-session); it starts the
 # AT-SPI bus and registry, runs tolva! on the xcb platform with Qt's bridge on, and reads every
 # value field of the main window, the update list's count and the mail window's status as
-# "caption: value". A value a reader cannot reach fails the test; so does a missing tool.
+# "caption: value". A value a reader cannot reach fails the test; so does a missing tool. Then a
+# copy of the program whose network part beside it is no library says so when the mail is asked
+# for, and carries on.
 #   atspi_test.py TOLVA-BINARY
 import os
+import shutil
 import signal
 import subprocess
 import sys
@@ -117,6 +120,43 @@ def check(window, expected, faults):
             faults.append(f"{want!r} heard as {got!r}")
 
 
+def alert_text(app, seconds=30):
+    """Every text of the first alert app shows, and the alert closed with its OK."""
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        for i in range(app.get_child_count()):
+            alert = app.get_child_at_index(i)
+            if alert is not None and alert.get_role() == Atspi.Role.ALERT:
+                said = " ".join(node.get_name() for node in nodes(alert))
+                press(alert, "OK")
+                return said
+        time.sleep(0.2)
+    raise SystemExit("no alert reached the bus")
+
+
+def without_network_part(program, work, env, faults):
+    """The program copied beside a network part that is no library: the mail is refused with a
+    message that says why, and the main window carries on."""
+    copy = os.path.join(work, "copy")
+    os.makedirs(copy)
+    shutil.copy(program, copy)
+    with open(os.path.join(copy, "libtolva-online.so"), "w") as f:
+        f.write("not a library\n")
+    started = subprocess.Popen([os.path.join(copy, os.path.basename(program)), work], env=env,
+                               stdout=subprocess.DEVNULL)
+    try:
+        app = application(started.pid)
+        press(window_with(app, "tolva!", MAIN), "Mail to Tolva!")
+        said = alert_text(app)
+        print("without the network part: " + said)
+        if "The network part of tolva! could not be opened" not in said or "libtolva-online.so" not in said:
+            faults.append(f"the mail without its network part said {said!r}")
+        check(window_with(app, "tolva!", MAIN), {"Game Title": "Alpha"}, faults)
+    finally:
+        started.kill()
+        started.wait()
+
+
 def main():
     if "DISPLAY" not in os.environ or "DBUS_SESSION_BUS_ADDRESS" not in os.environ:
         raise SystemExit("run inside xvfb-run and dbus-run-session")
@@ -157,6 +197,9 @@ def main():
         press(main_window, "Mail to Tolva!")
         print("mail:")
         check(window_with(app, "tolva! Mail", MAIL), MAIL, faults)
+        program.kill()
+        program.wait()
+        without_network_part(sys.argv[1], work, env, faults)
     finally:
         program.kill()
         web.kill()

@@ -15,6 +15,8 @@ class QMenu;
 
 namespace tolva {
 
+struct OnlineWindows;
+
 class Dialog;
 class SearchFORM;
 enum class WatchedFile;
@@ -90,6 +92,9 @@ protected:
 
 private:
     bool startUp();
+    /// The windows that reach the network, their module opened on first use; nullptr after
+    /// telling the user why it could not be opened (mainform_update.cpp).
+    const OnlineWindows* online();
     /// Refuses a change at its start, once and saying why, when the last load did not read
     /// bleem!.INI whole; whether it refused.
     bool refusedBeforeChange(const char* refusal);

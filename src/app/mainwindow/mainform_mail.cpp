@@ -3,7 +3,7 @@
 #include <QApplication>
 
 #include "app/mail/mail2form.h"
-#include "app/mail/mailform.h"
+#include "app/host/online.h"
 #include "app/mainwindow/mainform.h"
 #include "app/platform/guarded.h"
 
@@ -13,14 +13,16 @@ void MainFORM::MailMENU_Click() {
     // After "Abort" the main window is available while the notice shows; a second run would
     // nest inside the first, so the open window comes to the front instead.
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        if ((qobject_cast<MailFORM*>(window) || qobject_cast<Mail2FORM*>(window)) && window->isVisible()) {
+        if ((window->inherits("tolva::MailFORM") || qobject_cast<Mail2FORM*>(window)) && window->isVisible()) {
             window->raise();
             window->activateWindow();
             return;
         }
     }
+    const OnlineWindows* windows = online();
+    if (!windows) return;
     clearSearch();
-    runWindow(new MailFORM(*this), WindowMode::Blocking);  // the notice follows in its place
+    runWindow(windows->mail(*this), WindowMode::Blocking);  // the notice follows in its place
 }
 
 void MainFORM::connectMail() { OnSignal(platform_, MailMENU, &QAction::triggered, this, [this] { MailMENU_Click(); }); }

@@ -2,23 +2,40 @@
 #include <QAction>
 
 #include "app/mainwindow/mainform.h"
-#include "app/servers/serversform.h"
-#include "app/update/updateini.h"
+#include "app/host/online.h"
 #include "app/platform/guarded.h"
+#include "app/platform/messages.h"
 
 namespace tolva {
 
-void MainFORM::UpdateMENU_Click() { UpdateINI(*this, 1); }
+const OnlineWindows* MainFORM::online() {
+    QString why;
+    const OnlineWindows* windows = OnlineModule(&why);
+    if (!windows)
+        platform_.prompter->ask(this, tr("%1 Error").arg(kTitle),
+                                tr("The network part of %1 could not be opened:\n%2").arg(kTitle, why),
+                                MsgIcon::Critical, MsgButtons::Ok);
+    return windows;
+}
 
-void MainFORM::Update2MENU_Click() { UpdateINI(*this, 2); }
+void MainFORM::UpdateMENU_Click() {
+    if (const OnlineWindows* windows = online()) windows->update(*this, 1);
+}
+
+void MainFORM::Update2MENU_Click() {
+    if (const OnlineWindows* windows = online()) windows->update(*this, 2);
+}
 
 void MainFORM::MergeUpdateMENU_Click() {
     const QString path = platform_.chooser->chooseExisting(
         this, tr("Update files (*.ini *.INI *.txt *.TXT);;All files (*)"), QString());
-    if (!path.isEmpty()) MergeUpdateFile(*this, path);
+    if (path.isEmpty()) return;
+    if (const OnlineWindows* windows = online()) windows->mergeUpdateFile(*this, path);
 }
 
-void MainFORM::ServersMENU_Click() { runWindow(new ServersFORM(*this), WindowMode::Companion); }
+void MainFORM::ServersMENU_Click() {
+    if (const OnlineWindows* windows = online()) runWindow(windows->servers(*this), WindowMode::Companion);
+}
 
 void MainFORM::connectUpdate() {
     OnSignals(platform_, this, &QAction::triggered,

@@ -1,8 +1,5 @@
 #include "app/platform/environment.h"
 
-#include <QSslConfiguration>
-#include <mutex>
-
 #include "app/platform/text.h"
 
 namespace tolva {
@@ -31,19 +28,6 @@ ProxyEnvironment AllProxy() {
 WineHome WineHomeFolders() {
     return {ToPath(qEnvironmentVariable("HOME")), ToPath(qEnvironmentVariable("WINEPREFIX")),
             ToPath(qEnvironmentVariable("XDG_DATA_HOME"))};
-}
-
-void TrustEnvironmentCertificates() {
-    // Once per process, and only when a window is about to connect: parsing a whole CA bundle
-    // took longer than the rest of the start-up together.
-    static std::once_flag trusted;
-    std::call_once(trusted, [] {
-        const QString file = qEnvironmentVariable("SSL_CERT_FILE");
-        if (file.isEmpty()) return;
-        QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
-        tls.addCaCertificates(file);
-        QSslConfiguration::setDefaultConfiguration(tls);
-    });
 }
 
 QString ScreenshotFile() { return qEnvironmentVariable("TOLVA_SCREENSHOT"); }

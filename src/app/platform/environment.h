@@ -32,11 +32,6 @@ ProxyEnvironment AllProxy();
 /// Where the user's Wine prefixes may be: HOME, WINEPREFIX and XDG_DATA_HOME.
 WineHome WineHomeFolders();
 
-/// SSL_CERT_FILE: certificates that TLS is to trust beside the system's store, as OpenSSL's own
-/// programs read it (Qt 6.4 looks only in the system's folders). Added once, by the first window
-/// that makes a TLS connection, before it makes its socket (a socket copies the trust it is made with).
-void TrustEnvironmentCertificates();
-
 /// TOLVA_SCREENSHOT: where to save a picture of the main window once it has painted, then end
 /// (scripts/run uses it on machines without a display); empty when unset.
 QString ScreenshotFile();

@@ -5,8 +5,10 @@
 #include <QHostAddress>
 #include <QInputDialog>
 #include <QSslCertificate>
+#include <QSslConfiguration>
 #include <QSslSocket>
 #include <QStringList>
+#include <mutex>
 
 #include "app/platform/guarded.h"
 #include "app/platform/messages.h"
@@ -140,6 +142,19 @@ void WatchCertificates(QSslSocket* socket, Platform& platform, QWidget* owner) {
             if (TrustCertificate(platform, owner, socket->peerName(), socket->peerCertificate(), errors))
                 socket->ignoreSslErrors(errors);
         });
+    });
+}
+
+void TrustEnvironmentCertificates() {
+    // Once per process, and only when a window is about to connect: parsing a whole CA bundle
+    // took longer than the rest of the start-up together.
+    static std::once_flag trusted;
+    std::call_once(trusted, [] {
+        const QString file = qEnvironmentVariable("SSL_CERT_FILE");
+        if (file.isEmpty()) return;
+        QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+        tls.addCaCertificates(file);
+        QSslConfiguration::setDefaultConfiguration(tls);
     });
 }
 

@@ -66,4 +66,9 @@ bool TrustCertificate(Platform& platform, QWidget* owner, const QString& host, c
 /// Lets socket's certificate errors be judged by TrustCertificate.
 void WatchCertificates(QSslSocket* socket, Platform& platform, QWidget* owner);
 
+/// SSL_CERT_FILE: certificates that TLS is to trust beside the system's store, as OpenSSL's own
+/// programs read it (Qt 6.4 looks only in the system's folders). Added once, by the first window
+/// that makes a TLS connection, before it makes its socket (a socket copies the trust it is made with).
+void TrustEnvironmentCertificates();
+
 }  // namespace tolva

@@ -20,6 +20,7 @@
 #include "app/platform/environment.h"
 #include "app/platform/guarded.h"
 #include "app/platform/messages.h"
+#include "app/platform/servers.h"
 #include "app/platform/text.h"
 #include "app/update/downloadform2.h"
 #include "core/update/update_processing.h"

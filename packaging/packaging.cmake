@@ -37,8 +37,9 @@ set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # tolva_<version>_<architecture>.deb
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The keyring library is found by shlibdeps as well; named so that it is never lost.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6keychain1")
+# The keyring library is found by shlibdeps as well; named so that it is never lost. libcdio is
+# opened at run time, not linked (src/libcdio.cmake), so shlibdeps cannot find it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6keychain1, libcdio19")
 # A keyring keeps the mail password; Qt's own texts (file chooser, standard buttons) come in the
 # user's language with the translations, in English without them.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "gnome-keyring | kwalletmanager, qt6-translations-l10n")

@@ -39,8 +39,9 @@ set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # tolva_<version>_<architecture>.deb
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The keyring library is found by shlibdeps as well; named so that it is never lost. The
-# pictures are drawn by Qt's SVG image plugin, which the program loads and does not link.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6keychain1, libqt6svg6")
+# pictures are drawn by Qt's SVG image plugin and libcdio is opened when a disc is first read
+# (src/libcdio.cmake): neither is linked, so shlibdeps cannot find them.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6keychain1, libqt6svg6, libcdio19")
 # A keyring keeps the mail password; Qt's own texts (file chooser, standard buttons) come in the
 # user's language with the translations, in English without them.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "gnome-keyring | kwalletmanager, qt6-translations-l10n")

@@ -303,6 +303,24 @@ private Q_SLOTS:
         }
     }
 
+    // Without libcdio (a broken file by its name here) what only it reads fails by name, with
+    // status 1, and an image our own code reads is still read.
+    void withoutLibcdioOnlyWhatItReadsFails() {
+        const QTemporaryDir broken;
+        QVERIFY(QFile(broken.filePath(TOLVA_CDIO_SONAME)).open(QIODevice::WriteOnly));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("LD_LIBRARY_PATH", broken.path());
+        QProcess tolva;
+        tolva.setProcessEnvironment(environment);
+        tolva.start(TOLVA_PROGRAM, {"--identify", path("nrg/game.nrg"), path("iso/game.iso"), "--ini", run_.t.program.dir});
+        QVERIFY(tolva.waitForFinished(60000));
+        QCOMPARE(tolva.exitCode(), 1);
+        const QStringList lines = QString(tolva.readAllStandardOutput()).split('\n');
+        QVERIFY2(lines.value(1).startsWith(path("nrg/game.nrg") + "\t\t\t\t\t\tit is read through libcdio, which cannot be loaded ("),
+                 qPrintable(lines.join('\n')));
+        QCOMPARE(lines.value(2), path("iso/game.iso") + '\t' + kAlpha);
+    }
+
     // A reader that crashes, hangs or outgrows its memory is ended: that image gets its message
     // within the time limit, and a new reader reads the next. Names with tabs and line breaks
     // travel whole.

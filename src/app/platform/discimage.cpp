@@ -13,6 +13,7 @@
 
 #include <cdio/cdio.h>
 #include <cdio/logging.h>
+#include <dlfcn.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -38,13 +39,58 @@ constexpr std::size_t kVolumeDescriptorSector = 16;
 // quiet, and every failure reaches the caller as a result worded by us.
 void QuietLog(cdio_log_level_t, const char[]) {}
 
-void InstallLogHandler() {
-    static std::once_flag installed;
-    std::call_once(installed, [] { cdio_log_set_handler(QuietLog); });
+// libcdio is opened with the first disc read, not linked: most runs read no disc, and a linked
+// library is loaded at every start. Without it, or with one that lacks a function, no drive is
+// found and what only it reads fails by name; folders and bare sectors are still read by us.
+struct Libcdio {
+    decltype(&cdio_open) open = nullptr;
+    decltype(&cdio_open_cue) openCue = nullptr;
+    decltype(&cdio_open_nrg) openNrg = nullptr;
+    decltype(&cdio_destroy) destroy = nullptr;
+    decltype(&cdio_get_devices) devices = nullptr;
+    decltype(&cdio_free_device_list) freeDevices = nullptr;
+    decltype(&cdio_get_disc_last_lsn) lastLsn = nullptr;
+    decltype(&cdio_get_first_track_num) firstTrack = nullptr;
+    decltype(&cdio_get_track_format) trackFormat = nullptr;
+    decltype(&cdio_read_data_sectors) readSectors = nullptr;
+    std::string failure;  // why there is no library, empty when there is
+};
+
+template <class Function>
+bool Resolve(void* library, const char* name, Function& into) {
+    into = reinterpret_cast<Function>(::dlsym(library, name));
+    return into != nullptr;
 }
 
+// Opened once and never closed: a CdIo_t may outlive any one read.
+const Libcdio& LoadLibcdio() {
+    static Libcdio cdio;
+    static std::once_flag loaded;
+    std::call_once(loaded, [] {
+        void* library = ::dlopen(TOLVA_CDIO_SONAME, RTLD_NOW | RTLD_LOCAL);
+        decltype(&cdio_log_set_handler) setLogHandler = nullptr;
+        if (library && Resolve(library, "cdio_open", cdio.open) && Resolve(library, "cdio_open_cue", cdio.openCue) &&
+            Resolve(library, "cdio_open_nrg", cdio.openNrg) && Resolve(library, "cdio_destroy", cdio.destroy) &&
+            Resolve(library, "cdio_get_devices", cdio.devices) &&
+            Resolve(library, "cdio_free_device_list", cdio.freeDevices) &&
+            Resolve(library, "cdio_get_disc_last_lsn", cdio.lastLsn) &&
+            Resolve(library, "cdio_get_first_track_num", cdio.firstTrack) &&
+            Resolve(library, "cdio_get_track_format", cdio.trackFormat) &&
+            Resolve(library, "cdio_read_data_sectors", cdio.readSectors) &&
+            Resolve(library, "cdio_log_set_handler", setLogHandler)) {
+            setLogHandler(QuietLog);
+            return;
+        }
+        const char* why = ::dlerror();
+        cdio.failure = std::string("it is read through libcdio, which cannot be loaded (") +
+                       (why ? why : TOLVA_CDIO_SONAME) + ")";
+    });
+    return cdio;
+}
+
+// Only a library that loaded opens a disc, so one that is open can be closed.
 struct CloseCdio {
-    void operator()(CdIo_t* cdio) const { cdio_destroy(cdio); }
+    void operator()(CdIo_t* cdio) const { LoadLibcdio().destroy(cdio); }
 };
 using Cdio = std::unique_ptr<CdIo_t, CloseCdio>;
 
@@ -119,23 +165,27 @@ DiscIdentity ReadBareImage(const std::string& path, std::uint64_t size, const Di
     });
 }
 
-// A disc that libcdio opens as a CD (a drive, a CUE sheet's BINs, an NRG): the file system of
-// its first track, which is the data track on every game CD.
-DiscIdentity ReadCdio(Cdio cdio, const std::string& path, const DiscIDTable& table) {
-    if (!cdio) return Unreadable(path, kDamaged);
-    const track_t first = cdio_get_first_track_num(cdio.get());
-    if (first == CDIO_INVALID_TRACK || cdio_get_track_format(cdio.get(), first) == TRACK_FORMAT_AUDIO)
+// A disc that libcdio opens as a CD (a drive, a CUE sheet's BINs, an NRG) with open(library):
+// the file system of its first track, which is the data track on every game CD.
+template <class Open>
+DiscIdentity ReadCdio(const std::string& path, const DiscIDTable& table, Open open, const char* unopened = kDamaged) {
+    const Libcdio& lib = LoadLibcdio();
+    if (!lib.failure.empty()) return Unreadable(path, lib.failure);
+    const Cdio cdio(open(lib));
+    if (!cdio) return Unreadable(path, unopened);
+    const track_t first = lib.firstTrack(cdio.get());
+    if (first == CDIO_INVALID_TRACK || lib.trackFormat(cdio.get(), first) == TRACK_FORMAT_AUDIO)
         return Unreadable(path, "its first track holds no data");
     std::string descriptor(kSector, '\0');
-    const lsn_t last = cdio_get_disc_last_lsn(cdio.get());
+    const lsn_t last = lib.lastLsn(cdio.get());
     if (last == CDIO_INVALID_LSN ||
-        cdio_read_data_sectors(cdio.get(), descriptor.data(), kVolumeDescriptorSector, kSector, 1) != DRIVER_OP_SUCCESS ||
+        lib.readSectors(cdio.get(), descriptor.data(), kVolumeDescriptorSector, kSector, 1) != DRIVER_OP_SUCCESS ||
         !descriptor.starts_with(std::string_view("\x01" "CD001" "\x01", 7)))
         return Unreadable(path, kDamaged);
     return IdentifyFromRoot(descriptor, static_cast<std::uint64_t>(last), path, table,
                             [&](char* into, std::uint64_t first, std::uint64_t count) {
-                                return cdio_read_data_sectors(cdio.get(), into, static_cast<lsn_t>(first), kSector,
-                                                              static_cast<std::uint32_t>(count)) == DRIVER_OP_SUCCESS;
+                                return lib.readSectors(cdio.get(), into, static_cast<lsn_t>(first), kSector,
+                                                       static_cast<std::uint32_t>(count)) == DRIVER_OP_SUCCESS;
                             });
 }
 
@@ -174,7 +224,7 @@ DiscIdentity ReadCueImage(const std::string& path, const DiscIDTable& table) {
         if (!identity.description.empty()) identity.description += " (named by " + path + ")";
         return identity;
     }
-    return ReadCdio(Cdio(cdio_open_cue(path.c_str())), path, table);
+    return ReadCdio(path, table, [&](const Libcdio& lib) { return lib.openCue(path.c_str()); });
 }
 
 // Nero images end in a pointer to their track list, behind "NER5" (or "NERO" in old ones).
@@ -184,20 +234,19 @@ bool IsNrg(const std::string& path, std::uint64_t size) {
 
 DiscIdentity ReadNrg(const std::string& path, std::uint64_t size, const DiscIDTable& table) {
     if (!NrgHoldsTogether(path, size)) return Unreadable(path, kDamaged);
-    return ReadCdio(Cdio(cdio_open_nrg(path.c_str())), path, table);
+    return ReadCdio(path, table, [&](const Libcdio& lib) { return lib.openNrg(path.c_str()); });
 }
 
 }  // namespace
 
 DiscIdentity ReadDiscAt(const std::string& path, const DiscIDTable& table) {
-    InstallLogHandler();
+    LoadLibcdio();  // its log handler ours before anything is read
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0) return Failed(DiscRead::Unreadable, "cannot open " + path + ": " + std::strerror(errno));
     if (S_ISDIR(info.st_mode)) return ReadDiscIdentity(path, table);
     if (S_ISBLK(info.st_mode) || S_ISCHR(info.st_mode)) {
-        Cdio drive(cdio_open(path.c_str(), DRIVER_DEVICE));
-        if (!drive) return Unreadable(path, "the drive holds no disc, or it cannot be read");
-        return ReadCdio(std::move(drive), path, table);
+        return ReadCdio(path, table, [&](const Libcdio& lib) { return lib.open(path.c_str(), DRIVER_DEVICE); },
+                        "the drive holds no disc, or it cannot be read");
     }
     if (!S_ISREG(info.st_mode)) return Unreadable(path, "it is no disc image and no drive");
     const auto size = static_cast<std::uint64_t>(info.st_size);
@@ -212,10 +261,11 @@ DiscIdentity ReadDiscAt(const std::string& path, const DiscIDTable& table) {
 }
 
 std::vector<std::string> OpticalDrives() {
-    InstallLogHandler();
-    char** list = cdio_get_devices(DRIVER_DEVICE);
+    const Libcdio& lib = LoadLibcdio();
+    if (!lib.failure.empty()) return {};
+    char** list = lib.devices(DRIVER_DEVICE);
     std::vector<std::string> drives = DistinctDrives(list);
-    if (list) cdio_free_device_list(list);
+    if (list) lib.freeDevices(list);
     return drives;
 }
 

@@ -20,7 +20,8 @@ inline constexpr const char* kDiscImagePatterns = "*.iso;*.cue;*.bin;*.img;*.nrg
 /// result whose description names path and the cause; nothing is written.
 DiscIdentity ReadDiscAt(const std::string& path, const DiscIDTable& table);
 
-/// The device paths of the optical drives libcdio finds, each once (links resolved).
+/// The device paths of the optical drives libcdio finds, each once (links resolved); none when
+/// libcdio cannot be loaded.
 std::vector<std::string> OpticalDrives();
 
 /// The drives of a device list ended by nullptr, each by its real path and once: /dev/cdrom and

@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 
+#include "app/host/online.h"
 #include "app/platform/qtseams.h"
 #include "app/platform/windowplace.h"
 
@@ -187,6 +188,27 @@ private Q_SLOTS:
             QVERIFY(tolva.waitForFinished(30000));
             QVERIFY2(tolva.readAllStandardOutput().contains(heard), languages);
         }
+    }
+
+    // The network part opens from beside the program, else from where the package puts it, else
+    // from the library path; a file of its name that is no library is reported, not passed over.
+    void theNetworkPartOpensFromItsFirstCopyFound() {
+        const QString built = QFileInfo(QStringLiteral(TOLVA_PROGRAM)).absolutePath();
+        const QString module = QStringLiteral(TOLVA_ONLINE_MODULE);
+        QTemporaryDir installed, bogus, empty;
+        const QString bin = installed.filePath("bin");
+        QVERIFY(QDir().mkpath(QDir(bin).filePath(TOLVA_ONLINE_MODULE_DIR)));
+        QVERIFY(QFile::link(QDir(built).filePath(module), QDir(bin).filePath(TOLVA_ONLINE_MODULE_DIR "/" TOLVA_ONLINE_MODULE)));
+        QFile notLibrary(QDir(bogus.path()).filePath(module));
+        QVERIFY(notLibrary.open(QIODevice::WriteOnly) && notLibrary.write("not a library\n") > 0);
+        notLibrary.close();
+        for (const QString& folder : {built, bin, empty.path()}) {
+            QString why;
+            QCOMPARE(OpenOnlineModule(folder, &why), tolva_online_windows());
+        }
+        QString why;
+        QVERIFY(!OpenOnlineModule(bogus.path(), &why));
+        QVERIFY2(why.contains(notLibrary.fileName()), qPrintable(why));
     }
 };
 

@@ -18,9 +18,13 @@ struct OnlineWindows {
     void (*mergeUpdateFile)(MainHost& main, const QString& path);
 };
 
-/// The module's table, the module opened on the first call; without it (not installed, or not
-/// loadable) nullptr, and why in *error.
+/// The module's table, the module opened on the first call from beside the program (as
+/// OpenOnlineModule); without it (not installed, or not loadable) nullptr, and why in *error.
 const OnlineWindows* OnlineModule(QString* error);
+
+/// Opens the module of a program in programFolder: beside it, else where the package installs it
+/// (../lib/tolva), else by its bare name on the library path. The first file found is the one.
+const OnlineWindows* OpenOnlineModule(const QString& programFolder, QString* error);
 
 }  // namespace tolva
 

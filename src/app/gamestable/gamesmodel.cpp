@@ -33,10 +33,11 @@ std::vector<int> CollatedRanks(const JoinedGames& games, GamesColumn column) {
     for (const std::string_view text : distinct) keys.push_back(collator.sortKey(Shown(text)));
     std::vector<int> order(distinct.size());
     std::iota(order.begin(), order.end(), 0);
-    std::ranges::sort(order, std::less{}, [&](int k) -> const QCollatorSortKey& { return keys[static_cast<std::size_t>(k)]; });
+    const auto key = [&](int k) -> const QCollatorSortKey& { return keys[static_cast<std::size_t>(k)]; };
+    std::ranges::sort(order, std::less{}, key);
     std::vector<int> rankOf(distinct.size());
     for (std::size_t k = 0; k < order.size(); ++k) {
-        const bool same = k > 0 && keys[static_cast<std::size_t>(order[k])].compare(keys[static_cast<std::size_t>(order[k - 1])]) == 0;
+        const bool same = k > 0 && key(order[k]).compare(key(order[k - 1])) == 0;
         rankOf[static_cast<std::size_t>(order[k])] = same ? rankOf[static_cast<std::size_t>(order[k - 1])] : static_cast<int>(k);
     }
     for (int& v : value) v = rankOf[static_cast<std::size_t>(v)];

@@ -425,11 +425,12 @@ void GamesTableFORM::saveFilters() {
     write("statuses", QString(YesCHECK->isChecked() ? '1' : '0') + (PartCHECK->isChecked() ? '1' : '0') +
                           (NoCHECK->isChecked() ? '1' : '0'));
     write("direct3d", QString::number(Direct3DCOMBO->currentIndex()));
-    for (QComboBox* box : {RegionCOMBO, GenreCOMBO})
-        write(box == RegionCOMBO ? "region" : "genre",
-              box->currentIndex() <= 0 ? QString()
-              // "(none)" holds no bytes: "=" keeps it apart from "(any)", and decodes to none.
-              : QString::fromLatin1(box->currentData().toByteArray().toBase64()) + QLatin1String(box->currentData().toByteArray().isEmpty() ? "=" : ""));
+    for (QComboBox* box : {RegionCOMBO, GenreCOMBO}) {
+        const QByteArray chosen = box->currentData().toByteArray();
+        // "(none)" holds no bytes: "=" keeps it apart from "(any)", and decodes to none.
+        const QString kept = chosen.isEmpty() ? QStringLiteral("=") : QString::fromLatin1(chosen.toBase64());
+        write(box == RegionCOMBO ? "region" : "genre", box->currentIndex() <= 0 ? QString() : kept);
+    }
 }
 
 void GamesTableFORM::hideEvent(QHideEvent* event) {

@@ -85,15 +85,26 @@ def window_with(app, title, captions, seconds=30):
     return seen
 
 
-def application(pid, seconds=60):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        desktop = Atspi.get_desktop(0)
-        for i in range(desktop.get_child_count()):
-            app = desktop.get_child_at_index(i)
-            if app is not None and app.get_process_id() == pid:
-                return app
-        time.sleep(0.2)
+def started(args, env, seconds=60):
+    """The program started, and its application on the bus. On a loaded machine the new X server
+    can refuse its first client ("could not connect to display"): a program that ends before it
+    reaches the bus is started again, twice at most."""
+    for attempt in range(3):
+        program = subprocess.Popen(args, env=env, stdout=subprocess.DEVNULL)
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline and program.poll() is None:
+            desktop = Atspi.get_desktop(0)
+            for i in range(desktop.get_child_count()):
+                app = desktop.get_child_at_index(i)
+                if app is not None and app.get_process_id() == program.pid:
+                    return program, app
+            time.sleep(0.2)
+        refused = program.poll() is not None  # it ended by itself
+        program.kill()
+        program.wait()
+        if not refused:
+            break
+        time.sleep(1)
     raise SystemExit("tolva! never reached the AT-SPI bus")
 
 
@@ -142,10 +153,8 @@ def without_network_part(program, work, env, faults):
     shutil.copy(program, copy)
     with open(os.path.join(copy, "libtolva-online.so"), "w") as f:
         f.write("not a library\n")
-    started = subprocess.Popen([os.path.join(copy, os.path.basename(program)), work], env=env,
-                               stdout=subprocess.DEVNULL)
+    copied, app = started([os.path.join(copy, os.path.basename(program)), work], env)
     try:
-        app = application(started.pid)
         press(window_with(app, "tolva!", MAIN), "Mail to Tolva!")
         said = alert_text(app)
         print("without the network part: " + said)
@@ -153,8 +162,8 @@ def without_network_part(program, work, env, faults):
             faults.append(f"the mail without its network part said {said!r}")
         check(window_with(app, "tolva!", MAIN), {"Game Title": "Alpha"}, faults)
     finally:
-        started.kill()
-        started.wait()
+        copied.kill()
+        copied.wait()
 
 
 def main():
@@ -180,11 +189,11 @@ def main():
                XDG_CONFIG_HOME=os.path.join(work, "config"), XDG_RUNTIME_DIR=os.path.join(work, "runtime"),
                TOLVA_UPDATE_SERVER=f"127.0.0.1:{port}",
                TOLVA_MAIL_SERVER="127.0.0.1:9")
-    program = subprocess.Popen([sys.argv[1], work], env=env, stdout=subprocess.DEVNULL)
     faults = []
+    program = None
     try:
         Atspi.set_timeout(3000, 10000)  # a press answered only when its window closes
-        app = application(program.pid)
+        program, app = started([sys.argv[1], work], env)
         main_window = window_with(app, "tolva!", MAIN)
         print("main window:")
         check(main_window, MAIN, faults)
@@ -201,10 +210,11 @@ def main():
         program.wait()
         without_network_part(sys.argv[1], work, env, faults)
     finally:
-        program.kill()
+        if program:
+            program.kill()
         web.kill()
         os.killpg(bus.pid, signal.SIGTERM)
-        for process in (program, web, bus):
+        for process in filter(None, (program, web, bus)):
             process.wait()
     if faults:
         raise SystemExit("not heard through AT-SPI: " + "; ".join(faults))

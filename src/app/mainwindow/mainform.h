@@ -15,9 +15,8 @@ class QMenu;
 
 namespace tolva {
 
-struct OnlineWindows;
-
 class Dialog;
+struct OnlineWindows;
 class SearchFORM;
 enum class WatchedFile;
 

@@ -39,11 +39,11 @@ QHash<QString, QSize>& NaturalSizes() {
     return sizes;
 }
 
-}  // namespace
-
 // The pictures are SVG, drawn by Qt's SVG image plugin: the SVG library is loaded when a
 // picture is first drawn, not at every start, where the pictures come from kept copies.
 QImageReader SvgReader(const QString& name) { return QImageReader(PathOf(name), QByteArrayLiteral("svg")); }
+
+}  // namespace
 
 QSize PictureSize(const QString& name) {
     if (const auto known = NaturalSizes().constFind(name); known != NaturalSizes().cend()) return *known;

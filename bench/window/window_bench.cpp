@@ -556,7 +556,7 @@ void Scan(int runs) {
 }
 
 struct Run {
-    double ms;
+    double ms;     // from spawn to the window's report that it is shown
     double cpuMs;  // the child's own user and system time
     long peakKiB;
 };
@@ -584,13 +584,18 @@ Run Spawn(const std::vector<std::string>& argv, const std::vector<std::string>& 
     close(out[1]);
     std::string printed;
     char buffer[256];
-    for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;) printed.append(buffer, static_cast<std::size_t>(n));
+    double ms = -1;
+    for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;) {
+        printed.append(buffer, static_cast<std::size_t>(n));
+        // The window is on the screen when its report arrives. The exit after it is no part of
+        // the start: closing a file watch waits for the kernel's grace period, 5-15 ms of sleep.
+        if (ms < 0 && printed.find('\n', printed.find("peak-kib ")) != std::string::npos) ms = MillisecondsSince(start);
+    }
     int status = 0;
     rusage usage{};
     wait4(pid, &status, 0, &usage);
     const double cpuMs = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
                          (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
-    const double ms = MillisecondsSince(start);
     close(out[0]);
     posix_spawn_file_actions_destroy(&actions);
     const auto at = printed.find("peak-kib ");
@@ -627,7 +632,7 @@ void StartUpAgainstFloors(int runs, const char* platform, const QString& folder,
         }
     }
     const double plain = ms[2].median(), plainCpu = cpu[2].median();
-    std::printf("start-up on %s, %s (wall and the process's CPU, median of %d):\n", platform, what, runs);
+    std::printf("start-up on %s, %s (wall to the window shown, and the process's CPU to its end, median of %d):\n", platform, what, runs);
     for (std::size_t p = 0; p < programs.size(); ++p) {
         std::printf("  %-14s %7.1f ms %.2f x  CPU %6.1f ms %.2f x plain list (target <= 1.3)  peak %6.0f KiB (%.2f x bare window)\n",
                     programs[p].first, ms[p].median(), ms[p].median() / plain, cpu[p].median(),

@@ -1,8 +1,10 @@
 // The real main window on temporary folders and scripted settings: start-up, the other folders,
 // the list, the search box and the details, the menus, removing and cleaning up.
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QMouseEvent>
 #include <QProxyStyle>
 #include <QStyleOption>
 #include <QTemporaryDir>
@@ -416,6 +418,53 @@ private Q_SLOTS:
         }
         QVERIFY(!run.get<QLabel>("StatusPICTURE")->pixmap().isNull());
         QVERIFY(run.get("frameLABEL")->font().bold());
+    }
+
+    // A field's text is selected as a label's is, however the user first reaches the field: Tab
+    // and the keyboard, a click, or a click sent by another program (which gives no focus). The
+    // field shows the same before and after, and the next game's value is selectable at once.
+    void aFieldsTextIsSelectedHoweverTheUserReachesIt_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("way");
+        for (const char* field : {"PublisherTEXT", "DetailsTEXT", "YesTEXT"})
+            for (const char* way : {"tab", "click", "sent click"}) QTest::newRow((QString(field) + ", " + way).toUtf8()) << field << way;
+    }
+    void aFieldsTextIsSelectedHoweverTheUserReachesIt() {
+        QFETCH(QString, field);
+        QFETCH(QString, way);
+        LoadedMain run(kDetailsIni, kDetailsTxt);
+        run.select("Ocean Odyssey");
+        QVERIFY(QTest::qWaitForWindowExposed(run.main.get()));
+        auto* label = run.get<QLabel>(field);
+        const QPoint onFirstWord(label->contentsRect().left() + 2 * label->fontMetrics().horizontalAdvance('x'), label->height() / 2);
+        const QImage before = label->grab().toImage();
+        if (way == "tab") {
+            QWidget* from = label->previousInFocusChain();
+            while (from->focusPolicy() == Qt::NoFocus) from = from->previousInFocusChain();
+            from->setFocus();
+            QTest::keyClick(from, Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), label);
+            QTest::keyClick(label, Qt::Key_A, Qt::ControlModifier);
+            QCOMPARE(label->selectedText(), label->text());
+        } else if (way == "click") {
+            QTest::mouseDClick(label, Qt::LeftButton, {}, onFirstWord);
+            QVERIFY(label->hasFocus());
+        } else {
+            const QPointF at(onFirstWord), global(label->mapToGlobal(onFirstWord));
+            for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
+                                      QEvent::MouseButtonRelease}) {
+                QMouseEvent click(type, at, global, Qt::LeftButton, type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, {});
+                QApplication::sendEvent(label, &click);
+            }
+            QVERIFY(!label->hasFocus());
+        }
+        QVERIFY2(label->hasSelectedText() && label->text().contains(label->selectedText()), qPrintable(label->selectedText()));
+        label->setSelection(0, 0);
+        run.get("SearchTEXT")->setFocus();
+        QCOMPARE(label->grab().toImage(), before);
+        run.select("Final Quest VII");
+        QTest::mouseDClick(label, Qt::LeftButton, {}, onFirstWord);
+        QVERIFY(label->hasSelectedText() || label->text().isEmpty());
     }
 
     void theSearchBoxSelectsColoursAndKeepsTheSelection() {

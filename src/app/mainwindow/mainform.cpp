@@ -39,7 +39,6 @@ QLabel* Field(QWidget* parent, const char* name, const QString& tooltip, QLabel*
     field->setObjectName(QString::fromLatin1(name));
     field->setFrameShape(QFrame::StyledPanel);
     field->setFrameShadow(QFrame::Sunken);
-    field->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     field->setMinimumHeight(field->fontMetrics().height() + 6);
     field->setTextFormat(Qt::PlainText);
     // What a field holds never widens the window: it takes the width the layout gives it.
@@ -49,6 +48,8 @@ QLabel* Field(QWidget* parent, const char* name, const QString& tooltip, QLabel*
     if (buddy) {
         buddy->setBuddy(field);
         ExposeValue(field, buddy->text());
+    } else {
+        SelectableWhenReached(field);
     }
     if (!tooltip.isEmpty()) {
         field->setToolTip(tooltip);

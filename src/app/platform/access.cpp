@@ -201,6 +201,33 @@ private:
     }
 };
 
+// Makes the field's text selectable the first time the user reaches it, before the field
+// handles that event itself: the focus (given by Tab, a click, its caption's key or a screen
+// reader), or a press of a mouse button that gives no focus (one sent by another program).
+class SelectsWhenReached final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::FocusIn:
+            case QEvent::MouseButtonPress: {
+                auto* field = static_cast<QLabel*>(watched);
+                const Qt::FocusPolicy policy = field->focusPolicy();  // the flags below change it
+                field->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+                field->setFocusPolicy(policy == Qt::NoFocus ? Qt::ClickFocus : policy);
+                field->removeEventFilter(this);
+                deleteLater();
+                break;
+            }
+            default:
+                break;
+        }
+        return false;
+    }
+};
+
 }  // namespace
 
 void UseKeyboardEverywhere() {
@@ -217,8 +244,26 @@ void ExposeValue(QLabel* field, const QString& caption) {
     if (name.endsWith(QLatin1Char(':'))) name.chop(1);
     field->setProperty(kValueOf, name.trimmed());
     field->setAccessibleName(name.trimmed());
-    field->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     field->setFocusPolicy(Qt::StrongFocus);
+    SelectableWhenReached(field);
+}
+
+void SelectableWhenReached(QLabel* field) {
+    if (field->textInteractionFlags() & Qt::TextSelectableByMouse) return;
+    if (!field->findChild<SelectsWhenReached*>(QString(), Qt::FindDirectChildrenOnly))
+        field->installEventFilter(new SelectsWhenReached(field));
+}
+
+void SetFieldText(QLabel* field, const QString& text) {
+    if (field->textInteractionFlags() & Qt::TextSelectableByMouse) {
+        field->setText(text);
+        return;
+    }
+    // The label builds its document at the text it is given if it can take the focus then.
+    const Qt::FocusPolicy policy = field->focusPolicy();
+    field->setFocusPolicy(Qt::NoFocus);
+    field->setText(text);
+    field->setFocusPolicy(policy);
 }
 
 void AssignAccessKeys(QWidget* window) {

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/platform/access.h"
 #include "app/platform/resources.h"
 #include "app/platform/text.h"
 
@@ -87,15 +88,15 @@ void ShowValue(QLabel* field, const QString& value) {
     }
     field->setProperty(kWholeValue, value);
     field->setTextFormat(Qt::PlainText);
-    field->setText(value.left(kShownCharacters));
+    SetFieldText(field, value.left(kShownCharacters));
     FollowValue(field);
 }
 
 void WideEnoughFor(QLabel* field, const QString& widest) {
     const QString shown = field->text();
-    field->setText(widest);
+    SetFieldText(field, widest);
     field->setMinimumWidth(field->sizeHint().width());
-    field->setText(shown);
+    SetFieldText(field, shown);
 }
 
 QPushButton* NamedButton(QWidget* parent, const char* name, const QString& caption) {

@@ -214,9 +214,10 @@ protected:
             case QEvent::FocusIn:
             case QEvent::MouseButtonPress: {
                 auto* field = static_cast<QLabel*>(watched);
-                const Qt::FocusPolicy policy = field->focusPolicy();  // the flags below change it
+                // The flags make the focus a click's alone; a field that Tab reaches keeps Tab.
+                const Qt::FocusPolicy policy = field->focusPolicy();
                 field->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-                field->setFocusPolicy(policy == Qt::NoFocus ? Qt::ClickFocus : policy);
+                if (policy != Qt::NoFocus) field->setFocusPolicy(policy);
                 field->removeEventFilter(this);
                 deleteLater();
                 break;

@@ -33,7 +33,8 @@
 namespace tolva {
 namespace {
 
-// A read-only display field: selectable text in a sunken frame, named for tests and screen readers.
+// A read-only display field: selectable text in a sunken frame, named for tests and screen readers
+// by its caption, buddy.
 QLabel* Field(QWidget* parent, const char* name, const QString& tooltip, QLabel* buddy) {
     auto* field = new QLabel(parent);
     field->setObjectName(QString::fromLatin1(name));
@@ -45,12 +46,8 @@ QLabel* Field(QWidget* parent, const char* name, const QString& tooltip, QLabel*
     field->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     field->setMinimumWidth(field->fontMetrics().averageCharWidth() * 8);
     // Exposed before anything else asks a screen reader's view of the field.
-    if (buddy) {
-        buddy->setBuddy(field);
-        ExposeValue(field, buddy->text());
-    } else {
-        SelectableWhenReached(field);
-    }
+    buddy->setBuddy(field);
+    ExposeValue(field, buddy->text());
     if (!tooltip.isEmpty()) {
         field->setToolTip(tooltip);
         field->setAccessibleDescription(tooltip);

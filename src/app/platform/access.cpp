@@ -201,6 +201,9 @@ private:
     }
 };
 
+// Whether the field's text is selectable already: the user has reached it.
+bool Reached(const QLabel* field) { return field->textInteractionFlags() & Qt::TextSelectableByMouse; }
+
 // Makes the field's text selectable the first time the user reaches it, before the field
 // handles that event itself: the focus (given by Tab, a click, its caption's key or a screen
 // reader), or a press of a mouse button that gives no focus (one sent by another program).
@@ -246,17 +249,11 @@ void ExposeValue(QLabel* field, const QString& caption) {
     field->setProperty(kValueOf, name.trimmed());
     field->setAccessibleName(name.trimmed());
     field->setFocusPolicy(Qt::StrongFocus);
-    SelectableWhenReached(field);
-}
-
-void SelectableWhenReached(QLabel* field) {
-    if (field->textInteractionFlags() & Qt::TextSelectableByMouse) return;
-    if (!field->findChild<SelectsWhenReached*>(QString(), Qt::FindDirectChildrenOnly))
-        field->installEventFilter(new SelectsWhenReached(field));
+    if (!Reached(field)) field->installEventFilter(new SelectsWhenReached(field));
 }
 
 void SetFieldText(QLabel* field, const QString& text) {
-    if (field->textInteractionFlags() & Qt::TextSelectableByMouse) {
+    if (Reached(field)) {
         field->setText(text);
         return;
     }
